@@ -1,0 +1,187 @@
+#include "coptic.h"
+
+#include "lexicon.h"
+
+#include <array>
+#include <string_view>
+#include <vector>
+
+namespace zefnaro {
+
+namespace {
+
+constexpr long long hundred = 100;
+constexpr long long thousand = 1000;
+constexpr long long million = 1000000;
+
+struct Words {
+    bool masculine;
+    bool pronunciation;
+
+    std::string_view operator()(long long key, bool standaloneTen = true) const {
+        return lexicon::half(lexicon::copticEntry(key, standaloneTen, masculine), pronunciation);
+    }
+};
+
+void appendHundreds(std::string& out, long long n, const Words& word) {
+    if (n > 99) {
+        if (n < 200) {
+            out += word(hundred);
+        } else {
+            out += word(n / 100);
+            out += ' ';
+            out += word(lexicon::particle);
+            out += word(hundred);
+        }
+        if (n % 100 != 0) {
+            out += ' ';
+            out += word(lexicon::conjunction);
+            out += ' ';
+        }
+        n %= 100;
+    }
+    if (n < 10) {
+        out += word(n);
+    } else if (n == 10 || n >= 20) {
+        out += word(n / 10 * 10);
+        if (n % 10 != 0) {
+            out += ' ';
+            out += word(n % 10);
+        }
+    } else {
+        out += word(10, false);
+        out += word(n % 10);
+    }
+}
+
+// The words of every group value 0..999, built once: a number's words are then a
+// few table lookups, which keeps a whole report well under a microsecond.
+const std::string& hundredsText(long long n, bool masculine, bool pronunciation) {
+    static const std::vector<std::string> table = [] {
+        std::vector<std::string> t(4000);
+        for (int form = 0; form < 4; ++form)
+            for (long long k = 0; k < 1000; ++k)
+                appendHundreds(t[static_cast<std::size_t>(form * 1000 + k)], k,
+                               Words{(form & 1) != 0, (form & 2) != 0});
+        return t;
+    }();
+    const int form = (masculine ? 1 : 0) + (pronunciation ? 2 : 0);
+    return table[static_cast<std::size_t>(form * 1000 + n)];
+}
+
+// A thousands or millions group: the bare group word for 1, otherwise the
+// group's words, a space, and the particle glued to the group word.
+void appendGroup(std::string& out, long long n, long long groupKey, const Words& word) {
+    if (n == 1) {
+        out += word(groupKey);
+        return;
+    }
+    out += hundredsText(n, word.masculine, word.pronunciation);
+    out += ' ';
+    out += word(lexicon::particle);
+    out += word(groupKey);
+}
+
+// Letters for the units, tens and hundreds place, indexed by digit.
+constexpr std::array<std::string_view, 3> letters = {" abgde^zy:", " iklmn|opf", " rctuv<'ws"};
+// "=" for units, "Ë" (U+00CB) for thousands, "Ì" (U+00CC) for millions.
+constexpr std::array<std::string_view, 3> marks = {"=", "\xC3\x8B", "\xC3\x8C"};
+
+std::optional<long long> inRange(double number) {
+    const auto n = lexicon::wholeKey(number);
+    if (!n || *n < 1 || *n > 999'999'999) return std::nullopt;
+    return n;
+}
+
+} // namespace
+
+std::string getCopticWord(double number, bool standaloneTen, bool masculine, bool pronunciation) {
+    const auto key = lexicon::wholeKey(number);
+    if (!key || *key == 0) return "";
+    return std::string(Words{masculine, pronunciation}(*key, standaloneTen));
+}
+
+std::string copticHundreds(double number, bool masculine, bool pronunciation) {
+    const auto n = lexicon::wholeKey(number);
+    if (!n || *n < 0 || *n > 999) return "";
+    return hundredsText(*n, masculine, pronunciation);
+}
+
+std::string toCopticWords(double number, bool masculine, bool ordinal, bool pronunciation) {
+    const auto n = inRange(number);
+    if (!n) return "";
+    const Words word{masculine, pronunciation};
+    if (ordinal && *n == 1) return std::string(word(lexicon::first));
+
+    std::string out;
+    out.reserve(160);
+    if (ordinal) {
+        out += word(lexicon::ordinalPrefix);
+        out += ' ';
+    }
+    const long long millions = *n / million;
+    const long long thousands = *n / thousand % thousand;
+    const long long units = *n % thousand;
+    if (millions != 0) appendGroup(out, millions, million, word);
+    if (thousands != 0) {
+        if (millions != 0) out += ' ';
+        appendGroup(out, thousands, thousand, word);
+    }
+    if (units != 0) {
+        if (millions != 0 || thousands != 0) out += ' ';
+        out += hundredsText(units, masculine, pronunciation);
+    }
+    return out;
+}
+
+std::string getCopticNumeral(double value) {
+    const auto n = inRange(value);
+    if (!n) return "";
+    // The leading group of up to three digits decides the letter; its place
+    // (units, thousands, millions) decides the mark.
+    long long v = *n;
+    int place = 0;
+    while (v >= 1000) {
+        v /= 1000;
+        place += 3;
+    }
+    int inGroup = 0;
+    long long leading = v;
+    while (leading >= 10 && leading % 10 == 0) {
+        leading /= 10;
+        ++inGroup;
+    }
+    std::string out(marks[static_cast<std::size_t>(place / 3)]);
+    if (leading < 10)
+        out += letters[static_cast<std::size_t>(inGroup)][static_cast<std::size_t>(leading)];
+    return out;
+}
+
+std::string toCopticNumerals(double number, bool masculine, bool ordinal) {
+    const auto n = inRange(number);
+    if (!n) return "";
+    std::array<int, 9> digits{};
+    int count = 0;
+    for (long long v = *n; v > 0; v /= 10)
+        digits[static_cast<std::size_t>(count++)] = static_cast<int>(v % 10);
+
+    // At most "mah " + 9 marks of 2 bytes + 9 letters + "]": built on the stack,
+    // copied into the result once.
+    char buf[40];
+    std::size_t len = 0;
+    const auto put = [&](std::string_view s) {
+        for (char c : s)
+            buf[len++] = c;
+    };
+    if (ordinal) put("mah ");
+    for (int place = count - 1; place >= 0; --place) {
+        const auto digit = static_cast<std::size_t>(digits[static_cast<std::size_t>(place)]);
+        if (digit == 0) continue;
+        put(marks[static_cast<std::size_t>(place / 3)]);
+        buf[len++] = letters[static_cast<std::size_t>(place % 3)][digit];
+    }
+    if (!masculine) buf[len++] = ']';
+    return std::string(buf, len);
+}
+
+} // namespace zefnaro

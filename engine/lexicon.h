@@ -1,0 +1,37 @@
+// Internal lexicon lookups shared by the builders: integer keys, string views
+// into constant tables, no allocation.
+#pragma once
+
+#include <cmath>
+#include <optional>
+#include <string_view>
+
+namespace zefnaro::lexicon {
+
+// The integer a double stands for, when it is a whole number small enough to be
+// a key or a number the builders write; nullopt for fractions, NaN, infinities.
+inline std::optional<long long> wholeKey(double number) {
+    if (!(number >= -1e12 && number <= 1e12) || number != std::floor(number)) return std::nullopt;
+    return static_cast<long long>(number);
+}
+
+// Half of a "text#pronunciation" or "cardinal#ordinal" entry.
+constexpr std::string_view half(std::string_view entry, bool second) {
+    const auto hash = entry.find('#');
+    if (hash == std::string_view::npos) return second ? std::string_view() : entry;
+    return second ? entry.substr(hash + 1) : entry.substr(0, hash);
+}
+
+// Coptic lexicon entry for an integer key, or "" when the key has none.
+std::string_view copticEntry(long long key, bool standaloneTen, bool masculine);
+
+// English lexicon entry for an integer key, or "" when the key has none.
+std::string_view englishEntry(long long key);
+
+// Keys of the grammatical words.
+inline constexpr long long particle = -1;
+inline constexpr long long conjunction = -2;
+inline constexpr long long ordinalPrefix = -3;
+inline constexpr long long first = -4;
+
+} // namespace zefnaro::lexicon

@@ -1,0 +1,6 @@
+// The translation engine: pure functions, standard library only.
+#pragma once
+
+#include "coptic.h"
+#include "english.h"
+#include "numbers.h"

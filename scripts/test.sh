@@ -1,0 +1,6 @@
+#!/usr/bin/env bash
+# Builds Zefnaro with its tests and runs every test.
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+ensure_packages "${ZEFNARO_PACKAGES[@]}"
+build build -DZEFNARO_TESTS=ON -DZEFNARO_BENCH=ON
+ctest --test-dir build --output-on-failure -j"$(nproc)"

@@ -1,0 +1,114 @@
+#include "child_process.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace std::chrono_literals;
+
+struct Outcome {
+    int status;
+    std::string out, err;
+};
+
+Outcome cli(std::vector<std::string> args, const std::string& input = "") {
+    args.insert(args.begin(), ZEFNARO_CLI);
+    ChildProcess p(args);
+    p.write(input);
+    const int status = p.finish();
+    return {status, p.out, p.err};
+}
+
+const char* const report2005 = "\nThe cardinal number\n\n2,005\n\nor\n\nTwo Thousand Five\n\n"
+                               "in Bohairic Coptic (masculine) is written\n\n`cnau `nso tiou\n\n"
+                               "which is pronounced\n\nesnav ensho tiw\n\nor\n\nËb=e\n\n"
+                               "for short\n";
+
+TEST(Cli, TextReportForOneNumber) {
+    const Outcome r = cli({"2005"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, report2005);
+    EXPECT_EQ(r.err, "");
+}
+
+TEST(Cli, OrdinalFeminineText) {
+    const Outcome r = cli({"--ordinal", "--feminine", "21"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_NE(r.out.find("\nThe ordinal number\n\n21st\n"), std::string::npos);
+    EXPECT_NE(r.out.find("\nmah jw] ou`i\n"), std::string::npos);
+    EXPECT_NE(r.out.find("(feminine)"), std::string::npos);
+}
+
+TEST(Cli, JsonLinesInInputOrder) {
+    const Outcome r = cli({"--json", "12,345", "0", "7"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out,
+              "{\"input\":\"12,345\",\"number\":12345,\"ordinal\":false,\"masculine\":true,"
+              "\"digits\":\"12,345\",\"english\":\"Twelve Thousand Three Hundred and Forty-Five\","
+              "\"coptic\":\"met`cnau `nso somt `nse nem `hme tiou\",\"pronunciation\":\"metesnav "
+              "ensho shomt enshay nem ehmay tiw\",\"numerals\":\"ËiËb=t=m=e\"}\n"
+              "{\"input\":\"0\",\"error\":\"The number 0 (zero) does not exist in Coptic\"}\n"
+              "{\"input\":\"7\",\"number\":7,\"ordinal\":false,\"masculine\":true,"
+              "\"digits\":\"7\",\"english\":\"Seven\",\"coptic\":\"sasf\",\"pronunciation\":"
+              "\"shashf\",\"numerals\":\"=z\"}\n");
+}
+
+TEST(Cli, RejectionsGoToStandardErrorAndTheRestGoesOn) {
+    const Outcome r = cli({"-5", "2005", "1.5", "abc", "1000000000", "0", "1,23", ""});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, report2005);
+    const std::string range = "expected a whole number from 1 to 999,999,999";
+    for (const char* input :
+         {"\"-5\": ", "\"1.5\": ", "\"abc\": ", "\"1000000000\": ", "\"1,23\": ", "\"\": "}) {
+        const auto at = r.err.find(std::string("zefnaro-cli: ") + input);
+        ASSERT_NE(at, std::string::npos) << input << "\n" << r.err;
+        EXPECT_EQ(r.err.substr(r.err.find(':', at + 13 + 3), std::string::npos).find(range) !=
+                      std::string::npos,
+                  true);
+    }
+    EXPECT_NE(r.err.find("zefnaro-cli: \"0\": The number 0 (zero) does not exist in Coptic\n"),
+              std::string::npos);
+    EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 7);
+}
+
+TEST(Cli, StandardInputSkipsBlankLines) {
+    const Outcome r = cli({}, "2005\n\n   \n 2,005 \r\n");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, std::string(report2005) + report2005);
+}
+
+TEST(Cli, HostileInputInJson) {
+    const Outcome r = cli({"--json"}, std::string("12\0"
+                                                  "3\n\xff\xfe\n",
+                                                  8) +
+                                          std::string(100000, '9'));
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 3);
+    EXPECT_EQ(r.out.find("\"number\""), std::string::npos);
+    EXPECT_NE(r.out.find("\\u0000"), std::string::npos);
+}
+
+TEST(Cli, StreamsEachAnswerBeforeTheNextLine) {
+    ChildProcess p({ZEFNARO_CLI, "--json"});
+    p.write("1\n");
+    ASSERT_TRUE(p.readUntil("\"number\":1,", 5s));
+    p.write("2\n");
+    ASSERT_TRUE(p.readUntil("\"number\":2,", 5s));
+    EXPECT_EQ(p.finish(), 0);
+}
+
+TEST(Cli, UsageErrorsHelpAndVersion) {
+    EXPECT_EQ(cli({"--bogus"}).status, 2);
+    const Outcome help = cli({"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("--ordinal"), std::string::npos);
+    const Outcome version = cli({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out.rfind("zefnaro-cli ", 0), 0u);
+}
+
+} // namespace

@@ -1,0 +1,74 @@
+#include "engine/zefnaro.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <string>
+
+using namespace zefnaro;
+
+namespace {
+
+struct WordCase {
+    double key;
+    bool standaloneTen;
+    bool masculine;
+    const char* text;
+    const char* pronunciation;
+};
+
+class CopticWord : public testing::TestWithParam<WordCase> {};
+
+TEST_P(CopticWord, BothHalves) {
+    const auto& c = GetParam();
+    EXPECT_EQ(getCopticWord(c.key, c.standaloneTen, c.masculine, false), c.text);
+    EXPECT_EQ(getCopticWord(c.key, c.standaloneTen, c.masculine, true), c.pronunciation);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lexicon, CopticWord,
+    testing::Values(
+        WordCase{0, true, true, "", ""}, WordCase{0, true, false, "", ""},
+        WordCase{11, true, true, "", ""}, WordCase{11, false, false, "", ""},
+        WordCase{200, true, true, "", ""}, WordCase{-5, true, true, "", ""},
+        WordCase{1.5, true, true, "", ""}, WordCase{10, false, true, "met", "met"},
+        WordCase{10, false, false, "met", "met"}, WordCase{10, true, true, "myt", "meet"},
+        WordCase{10, true, false, "my]", "meeti"}, WordCase{6, true, false, "co", "so"},
+        WordCase{1, true, false, "ou`i", "wee"}, WordCase{1, true, true, "ouai", "way"},
+        WordCase{9, true, true, "'it", "pseet"}, WordCase{20, true, false, "jw]", "gooti"},
+        WordCase{1000000, true, true, "so`nso", "shoensho"},
+        WordCase{1000000, true, false, "so`nso", "shoensho"},
+        WordCase{-4, true, true, "houit", "hwyt"}, WordCase{-4, true, false, "houi]", "hwyti"},
+        WordCase{-1, true, true, "`n", "en"}, WordCase{-2, true, false, "nem", "nem"},
+        WordCase{-3, true, true, "mah", "mah"}));
+
+TEST(CopticWord, GenderFreeKeysIgnoreGender) {
+    for (double key :
+         {30.0, 40.0, 50.0, 60.0, 70.0, 80.0, 90.0, 100.0, 1000.0, 1e6, -1.0, -2.0, -3.0})
+        for (bool half : {false, true}) {
+            EXPECT_EQ(getCopticWord(key, true, true, half), getCopticWord(key, true, false, half));
+            EXPECT_FALSE(getCopticWord(key, true, true, half).empty()) << key;
+        }
+}
+
+TEST(CopticWord, NoEntryHoldsTheSeparator) {
+    for (int key = -4; key <= 1000000; key += (key < 100 ? 1 : 900))
+        for (bool ten : {false, true})
+            for (bool masc : {false, true})
+                for (bool half : {false, true})
+                    EXPECT_EQ(getCopticWord(key, ten, masc, half).find('#'), std::string::npos);
+}
+
+TEST(EnglishWord, LexiconAndMends) {
+    EXPECT_EQ(getEnglishWord(90, true), "Ninetieth");
+    EXPECT_EQ(getEnglishWord(100, true), "Hundredth");
+    EXPECT_EQ(getEnglishWord(12, false), "Twelve");
+    EXPECT_EQ(getEnglishWord(12, true), "Twelfth");
+    EXPECT_EQ(getEnglishWord(0, true), "");
+    EXPECT_EQ(getEnglishWord(21, false), "");
+    EXPECT_EQ(getEnglishWord(std::nan(""), false), "");
+    EXPECT_EQ(englishHundreds(0, true), "");
+}
+
+} // namespace

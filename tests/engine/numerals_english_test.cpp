@@ -1,0 +1,115 @@
+#include "engine/zefnaro.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cmath>
+
+using namespace zefnaro;
+
+namespace {
+
+// Masculine cardinal, feminine cardinal, masculine ordinal, feminine ordinal.
+struct NumeralCase {
+    double number;
+    std::array<const char*, 4> forms;
+};
+
+class Numerals : public testing::TestWithParam<NumeralCase> {};
+
+TEST_P(Numerals, AllFourForms) {
+    const auto& c = GetParam();
+    EXPECT_EQ(toCopticNumerals(c.number, true, false), c.forms[0]);
+    EXPECT_EQ(toCopticNumerals(c.number, false, false), c.forms[1]);
+    EXPECT_EQ(toCopticNumerals(c.number, true, true), c.forms[2]);
+    EXPECT_EQ(toCopticNumerals(c.number, false, true), c.forms[3]);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, Numerals,
+    testing::Values(NumeralCase{1, {"=a", "=a]", "mah =a", "mah =a]"}},
+                    NumeralCase{9, {"=:", "=:]", "mah =:", "mah =:]"}},
+                    NumeralCase{10, {"=i", "=i]", "mah =i", "mah =i]"}},
+                    NumeralCase{11, {"=i=a", "=i=a]", "mah =i=a", "mah =i=a]"}},
+                    NumeralCase{99, {"=f=:", "=f=:]", "mah =f=:", "mah =f=:]"}},
+                    NumeralCase{100, {"=r", "=r]", "mah =r", "mah =r]"}},
+                    NumeralCase{250, {"=c=n", "=c=n]", "mah =c=n", "mah =c=n]"}},
+                    NumeralCase{999, {"=s=f=:", "=s=f=:]", "mah =s=f=:", "mah =s=f=:]"}},
+                    NumeralCase{1000, {"Ëa", "Ëa]", "mah Ëa", "mah Ëa]"}},
+                    NumeralCase{2005, {"Ëb=e", "Ëb=e]", "mah Ëb=e", "mah Ëb=e]"}},
+                    NumeralCase{12345,
+                                {"ËiËb=t=m=e", "ËiËb=t=m=e]", "mah ËiËb=t=m=e", "mah ËiËb=t=m=e]"}},
+                    NumeralCase{100000, {"Ër", "Ër]", "mah Ër", "mah Ër]"}},
+                    NumeralCase{1000000, {"Ìa", "Ìa]", "mah Ìa", "mah Ìa]"}},
+                    NumeralCase{1001001, {"ÌaËa=a", "ÌaËa=a]", "mah ÌaËa=a", "mah ÌaËa=a]"}},
+                    NumeralCase{999999999,
+                                {"ÌsÌfÌ:ËsËfË:=s=f=:", "ÌsÌfÌ:ËsËfË:=s=f=:]",
+                                 "mah ÌsÌfÌ:ËsËfË:=s=f=:", "mah ÌsÌfÌ:ËsËfË:=s=f=:]"}},
+                    NumeralCase{60, {"=|", "=|]", "mah =|", "mah =|]"}},
+                    NumeralCase{60000, {"Ë|", "Ë|]", "mah Ë|", "mah Ë|]"}},
+                    NumeralCase{0, {"", "", "", ""}}, NumeralCase{-3, {"", "", "", ""}},
+                    NumeralCase{2.5, {"", "", "", ""}}, NumeralCase{NAN, {"", "", "", ""}},
+                    NumeralCase{1e9, {"", "", "", ""}}));
+
+TEST(CopticNumeral, SingleValues) {
+    EXPECT_EQ(getCopticNumeral(0), "");
+    EXPECT_EQ(getCopticNumeral(700), "='");
+    EXPECT_EQ(getCopticNumeral(600000), "Ë<");
+    EXPECT_EQ(getCopticNumeral(80000000), "Ìp");
+    EXPECT_EQ(getCopticNumeral(2000), "Ëb");
+    EXPECT_EQ(getCopticNumeral(50000), "Ën");
+    EXPECT_EQ(getCopticNumeral(5), "=e");
+    EXPECT_EQ(getCopticNumeral(-5), "");
+}
+
+TEST(Utf8Length, CountsPlaceMarksAsOneCharacter) {
+    const std::string numeral = toCopticNumerals(999999999, true, false);
+    EXPECT_EQ(numeral.size(), 24u); // six two-byte marks
+    EXPECT_EQ(utf8Length(numeral), 18u);
+    EXPECT_EQ(utf8Length("mah =k=a]"), 9u);
+    EXPECT_EQ(utf8Length(""), 0u);
+}
+
+struct EnglishCase {
+    double number;
+    const char* cardinal;
+    const char* ordinal;
+};
+
+class EnglishWords : public testing::TestWithParam<EnglishCase> {};
+
+TEST_P(EnglishWords, CardinalAndOrdinal) {
+    const auto& c = GetParam();
+    EXPECT_EQ(toEnglishWords(c.number, false), c.cardinal);
+    EXPECT_EQ(toEnglishWords(c.number, true), c.ordinal);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, EnglishWords,
+    testing::Values(
+        EnglishCase{1, "One", "First"}, EnglishCase{12, "Twelve", "Twelfth"},
+        EnglishCase{20, "Twenty", "Twentieth"}, EnglishCase{21, "Twenty-One", "Twenty-First"},
+        EnglishCase{90, "Ninety", "Ninetieth"}, EnglishCase{100, "One Hundred", "One Hundredth"},
+        EnglishCase{101, "One Hundred and One", "One Hundred and First"},
+        EnglishCase{115, "One Hundred and Fifteen", "One Hundred and Fifteenth"},
+        EnglishCase{190, "One Hundred and Ninety", "One Hundred and Ninetieth"},
+        EnglishCase{201, "Two Hundred and One", "Two Hundred and First"},
+        EnglishCase{1000, "One Thousand", "One Thousandth"},
+        EnglishCase{1001, "One Thousand One", "One Thousand First"},
+        EnglishCase{1100, "One Thousand One Hundred", "One Thousand One Hundredth"},
+        EnglishCase{2005, "Two Thousand Five", "Two Thousand Fifth"},
+        EnglishCase{12345, "Twelve Thousand Three Hundred and Forty-Five",
+                    "Twelve Thousand Three Hundred and Forty-Fifth"},
+        EnglishCase{101000, "One Hundred and One Thousand", "One Hundred and One Thousandth"},
+        EnglishCase{1000000, "One Million", "One Millionth"},
+        EnglishCase{1000001, "One Million One", "One Million First"},
+        EnglishCase{1001000, "One Million One Thousand", "One Million One Thousandth"},
+        EnglishCase{999999999,
+                    "Nine Hundred and Ninety-Nine Million Nine Hundred and Ninety-Nine Thousand "
+                    "Nine Hundred and Ninety-Nine",
+                    "Nine Hundred and Ninety-Nine Million Nine Hundred and Ninety-Nine Thousand "
+                    "Nine Hundred and Ninety-Ninth"},
+        EnglishCase{0, "", ""}, EnglishCase{-21, "", ""}, EnglishCase{21.5, "", ""},
+        EnglishCase{1e10, "", ""}, EnglishCase{INFINITY, "", ""}));
+
+} // namespace
