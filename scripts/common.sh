@@ -23,9 +23,10 @@ ensure_packages() {
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y "${missing[@]}"
 }
 
+# build DIR [TARGET...]: configure once, then build the targets (default: all).
 build() {
   local dir=$1
   shift
-  cmake -S . -B "$dir" -G Ninja "$@"
-  cmake --build "$dir"
+  [ -f "$dir/build.ninja" ] || cmake -S . -B "$dir" -G Ninja
+  if [ $# -gt 0 ]; then cmake --build "$dir" --target "$@"; else cmake --build "$dir"; fi
 }

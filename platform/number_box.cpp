@@ -1,0 +1,94 @@
+#include "number_box.h"
+
+#include <QKeyEvent>
+
+namespace zefnaro {
+
+namespace {
+
+bool isWindowShortcut(const QKeyEvent* key) {
+    return key->matches(QKeySequence::Copy) || key->matches(QKeySequence::SelectAll);
+}
+
+// Editing keys that would change the text without typing a digit.
+bool isEditingShortcut(const QKeyEvent* key) {
+    return key->matches(QKeySequence::Paste) || key->matches(QKeySequence::Cut) ||
+           key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo) ||
+           key->matches(QKeySequence::DeleteEndOfLine) ||
+           key->matches(QKeySequence::DeleteStartOfWord) ||
+           key->matches(QKeySequence::DeleteEndOfWord) ||
+           key->matches(QKeySequence::DeleteCompleteLine);
+}
+
+} // namespace
+
+NumberBox::NumberBox(QWidget* parent) : QLineEdit(parent) {
+    setMaxLength(9);
+}
+
+void NumberBox::setNumberText(const QString& text) {
+    if (text.left(maxLength()) == this->text()) return;
+    setText(text);
+    setCursorPosition(0);
+}
+
+int NumberBox::selStart() const {
+    return hasSelectedText() ? selectionStart() : cursorPosition();
+}
+
+int NumberBox::selLength() const {
+    return static_cast<int>(selectedText().size());
+}
+
+bool NumberBox::event(QEvent* event) {
+    // A line edit claims Ctrl+C and Ctrl+A for itself; here they belong to the
+    // window, which copies the report.
+    if (event->type() == QEvent::ShortcutOverride &&
+        isWindowShortcut(static_cast<QKeyEvent*>(event))) {
+        event->ignore();
+        return false;
+    }
+    return QLineEdit::event(event);
+}
+
+void NumberBox::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        emit enterPressed();
+        event->accept();
+        return;
+    }
+    if (key == Qt::Key_Backspace) {
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    const Qt::KeyboardModifiers held =
+        event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    const QString text = event->text();
+    const bool digit = text.size() == 1 && text[0] >= u'0' && text[0] <= u'9' && !held;
+    if (digit) {
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    // Any other character (letters, blanks, signs, Ctrl+V, Ctrl+X ...) is
+    // discarded; keys that type nothing (arrows, Home, Delete, Tab) keep working.
+    const bool typesSomething = !text.isEmpty() && (text[0].isPrint() || held);
+    if (typesSomething || isEditingShortcut(event) ||
+        (held.testFlag(Qt::ControlModifier) && key < 0x01000000)) {
+        event->accept();
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+void NumberBox::focusInEvent(QFocusEvent* event) {
+    QLineEdit::focusInEvent(event);
+    emit focusGained();
+}
+
+void selectAllText(QLineEdit& box) {
+    if (box.text().isEmpty()) return;
+    box.setSelection(0, static_cast<int>(box.text().size()));
+}
+
+} // namespace zefnaro

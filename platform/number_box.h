@@ -1,0 +1,35 @@
+// The number entry box: a QLineEdit that takes only digits and Backspace from the
+// keyboard (Enter is announced instead of inserted), leaves Ctrl+C and Ctrl+A to
+// the window's menu, and puts the caret at 0 when code assigns it a new text.
+#pragma once
+
+#include <QLineEdit>
+
+namespace zefnaro {
+
+class NumberBox : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit NumberBox(QWidget* parent = nullptr);
+
+    // Assigns a text: only a different text changes the box (textChanged fires
+    // before this returns) and then the caret stands at 0.
+    void setNumberText(const QString& text);
+
+    int selStart() const; // start of the selection, else the caret
+    int selLength() const;
+
+signals:
+    void enterPressed();
+    void focusGained();
+
+protected:
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+};
+
+// Selects the whole text of a line edit; an empty one is left alone.
+void selectAllText(QLineEdit& box);
+
+} // namespace zefnaro

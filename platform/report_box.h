@@ -1,0 +1,60 @@
+// The report box: a read-only QTextEdit spoken to in the report's own positions,
+// where a CR LF line break counts as two characters (the document stores one
+// paragraph separator), so the report's arithmetic holds unchanged.
+#pragma once
+
+#include <QColor>
+#include <QString>
+#include <vector>
+
+class QTextEdit;
+class QTextCursor;
+
+namespace zefnaro {
+
+class ReportBox {
+public:
+    static constexpr double basePointSize = 15.75;
+
+    explicit ReportBox(QTextEdit* edit);
+
+    QTextEdit* widget() const { return edit_; }
+
+    // Replaces the whole text and drops all formatting; the text takes the base
+    // font, bold Arial 15.75 pt. Line breaks are CR LF.
+    void setText(const QString& text);
+    QString text() const; // with CR LF line breaks
+    int length() const;
+
+    void setSelStart(int position); // caret there, nothing selected
+    void setSelLength(int length);  // selects from the caret
+    int selStart() const;
+    int selLength() const;
+
+    void setSelColour(const QColor& colour);
+    void setSelFont(const QString& family);
+    void setSelPointSize(double points);
+    void setSelCentred();
+    void setSelEmphasis(); // italic
+
+    // A hidden box is not redrawn; showing it draws the current content once.
+    void hide();
+    void show();
+    bool isShown() const;
+
+    // The current selection as an HTML fragment and as plain text (CR LF kept
+    // out: plain text uses the platform's "\n").
+    QString selectedHtml() const;
+    QString selectedPlainText() const;
+
+private:
+    int toDocument(int position) const;
+    int toReport(int documentPosition) const;
+    QTextCursor selection() const;
+
+    QTextEdit* edit_;
+    std::vector<int> breaks_; // report positions of each CR of a CR LF
+    int length_ = 0;
+};
+
+} // namespace zefnaro

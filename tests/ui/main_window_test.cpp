@@ -1,0 +1,342 @@
+#include "engine/zefnaro.h"
+#include "report/report.h"
+#include "ui_test_support.h"
+#include <QToolButton>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace zefnaro;
+using namespace zefnaro::testing;
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+    DisplaySettings settings;
+    std::unique_ptr<MainWindow> window;
+    NumberBox* box = nullptr;
+
+    QString reportText() { return window->reportBox().text(); }
+    QString expectedReport(const char* entry) {
+        return QString::fromStdString(composeReport(entry, settings).text);
+    }
+
+private slots:
+    void init() {
+        settings = DisplaySettings{};
+        window = std::make_unique<MainWindow>(settings);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        box = numberBox(*window);
+    }
+    void cleanup() { window.reset(); }
+
+    void startsWithARandomNumberAndItsReport() {
+        const QString text = box->text();
+        QVERIFY(!text.isEmpty() && text.size() <= 9);
+        bool ok = false;
+        const int n = text.toInt(&ok);
+        QVERIFY(ok && n >= 1 && n <= 999'999'999);
+        QCOMPARE(spinner(*window)->value(), n);
+        QCOMPARE(reportText(), QString::fromStdString(
+                                   composeReport(text.toStdString(), settings,
+                                                 QLocale().groupSeparator().isEmpty()
+                                                     ? ","
+                                                     : QLocale().groupSeparator().toStdString())
+                                       .text));
+        QCOMPARE(statusLabel(*window)->text(),
+                 QStringLiteral(" CS Copto Manuscript | 16 | Masculine | Cardinal"));
+        QCOMPARE(box->selectedText(), text); // selected, ready to be typed over
+        QCOMPARE(settings.fontName, std::string("CS Copto Manuscript"));
+        QVERIFY(window->reportBox().isShown());
+    }
+
+    void typingADigitAfter12() {
+        enter(box, "12");
+        QSignalSpy executed(window.get(), &MainWindow::executed);
+        QTest::keyClick(box, '7');
+        QCOMPARE(box->text(), QStringLiteral("127"));
+        QCOMPARE(spinner(*window)->value(), 127);
+        QCOMPARE(executed.count(), 1);
+        QVERIFY(!box->hasSelectedText());
+        QCOMPARE(reportText(), expectedReport("127"));
+    }
+
+    void leadingZeroIsRewritten() {
+        enter(box, "0");
+        QTest::keyClick(box, '5');
+        QCOMPARE(box->text(), QStringLiteral("5"));
+        QCOMPARE(box->selectedText(), QStringLiteral("5"));
+        QCOMPARE(spinner(*window)->value(), 5);
+        QCOMPARE(reportText(), expectedReport("5"));
+    }
+
+    void backspaceAfterTheFirstDigit() {
+        enter(box, "123");
+        box->setCursorPosition(1);
+        QTest::keyClick(box, Qt::Key_Backspace);
+        QCOMPARE(box->text(), QStringLiteral("23"));
+        QCOMPARE(box->selectedText(), QStringLiteral("23"));
+        QCOMPARE(spinner(*window)->value(), 23);
+        QCOMPARE(reportText(), expectedReport("23"));
+    }
+
+    void deletingEverything() {
+        enter(box, "45");
+        box->selectAll();
+        QTest::keyClick(box, Qt::Key_Backspace);
+        // The spinner went to 0 and wrote it back, selected.
+        QCOMPARE(box->text(), QStringLiteral("0"));
+        QCOMPARE(box->selectedText(), QStringLiteral("0"));
+        QCOMPARE(reportText(), QStringLiteral("\r\n") + QString::fromUtf8(zeroMessage.data()));
+        // With the spinner already at 0 the box stays empty.
+        QTest::keyClick(box, Qt::Key_Backspace);
+        QCOMPARE(box->text(), QString());
+        QCOMPARE(spinner(*window)->value(), 0);
+        QCOMPARE(reportText(), QStringLiteral("\r\n") + QString::fromUtf8(zeroMessage.data()));
+    }
+
+    void enterRecomputesOnce() {
+        enter(box, "2005");
+        QSignalSpy executed(window.get(), &MainWindow::executed);
+        QTest::keyClick(box, Qt::Key_Return);
+        QCOMPARE(executed.count(), 1);
+        QCOMPARE(box->text(), QStringLiteral("2005"));
+        QTest::keyClick(box, Qt::Key_Enter);
+        QCOMPARE(executed.count(), 2);
+    }
+
+    void spinnerUpFrom41() {
+        enter(box, "41");
+        QSignalSpy executed(window.get(), &MainWindow::executed);
+        QTest::mouseClick(spinner(*window)->upButton(), Qt::LeftButton);
+        QCOMPARE(box->text(), QStringLiteral("42"));
+        QCOMPARE(box->selectedText(), QStringLiteral("42"));
+        QCOMPARE(executed.count(), 1);
+        QCOMPARE(reportText(), expectedReport("42"));
+        QTest::mouseClick(spinner(*window)->downButton(), Qt::LeftButton);
+        QCOMPARE(box->text(), QStringLiteral("41"));
+    }
+
+    void spinnerStopsAtItsLimits() {
+        enter(box, "999999999");
+        QTest::mouseClick(spinner(*window)->upButton(), Qt::LeftButton);
+        QCOMPARE(box->text(), QStringLiteral("999999999"));
+        QVERIFY(!spinner(*window)->setValue(-1));
+        QVERIFY(!spinner(*window)->setValue(1'000'000'000));
+        QCOMPARE(spinner(*window)->value(), 999'999'999);
+    }
+
+    void focusSelectsAll() {
+        enter(box, "777");
+        control<QPushButton>(*window, "cmdRandom")->setFocus();
+        const QString now = box->text();
+        box->deselect();
+        box->setFocus(Qt::TabFocusReason);
+        QCOMPARE(box->selectedText(), now);
+    }
+
+    void charactersOtherThanDigitsAreDiscarded() {
+        enter(box, "12");
+        QSignalSpy executed(window.get(), &MainWindow::executed);
+        QTest::keyClicks(box, "a -.,+E&");
+        QTest::keyClick(box, Qt::Key_Space);
+        QGuiApplication::clipboard()->setText(QStringLiteral("999"));
+        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClick(box, Qt::Key_X, Qt::ControlModifier);
+        QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
+        QTest::keyClick(box, Qt::Key_Insert, Qt::ShiftModifier);
+        QCOMPARE(box->text(), QStringLiteral("12"));
+        QCOMPARE(executed.count(), 0);
+    }
+
+    void tenthDigitIsRefused() {
+        enter(box, "1");
+        QTest::keyClicks(box, "234567890");
+        QCOMPARE(box->text(), QStringLiteral("123456789"));
+        box->setNumberText(QStringLiteral("98765432109876"));
+        QCOMPARE(box->text(), QStringLiteral("987654321"));
+    }
+
+    void pastedTextIsReadLeniently() {
+        // With the spinner already at the value read, the pasted text stays.
+        const std::pair<const char*, const char*> rows[] = {
+            {"12abc", "12"}, {"1 2", "12"}, {"1,234", "1"}};
+        for (const auto& [pasted, as] : rows) {
+            enter(box, QString::fromLatin1(as));
+            box->selectAll();
+            QGuiApplication::clipboard()->setText(QString::fromLatin1(pasted));
+            box->paste(); // what the box's context menu does
+            QCOMPARE(box->text(), QString::fromLatin1(pasted));
+            QCOMPARE(reportText(), expectedReport(as));
+        }
+        // Otherwise the spinner takes the value and writes its digits back.
+        enter(box, "7");
+        box->selectAll();
+        QGuiApplication::clipboard()->setText(QStringLiteral("12abc"));
+        box->paste();
+        QCOMPARE(box->text(), QStringLiteral("12"));
+        QCOMPARE(box->selectedText(), QStringLiteral("12"));
+        QCOMPARE(reportText(), expectedReport("12"));
+    }
+
+    void outOfRangeValuesGetTheRangeMessage() {
+        enter(box, "2"); // so that 1.5, rounded to 2, leaves the spinner as it is
+        const QString status = statusLabel(*window)->text();
+        settings.ordinal = true; // not shown until the next report
+        for (const char* pasted : {"-5", "1.5", "1E300", "1E999", "-2.5E10", "2.0001"}) {
+            box->setText(QString::fromLatin1(pasted));
+            QCOMPARE(box->text(), QString::fromLatin1(pasted));
+            QCOMPARE(reportText(), QStringLiteral("\r\n") + QString::fromUtf8(rangeMessage.data()));
+            const auto shown = lines(reportEdit(*window));
+            QCOMPARE(shown.size(), std::size_t{2});
+            QCOMPARE(shown[1].format.foreground().color(), QColor(0, 0, 255));
+            QCOMPARE(shown[1].format.fontPointSize(), 16.0);
+            QCOMPARE(shown[1].format.fontFamilies().toStringList(), QStringList{"Arial"});
+            QCOMPARE(shown[1].alignment, Qt::AlignHCenter);
+            QCOMPARE(window->reportBox().selLength(), window->reportBox().length());
+            QCOMPARE(statusLabel(*window)->text(), status);
+        }
+    }
+
+    void reportAsAUserSeesIt() {
+        settings.fontName = "CS Pishoi";
+        settings.fontSize = 20;
+        enter(box, "21");
+        const auto shown = lines(reportEdit(*window));
+        QCOMPARE(shown.size(), std::size_t{23});
+        const QStringList texts = {"", "The cardinal number",
+                                   "", "21",
+                                   "", "or",
+                                   "", "Twenty-One",
+                                   "", "in Bohairic Coptic (masculine) is written",
+                                   "", "jwt ouai",
+                                   "", "which is pronounced",
+                                   "", "goot way",
+                                   "", "or",
+                                   "", "=k=a",
+                                   "", "for short",
+                                   ""};
+        const QColor blue(0, 0, 255);
+        const std::map<int, std::pair<QColor, QString>> styled = {
+            {3, {QColor(0, 0, 0), "Arial"}},
+            {7, {QColor(128, 0, 128), "Arial"}},
+            {11, {QColor(255, 0, 0), "CS Pishoi"}},
+            {15, {QColor(0, 128, 0), "Arial"}},
+            {19, {QColor(128, 64, 0), "CS Pishoi"}}};
+        for (int i = 0; i < 23; ++i) {
+            const Line& line = shown[static_cast<std::size_t>(i)];
+            QCOMPARE(line.text, texts[i]);
+            QCOMPARE(line.alignment, Qt::AlignHCenter);
+            if (line.text.isEmpty()) continue;
+            QVERIFY2(line.uniform, qPrintable(line.text));
+            const auto it = styled.find(i);
+            const QColor colour = it == styled.end() ? blue : it->second.first;
+            const QString font = it == styled.end() ? QStringLiteral("Arial") : it->second.second;
+            QCOMPARE(line.format.foreground().color(), colour);
+            QCOMPARE(line.format.fontFamilies().toStringList(), QStringList{font});
+            QCOMPARE(line.format.fontPointSize(), 20.0);
+            QCOMPARE(line.format.fontItalic(), i == 15);
+            QVERIFY(QFont(reportEdit(*window)->document()->defaultFont()).bold());
+            QVERIFY(line.format.fontWeight() == QFont::Bold ||
+                    !line.format.hasProperty(QTextFormat::FontWeight));
+        }
+        // After a report: caret at 0, nothing selected, the box shown.
+        QCOMPARE(window->reportBox().selStart(), 0);
+        QCOMPARE(window->reportBox().selLength(), 0);
+        QVERIFY(window->reportBox().isShown());
+    }
+
+    void fontNameChangesOnlyTheCopticLines() {
+        enter(box, "12345");
+        const auto before = lines(reportEdit(*window));
+        settings.fontName = "CS Copt";
+        window->Execute();
+        const auto after = lines(reportEdit(*window));
+        for (std::size_t i = 0; i < before.size(); ++i) {
+            if (i == 11 || i == 19) {
+                QCOMPARE(after[i].format.fontFamilies().toStringList(), QStringList{"CS Copt"});
+                QVERIFY(after[i].format != before[i].format);
+            } else {
+                QCOMPARE(after[i].format, before[i].format);
+            }
+        }
+    }
+
+    void fontSizeChangesEveryLineButNotTheZeroMessage() {
+        enter(box, "12345");
+        settings.fontSize = 40;
+        window->Execute();
+        for (const Line& line : lines(reportEdit(*window)))
+            if (!line.text.isEmpty()) QCOMPARE(line.format.fontPointSize(), 40.0);
+        enter(box, "0");
+        QCOMPARE(lines(reportEdit(*window))[1].format.fontPointSize(), 16.0);
+    }
+
+    void statusLineRules() {
+        enter(box, "21");
+        settings.ordinal = true;
+        settings.masculine = false;
+        settings.fontSize = 8;
+        enter(box, "0");
+        QCOMPARE(statusLabel(*window)->text(),
+                 QStringLiteral(" CS Copto Manuscript | 16 | Masculine | Cardinal"));
+        enter(box, "3");
+        QCOMPARE(statusLabel(*window)->text(),
+                 QStringLiteral(" CS Copto Manuscript | 8 | Feminine | Ordinal"));
+    }
+
+    void randomButtonDrawsWholeNumbers() {
+        auto* random = control<QPushButton>(*window, "cmdRandom");
+        QCOMPARE(random->text(), QStringLiteral("&Random"));
+        for (int i = 0; i < 50; ++i) {
+            QSignalSpy executed(window.get(), &MainWindow::executed);
+            random->click();
+            bool ok = false;
+            const int n = box->text().toInt(&ok);
+            QVERIFY(ok && n >= 1 && n <= 999'999'999);
+            QCOMPARE(box->selectedText(), box->text());
+            QCOMPARE(spinner(*window)->value(), n);
+            QVERIFY(executed.count() <= 1); // none when the same number is drawn again
+        }
+        QCOMPARE(
+            spinner(*window)->toolTip(),
+            QStringLiteral("Use the up and down buttons to increase or decrease the number by 1."));
+    }
+
+    void layoutFollowsTheWindow() {
+        QWidget* inner = window->centralWidget();
+        QCOMPARE(inner->size(), QSize(647, 664));
+        auto* report = reportEdit(*window);
+        auto* status = statusLabel(*window);
+        QCOMPARE(report->geometry(), QRect(8, 48, 631, 591));
+        QCOMPARE(status->geometry(), QRect(8, 643, 631, 17));
+        QCOMPARE(window->currentLayout().status.top, 9645.0f);
+        const QRect entry = box->geometry();
+
+        window->resize(window->width() + 100, window->height() + 60);
+        QTRY_COMPARE(inner->size(), QSize(747, 724));
+        QCOMPARE(report->geometry(), QRect(8, 48, 731, 651));
+        QCOMPARE(status->geometry(), QRect(8, 703, 731, 17));
+        QCOMPARE(status->y() - (report->y() + report->height()), 4); // half a margin
+        QCOMPARE(box->geometry(), entry);
+
+        window->resize(10, 10); // below the margins: the last valid size stays
+        QTRY_VERIFY(inner->width() < 16);
+        QVERIFY(report->width() >= 0 && report->height() >= 0);
+        QCOMPARE(report->width(), 731);
+
+        window->showMaximized();
+        QTRY_VERIFY(window->isMaximized());
+        QTRY_COMPARE(report->width(), inner->width() - 16);
+        QCOMPARE(report->height(), inner->height() - 73);
+        window->showNormal();
+        QTRY_VERIFY(!window->isMaximized());
+        QTRY_COMPARE(report->width(), std::max(inner->width() - 16, 731));
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"

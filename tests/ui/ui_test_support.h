@@ -1,0 +1,75 @@
+// Helpers for driving the real windows in tests: find controls by name, read the
+// report back from the document as a user would see it.
+#pragma once
+
+#include "platform/number_box.h"
+#include "platform/spinner.h"
+#include "ui/main/main_window.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextEdit>
+
+namespace zefnaro::testing {
+
+template <typename T> T* control(QWidget& window, const char* name) {
+    T* found = window.findChild<T*>(QString::fromLatin1(name));
+    if (!found) qFatal("no control named %s", name);
+    return found;
+}
+
+inline NumberBox* numberBox(QWidget& w) {
+    return control<NumberBox>(w, "txtNumber");
+}
+inline Spinner* spinner(QWidget& w) {
+    return control<Spinner>(w, "udToggle");
+}
+inline QTextEdit* reportEdit(QWidget& w) {
+    return control<QTextEdit>(w, "rtDisplay");
+}
+inline QLabel* statusLabel(QWidget& w) {
+    return control<QLabel>(w, "lblStatus");
+}
+
+// One line of the report as shown: its text and the format of its characters
+// (nullopt-like: `uniform` is false when the characters differ).
+struct Line {
+    QString text;
+    QTextCharFormat format;
+    bool uniform = true;
+    Qt::Alignment alignment;
+};
+
+inline std::vector<Line> lines(QTextEdit* edit) {
+    std::vector<Line> out;
+    for (QTextBlock block = edit->document()->begin(); block.isValid(); block = block.next()) {
+        Line line;
+        line.text = block.text();
+        line.alignment = block.blockFormat().alignment();
+        bool first = true;
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat f = it.fragment().charFormat();
+            if (first)
+                line.format = f;
+            else if (f != line.format)
+                line.uniform = false;
+            first = false;
+        }
+        if (first) line.format = block.charFormat();
+        out.push_back(line);
+    }
+    return out;
+}
+
+// Puts text in the entry box as code would, with the caret at the end and no
+// selection, as if the user had typed it.
+inline void enter(NumberBox* box, const QString& text) {
+    box->setNumberText(text);
+    box->deselect();
+    box->setCursorPosition(static_cast<int>(box->text().size()));
+}
+
+} // namespace zefnaro::testing
