@@ -7,6 +7,7 @@
 #include <QTextEdit>
 
 #include <algorithm>
+#include <memory>
 
 namespace zefnaro {
 
@@ -33,6 +34,8 @@ ReportBox::ReportBox(QTextEdit* edit) : edit_(edit) {
     edit_->setPalette(palette);
     edit_->setAutoFillBackground(true);
 }
+
+ReportBox::~ReportBox() = default;
 
 void ReportBox::setText(const QString& text) {
     breaks_.clear();

@@ -5,6 +5,7 @@
 
 #include <QColor>
 #include <QString>
+#include <memory>
 #include <vector>
 
 class QTextEdit;
@@ -17,6 +18,7 @@ public:
     static constexpr double basePointSize = 15.75;
 
     explicit ReportBox(QTextEdit* edit);
+    ~ReportBox();
 
     QTextEdit* widget() const { return edit_; }
 
@@ -55,6 +57,7 @@ private:
     QTextEdit* edit_;
     std::vector<int> breaks_; // report positions of each CR of a CR LF
     int length_ = 0;
+    std::unique_ptr<QTextCursor> batch_;
 };
 
 } // namespace zefnaro

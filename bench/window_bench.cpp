@@ -1,0 +1,75 @@
+// Cost of Execute in the real main window: the whole report rebuilt and
+// formatted in the box, with and without painting it.
+#include "platform/number_box.h"
+#include "ui/main/main_window.h"
+
+#include <QApplication>
+#include <QSignalBlocker>
+#include <QTextEdit>
+#include <benchmark/benchmark.h>
+
+#include <random>
+
+namespace {
+
+using zefnaro::MainWindow;
+
+MainWindow* window() {
+    static zefnaro::DisplaySettings settings;
+    static MainWindow* w = [] {
+        auto* created = new MainWindow(settings);
+        created->show();
+        QApplication::processEvents();
+        return created;
+    }();
+    return w;
+}
+
+// Puts a number in the box without running the change handlers.
+void setNumber(MainWindow* w, int n) {
+    auto* box = w->findChild<zefnaro::NumberBox*>(QStringLiteral("txtNumber"));
+    const QSignalBlocker quiet(box);
+    box->setText(QString::number(n));
+}
+
+void run(benchmark::State& state, bool random, bool paint) {
+    MainWindow* w = window();
+    auto* view = w->findChild<QTextEdit*>(QStringLiteral("rtDisplay"))->viewport();
+    std::mt19937 gen(1);
+    std::uniform_int_distribution<int> pick(1, 999'999'999);
+    setNumber(w, 999'999'999);
+    for (auto _ : state) {
+        if (random) {
+            state.PauseTiming();
+            setNumber(w, pick(gen));
+            state.ResumeTiming();
+        }
+        w->Execute();
+        if (paint) view->repaint();
+    }
+}
+
+void Execute999999999(benchmark::State& s) {
+    run(s, false, false);
+}
+void ExecuteRandom(benchmark::State& s) {
+    run(s, true, false);
+}
+void ExecuteRandomAndPaint(benchmark::State& s) {
+    run(s, true, true);
+}
+
+} // namespace
+
+BENCHMARK(Execute999999999)->Unit(benchmark::kMicrosecond);
+BENCHMARK(ExecuteRandom)->Unit(benchmark::kMicrosecond);
+BENCHMARK(ExecuteRandomAndPaint)->Unit(benchmark::kMicrosecond);
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
