@@ -1,14 +1,12 @@
 #include "number_box.h"
 
+#include "window_shortcuts.h"
+
 #include <QKeyEvent>
 
 namespace zefnaro {
 
 namespace {
-
-bool isWindowShortcut(const QKeyEvent* key) {
-    return key->matches(QKeySequence::Copy) || key->matches(QKeySequence::SelectAll);
-}
 
 // Editing keys that would change the text without typing a digit.
 bool isEditingShortcut(const QKeyEvent* key) {
@@ -24,6 +22,8 @@ bool isEditingShortcut(const QKeyEvent* key) {
 
 NumberBox::NumberBox(QWidget* parent) : QLineEdit(parent) {
     setMaxLength(9);
+    // Ctrl+C and Ctrl+A copy the report, not the number.
+    WindowShortcutsFirst::install(this);
 }
 
 void NumberBox::setNumberText(const QString& text) {
@@ -38,17 +38,6 @@ int NumberBox::selStart() const {
 
 int NumberBox::selLength() const {
     return static_cast<int>(selectedText().size());
-}
-
-bool NumberBox::event(QEvent* event) {
-    // A line edit claims Ctrl+C and Ctrl+A for itself; here they belong to the
-    // window, which copies the report.
-    if (event->type() == QEvent::ShortcutOverride &&
-        isWindowShortcut(static_cast<QKeyEvent*>(event))) {
-        event->ignore();
-        return false;
-    }
-    return QLineEdit::event(event);
 }
 
 void NumberBox::keyPressEvent(QKeyEvent* event) {

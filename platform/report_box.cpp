@@ -1,5 +1,10 @@
 #include "report_box.h"
 
+#include "rich_text.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -54,8 +59,14 @@ void ReportBox::setText(const QString& text) {
     QTextDocument* doc = edit_->document();
     doc->setDefaultFont(baseFont());
     doc->setPlainText(plain);
+    // The base font goes on the characters too, so that copies keep the weight.
+    QTextCursor all(doc);
+    all.select(QTextCursor::Document);
+    QTextCharFormat base;
+    base.setFont(baseFont());
+    all.setCharFormat(base);
     edit_->setTextCursor(QTextCursor(doc));
-    edit_->setCurrentCharFormat(QTextCharFormat());
+    edit_->setCurrentCharFormat(base);
 }
 
 QString ReportBox::text() const {
@@ -166,12 +177,9 @@ bool ReportBox::isShown() const {
     return edit_->updatesEnabled() && !edit_->isHidden();
 }
 
-QString ReportBox::selectedHtml() const {
-    return selection().selection().toHtml();
-}
-
-QString ReportBox::selectedPlainText() const {
-    return selection().selection().toPlainText();
+void ReportBox::copySelection() const {
+    if (!edit_->textCursor().hasSelection()) return;
+    QGuiApplication::clipboard()->setMimeData(clipboardData(selection().selection()));
 }
 
 } // namespace zefnaro

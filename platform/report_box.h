@@ -44,10 +44,9 @@ public:
     void show();
     bool isShown() const;
 
-    // The current selection as an HTML fragment and as plain text (CR LF kept
-    // out: plain text uses the platform's "\n").
-    QString selectedHtml() const;
-    QString selectedPlainText() const;
+    // Puts the current selection on the clipboard as HTML, RTF and plain text
+    // (with "\n" line breaks); an empty selection leaves the clipboard alone.
+    void copySelection() const;
 
 private:
     int toDocument(int position) const;

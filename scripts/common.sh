@@ -6,7 +6,7 @@ cd "$(dirname "${BASH_SOURCE[0]}")/.."
 ZEFNARO_PACKAGES=(
   cmake ninja-build g++ pkg-config
   libcli11-dev nlohmann-json3-dev
-  qt6-base-dev libgl-dev fonts-dejavu-core
+  qt6-base-dev qt6-svg-dev libgl-dev fonts-dejavu-core fonts-liberation
   libgtest-dev libgmock-dev libbenchmark-dev libicu-dev
 )
 

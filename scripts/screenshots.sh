@@ -20,7 +20,7 @@ shoot() { # shoot NAME WINDOW-TITLE
   import -frame -window "$id" "$out/$1.png"
 }
 
-build/app/zefnaro >/dev/null 2>&1 &
+build/bin/zefnaro >/dev/null 2>&1 &
 app=$!
 xdotool search --sync --onlyvisible --name '^Zefnaro$' >/dev/null
 sleep 1

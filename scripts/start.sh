@@ -3,4 +3,4 @@
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 ensure_packages "${ZEFNARO_PACKAGES[@]}"
 build build zefnaro
-exec build/app/zefnaro "$@"
+exec build/bin/zefnaro "$@"

@@ -3,7 +3,9 @@
 #include "engine/numbers.h"
 #include "platform/number_box.h"
 #include "platform/spinner.h"
+#include "platform/window_shortcuts.h"
 #include "report/report.h"
+#include "ui/art/pictures.h"
 
 #include <QEvent>
 #include <QGuiApplication>
@@ -69,6 +71,7 @@ MainWindow::MainWindow(DisplaySettings& settings, QWidget* parent)
       layout_(designLayout()), random_(seededEngine()) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Zefnaro"));
+    setWindowIcon(zefnaroIcon());
     inner_->setObjectName(QStringLiteral("innerArea"));
     inner_->setAutoFillBackground(true);
     QPalette white = inner_->palette();
@@ -92,6 +95,7 @@ MainWindow::MainWindow(DisplaySettings& settings, QWidget* parent)
     place(cmdRandom_, 2280, 155, 1335, 375);
 
     rtDisplay_->setObjectName(QStringLiteral("rtDisplay"));
+    WindowShortcutsFirst::install(rtDisplay_); // Ctrl+C and Ctrl+A are the menu's
     place(rtDisplay_, layout_.report);
 
     lblStatus_->setObjectName(QStringLiteral("lblStatus"));
@@ -123,6 +127,8 @@ MainWindow::MainWindow(DisplaySettings& settings, QWidget* parent)
     settings_.fontSize = 16;
     getRandomNumber();
 
+    // No minimum size: below the margins the report box keeps its last valid size.
+    setMinimumSize(1, 1);
     resize(px(openingWidth), px(openingHeight) + menuBar()->sizeHint().height());
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
@@ -130,8 +136,6 @@ MainWindow::MainWindow(DisplaySettings& settings, QWidget* parent)
 }
 
 MainWindow::~MainWindow() = default;
-
-void MainWindow::createMenus() {}
 
 void MainWindow::numberChanged() {
     // The spinner mirrors the box; a value it cannot hold leaves it as it was.

@@ -7,6 +7,7 @@
 #include "ui/settings/display_settings.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <random>
 
 class QLabel;
@@ -15,7 +16,9 @@ class QTextEdit;
 
 namespace zefnaro {
 
+class AboutWindow;
 class NumberBox;
+class SettingsWindow;
 class Spinner;
 struct Report;
 
@@ -32,6 +35,10 @@ public:
     void Execute();
     void getRandomNumber();
     void updateStatus();
+    void copySelected();
+    void copyAll();
+    void showSettings();
+    void showAbout();
 
     DisplaySettings& settings() const { return settings_; }
     ReportBox& reportBox() { return report_; }
@@ -60,6 +67,8 @@ private:
     ReportBox report_;
     MainLayout layout_;
     std::mt19937 random_;
+    QPointer<SettingsWindow> settingsWindow_;
+    QPointer<AboutWindow> aboutWindow_;
 };
 
 } // namespace zefnaro

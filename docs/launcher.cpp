@@ -1,0 +1,73 @@
+#include "launcher.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QMessageBox>
+#include <QUrl>
+
+namespace zefnaro {
+
+const CompanionDocument helpDocument{
+    "ZFN Help v1.htm", "The help file (ZFN Help v1.htm) could not be found in the root folder."};
+const CompanionDocument tutorialDocument{
+    "ZFN Tutorial v1.pdf",
+    "The tutorial file (ZFN Tutorial v1.pdf) could not be found in the root folder."};
+const CompanionDocument eulaDocument{
+    "EULA.TXT",
+    "The End User License Agreement file (EULA.TXT) could not be found in the root folder."};
+
+bool shellOpen(const QString& file, const QString& operation, const QString& parameters,
+               const QString& directory, int showCommand) {
+    Q_UNUSED(operation); // always "Open": the desktop's default action
+    Q_UNUSED(parameters);
+    Q_UNUSED(directory);
+    Q_UNUSED(showCommand);
+    const QUrl url = QDir::isAbsolutePath(file) ? QUrl::fromLocalFile(file) : QUrl(file);
+    return url.isValid() && QDesktopServices::openUrl(url);
+}
+
+bool fileExists(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return false;
+    file.close();
+    return true;
+}
+
+QString programFolder() {
+    return QCoreApplication::applicationDirPath();
+}
+
+QString documentPath(const QString& folder, const CompanionDocument& document) {
+    const QString name = QString::fromUtf8(document.name);
+    const QString beside = folder + QDir::separator() + name;
+    if (fileExists(beside)) return beside;
+    const QString installed = QDir::cleanPath(folder + QStringLiteral("/../share/zefnaro/") + name);
+    return fileExists(installed) ? QDir::toNativeSeparators(installed) : beside;
+}
+
+void launchDocument(const CompanionDocument& document, const QString& folder, QWidget* parent) {
+    const QString path = documentPath(folder, document);
+    if (!fileExists(path)) {
+        QMessageBox box(QMessageBox::Warning, QApplication::applicationDisplayName(),
+                        QString::fromUtf8(document.missingMessage), QMessageBox::Ok,
+                        parent ? parent : QApplication::activeWindow());
+        box.setObjectName(QStringLiteral("missingDocumentMessage"));
+        box.exec();
+        return;
+    }
+    shellOpen(path, QStringLiteral("Open"), QString(), QString(), 3);
+}
+
+void launchHelp(QWidget* parent) {
+    launchDocument(helpDocument, programFolder(), parent);
+}
+void launchTutorial(QWidget* parent) {
+    launchDocument(tutorialDocument, programFolder(), parent);
+}
+void launchEULA(QWidget* parent) {
+    launchDocument(eulaDocument, programFolder(), parent);
+}
+
+} // namespace zefnaro

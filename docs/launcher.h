@@ -1,0 +1,44 @@
+// Opening the companion documents and web or mail addresses with the programs the
+// desktop associates with them.
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace zefnaro {
+
+// Hands a document path or an address (mailto:, https:) to the desktop. The show
+// command has no counterpart here and is ignored. True when the desktop took it.
+bool shellOpen(const QString& file, const QString& operation, const QString& parameters,
+               const QString& directory, int showCommand);
+
+// True when the file can be opened for reading (a file that exists but cannot be
+// read counts as missing).
+bool fileExists(const QString& path);
+
+// The folder of the running executable.
+QString programFolder();
+
+struct CompanionDocument {
+    const char* name;
+    const char* missingMessage;
+};
+
+extern const CompanionDocument helpDocument;
+extern const CompanionDocument tutorialDocument;
+extern const CompanionDocument eulaDocument;
+
+// Where a document is looked for: beside the executable, and for an installed
+// program (bin/) in its data folder ../share/zefnaro. The first readable one is
+// returned, else the one beside the executable.
+QString documentPath(const QString& folder, const CompanionDocument& document);
+
+// Opens the document, or shows its warning when it cannot be read.
+void launchDocument(const CompanionDocument& document, const QString& folder, QWidget* parent);
+
+void launchHelp(QWidget* parent = nullptr);
+void launchTutorial(QWidget* parent = nullptr);
+void launchEULA(QWidget* parent = nullptr);
+
+} // namespace zefnaro

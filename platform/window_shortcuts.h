@@ -1,0 +1,19 @@
+// Lets the window's menu shortcuts Ctrl+C and Ctrl+A win over a text control that
+// would otherwise claim them as its own copy and select-all keys.
+#pragma once
+
+#include <QObject>
+
+namespace zefnaro {
+
+class WindowShortcutsFirst : public QObject {
+public:
+    using QObject::QObject;
+    // Installs a filter owned by the widget itself.
+    static void install(QObject* widget);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+};
+
+} // namespace zefnaro

@@ -1,0 +1,235 @@
+#include "report/report.h"
+#include "ui/settings/settings_window.h"
+#include "ui_test_support.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QMenu>
+#include <QMimeData>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace zefnaro;
+using namespace zefnaro::testing;
+
+class SettingsMenusTest : public QObject {
+    Q_OBJECT
+
+    DisplaySettings settings;
+    std::unique_ptr<MainWindow> window;
+
+    SettingsWindow* openSettings() {
+        window->findChild<QAction*>("mnuSettings")->trigger();
+        return window->findChild<SettingsWindow*>("frmSettings");
+    }
+    QString report() { return window->reportBox().text(); }
+    QString plainReport() { return QString::fromStdString(plainLines(report().toStdString())); }
+
+private slots:
+    void init() {
+        window = std::make_unique<MainWindow>(settings);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    }
+    void cleanup() { window.reset(); }
+
+    void listsAndOpeningValues() {
+        SettingsWindow* s = openSettings();
+        QVERIFY(s);
+        QCOMPARE(s->windowTitle(), QStringLiteral("Settings"));
+        auto* names = control<QComboBox>(*s, "cboFontName");
+        auto* sizes = control<QComboBox>(*s, "cboFontSize");
+        const QStringList fonts = {"CS Avva Shenouda",
+                                   "CS Pishoi",
+                                   "CS New Athanasius",
+                                   "CS Coptic Manuscript",
+                                   "CS Copto Manuscript",
+                                   "CS Koptos Manuscript",
+                                   "CS Copt"};
+        QStringList listed;
+        for (int i = 0; i < names->count(); ++i)
+            listed << names->itemText(i);
+        QCOMPARE(listed, fonts);
+        QCOMPARE(sizes->count(), 25);
+        QCOMPARE(sizes->itemText(0), QStringLiteral("8"));
+        QCOMPARE(sizes->itemText(4), QStringLiteral("16"));
+        QCOMPARE(sizes->itemText(24), QStringLiteral("56"));
+        QCOMPARE(names->currentText(), QStringLiteral("CS Copto Manuscript"));
+        QCOMPARE(sizes->currentText(), QStringLiteral("16"));
+        QVERIFY(control<QCheckBox>(*s, "chkGender")->isChecked());
+        QVERIFY(!control<QCheckBox>(*s, "chkOrdinal")->isChecked());
+        QCOMPARE(control<QPushButton>(*s, "cmdDefault")->text(), QStringLiteral("&Default"));
+        QCOMPARE(control<QCheckBox>(*s, "chkGender")->text(),
+                 QStringLiteral("Display &masculine form of Coptic number"));
+        QCOMPARE(control<QCheckBox>(*s, "chkOrdinal")->text(),
+                 QStringLiteral("Display Coptic &ordinal number"));
+    }
+
+    void choicesAreStoredAndShownAtOnce() {
+        SettingsWindow* s = openSettings();
+        QSignalSpy executed(window.get(), &MainWindow::executed);
+        control<QComboBox>(*s, "cboFontName")->setCurrentIndex(1); // as the list does
+        QCOMPARE(settings.fontName, std::string("CS Pishoi"));
+        QCOMPARE(executed.count(), 1);
+        control<QComboBox>(*s, "cboFontSize")->setCurrentText(QStringLiteral("40"));
+        QCOMPARE(settings.fontSize, 40);
+        QCOMPARE(executed.count(), 2);
+        QCOMPARE(statusLabel(*window)->text(),
+                 QStringLiteral(" CS Pishoi | 40 | Masculine | Cardinal"));
+        QCOMPARE(lines(reportEdit(*window))[11].format.fontFamilies().toStringList(),
+                 QStringList{"CS Pishoi"});
+
+        s->close();
+        QTRY_VERIFY(!window->findChild<SettingsWindow*>());
+        s = openSettings();
+        QCOMPARE(control<QComboBox>(*s, "cboFontName")->currentText(), QStringLiteral("CS Pishoi"));
+        QCOMPARE(control<QComboBox>(*s, "cboFontSize")->currentText(), QStringLiteral("40"));
+    }
+
+    void checkBoxesSwitchTheForms() {
+        numberBox(*window)->setNumberText(QStringLiteral("21"));
+        SettingsWindow* s = openSettings();
+        QTest::mouseClick(control<QCheckBox>(*s, "chkGender"), Qt::LeftButton);
+        QVERIFY(!settings.masculine);
+        QVERIFY(report().contains(QStringLiteral("in Bohairic Coptic (feminine) is written")));
+        QVERIFY(report().contains(QStringLiteral("jw] ou`i")));
+        QTest::mouseClick(control<QCheckBox>(*s, "chkOrdinal"), Qt::LeftButton);
+        QVERIFY(settings.ordinal);
+        QVERIFY(report().startsWith(QStringLiteral("\r\nThe ordinal number\r\n\r\n21st")));
+    }
+
+    void defaultRestoresAllFour() {
+        numberBox(*window)->setNumberText(QStringLiteral("2005"));
+        SettingsWindow* s = openSettings();
+        control<QCheckBox>(*s, "chkGender")->setChecked(false);
+        control<QCheckBox>(*s, "chkOrdinal")->setChecked(true);
+        control<QComboBox>(*s, "cboFontName")->setCurrentIndex(0);
+        control<QComboBox>(*s, "cboFontSize")->setCurrentIndex(24);
+        QCOMPARE(statusLabel(*window)->text(),
+                 QStringLiteral(" CS Avva Shenouda | 56 | Feminine | Ordinal"));
+        QTest::mouseClick(control<QPushButton>(*s, "cmdDefault"), Qt::LeftButton);
+        QCOMPARE(settings.fontName, std::string("CS Copto Manuscript"));
+        QCOMPARE(settings.fontSize, 16);
+        QVERIFY(settings.masculine);
+        QVERIFY(!settings.ordinal);
+        QCOMPARE(statusLabel(*window)->text(),
+                 QStringLiteral(" CS Copto Manuscript | 16 | Masculine | Cardinal"));
+        QCOMPARE(report(), QString::fromStdString(composeReport("2005", DisplaySettings{}).text));
+    }
+
+    void combosTakeNoTypedCharactersButArrowsChoose() {
+        SettingsWindow* s = openSettings();
+        QSignalSpy executed(window.get(), &MainWindow::executed);
+        for (const char* name : {"cboFontName", "cboFontSize"}) {
+            auto* combo = control<QComboBox>(*s, name);
+            const int before = combo->currentIndex();
+            QTest::keyClicks(combo, "CS Pishoi 40 c8");
+            QTest::keyClick(combo, Qt::Key_Backspace);
+            QTest::keyClick(combo, Qt::Key_Delete);
+            QCOMPARE(combo->currentIndex(), before);
+        }
+        QCOMPARE(executed.count(), 0);
+        QCOMPARE(settings.fontName, std::string("CS Copto Manuscript"));
+        QTest::keyClick(control<QComboBox>(*s, "cboFontSize"), Qt::Key_Down);
+        QCOMPARE(settings.fontSize, 18);
+        QCOMPARE(executed.count(), 1);
+    }
+
+    void oneSettingsWindowAndEscCloses() {
+        SettingsWindow* s = openSettings();
+        QCOMPARE(openSettings(), s);
+        QTest::keyClick(numberBox(*window), Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(window->findChildren<SettingsWindow*>().size(), 1);
+        QTest::keyClick(s, Qt::Key_Escape);
+        QTRY_COMPARE(window->findChildren<SettingsWindow*>().size(), 0);
+    }
+
+    void menuCaptionsAndShortcuts() {
+        const struct {
+            const char* name;
+            const char* caption;
+            QKeySequence shortcut;
+        } rows[] = {{"mnuCopySelected", "&Copy Selected", QKeySequence(Qt::CTRL | Qt::Key_C)},
+                    {"mnuCopy", "Copy &All", QKeySequence(Qt::CTRL | Qt::Key_A)},
+                    {"mnuSettings", "&Settings", QKeySequence(Qt::CTRL | Qt::Key_S)},
+                    {"mnuHelpFile", "Launch &Help...", QKeySequence(Qt::Key_F1)},
+                    {"mnuTutorial", "Launch &Tutorial...", QKeySequence(Qt::Key_F2)},
+                    {"mnuEULA", "Launch &EULA...", QKeySequence(Qt::Key_F3)},
+                    {"mnuAbout", "&About ZFN", QKeySequence()}};
+        for (const auto& r : rows) {
+            auto* action = window->findChild<QAction*>(r.name);
+            QVERIFY2(action, r.name);
+            QCOMPARE(action->text(), QString::fromLatin1(r.caption));
+            QCOMPARE(action->shortcut(), r.shortcut);
+            QVERIFY(action->isEnabled() && action->isVisible() && !action->isChecked());
+        }
+        QCOMPARE(window->findChild<QMenu*>("mnuEdit")->title(), QStringLiteral("&Edit"));
+        QCOMPARE(window->findChild<QMenu*>("mnuHelp")->title(), QStringLiteral("&Help"));
+        QVERIFY(window->findChild<QAction*>("mnuSep1")->isSeparator());
+        QVERIFY(window->findChild<QAction*>("mnuSep2")->isSeparator());
+    }
+
+    void copyAllPutsTheWholeReportOnTheClipboard() {
+        settings.fontName = "CS Koptos Manuscript";
+        numberBox(*window)->setNumberText(QStringLiteral("2005"));
+        QGuiApplication::clipboard()->clear();
+        window->findChild<QAction*>("mnuCopy")->trigger();
+        const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+        QCOMPARE(data->text(), plainReport());
+        const QString html = data->html();
+        QVERIFY(html.contains(QStringLiteral("CS Koptos Manuscript")));
+        for (const char* colour : {"#ff0000", "#008000", "#800080", "#804000", "#0000ff"})
+            QVERIFY2(html.contains(QString::fromLatin1(colour)), colour);
+        QVERIFY(html.contains(QStringLiteral("font-style:italic")));
+        QVERIFY(html.contains(QStringLiteral("font-weight:700")));
+        const QByteArray rtf = data->data(QStringLiteral("text/rtf"));
+        QVERIFY(rtf.startsWith("{\\rtf1"));
+        QVERIFY(rtf.contains("CS Koptos Manuscript;"));
+        QVERIFY(rtf.contains("\\red255\\green0\\blue0;"));
+        QVERIFY(rtf.contains("\\'cbb=e")); // the place mark as the font's byte
+        QVERIFY(rtf.contains("\\qc"));
+        QCOMPARE(window->reportBox().selStart(), 0);
+        QCOMPARE(window->reportBox().selLength(), 0);
+        QVERIFY(window->reportBox().isShown());
+    }
+
+    void copySelectedCopiesExactlyTheSelection() {
+        numberBox(*window)->setNumberText(QStringLiteral("21"));
+        ReportBox& box = window->reportBox();
+        box.setSelStart(96); // the Coptic words of 21
+        box.setSelLength(8);
+        window->findChild<QAction*>("mnuCopySelected")->trigger();
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("jwt ouai"));
+        QCOMPARE(box.selLength(), 0);
+        QCOMPARE(box.selStart(), 0);
+        // Nothing selected: the clipboard keeps what it had.
+        window->findChild<QAction*>("mnuCopySelected")->trigger();
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("jwt ouai"));
+    }
+
+    void shortcutsInTheEntryBoxActOnTheReport() {
+        NumberBox* box = numberBox(*window);
+        box->setNumberText(QStringLiteral("21"));
+        box->setFocus();
+        box->selectAll();
+        window->reportBox().setSelStart(131); // the pronunciation
+        window->reportBox().setSelLength(8);
+        QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("goot way"));
+        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), plainReport());
+        QCOMPARE(box->text(), QStringLiteral("21"));
+        // The same from the report box itself.
+        reportEdit(*window)->setFocus();
+        window->reportBox().setSelStart(25);
+        window->reportBox().setSelLength(2);
+        QTest::keyClick(reportEdit(*window), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("21"));
+    }
+};
+
+QTEST_MAIN(SettingsMenusTest)
+#include "settings_menus_test.moc"

@@ -1,0 +1,172 @@
+#include "about_window.h"
+
+#include "docs/launcher.h"
+#include "platform/link_label.h"
+#include "ui/art/pictures.h"
+#include "zefnaro/addresses.h"
+#include "zefnaro/version.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+
+#include <cmath>
+
+namespace zefnaro {
+
+namespace {
+
+const QColor darkRed(128, 0, 0);
+
+void place(QWidget* w, int left, int top, int width, int height) {
+    const auto px = [](int twips) { return static_cast<int>(std::lround(twips / 15.0)); };
+    w->setGeometry(px(left), px(top), px(width), px(height));
+}
+
+QFont arial(double points, bool bold) {
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+QLabel* text(QWidget* parent, int element, const QString& caption, double points, bool darkRedText,
+             Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop) {
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(QStringLiteral("lblDisplay%1").arg(element));
+    label->setFont(arial(points, true));
+    label->setWordWrap(true);
+    label->setAlignment(alignment);
+    if (darkRedText) {
+        QPalette p = label->palette();
+        p.setColor(QPalette::WindowText, darkRed);
+        label->setPalette(p);
+    }
+    return label;
+}
+
+} // namespace
+
+AboutWindow::AboutWindow(QWidget* owner)
+    : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                         Qt::WindowCloseButtonHint) {
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(tr("About"));
+    setWindowIcon(zefnaroIcon());
+    setAttribute(Qt::WA_DeleteOnClose);
+    setModal(false);
+    setFont(arial(8.25, false));
+    QPalette background = palette();
+    background.setColor(QPalette::Window, background.color(QPalette::ToolTipBase));
+    setPalette(background);
+    setAutoFillBackground(true);
+    setFixedSize(547, 471); // 8205 x 7065 twips
+
+    auto* strip = new QLabel(this);
+    strip->setObjectName(QStringLiteral("imgChristTeacher"));
+    strip->setPixmap(renderPicture(QStringLiteral(":/art/cross.svg"), QSize(250, 471)));
+    strip->setToolTip(tr("A Coptic cross under an arch, drawn for Zefnaro"));
+    place(strip, 0, 0, 3750, 7065);
+
+    place(text(this, 0, QStringLiteral("Zefnaro"), 15.75, true), 3960, 120, 4095, 375);
+    place(text(this, 3, QStringLiteral("Version %1").arg(QString::fromLatin1(shortVersionText)),
+               9.75, false),
+          4560, 480, 1215, 255);
+    auto* logo = new QLabel(this);
+    logo->setObjectName(QStringLiteral("imgLogo"));
+    logo->setPixmap(renderPicture(QStringLiteral(":/art/icon.svg"), QSize(32, 32)));
+    place(logo, 3960, 600, 480, 480);
+    place(text(this, 1, tr("Written by the Zefnaro developers for learners of Coptic."), 9, false),
+          4560, 720, 3495, 495);
+    place(text(this, 5,
+               tr("Zefnaro is a free tool that translates English numerals into Bohairic Coptic "
+                  "equivalents; both full written and numeral; masculine and feminine; cardinal "
+                  "and ordinal forms."),
+               9.75, true),
+          3960, 1320, 4095, 1215);
+
+    const QString web = QString::fromUtf8(addresses::webPage);
+    const QString email = QString::fromUtf8(addresses::contactEmail);
+    const QString fonts = QString::fromUtf8(addresses::fontsPage);
+    const struct {
+        int element;
+        QString caption, tip;
+        int left, top, width;
+        bool centred;
+    } links[] = {
+        {3, tr("Launch Zefnaro Help"), tr("Launch help"), 4320, 2760, 3375, false},
+        {1, tr("Launch Zefnaro Tutorial"), tr("Launch tutorial"), 4320, 3000, 3615, false},
+        {2, tr("Launch End User License Agreement"), tr("Launch EULA"), 4320, 3240, 3255, false},
+        {4, web, QStringLiteral("Goto: ") + web, 3840, 6000, 4335, true},
+        {0, email, QStringLiteral("E-mail: ") + email, 4320, 6240, 3375, true},
+    };
+    for (const auto& l : links) {
+        auto* link = new LinkLabel(l.caption, this);
+        link->setObjectName(QStringLiteral("lblLink%1").arg(l.element));
+        link->setToolTip(l.tip);
+        if (l.centred) link->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        place(link, l.left, l.top, l.width, 255);
+        const int element = l.element;
+        connect(link, &LinkLabel::clicked, this, [this, element] { linkClicked(element); });
+    }
+
+    place(text(this, 4,
+               tr("Zefnaro is absolutely free to use and distribute. If you discover any mistakes "
+                  "or have any suggestions then please contact me on the address below."),
+               9.75, true, Qt::AlignHCenter | Qt::AlignTop),
+          3960, 3720, 4095, 975);
+
+    auto* banner = new ClickableImage(this);
+    banner->setObjectName(QStringLiteral("imgCSFonts"));
+    banner->setFrameShape(QFrame::Box);
+    banner->setLineWidth(1);
+    banner->setAlignment(Qt::AlignCenter);
+    banner->setPixmap(renderPicture(QStringLiteral(":/art/banner.svg"), QSize(275, 55)));
+    banner->setCursor(Qt::PointingHandCursor);
+    banner->setToolTip(QStringLiteral("Goto: ") + fonts);
+    place(banner, 3960, 4920, 4155, 855);
+    connect(banner, &ClickableImage::clicked, this, &AboutWindow::bannerClicked);
+
+    place(text(this, 2, tr("© 2026 The Zefnaro developers"), 9, false), 3960, 6660, 2895, 255);
+
+    auto* close = new QPushButton(tr("&Close"), this);
+    close->setObjectName(QStringLiteral("cmdClose"));
+    close->setDefault(true);
+    place(close, 6840, 6600, 1215, 375);
+    connect(close, &QPushButton::clicked, this, &QDialog::close);
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+void AboutWindow::linkClicked(int element) {
+    switch (element) {
+    case 0:
+        shellOpen(QStringLiteral("mailto:") + QString::fromUtf8(addresses::contactEmail),
+                  QStringLiteral("Open"), QString(), QString(), 0);
+        break;
+    case 1:
+        launchTutorial(this);
+        break;
+    case 2:
+        launchEULA(this);
+        break;
+    case 3:
+        launchHelp(this);
+        break;
+    case 4:
+        shellOpen(QString::fromUtf8(addresses::webPage) + QStringLiteral("/"),
+                  QStringLiteral("Open"), QString(), QString(), 0);
+        break;
+    default:
+        break;
+    }
+}
+
+void AboutWindow::bannerClicked() {
+    shellOpen(QString::fromUtf8(addresses::fontsPage), QStringLiteral("Open"), QString(), QString(),
+              0);
+}
+
+} // namespace zefnaro

@@ -1,0 +1,84 @@
+// frmMain's Edit and Help menus and the commands behind them.
+#include "main_window.h"
+
+#include "docs/launcher.h"
+#include "ui/about/about_window.h"
+#include "ui/settings/settings_window.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace zefnaro {
+
+namespace {
+
+QAction* item(QMenu* menu, const char* name, const QString& caption, const QKeySequence& shortcut) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setShortcut(shortcut);
+    action->setShortcutContext(Qt::WindowShortcut);
+    return action;
+}
+
+} // namespace
+
+void MainWindow::createMenus() {
+    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
+    edit->setObjectName(QStringLiteral("mnuEdit"));
+    connect(item(edit, "mnuCopySelected", tr("&Copy Selected"), QKeySequence(Qt::CTRL | Qt::Key_C)),
+            &QAction::triggered, this, &MainWindow::copySelected);
+    connect(item(edit, "mnuCopy", tr("Copy &All"), QKeySequence(Qt::CTRL | Qt::Key_A)),
+            &QAction::triggered, this, &MainWindow::copyAll);
+    edit->addSeparator()->setObjectName(QStringLiteral("mnuSep2"));
+    connect(item(edit, "mnuSettings", tr("&Settings"), QKeySequence(Qt::CTRL | Qt::Key_S)),
+            &QAction::triggered, this, &MainWindow::showSettings);
+
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    help->setObjectName(QStringLiteral("mnuHelp"));
+    connect(item(help, "mnuHelpFile", tr("Launch &Help..."), QKeySequence(Qt::Key_F1)),
+            &QAction::triggered, this, [this] { launchHelp(this); });
+    connect(item(help, "mnuTutorial", tr("Launch &Tutorial..."), QKeySequence(Qt::Key_F2)),
+            &QAction::triggered, this, [this] { launchTutorial(this); });
+    connect(item(help, "mnuEULA", tr("Launch &EULA..."), QKeySequence(Qt::Key_F3)),
+            &QAction::triggered, this, [this] { launchEULA(this); });
+    help->addSeparator()->setObjectName(QStringLiteral("mnuSep1"));
+    connect(item(help, "mnuAbout", tr("&About ZFN"), QKeySequence()), &QAction::triggered, this,
+            &MainWindow::showAbout);
+}
+
+void MainWindow::copySelected() {
+    report_.hide();
+    report_.copySelection();
+    report_.setSelStart(0);
+    report_.show();
+}
+
+void MainWindow::copyAll() {
+    report_.hide();
+    report_.setSelStart(0);
+    report_.setSelLength(report_.length());
+    copySelected();
+    report_.show();
+}
+
+void MainWindow::showSettings() {
+    if (!settingsWindow_) {
+        settingsWindow_ = new SettingsWindow(
+            settings_, [this] { Execute(); }, this);
+        settingsWindow_->show();
+    }
+    settingsWindow_->raise();
+    settingsWindow_->activateWindow();
+}
+
+void MainWindow::showAbout() {
+    if (!aboutWindow_) {
+        aboutWindow_ = new AboutWindow(this);
+        aboutWindow_->show();
+    }
+    aboutWindow_->raise();
+    aboutWindow_->activateWindow();
+}
+
+} // namespace zefnaro
