@@ -64,10 +64,13 @@ double readRadix(std::string_view digits, int radix) {
 } // namespace
 
 double realMod(double x, double y) {
-    if (y == 0) return 0;
-    const double quotient = std::floor(x / y);
-    const double result = x - quotient * y;
-    return std::isfinite(result) ? result : 0;
+    // x - floor(x / y) * y, computed exactly: fmod has no rounding error, so huge
+    // values still give a remainder within the divisor.
+    if (y == 0 || !std::isfinite(x) || std::isnan(y) || !std::isfinite(x / y)) return 0;
+    if (std::isinf(y)) return (x == 0 || (x < 0) == (y < 0)) ? x : 0;
+    double r = std::fmod(x, y);
+    if (r != 0 && (r < 0) != (y < 0)) r += y;
+    return r == 0 ? 0 : r;
 }
 
 double realModWrap(double x, double y) {

@@ -1,0 +1,15 @@
+// Checks every written form of a number must pass, shared by the property tests,
+// the engine fuzzer and the whole-range sweep.
+#pragma once
+
+#include <string>
+
+namespace zefnaro::checks {
+
+// Empty when every form of n (1..999,999,999) in this gender and kind is sound:
+// no text empty; no leading, trailing or doubled blanks; the Coptic text and its
+// pronunciation have the same number of blanks; the numeral has one letter per
+// nonzero digit; only the last English word is ordinal. Otherwise what broke.
+std::string violation(long n, bool masculine, bool ordinal);
+
+} // namespace zefnaro::checks
