@@ -8,6 +8,7 @@ ZEFNARO_PACKAGES=(
   libcli11-dev nlohmann-json3-dev
   qt6-base-dev qt6-svg-dev libgl-dev fonts-dejavu-core fonts-liberation
   libgtest-dev libgmock-dev libbenchmark-dev libicu-dev
+  desktop-file-utils appstream dpkg-dev file
 )
 
 ensure_packages() {

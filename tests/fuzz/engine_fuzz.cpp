@@ -25,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::memcpy(&y, data + 8, 8);
     const bool a = data[16] & 1, b = data[16] & 2, c = data[16] & 4;
     // Small whole numbers are the interesting ones; let some bytes pick them.
-    if (data[16] & 8) x = static_cast<double>(static_cast<std::uint32_t>(x) % 1'000'000'000u);
+    if ((data[16] & 8) && std::isfinite(x)) x = std::floor(std::fmod(std::fabs(x), 1e9));
 
     (void)getCopticWord(x, a, b, c);
     (void)copticHundreds(x, a, b);

@@ -55,7 +55,7 @@ std::string violation(long n, bool masculine, bool ordinal) {
     }
     std::size_t nonzero = 0;
     for (long v = n; v > 0; v /= 10)
-        nonzero += (v % 10 != 0) ? 1 : 0;
+        if (v % 10 != 0) ++nonzero;
     if (utf8Length(letters) != 2 * nonzero) return "numeral letters differ from nonzero digits";
 
     std::size_t start = 0;
