@@ -48,12 +48,13 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(zefnaro::zefnaroIcon());
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Writes whole numbers in Bohairic Coptic: words, pronunciation and numerals."));
+    parser.setApplicationDescription(QStringLiteral(
+        "Writes whole numbers in Bohairic Coptic: words, pronunciation and numerals."));
     parser.addHelpOption();
     parser.addVersionOption();
-    const QCommandLineOption check(QStringLiteral("check-documents"),
-                                   QStringLiteral("Print where the help, tutorial and licence are found, then exit."));
+    const QCommandLineOption check(
+        QStringLiteral("check-documents"),
+        QStringLiteral("Print where the help, tutorial and licence are found, then exit."));
     QCommandLineOption probe(QStringLiteral("startup-probe"),
                              QStringLiteral("Quit once the first report has been painted."));
     probe.setFlags(QCommandLineOption::HiddenFromHelp);

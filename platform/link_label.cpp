@@ -1,14 +1,14 @@
 #include "link_label.h"
 
+#include "geometry.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 
 namespace zefnaro {
 
 LinkLabel::LinkLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(9);
-    font.setBold(true);
+    QFont font = arialFont(9, true);
     font.setUnderline(true);
     setFont(font);
     QPalette p = palette();

@@ -1,5 +1,6 @@
 #include "report_box.h"
 
+#include "geometry.h"
 #include "rich_text.h"
 
 #include <QClipboard>
@@ -19,10 +20,7 @@ namespace zefnaro {
 namespace {
 
 QFont baseFont() {
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(ReportBox::basePointSize);
-    font.setBold(true);
-    return font;
+    return arialFont(ReportBox::basePointSize, true);
 }
 
 } // namespace

@@ -56,7 +56,8 @@ TEST(Remainders, HugeValuesStayWithinTheDivisor) {
     for (double x : {1e300, -1e300, 123456789012345678.0, 1e22 + 1})
         for (double y : {3.0, 7.0, -3.0, 1000.0, 0.1}) {
             const double r = realMod(x, y);
-            EXPECT_TRUE(y > 0 ? (r >= 0 && r < y) : (r <= 0 && r > y)) << x << " mod " << y << " = " << r;
+            EXPECT_TRUE(y > 0 ? (r >= 0 && r < y) : (r <= 0 && r > y))
+                << x << " mod " << y << " = " << r;
         }
     EXPECT_EQ(realMod(5, inf), 5);
     EXPECT_EQ(realMod(-5, inf), 0);

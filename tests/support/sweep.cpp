@@ -56,7 +56,8 @@ int main(int argc, char** argv) {
         const double seconds = duration<double>(steady_clock::now() - began).count();
         const double rate = seconds > 0 ? static_cast<double>(now) / seconds : 0;
         const double left = rate > 0 ? static_cast<double>(total - now) / rate : 0;
-        const int filled = static_cast<int>(40.0 * static_cast<double>(now) / static_cast<double>(total));
+        const int filled =
+            static_cast<int>(40.0 * static_cast<double>(now) / static_cast<double>(total));
         std::fprintf(stderr, "\r[%-40s] %5.1f%%  %.2fM numbers/s  %4.0f min left  failures: %ld   ",
                      std::string(static_cast<std::size_t>(filled), '#').c_str(),
                      100.0 * static_cast<double>(now) / static_cast<double>(total), rate / 1e6,

@@ -43,12 +43,14 @@ class MonkeyTest : public QObject {
     int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); }
 
     QString randomText() {
-        static const QStringList samples = {"12abc", "1 2",  "1,234",     "&HFF", "&O17", "1E3",
-                                            "-5",    "1.5",  "1E300",     "1E999", "0",   "000",
-                                            "\t7\n", "٣",     "\u202e12", "99999999999"};
+        static const QStringList samples = {"12abc", "1 2", "1,234",    "&HFF",       "&O17", "1E3",
+                                            "-5",    "1.5", "1E300",    "1E999",      "0",    "000",
+                                            "\t7\n", "٣",   "\u202e12", "99999999999"};
         switch (pick(4)) {
-        case 0: return samples[pick(static_cast<int>(samples.size()))];
-        case 1: return QString::number(pick(1'000'000'000));
+        case 0:
+            return samples[pick(static_cast<int>(samples.size()))];
+        case 1:
+            return QString::number(pick(1'000'000'000));
         case 2: { // hostile: any code points, control characters included
             QString s;
             for (int i = pick(40); i > 0; --i)
@@ -69,16 +71,22 @@ class MonkeyTest : public QObject {
                                        Qt::Key_Enter,     Qt::Key_Left,   Qt::Key_Right,
                                        Qt::Key_Home,      Qt::Key_End,    Qt::Key_Space,
                                        Qt::Key_Escape,    Qt::Key_Up,     Qt::Key_Down};
-        static const Qt::Key ctrl[] = {Qt::Key_V, Qt::Key_X, Qt::Key_Z, Qt::Key_C, Qt::Key_A,
-                                       Qt::Key_Y, Qt::Key_K, Qt::Key_Insert};
+        static const Qt::Key ctrl[] = {Qt::Key_V, Qt::Key_X, Qt::Key_Z, Qt::Key_C,
+                                       Qt::Key_A, Qt::Key_Y, Qt::Key_K, Qt::Key_Insert};
         switch (pick(4)) {
         case 0:
-        case 1: QTest::keyClick(box, static_cast<char>('0' + pick(10))); break;
-        case 2:
-            if (pick(2)) QTest::keyClick(box, static_cast<char>(0x21 + pick(0x5E)));
-            else QTest::keyClick(box, keys[pick(std::size(keys))]);
+        case 1:
+            QTest::keyClick(box, static_cast<char>('0' + pick(10)));
             break;
-        default: QTest::keyClick(box, ctrl[pick(std::size(ctrl))], Qt::ControlModifier); break;
+        case 2:
+            if (pick(2))
+                QTest::keyClick(box, static_cast<char>(0x21 + pick(0x5E)));
+            else
+                QTest::keyClick(box, keys[pick(std::size(keys))]);
+            break;
+        default:
+            QTest::keyClick(box, ctrl[pick(std::size(ctrl))], Qt::ControlModifier);
+            break;
         }
     }
 
@@ -87,19 +95,37 @@ class MonkeyTest : public QObject {
         auto* s = w.findChild<SettingsWindow*>("frmSettings");
         if (!s) return;
         switch (pick(7)) {
-        case 0: control<QComboBox>(*s, "cboFontName")->setCurrentIndex(pick(7)); break;
-        case 1: control<QComboBox>(*s, "cboFontSize")->setCurrentIndex(pick(25)); break;
-        case 2: QTest::mouseClick(control<QCheckBox>(*s, "chkGender"), Qt::LeftButton); break;
-        case 3: QTest::mouseClick(control<QCheckBox>(*s, "chkOrdinal"), Qt::LeftButton); break;
-        case 4: QTest::mouseClick(control<QPushButton>(*s, "cmdDefault"), Qt::LeftButton); break;
-        case 5: QTest::keyClick(control<QComboBox>(*s, "cboFontSize"), pick(2) ? Qt::Key_Down : Qt::Key_Up); break;
-        default: s->close(); break;
+        case 0:
+            control<QComboBox>(*s, "cboFontName")->setCurrentIndex(pick(7));
+            break;
+        case 1:
+            control<QComboBox>(*s, "cboFontSize")->setCurrentIndex(pick(25));
+            break;
+        case 2:
+            QTest::mouseClick(control<QCheckBox>(*s, "chkGender"), Qt::LeftButton);
+            break;
+        case 3:
+            QTest::mouseClick(control<QCheckBox>(*s, "chkOrdinal"), Qt::LeftButton);
+            break;
+        case 4:
+            QTest::mouseClick(control<QPushButton>(*s, "cmdDefault"), Qt::LeftButton);
+            break;
+        case 5:
+            QTest::keyClick(control<QComboBox>(*s, "cboFontSize"),
+                            pick(2) ? Qt::Key_Down : Qt::Key_Up);
+            break;
+        default:
+            s->close();
+            break;
         }
     }
 
     void resize(MainWindow& w) {
         // Log-uniform sizes from 1 x 1 to very large.
-        const auto side = [&] { return static_cast<int>(std::exp(std::uniform_real_distribution<>(0, std::log(4000.0))(rng))); };
+        const auto side = [&] {
+            return static_cast<int>(
+                std::exp(std::uniform_real_distribution<>(0, std::log(4000.0))(rng)));
+        };
         w.resize(side(), side());
     }
 
@@ -125,17 +151,21 @@ private slots:
         for (unsigned long event = 1; event <= events; ++event) {
             executed.clear();
             const int kind = pick(100);
-            if (kind < 35) typeKey(box);
+            if (kind < 35)
+                typeKey(box);
             else if (kind < 45) {
                 QGuiApplication::clipboard()->setText(randomText());
                 if (pick(2)) box->selectAll();
                 box->paste();
-            } else if (kind < 55) QTest::mouseClick(pick(2) ? spin->upButton() : spin->downButton(), Qt::LeftButton);
-            else if (kind < 60) random->click();
+            } else if (kind < 55)
+                QTest::mouseClick(pick(2) ? spin->upButton() : spin->downButton(), Qt::LeftButton);
+            else if (kind < 60)
+                random->click();
             else if (kind < 66) {
                 QWidget* targets[] = {box, random, edit};
                 targets[pick(3)]->setFocus(Qt::TabFocusReason);
-            } else if (kind < 76) changeSetting(window);
+            } else if (kind < 76)
+                changeSetting(window);
             else if (kind < 84) {
                 if (pick(2)) {
                     report.setSelStart(pick(report.length() + 1));
@@ -144,12 +174,17 @@ private slots:
                 } else {
                     window.findChild<QAction*>("mnuCopy")->trigger();
                 }
-            } else if (kind < 92) resize(window);
-            else QTest::keyClick(box, Qt::Key_Return);
+            } else if (kind < 92)
+                resize(window);
+            else
+                QTest::keyClick(box, Qt::Key_Return);
             if (event % 64 == 0) QCoreApplication::processEvents();
 
             const QString where = QStringLiteral("seed %1, event %2 (kind %3), box \"%4\"")
-                                      .arg(seed).arg(event).arg(kind).arg(box->text());
+                                      .arg(seed)
+                                      .arg(event)
+                                      .arg(kind)
+                                      .arg(box->text());
             const auto fail = [&](const char* what) {
                 QFAIL(qPrintable(QStringLiteral("%1: %2").arg(QString::fromLatin1(what), where)));
             };

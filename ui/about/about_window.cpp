@@ -1,6 +1,7 @@
 #include "about_window.h"
 
 #include "docs/launcher.h"
+#include "platform/geometry.h"
 #include "platform/link_label.h"
 #include "ui/art/pictures.h"
 #include "zefnaro/addresses.h"
@@ -11,31 +12,17 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include <cmath>
-
 namespace zefnaro {
 
 namespace {
 
 const QColor darkRed(128, 0, 0);
 
-void place(QWidget* w, int left, int top, int width, int height) {
-    const auto px = [](int twips) { return static_cast<int>(std::lround(twips / 15.0)); };
-    w->setGeometry(px(left), px(top), px(width), px(height));
-}
-
-QFont arial(double points, bool bold) {
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
-
 QLabel* text(QWidget* parent, int element, const QString& caption, double points, bool darkRedText,
              Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop) {
     auto* label = new QLabel(caption, parent);
     label->setObjectName(QStringLiteral("lblDisplay%1").arg(element));
-    label->setFont(arial(points, true));
+    label->setFont(arialFont(points, true));
     label->setWordWrap(true);
     label->setAlignment(alignment);
     if (darkRedText) {
@@ -56,7 +43,7 @@ AboutWindow::AboutWindow(QWidget* owner)
     setWindowIcon(zefnaroIcon());
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
-    setFont(arial(8.25, false));
+    setFont(arialFont(8.25, false));
     QPalette background = palette();
     background.setColor(QPalette::Window, background.color(QPalette::ToolTipBase));
     setPalette(background);

@@ -1,6 +1,7 @@
 #include "main_window.h"
 
 #include "engine/numbers.h"
+#include "platform/geometry.h"
 #include "platform/number_box.h"
 #include "platform/spinner.h"
 #include "platform/window_shortcuts.h"
@@ -24,23 +25,8 @@ namespace zefnaro {
 
 namespace {
 
-int px(float twips) {
-    return static_cast<int>(std::lround(twips / twipsPerPixel));
-}
-
-void place(QWidget* widget, float left, float top, float width, float height) {
-    widget->setGeometry(px(left), px(top), px(width), px(height));
-}
-
 void place(QWidget* widget, const Box& b) {
-    place(widget, b.left, b.top, b.width, b.height);
-}
-
-QFont arial(double points, bool bold) {
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
+    zefnaro::place(widget, b.left, b.top, b.width, b.height);
 }
 
 // The locale's thousands separator, a comma where it has none.
@@ -80,7 +66,7 @@ MainWindow::MainWindow(DisplaySettings& settings, QWidget* parent)
     setCentralWidget(inner_);
 
     txtNumber_->setObjectName(QStringLiteral("txtNumber"));
-    txtNumber_->setFont(arial(14.25, true));
+    txtNumber_->setFont(arialFont(14.25, true));
     place(txtNumber_, 120, 120, 2055, 435);
 
     udToggle_->setObjectName(QStringLiteral("udToggle"));
@@ -99,7 +85,7 @@ MainWindow::MainWindow(DisplaySettings& settings, QWidget* parent)
     place(rtDisplay_, layout_.report);
 
     lblStatus_->setObjectName(QStringLiteral("lblStatus"));
-    lblStatus_->setFont(arial(9, true));
+    lblStatus_->setFont(arialFont(9, true));
     lblStatus_->setAutoFillBackground(true);
     QPalette status = lblStatus_->palette();
     status.setColor(QPalette::Window, QColor(255, 255, 192));

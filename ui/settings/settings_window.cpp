@@ -1,5 +1,6 @@
 #include "settings_window.h"
 
+#include "platform/geometry.h"
 #include "platform/no_typing.h"
 #include "ui/art/pictures.h"
 
@@ -11,18 +12,9 @@
 #include <QScreen>
 #include <QSignalBlocker>
 
-#include <cmath>
-
 namespace zefnaro {
 
 namespace {
-
-// Positions are designed in twips, 15 to a pixel.
-void place(QWidget* w, int left, int top, int width, int height) {
-    w->setGeometry(
-        static_cast<int>(std::lround(left / 15.0)), static_cast<int>(std::lround(top / 15.0)),
-        static_cast<int>(std::lround(width / 15.0)), static_cast<int>(std::lround(height / 15.0)));
-}
 
 template <typename T> T* named(T* widget, const char* name) {
     widget->setObjectName(QString::fromLatin1(name));
@@ -58,9 +50,7 @@ SettingsWindow::SettingsWindow(DisplaySettings& settings, std::function<void()> 
     setWindowIcon(zefnaroIcon());
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(8.25);
-    setFont(font);
+    setFont(arialFont(8.25, false));
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);
     setPalette(white);
