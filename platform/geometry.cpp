@@ -1,5 +1,7 @@
 #include "geometry.h"
 
+#include <QGuiApplication>
+#include <QScreen>
 #include <QWidget>
 
 #include <cmath>
@@ -19,6 +21,11 @@ QFont arialFont(double points, bool bold) {
     font.setPointSizeF(points);
     font.setBold(bold);
     return font;
+}
+
+void centreOnScreen(QWidget& widget) {
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        widget.move(screen->availableGeometry().center() - widget.rect().center());
 }
 
 } // namespace zefnaro

@@ -15,4 +15,6 @@ void place(QWidget* widget, double left, double top, double width, double height
 
 QFont arialFont(double points, bool bold);
 
+void centreOnScreen(QWidget& widget);
+
 } // namespace zefnaro

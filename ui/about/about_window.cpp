@@ -4,13 +4,12 @@
 #include "platform/geometry.h"
 #include "platform/link_label.h"
 #include "ui/art/pictures.h"
+#include "ui/fixed_window.h"
 #include "zefnaro/addresses.h"
 #include "zefnaro/version.h"
 
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 
 namespace zefnaro {
 
@@ -35,20 +34,9 @@ QLabel* text(QWidget* parent, int element, const QString& caption, double points
 
 } // namespace
 
-AboutWindow::AboutWindow(QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                         Qt::WindowCloseButtonHint) {
-    setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(tr("About"));
-    setWindowIcon(zefnaroIcon());
-    setAttribute(Qt::WA_DeleteOnClose);
-    setModal(false);
-    setFont(arialFont(8.25, false));
-    QPalette background = palette();
-    background.setColor(QPalette::Window, background.color(QPalette::ToolTipBase));
-    setPalette(background);
-    setAutoFillBackground(true);
-    setFixedSize(547, 471); // 8205 x 7065 twips
+AboutWindow::AboutWindow(QWidget* owner) : QDialog(owner, fixedWindowFlags) {
+    prepareFixedWindow(*this, "frmAbout", tr("About"), QSize(547, 471), // 8205 x 7065 twips
+                       palette().color(QPalette::ToolTipBase));
 
     auto* strip = new QLabel(this);
     strip->setObjectName(QStringLiteral("imgChristTeacher"));
@@ -122,9 +110,6 @@ AboutWindow::AboutWindow(QWidget* owner)
     close->setDefault(true);
     place(close, 6840, 6600, 1215, 375);
     connect(close, &QPushButton::clicked, this, &QDialog::close);
-
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
 }
 
 void AboutWindow::linkClicked(int element) {

@@ -9,12 +9,10 @@
 #include "ui/art/pictures.h"
 
 #include <QEvent>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLocale>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScreen>
 #include <QTextEdit>
 
 #include <chrono>
@@ -116,8 +114,7 @@ MainWindow::MainWindow(DisplaySettings& settings, QWidget* parent)
     // No minimum size: below the margins the report box keeps its last valid size.
     setMinimumSize(1, 1);
     resize(px(openingWidth), px(openingHeight) + menuBar()->sizeHint().height());
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen(*this);
     txtNumber_->setFocus();
 }
 

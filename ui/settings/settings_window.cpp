@@ -2,14 +2,12 @@
 
 #include "platform/geometry.h"
 #include "platform/no_typing.h"
-#include "ui/art/pictures.h"
+#include "ui/fixed_window.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QSignalBlocker>
 
 namespace zefnaro {
@@ -42,20 +40,9 @@ QStringList SettingsWindow::fontSizes() {
 
 SettingsWindow::SettingsWindow(DisplaySettings& settings, std::function<void()> execute,
                                QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                         Qt::WindowCloseButtonHint),
-      settings_(settings), execute_(std::move(execute)) {
-    setObjectName(QStringLiteral("frmSettings"));
-    setWindowTitle(tr("Settings"));
-    setWindowIcon(zefnaroIcon());
-    setAttribute(Qt::WA_DeleteOnClose);
-    setModal(false);
-    setFont(arialFont(8.25, false));
-    QPalette white = palette();
-    white.setColor(QPalette::Window, Qt::white);
-    setPalette(white);
-    setAutoFillBackground(true);
-    setFixedSize(232, 127); // 3480 x 1905 twips
+    : QDialog(owner, fixedWindowFlags), settings_(settings), execute_(std::move(execute)) {
+    prepareFixedWindow(*this, "frmSettings", tr("Settings"), QSize(232, 127),
+                       Qt::white); // 3480 x 1905 twips
 
     auto* panel = named(new QWidget(this), "picBackground");
     place(panel, 120, 120, 3495, 1815);
@@ -113,9 +100,6 @@ SettingsWindow::SettingsWindow(DisplaySettings& settings, std::function<void()> 
     });
     connect(cmdDefault, &QPushButton::clicked, this, &SettingsWindow::restoreDefaults);
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::close);
-
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
 }
 
 void SettingsWindow::restoreDefaults() {

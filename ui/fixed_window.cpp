@@ -1,0 +1,24 @@
+#include "fixed_window.h"
+
+#include "platform/geometry.h"
+#include "ui/art/pictures.h"
+
+namespace zefnaro {
+
+void prepareFixedWindow(QDialog& window, const char* name, const QString& title, QSize size,
+                        const QColor& background) {
+    window.setObjectName(QString::fromLatin1(name));
+    window.setWindowTitle(title);
+    window.setWindowIcon(zefnaroIcon());
+    window.setAttribute(Qt::WA_DeleteOnClose);
+    window.setModal(false);
+    window.setFont(arialFont(8.25, false));
+    QPalette palette = window.palette();
+    palette.setColor(QPalette::Window, background);
+    window.setPalette(palette);
+    window.setAutoFillBackground(true);
+    window.setFixedSize(size);
+    centreOnScreen(window);
+}
+
+} // namespace zefnaro
