@@ -7,6 +7,7 @@
 #include <unicode/rbnf.h>
 #include <unicode/unistr.h>
 
+#include <cstdint>
 #include <random>
 #include <string>
 #include <vector>
@@ -15,11 +16,11 @@ using namespace zefnaro;
 
 namespace {
 
-const std::vector<double>& numbers() {
-    static const std::vector<double> values = [] {
+const std::vector<std::uint32_t>& numbers() {
+    static const std::vector<std::uint32_t> values = [] {
         std::mt19937 gen(42);
-        std::uniform_int_distribution<int> pick(1, 999'999'999);
-        std::vector<double> v(4096);
+        std::uniform_int_distribution<std::uint32_t> pick(1, largestNumber);
+        std::vector<std::uint32_t> v(4096);
         for (auto& x : v)
             x = pick(gen);
         return v;
@@ -30,45 +31,44 @@ const std::vector<double>& numbers() {
 // Argument: form 0..3 = masculine cardinal, feminine cardinal, masculine ordinal,
 // feminine ordinal.
 template <typename Piece> void run(benchmark::State& state, Piece piece) {
-    const bool masculine = state.range(0) % 2 == 0;
-    const bool ordinal = state.range(0) >= 2;
+    const Form form{state.range(0) >= 2, state.range(0) % 2 == 0};
     const auto& v = numbers();
     std::size_t i = 0;
     for (auto _ : state) {
-        piece(v[i], masculine, ordinal);
+        piece(v[i], form);
         i = (i + 1) & (v.size() - 1);
     }
     state.SetItemsProcessed(state.iterations());
 }
 
+std::string digits(std::uint32_t n, Form f) {
+    std::string d = groupDigits(n);
+    if (f.ordinal) d += getOrdinalSuffix(n);
+    return d;
+}
+
 void CopticWordsTwice(benchmark::State& s) {
-    run(s, [](double n, bool m, bool o) {
-        benchmark::DoNotOptimize(toCopticWords(n, m, o, false));
-        benchmark::DoNotOptimize(toCopticWords(n, m, o, true));
+    run(s, [](std::uint32_t n, Form f) {
+        benchmark::DoNotOptimize(toCopticWords(n, f, Half::text));
+        benchmark::DoNotOptimize(toCopticWords(n, f, Half::pronunciation));
     });
 }
 void CopticNumerals(benchmark::State& s) {
-    run(s, [](double n, bool m, bool o) { benchmark::DoNotOptimize(toCopticNumerals(n, m, o)); });
+    run(s, [](std::uint32_t n, Form f) { benchmark::DoNotOptimize(toCopticNumerals(n, f)); });
 }
 void EnglishWords(benchmark::State& s) {
-    run(s, [](double n, bool, bool o) { benchmark::DoNotOptimize(toEnglishWords(n, o)); });
+    run(s, [](std::uint32_t n, Form f) { benchmark::DoNotOptimize(toEnglishWords(n, f)); });
 }
 void GroupedDigits(benchmark::State& s) {
-    run(s, [](double n, bool, bool o) {
-        std::string d = groupDigits(n);
-        if (o) d += getOrdinalSuffix(n);
-        benchmark::DoNotOptimize(d);
-    });
+    run(s, [](std::uint32_t n, Form f) { benchmark::DoNotOptimize(digits(n, f)); });
 }
 void AllFivePieces(benchmark::State& s) {
-    run(s, [](double n, bool m, bool o) {
-        std::string d = groupDigits(n);
-        if (o) d += getOrdinalSuffix(n);
-        benchmark::DoNotOptimize(d);
-        benchmark::DoNotOptimize(toEnglishWords(n, o));
-        benchmark::DoNotOptimize(toCopticWords(n, m, o, false));
-        benchmark::DoNotOptimize(toCopticWords(n, m, o, true));
-        benchmark::DoNotOptimize(toCopticNumerals(n, m, o));
+    run(s, [](std::uint32_t n, Form f) {
+        benchmark::DoNotOptimize(digits(n, f));
+        benchmark::DoNotOptimize(toEnglishWords(n, f));
+        benchmark::DoNotOptimize(toCopticWords(n, f, Half::text));
+        benchmark::DoNotOptimize(toCopticWords(n, f, Half::pronunciation));
+        benchmark::DoNotOptimize(toCopticNumerals(n, f));
     });
 }
 
@@ -82,7 +82,7 @@ void IcuEnglishSpellout(benchmark::State& state) {
     }
     const icu::UnicodeString ruleSet(state.range(0) >= 2 ? u"%spellout-ordinal"
                                                          : u"%spellout-cardinal");
-    run(state, [&](double n, bool, bool) {
+    run(state, [&](std::uint32_t n, Form) {
         icu::UnicodeString text;
         icu::FieldPosition pos;
         UErrorCode err = U_ZERO_ERROR;

@@ -3,6 +3,7 @@
 #include "lexicon.h"
 
 #include <array>
+#include <cstdint>
 #include <string_view>
 #include <vector>
 
@@ -16,10 +17,11 @@ constexpr long long million = 1000000;
 
 struct Words {
     bool masculine;
-    bool pronunciation;
+    Half half;
 
-    std::string_view operator()(long long key, bool standaloneTen = true) const {
-        return lexicon::half(lexicon::copticEntry(key, standaloneTen, masculine), pronunciation);
+    std::string_view operator()(long long key, Ten ten = Ten::standalone) const {
+        return lexicon::half(lexicon::copticEntry(key, ten == Ten::standalone, masculine),
+                             half == Half::pronunciation);
     }
 };
 
@@ -49,23 +51,23 @@ void appendHundreds(std::string& out, long long n, const Words& word) {
             out += word(n % 10);
         }
     } else {
-        out += word(10, false);
+        out += word(10, Ten::combining);
         out += word(n % 10);
     }
 }
 
 // The words of every group value 0..999, built once: a number's words are then a
 // few table lookups, which keeps a whole report well under a microsecond.
-const std::string& hundredsText(long long n, bool masculine, bool pronunciation) {
+const std::string& hundredsText(long long n, bool masculine, Half half) {
     static const std::vector<std::string> table = [] {
         std::vector<std::string> t(4000);
         for (int form = 0; form < 4; ++form)
             for (long long k = 0; k < 1000; ++k)
                 appendHundreds(t[static_cast<std::size_t>(form * 1000 + k)], k,
-                               Words{(form & 1) != 0, (form & 2) != 0});
+                               Words{(form & 1) != 0, (form & 2) != 0 ? Half::pronunciation : Half::text});
         return t;
     }();
-    const int form = (masculine ? 1 : 0) + (pronunciation ? 2 : 0);
+    const int form = (masculine ? 1 : 0) + (half == Half::pronunciation ? 2 : 0);
     return table[static_cast<std::size_t>(form * 1000 + n)];
 }
 
@@ -76,7 +78,7 @@ void appendGroup(std::string& out, long long n, long long groupKey, const Words&
         out += word(groupKey);
         return;
     }
-    out += hundredsText(n, word.masculine, word.pronunciation);
+    out += hundredsText(n, word.masculine, word.half);
     out += ' ';
     out += word(lexicon::particle);
     out += word(groupKey);
@@ -87,35 +89,30 @@ constexpr std::array<std::string_view, 3> letters = {" abgde^zy:", " iklmn|opf",
 // "=" for units, "Ë" (U+00CB) for thousands, "Ì" (U+00CC) for millions.
 constexpr std::array<std::string_view, 3> marks = {"=", "\xC3\x8B", "\xC3\x8C"};
 
-std::optional<long long> inRange(double number) {
-    const auto n = lexicon::wholeKey(number);
-    if (!n || *n < 1 || *n > 999'999'999) return std::nullopt;
-    return n;
-}
-
 } // namespace
 
-std::string getCopticWord(double number, bool standaloneTen, bool masculine, bool pronunciation) {
-    const auto key = lexicon::wholeKey(number);
-    if (!key || *key == 0) return "";
-    return std::string(Words{masculine, pronunciation}(*key, standaloneTen));
+std::string getCopticWord(double key, bool masculine, Half half, Ten ten) {
+    const auto k = lexicon::wholeKey(key);
+    if (!k || *k == 0) return "";
+    return std::string(Words{masculine, half}(*k, ten));
 }
 
-std::string copticHundreds(double number, bool masculine, bool pronunciation) {
+std::string copticHundreds(double number, bool masculine, Half half) {
     const auto n = lexicon::wholeKey(number);
     if (!n || *n < 0 || *n > 999) return "";
-    return hundredsText(*n, masculine, pronunciation);
+    return hundredsText(*n, masculine, half);
 }
 
-std::string toCopticWords(double number, bool masculine, bool ordinal, bool pronunciation) {
-    const auto n = inRange(number);
+std::string toCopticWords(double number, Form form, Half half) {
+    const auto n = translatable(number);
     if (!n) return "";
-    const Words word{masculine, pronunciation};
-    if (ordinal && *n == 1) return std::string(word(lexicon::first));
+    const bool masculine = form.masculine;
+    const Words word{masculine, half};
+    if (form.ordinal && *n == 1) return std::string(word(lexicon::first));
 
     std::string out;
     out.reserve(160);
-    if (ordinal) {
+    if (form.ordinal) {
         out += word(lexicon::ordinalPrefix);
         out += ' ';
     }
@@ -129,40 +126,17 @@ std::string toCopticWords(double number, bool masculine, bool ordinal, bool pron
     }
     if (units != 0) {
         if (millions != 0 || thousands != 0) out += ' ';
-        out += hundredsText(units, masculine, pronunciation);
+        out += hundredsText(units, masculine, half);
     }
     return out;
 }
 
-std::string getCopticNumeral(double value) {
-    const auto n = inRange(value);
-    if (!n) return "";
-    // The leading group of up to three digits decides the letter; its place
-    // (units, thousands, millions) decides the mark.
-    long long v = *n;
-    int place = 0;
-    while (v >= 1000) {
-        v /= 1000;
-        place += 3;
-    }
-    int inGroup = 0;
-    long long leading = v;
-    while (leading >= 10 && leading % 10 == 0) {
-        leading /= 10;
-        ++inGroup;
-    }
-    std::string out(marks[static_cast<std::size_t>(place / 3)]);
-    if (leading < 10)
-        out += letters[static_cast<std::size_t>(inGroup)][static_cast<std::size_t>(leading)];
-    return out;
-}
-
-std::string toCopticNumerals(double number, bool masculine, bool ordinal) {
-    const auto n = inRange(number);
+std::string toCopticNumerals(double number, Form form) {
+    const auto n = translatable(number);
     if (!n) return "";
     std::array<int, 9> digits{};
     int count = 0;
-    for (long long v = *n; v > 0; v /= 10)
+    for (std::uint32_t v = *n; v > 0; v /= 10)
         digits[static_cast<std::size_t>(count++)] = static_cast<int>(v % 10);
 
     // At most "mah " + 9 marks of 2 bytes + 9 letters + "]": built on the stack,
@@ -173,14 +147,14 @@ std::string toCopticNumerals(double number, bool masculine, bool ordinal) {
         for (char c : s)
             buf[len++] = c;
     };
-    if (ordinal) put("mah ");
+    if (form.ordinal) put("mah ");
     for (int place = count - 1; place >= 0; --place) {
         const auto digit = static_cast<std::size_t>(digits[static_cast<std::size_t>(place)]);
         if (digit == 0) continue;
         put(marks[static_cast<std::size_t>(place / 3)]);
         buf[len++] = letters[static_cast<std::size_t>(place % 3)][digit];
     }
-    if (!masculine) buf[len++] = ']';
+    if (!form.masculine) buf[len++] = ']';
     return std::string(buf, len);
 }
 

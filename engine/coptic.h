@@ -2,28 +2,31 @@
 // plus the Latin-1 place marks, stored as UTF-8) and as Latin-letter pronunciation.
 #pragma once
 
+#include "engine/form.h"
+
 #include <string>
 
 namespace zefnaro {
 
+// Which half of a Coptic lexicon entry: the Coptic-font text or its pronunciation.
+enum class Half { text, pronunciation };
+
+// Key 10 has a standalone form and one that combines with a following unit.
+enum class Ten { standalone, combining };
+
 // One lexicon word: keys 1..9, the tens, 100, 1000, 1000000 and the grammatical
-// words -1 (particle), -2 (and), -3 (ordinal prefix), -4 (first). Key 10 has a
-// standalone and a combining form. Unknown keys give "".
-std::string getCopticWord(double number, bool standaloneTen, bool masculine, bool pronunciation);
+// words -1 (particle), -2 (and), -3 (ordinal prefix), -4 (first). Unknown keys give "".
+std::string getCopticWord(double key, bool masculine, Half half, Ten ten = Ten::standalone);
 
 // The words for a value 0..999; 0 and anything outside that range give "".
-std::string copticHundreds(double number, bool masculine, bool pronunciation);
+std::string copticHundreds(double number, bool masculine, Half half);
 
-// The whole number in Coptic words. Anything that is not a whole number from 1 to
-// 999,999,999 gives "".
-std::string toCopticWords(double number, bool masculine, bool ordinal, bool pronunciation);
-
-// Place mark and letter for one digit times a power of ten (e.g. 2000 -> "Ëb").
-// 0, and anything that is not a whole number from 1 to 999,999,999, gives "".
-std::string getCopticNumeral(double value);
+// The whole number in Coptic words (font text) or their pronunciation. Anything
+// that is not a whole number from 1 to 999,999,999 gives "".
+std::string toCopticWords(double number, Form form, Half half = Half::text);
 
 // The number as Coptic alphabetic numerals. Anything that is not a whole number
 // from 1 to 999,999,999 gives "".
-std::string toCopticNumerals(double number, bool masculine, bool ordinal);
+std::string toCopticNumerals(double number, Form form);
 
 } // namespace zefnaro

@@ -47,21 +47,22 @@ const std::string& hundredsText(long long n, bool ordinal) {
 
 } // namespace
 
-std::string getEnglishWord(double number, bool ordinal) {
-    const auto key = lexicon::wholeKey(number);
-    if (!key || *key == 0) return "";
-    return std::string(word(*key, ordinal));
+std::string getEnglishWord(double key, Form form) {
+    const auto k = lexicon::wholeKey(key);
+    if (!k || *k == 0) return "";
+    return std::string(word(*k, form.ordinal));
 }
 
-std::string englishHundreds(double number, bool ordinal) {
+std::string englishHundreds(double number, Form form) {
     const auto n = lexicon::wholeKey(number);
     if (!n || *n < 0 || *n > 999) return "";
-    return hundredsText(*n, ordinal);
+    return hundredsText(*n, form.ordinal);
 }
 
-std::string toEnglishWords(double number, bool ordinal) {
-    const auto whole = lexicon::wholeKey(number);
-    if (!whole || *whole < 1 || *whole > 999'999'999) return "";
+std::string toEnglishWords(double number, Form form) {
+    const auto whole = translatable(number);
+    if (!whole) return "";
+    const bool ordinal = form.ordinal;
     const long long n = *whole;
     const long long millions = n / 1'000'000;
     const long long thousands = n / 1000 % 1000;

@@ -3,44 +3,13 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 
 namespace zefnaro {
 
 namespace {
 
-// The 15 significant digits of a finite, nonzero magnitude with trailing zeros
-// dropped, and its decimal exponent (value = 0.d1d2... * 10^(exponent + 1)).
-struct Significand {
-    std::string digits;
-    int exponent = 0;
-};
-
-Significand significand(double magnitude) {
-    char buf[40];
-    std::snprintf(buf, sizeof buf, "%.14e", magnitude);
-    Significand s;
-    const char* p = buf;
-    for (; *p != 'e' && *p != '\0'; ++p)
-        if (*p >= '0' && *p <= '9') s.digits.push_back(*p);
-    if (*p == 'e') s.exponent = std::atoi(p + 1);
-    while (s.digits.size() > 1 && s.digits.back() == '0')
-        s.digits.pop_back();
-    return s;
-}
-
 bool isBlank(char c) {
     return c == ' ' || c == '\t' || c == '\n';
-}
-
-// Digits of a whole, non-negative value (no grouping). Beyond 2^53 the value is
-// written with 15 significant digits and zeros, as the runtime formats it.
-std::string wholeDigits(double magnitude) {
-    if (magnitude < 1e15) return std::to_string(static_cast<std::uint64_t>(magnitude));
-    Significand s = significand(magnitude);
-    s.digits.resize(static_cast<std::size_t>(s.exponent) + 1, '0');
-    return s.digits;
 }
 
 double readRadix(std::string_view digits, int radix) {
@@ -63,90 +32,36 @@ double readRadix(std::string_view digits, int radix) {
 
 } // namespace
 
-double realMod(double x, double y) {
-    // x - floor(x / y) * y, computed exactly: fmod has no rounding error, so huge
-    // values still give a remainder within the divisor.
-    if (y == 0 || !std::isfinite(x) || std::isnan(y) || !std::isfinite(x / y)) return 0;
-    if (std::isinf(y)) return (x == 0 || (x < 0) == (y < 0)) ? x : 0;
-    double r = std::fmod(x, y);
-    if (r != 0 && (r < 0) != (y < 0)) r += y;
-    return r == 0 ? 0 : r;
+std::optional<std::uint32_t> translatable(double number) {
+    if (!(number >= 1 && number <= largestNumber) || number != std::floor(number))
+        return std::nullopt;
+    return static_cast<std::uint32_t>(number);
 }
 
-double realModWrap(double x, double y) {
-    return realMod(x, -y) + y;
-}
-
-double realMax(double a, double b) {
-    return a >= b ? a : b;
-}
-
-std::string getOrdinalSuffix(double number) {
-    if (std::fabs(number) < 1e15 && number == std::floor(number)) {
-        // Whole numbers: the same rule on the last two digits, without text.
-        const auto n = static_cast<std::uint64_t>(std::fabs(number));
-        const auto t = n % 100;
-        if (t >= 4 && t <= 20) return "th";
-        switch (n % 10) {
-        case 1:
-            return "st";
-        case 2:
-            return "nd";
-        case 3:
-            return "rd";
-        default:
-            return "th";
-        }
-    }
-    const std::string magnitude = decimalText(std::fabs(number));
-    const std::size_t take = magnitude.size() < 2 ? magnitude.size() : 2;
-    const double t = readNumber(std::string_view(magnitude).substr(magnitude.size() - take));
+std::string getOrdinalSuffix(std::uint64_t number) {
+    const auto t = number % 100;
     if (t >= 4 && t <= 20) return "th";
-    const std::string text = decimalText(number);
-    switch (text.empty() ? '\0' : text.back()) {
-    case '1':
+    switch (number % 10) {
+    case 1:
         return "st";
-    case '2':
+    case 2:
         return "nd";
-    case '3':
+    case 3:
         return "rd";
     default:
         return "th";
     }
 }
 
-std::string groupDigits(double number, std::string_view separator) {
-    if (!std::isfinite(number)) return "";
-    const double rounded = std::round(number);
-    const std::string digits = wholeDigits(std::fabs(rounded));
+std::string groupDigits(std::uint64_t number, std::string_view separator) {
+    const std::string digits = std::to_string(number);
     std::string out;
-    if (rounded < 0) out.push_back('-');
+    out.reserve(digits.size() + digits.size() / 3 * separator.size());
     for (std::size_t i = 0; i < digits.size(); ++i) {
         if (i > 0 && (digits.size() - i) % 3 == 0) out.append(separator);
         out.push_back(digits[i]);
     }
     return out;
-}
-
-std::string decimalText(double number) {
-    if (std::isnan(number)) return "NaN";
-    if (std::isinf(number)) return number > 0 ? "Infinity" : "-Infinity";
-    if (number == 0) return "0";
-    const Significand s = significand(std::fabs(number));
-    std::string out = number < 0 ? "-" : "";
-    const int e = s.exponent;
-    if (e >= 15 || e < -4) {
-        out += s.digits.substr(0, 1);
-        if (s.digits.size() > 1) out += "." + s.digits.substr(1);
-        char exp[16];
-        std::snprintf(exp, sizeof exp, "E%c%02d", e < 0 ? '-' : '+', e < 0 ? -e : e);
-        return out + exp;
-    }
-    if (e < 0) return out + "0." + std::string(static_cast<std::size_t>(-e - 1), '0') + s.digits;
-    const auto whole = static_cast<std::size_t>(e) + 1;
-    std::string digits = s.digits;
-    if (digits.size() <= whole) return out + digits + std::string(whole - digits.size(), '0');
-    return out + digits.substr(0, whole) + "." + digits.substr(whole);
 }
 
 double readNumber(std::string_view text) {
@@ -222,10 +137,6 @@ double readNumber(std::string_view text) {
     }
     if (value == 0) return 0; // no negative zero
     return negative ? -value : value;
-}
-
-bool isTranslatable(double number) {
-    return number >= 1 && number <= 999'999'999 && number == std::floor(number);
 }
 
 std::size_t utf8Length(std::string_view text) {

@@ -25,8 +25,9 @@ class CopticWords : public testing::TestWithParam<WordsCase> {};
 
 TEST_P(CopticWords, TextAndPronunciation) {
     const auto& c = GetParam();
-    EXPECT_EQ(toCopticWords(c.number, c.masculine, c.ordinal, false), c.text);
-    EXPECT_EQ(toCopticWords(c.number, c.masculine, c.ordinal, true), c.pronunciation);
+    const Form form{c.ordinal, c.masculine};
+    EXPECT_EQ(toCopticWords(c.number, form, Half::text), c.text);
+    EXPECT_EQ(toCopticWords(c.number, form, Half::pronunciation), c.pronunciation);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -96,12 +97,12 @@ INSTANTIATE_TEST_SUITE_P(
                     WordsCase{-std::numeric_limits<double>::infinity(), true, true, "", ""}));
 
 TEST(CopticHundreds, GroupValues) {
-    EXPECT_EQ(copticHundreds(0, true, false), "");
-    EXPECT_EQ(copticHundreds(345, true, false), "somt `nse nem `hme tiou");
-    EXPECT_EQ(copticHundreds(15, false, true), "mettiay");
-    EXPECT_EQ(copticHundreds(1000, true, false), "");
-    EXPECT_EQ(copticHundreds(-1, true, false), "");
-    EXPECT_EQ(copticHundreds(2.5, true, false), "");
+    EXPECT_EQ(copticHundreds(0, true, Half::text), "");
+    EXPECT_EQ(copticHundreds(345, true, Half::text), "somt `nse nem `hme tiou");
+    EXPECT_EQ(copticHundreds(15, false, Half::pronunciation), "mettiay");
+    EXPECT_EQ(copticHundreds(1000, true, Half::text), "");
+    EXPECT_EQ(copticHundreds(-1, true, Half::text), "");
+    EXPECT_EQ(copticHundreds(2.5, true, Half::text), "");
 }
 
 } // namespace

@@ -22,8 +22,9 @@ class CopticWord : public testing::TestWithParam<WordCase> {};
 
 TEST_P(CopticWord, BothHalves) {
     const auto& c = GetParam();
-    EXPECT_EQ(getCopticWord(c.key, c.standaloneTen, c.masculine, false), c.text);
-    EXPECT_EQ(getCopticWord(c.key, c.standaloneTen, c.masculine, true), c.pronunciation);
+    const Ten ten = c.standaloneTen ? Ten::standalone : Ten::combining;
+    EXPECT_EQ(getCopticWord(c.key, c.masculine, Half::text, ten), c.text);
+    EXPECT_EQ(getCopticWord(c.key, c.masculine, Half::pronunciation, ten), c.pronunciation);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -46,29 +47,30 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(CopticWord, GenderFreeKeysIgnoreGender) {
     for (double key :
          {30.0, 40.0, 50.0, 60.0, 70.0, 80.0, 90.0, 100.0, 1000.0, 1e6, -1.0, -2.0, -3.0})
-        for (bool half : {false, true}) {
-            EXPECT_EQ(getCopticWord(key, true, true, half), getCopticWord(key, true, false, half));
-            EXPECT_FALSE(getCopticWord(key, true, true, half).empty()) << key;
+        for (Half half : {Half::text, Half::pronunciation}) {
+            EXPECT_EQ(getCopticWord(key, true, half), getCopticWord(key, false, half));
+            EXPECT_FALSE(getCopticWord(key, true, half).empty()) << key;
         }
 }
 
 TEST(CopticWord, NoEntryHoldsTheSeparator) {
     for (int key = -4; key <= 1000000; key += (key < 100 ? 1 : 900))
-        for (bool ten : {false, true})
+        for (Ten ten : {Ten::standalone, Ten::combining})
             for (bool masc : {false, true})
-                for (bool half : {false, true})
-                    EXPECT_EQ(getCopticWord(key, ten, masc, half).find('#'), std::string::npos);
+                for (Half half : {Half::text, Half::pronunciation})
+                    EXPECT_EQ(getCopticWord(key, masc, half, ten).find('#'), std::string::npos);
 }
 
 TEST(EnglishWord, LexiconAndMends) {
-    EXPECT_EQ(getEnglishWord(90, true), "Ninetieth");
-    EXPECT_EQ(getEnglishWord(100, true), "Hundredth");
-    EXPECT_EQ(getEnglishWord(12, false), "Twelve");
-    EXPECT_EQ(getEnglishWord(12, true), "Twelfth");
-    EXPECT_EQ(getEnglishWord(0, true), "");
-    EXPECT_EQ(getEnglishWord(21, false), "");
-    EXPECT_EQ(getEnglishWord(std::nan(""), false), "");
-    EXPECT_EQ(englishHundreds(0, true), "");
+    const Form cardinal{false, true}, ordinal{true, true};
+    EXPECT_EQ(getEnglishWord(90, ordinal), "Ninetieth");
+    EXPECT_EQ(getEnglishWord(100, ordinal), "Hundredth");
+    EXPECT_EQ(getEnglishWord(12, cardinal), "Twelve");
+    EXPECT_EQ(getEnglishWord(12, ordinal), "Twelfth");
+    EXPECT_EQ(getEnglishWord(0, ordinal), "");
+    EXPECT_EQ(getEnglishWord(21, cardinal), "");
+    EXPECT_EQ(getEnglishWord(std::nan(""), cardinal), "");
+    EXPECT_EQ(englishHundreds(0, ordinal), "");
 }
 
 } // namespace

@@ -1,6 +1,5 @@
 // The report for arbitrary entry text and settings: its selections lie inside the
 // text and each styled one covers exactly its piece.
-#include "engine/numbers.h"
 #include "report/report.h"
 
 #include <cstdint>

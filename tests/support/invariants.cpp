@@ -21,7 +21,7 @@ bool isOrdinalWord(std::string_view word) {
         std::size_t i = 0;
         for (int key : {1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13,  14,   15,
                         16, 17, 18, 19, 20, 30, 40, 50, 60, 70, 80, 90, 100, 1000, 1000000})
-            w[i++] = getEnglishWord(key, true);
+            w[i++] = getEnglishWord(key, Form{true, true});
         std::sort(w.begin(), w.end());
         return w;
     }();
@@ -33,11 +33,11 @@ bool isOrdinalWord(std::string_view word) {
 
 std::string violation(long n, bool masculine, bool ordinal) {
     const double x = static_cast<double>(n);
-    const std::string text = toCopticWords(x, masculine, ordinal, false);
-    const std::string spoken = toCopticWords(x, masculine, ordinal, true);
-    const std::string english = toEnglishWords(x, ordinal);
-    const std::string numeral = toCopticNumerals(x, masculine, ordinal);
-    if (groupDigits(x).empty()) return "no digits";
+    const Form form{ordinal, masculine};
+    const std::string text = toCopticWords(x, form, Half::text);
+    const std::string spoken = toCopticWords(x, form, Half::pronunciation);
+    const std::string english = toEnglishWords(x, form);
+    const std::string numeral = toCopticNumerals(x, form);
     if (!blanksClean(text) || !blanksClean(spoken) || !blanksClean(english) ||
         !blanksClean(numeral))
         return "empty text or bad blanks";
