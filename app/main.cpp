@@ -1,8 +1,7 @@
 // Zefnaro's window program.
-#include "docs/launcher.h"
+#include "ui/launcher.h"
 #include "ui/art/pictures.h"
 #include "ui/main/main_window.h"
-#include "ui/settings/display_settings.h"
 #include "zefnaro/version.h"
 
 #include <QApplication>
@@ -63,8 +62,7 @@ int main(int argc, char** argv) {
     parser.process(app);
     if (parser.isSet(check)) return checkDocuments();
 
-    zefnaro::DisplaySettings settings; // the one record for the whole run
-    zefnaro::MainWindow window(settings);
+    zefnaro::MainWindow window;
     if (parser.isSet(probe)) {
         if (auto* report = window.findChild<QTextEdit*>(QStringLiteral("rtDisplay")))
             report->viewport()->installEventFilter(new FirstPaintProbe(&window));

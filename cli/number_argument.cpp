@@ -69,7 +69,7 @@ ParsedNumber parseNumberArgument(std::string_view input) {
         for (char c : s) {
             if (!isDigit(c)) continue;
             value = value * 10 + (c - '0');
-            if (value > 999'999'999) return reject("too large");
+            if (value > largestNumber) return reject("too large");
         }
         if (value == 0) return {0, std::string(zeroMessage)};
         return {value, {}};

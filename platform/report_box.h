@@ -5,7 +5,6 @@
 
 #include <QColor>
 #include <QString>
-#include <memory>
 #include <vector>
 
 class QTextEdit;
@@ -19,8 +18,6 @@ public:
 
     explicit ReportBox(QTextEdit* edit);
     ~ReportBox();
-
-    QTextEdit* widget() const { return edit_; }
 
     // Replaces the whole text and drops all formatting; the text takes the base
     // font, bold Arial 15.75 pt. Line breaks are CR LF.
@@ -56,7 +53,6 @@ private:
     QTextEdit* edit_;
     std::vector<int> breaks_; // report positions of each CR of a CR LF
     int length_ = 0;
-    std::unique_ptr<QTextCursor> batch_;
 };
 
 } // namespace zefnaro

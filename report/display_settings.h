@@ -1,5 +1,5 @@
-// The four display settings of a run. One instance lives for the whole run and is
-// shared by reference; nothing is saved, every start begins from these defaults.
+// The four display settings of a run: a value, copied where it is needed. Nothing
+// is saved; every start begins from these defaults, the one place they are written.
 #pragma once
 
 #include <cstdint>
@@ -8,10 +8,11 @@
 namespace zefnaro {
 
 struct DisplaySettings {
-    std::string fontName = "CS Copto Manuscript"; // family of the Coptic-font lines
+    std::string fontName = "CS Copto Manuscript"; // family of the Coptic lines
     std::int16_t fontSize = 16;                   // points, for the whole report
     bool ordinal = false;
     bool masculine = true;
+    bool operator==(const DisplaySettings&) const = default;
 };
 
 } // namespace zefnaro

@@ -41,28 +41,34 @@ FormatStep coloured(int start, std::string_view run, Rgb colour) {
 
 } // namespace
 
+double entryNumber(std::string_view entryText) {
+    return readNumber(entryText);
+}
+
 Report composeReport(std::string_view entryText, const DisplaySettings& settings,
                      std::string_view groupSeparator) {
-    return composeReport(readNumber(entryText), settings, groupSeparator);
+    return composeReport(entryNumber(entryText), settings, groupSeparator);
 }
 
 Report composeReport(double number, const DisplaySettings& settings,
                      std::string_view groupSeparator) {
     if (number == 0) return message(number, zeroMessage);
-    if (!isTranslatable(number)) return message(number, rangeMessage);
+    const auto n = translatable(number);
+    if (!n) return message(number, rangeMessage);
 
     const bool ordinal = settings.ordinal;
     const bool masculine = settings.masculine;
+    const Form form{ordinal, masculine};
     Report r;
     r.number = number;
-    r.digits = groupDigits(number, groupSeparator);
-    if (ordinal) r.digits += getOrdinalSuffix(number);
-    r.english = toEnglishWords(number, ordinal);
+    r.digits = groupDigits(*n, groupSeparator);
+    if (ordinal) r.digits += getOrdinalSuffix(*n);
+    r.english = toEnglishWords(*n, form);
     r.genderLine = std::string("in Bohairic Coptic (") + (masculine ? "masculine" : "feminine") +
                    ") is written";
-    r.coptic = toCopticWords(number, masculine, ordinal, false);
-    r.pronunciation = toCopticWords(number, masculine, ordinal, true);
-    r.numerals = toCopticNumerals(number, masculine, ordinal);
+    r.coptic = toCopticWords(*n, form, Half::text);
+    r.pronunciation = toCopticWords(*n, form, Half::pronunciation);
+    r.numerals = toCopticNumerals(*n, form);
 
     const std::string heading =
         std::string("\r\nThe ") + (ordinal ? "ordinal" : "cardinal") + " number\r\n\r\n";

@@ -3,7 +3,8 @@
 // (the window applies it to the report box, the command line prints it).
 #pragma once
 
-#include "ui/settings/display_settings.h"
+#include "engine/form.h"
+#include "report/display_settings.h"
 
 #include <optional>
 #include <string>
@@ -53,6 +54,10 @@ struct Report {
     // The pieces of a report (empty for a message).
     std::string digits, english, genderLine, coptic, pronunciation, numerals;
 };
+
+// The number an entry text stands for, read the lenient way: the leading number of
+// the text, 0 when there is none.
+double entryNumber(std::string_view entryText);
 
 // The report (or message) for an entry text and the current settings. The digits
 // are grouped with the given separator.

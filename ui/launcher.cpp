@@ -1,4 +1,4 @@
-#include "launcher.h"
+#include "ui/launcher.h"
 
 #include <QApplication>
 #include <QDesktopServices>

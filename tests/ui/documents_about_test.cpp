@@ -1,4 +1,4 @@
-#include "docs/launcher.h"
+#include "ui/launcher.h"
 #include "platform/link_label.h"
 #include "ui/about/about_window.h"
 #include "ui_test_support.h"
@@ -18,7 +18,6 @@ using namespace zefnaro::testing;
 class DocumentsAboutTest : public QObject {
     Q_OBJECT
 
-    DisplaySettings settings;
     std::unique_ptr<MainWindow> window;
 
     QUrl besideProgram(const char* name) {
@@ -32,7 +31,7 @@ class DocumentsAboutTest : public QObject {
 private slots:
     void initTestCase() { QApplication::setApplicationDisplayName(QStringLiteral("Zefnaro")); }
     void init() {
-        window = std::make_unique<MainWindow>(settings);
+        window = std::make_unique<MainWindow>();
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     }

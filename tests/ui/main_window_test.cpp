@@ -14,19 +14,17 @@ using namespace zefnaro::testing;
 class MainWindowTest : public QObject {
     Q_OBJECT
 
-    DisplaySettings settings;
     std::unique_ptr<MainWindow> window;
     NumberBox* box = nullptr;
 
     QString reportText() { return window->reportBox().text(); }
     QString expectedReport(const char* entry) {
-        return QString::fromStdString(composeReport(entry, settings).text);
+        return QString::fromStdString(composeReport(entry, window->settings()).text);
     }
 
 private slots:
     void init() {
-        settings = DisplaySettings{};
-        window = std::make_unique<MainWindow>(settings);
+        window = std::make_unique<MainWindow>();
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
         box = numberBox(*window);
@@ -41,21 +39,19 @@ private slots:
         QVERIFY(ok && n >= 1 && n <= 999'999'999);
         QCOMPARE(spinner(*window)->value(), n);
         QCOMPARE(reportText(), QString::fromStdString(
-                                   composeReport(text.toStdString(), settings,
-                                                 QLocale().groupSeparator().isEmpty()
-                                                     ? ","
-                                                     : QLocale().groupSeparator().toStdString())
+                                   composeReport(text.toStdString(), window->settings(),
+                                                 localeGroupSeparator())
                                        .text));
         QCOMPARE(statusLabel(*window)->text(),
                  QStringLiteral(" CS Copto Manuscript | 16 | Masculine | Cardinal"));
         QCOMPARE(box->selectedText(), text); // selected, ready to be typed over
-        QCOMPARE(settings.fontName, std::string("CS Copto Manuscript"));
+        QCOMPARE(window->settings(), DisplaySettings{});
         QVERIFY(window->reportBox().isShown());
     }
 
     void typingADigitAfter12() {
         enter(box, "12");
-        QSignalSpy executed(window.get(), &MainWindow::executed);
+        QSignalSpy executed(window.get(), &MainWindow::recomputed);
         QTest::keyClick(box, '7');
         QCOMPARE(box->text(), QStringLiteral("127"));
         QCOMPARE(spinner(*window)->value(), 127);
@@ -100,7 +96,7 @@ private slots:
 
     void enterRecomputesOnce() {
         enter(box, "2005");
-        QSignalSpy executed(window.get(), &MainWindow::executed);
+        QSignalSpy executed(window.get(), &MainWindow::recomputed);
         QTest::keyClick(box, Qt::Key_Return);
         QCOMPARE(executed.count(), 1);
         QCOMPARE(box->text(), QStringLiteral("2005"));
@@ -110,7 +106,7 @@ private slots:
 
     void spinnerUpFrom41() {
         enter(box, "41");
-        QSignalSpy executed(window.get(), &MainWindow::executed);
+        QSignalSpy executed(window.get(), &MainWindow::recomputed);
         QTest::mouseClick(spinner(*window)->upButton(), Qt::LeftButton);
         QCOMPARE(box->text(), QStringLiteral("42"));
         QCOMPARE(box->selectedText(), QStringLiteral("42"));
@@ -140,7 +136,7 @@ private slots:
 
     void charactersOtherThanDigitsAreDiscarded() {
         enter(box, "12");
-        QSignalSpy executed(window.get(), &MainWindow::executed);
+        QSignalSpy executed(window.get(), &MainWindow::recomputed);
         QTest::keyClicks(box, "a -.,+E&");
         QTest::keyClick(box, Qt::Key_Space);
         QGuiApplication::clipboard()->setText(QStringLiteral("999"));
@@ -183,9 +179,12 @@ private slots:
     }
 
     void outOfRangeValuesGetTheRangeMessage() {
+        enter(box, "0"); // a message: the status line stays as it was
+        changeSettings(*window, [](DisplaySettings& s) { s.ordinal = true; });
         enter(box, "2"); // so that 1.5, rounded to 2, leaves the spinner as it is
+        enter(box, "-5");
         const QString status = statusLabel(*window)->text();
-        settings.ordinal = true; // not shown until the next report
+        QCOMPARE(status, QStringLiteral(" CS Copto Manuscript | 16 | Masculine | Ordinal"));
         for (const char* pasted : {"-5", "1.5", "1E300", "1E999", "-2.5E10", "2.0001"}) {
             box->setText(QString::fromLatin1(pasted));
             QCOMPARE(box->text(), QString::fromLatin1(pasted));
@@ -202,8 +201,10 @@ private slots:
     }
 
     void reportAsAUserSeesIt() {
-        settings.fontName = "CS Pishoi";
-        settings.fontSize = 20;
+        changeSettings(*window, [](DisplaySettings& s) {
+            s.fontName = "CS Pishoi";
+            s.fontSize = 20;
+        });
         enter(box, "21");
         const auto shown = lines(reportEdit(*window));
         QCOMPARE(shown.size(), std::size_t{23});
@@ -252,8 +253,7 @@ private slots:
     void fontNameChangesOnlyTheCopticLines() {
         enter(box, "12345");
         const auto before = lines(reportEdit(*window));
-        settings.fontName = "CS Copt";
-        window->Execute();
+        changeSettings(*window, [](DisplaySettings& s) { s.fontName = "CS Copt"; });
         const auto after = lines(reportEdit(*window));
         for (std::size_t i = 0; i < before.size(); ++i) {
             if (i == 11 || i == 19) {
@@ -267,8 +267,7 @@ private slots:
 
     void fontSizeChangesEveryLineButNotTheZeroMessage() {
         enter(box, "12345");
-        settings.fontSize = 40;
-        window->Execute();
+        changeSettings(*window, [](DisplaySettings& s) { s.fontSize = 40; });
         for (const Line& line : lines(reportEdit(*window)))
             if (!line.text.isEmpty()) QCOMPARE(line.format.fontPointSize(), 40.0);
         enter(box, "0");
@@ -276,11 +275,12 @@ private slots:
     }
 
     void statusLineRules() {
-        enter(box, "21");
-        settings.ordinal = true;
-        settings.masculine = false;
-        settings.fontSize = 8;
         enter(box, "0");
+        changeSettings(*window, [](DisplaySettings& s) {
+            s.ordinal = true;
+            s.masculine = false;
+            s.fontSize = 8;
+        });
         QCOMPARE(statusLabel(*window)->text(),
                  QStringLiteral(" CS Copto Manuscript | 16 | Masculine | Cardinal"));
         enter(box, "3");
@@ -292,7 +292,7 @@ private slots:
         auto* random = control<QPushButton>(*window, "cmdRandom");
         QCOMPARE(random->text(), QStringLiteral("&Random"));
         for (int i = 0; i < 50; ++i) {
-            QSignalSpy executed(window.get(), &MainWindow::executed);
+            QSignalSpy executed(window.get(), &MainWindow::recomputed);
             random->click();
             bool ok = false;
             const int n = box->text().toInt(&ok);

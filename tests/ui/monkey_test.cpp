@@ -29,11 +29,6 @@ unsigned long setting(const char* name, unsigned long fallback) {
     return ok ? value : fallback;
 }
 
-std::string separator() {
-    const QString s = QLocale().groupSeparator();
-    return s.isEmpty() ? std::string(",") : s.toStdString();
-}
-
 } // namespace
 
 class MonkeyTest : public QObject {
@@ -136,8 +131,7 @@ private slots:
         qInfo("monkey seed %lu, %lu events", seed, events);
         rng.seed(static_cast<std::mt19937::result_type>(seed));
 
-        DisplaySettings settings;
-        MainWindow window(settings);
+        MainWindow window;
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         NumberBox* box = numberBox(window);
@@ -145,8 +139,8 @@ private slots:
         ReportBox& report = window.reportBox();
         QTextEdit* edit = reportEdit(window);
         auto* random = control<QPushButton>(window, "cmdRandom");
-        QSignalSpy executed(&window, &MainWindow::executed);
-        const std::string sep = separator();
+        QSignalSpy executed(&window, &MainWindow::recomputed);
+        const std::string sep = localeGroupSeparator();
 
         for (unsigned long event = 1; event <= events; ++event) {
             executed.clear();
@@ -193,7 +187,7 @@ private slots:
             if (value >= 0 && value <= 999'999'999 && value == std::floor(value) &&
                 spin->value() != static_cast<int>(value))
                 return fail("the spinner does not hold the box's value");
-            const Report expected = composeReport(box->text().toStdString(), settings, sep);
+            const Report expected = composeReport(box->text().toStdString(), window.settings(), sep);
             if (report.text() != QString::fromStdString(expected.text))
                 return fail("the report box does not hold the report for the box");
             if (!executed.isEmpty()) {

@@ -18,7 +18,6 @@ using namespace zefnaro::testing;
 class SettingsMenusTest : public QObject {
     Q_OBJECT
 
-    DisplaySettings settings;
     std::unique_ptr<MainWindow> window;
 
     SettingsWindow* openSettings() {
@@ -30,7 +29,7 @@ class SettingsMenusTest : public QObject {
 
 private slots:
     void init() {
-        window = std::make_unique<MainWindow>(settings);
+        window = std::make_unique<MainWindow>();
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     }
@@ -70,12 +69,12 @@ private slots:
 
     void choicesAreStoredAndShownAtOnce() {
         SettingsWindow* s = openSettings();
-        QSignalSpy executed(window.get(), &MainWindow::executed);
+        QSignalSpy executed(window.get(), &MainWindow::recomputed);
         control<QComboBox>(*s, "cboFontName")->setCurrentIndex(1); // as the list does
-        QCOMPARE(settings.fontName, std::string("CS Pishoi"));
+        QCOMPARE(window->settings().fontName, std::string("CS Pishoi"));
         QCOMPARE(executed.count(), 1);
         control<QComboBox>(*s, "cboFontSize")->setCurrentText(QStringLiteral("40"));
-        QCOMPARE(settings.fontSize, 40);
+        QCOMPARE(window->settings().fontSize, 40);
         QCOMPARE(executed.count(), 2);
         QCOMPARE(statusLabel(*window)->text(),
                  QStringLiteral(" CS Pishoi | 40 | Masculine | Cardinal"));
@@ -93,11 +92,11 @@ private slots:
         numberBox(*window)->setNumberText(QStringLiteral("21"));
         SettingsWindow* s = openSettings();
         QTest::mouseClick(control<QCheckBox>(*s, "chkGender"), Qt::LeftButton);
-        QVERIFY(!settings.masculine);
+        QVERIFY(!window->settings().masculine);
         QVERIFY(report().contains(QStringLiteral("in Bohairic Coptic (feminine) is written")));
         QVERIFY(report().contains(QStringLiteral("jw] ou`i")));
         QTest::mouseClick(control<QCheckBox>(*s, "chkOrdinal"), Qt::LeftButton);
-        QVERIFY(settings.ordinal);
+        QVERIFY(window->settings().ordinal);
         QVERIFY(report().startsWith(QStringLiteral("\r\nThe ordinal number\r\n\r\n21st")));
     }
 
@@ -111,10 +110,10 @@ private slots:
         QCOMPARE(statusLabel(*window)->text(),
                  QStringLiteral(" CS Avva Shenouda | 56 | Feminine | Ordinal"));
         QTest::mouseClick(control<QPushButton>(*s, "cmdDefault"), Qt::LeftButton);
-        QCOMPARE(settings.fontName, std::string("CS Copto Manuscript"));
-        QCOMPARE(settings.fontSize, 16);
-        QVERIFY(settings.masculine);
-        QVERIFY(!settings.ordinal);
+        QCOMPARE(window->settings().fontName, std::string("CS Copto Manuscript"));
+        QCOMPARE(window->settings().fontSize, 16);
+        QVERIFY(window->settings().masculine);
+        QVERIFY(!window->settings().ordinal);
         QCOMPARE(statusLabel(*window)->text(),
                  QStringLiteral(" CS Copto Manuscript | 16 | Masculine | Cardinal"));
         QCOMPARE(report(), QString::fromStdString(composeReport("2005", DisplaySettings{}).text));
@@ -122,7 +121,7 @@ private slots:
 
     void combosTakeNoTypedCharactersButArrowsChoose() {
         SettingsWindow* s = openSettings();
-        QSignalSpy executed(window.get(), &MainWindow::executed);
+        QSignalSpy executed(window.get(), &MainWindow::recomputed);
         for (const char* name : {"cboFontName", "cboFontSize"}) {
             auto* combo = control<QComboBox>(*s, name);
             const int before = combo->currentIndex();
@@ -132,9 +131,9 @@ private slots:
             QCOMPARE(combo->currentIndex(), before);
         }
         QCOMPARE(executed.count(), 0);
-        QCOMPARE(settings.fontName, std::string("CS Copto Manuscript"));
+        QCOMPARE(window->settings().fontName, std::string("CS Copto Manuscript"));
         QTest::keyClick(control<QComboBox>(*s, "cboFontSize"), Qt::Key_Down);
-        QCOMPARE(settings.fontSize, 18);
+        QCOMPARE(window->settings().fontSize, 18);
         QCOMPARE(executed.count(), 1);
     }
 
@@ -173,7 +172,7 @@ private slots:
     }
 
     void copyAllPutsTheWholeReportOnTheClipboard() {
-        settings.fontName = "CS Koptos Manuscript";
+        changeSettings(*window, [](DisplaySettings& s) { s.fontName = "CS Koptos Manuscript"; });
         numberBox(*window)->setNumberText(QStringLiteral("2005"));
         QGuiApplication::clipboard()->clear();
         window->findChild<QAction*>("mnuCopy")->trigger();

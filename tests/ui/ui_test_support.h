@@ -64,6 +64,13 @@ inline std::vector<Line> lines(QTextEdit* edit) {
     return out;
 }
 
+// Changes the window's settings as the Settings window would: the report follows.
+template <typename Change> void changeSettings(MainWindow& window, Change change) {
+    DisplaySettings settings = window.settings();
+    change(settings);
+    window.applySettings(settings);
+}
+
 // Puts text in the entry box as code would, with the caret at the end and no
 // selection, as if the user had typed it.
 inline void enter(NumberBox* box, const QString& text) {

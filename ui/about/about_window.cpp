@@ -1,6 +1,6 @@
 #include "about_window.h"
 
-#include "docs/launcher.h"
+#include "ui/launcher.h"
 #include "platform/geometry.h"
 #include "platform/link_label.h"
 #include "ui/art/pictures.h"

@@ -1,4 +1,4 @@
-// frmAbout: name, version, description and the links to the documents, the web
+// The About window: name, version, description and the links to the documents, the web
 // page, the contact address and the Coptic fonts.
 #pragma once
 

@@ -12,12 +12,12 @@ struct Box {
 };
 
 struct MainLayout {
-    Box report; // rtDisplay
-    Box status; // lblStatus
+    Box report;
+    Box status;
     bool operator==(const MainLayout&) const = default;
 };
 
-// The design-time places of the two boxes.
+// Where the two boxes stand when the window opens.
 MainLayout designLayout();
 
 // One resize: each step reads the values as the steps before it left them; a

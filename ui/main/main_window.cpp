@@ -1,6 +1,5 @@
 #include "main_window.h"
 
-#include "engine/numbers.h"
 #include "platform/geometry.h"
 #include "platform/number_box.h"
 #include "platform/spinner.h"
@@ -27,12 +26,6 @@ void place(QWidget* widget, const Box& b) {
     zefnaro::place(widget, b.left, b.top, b.width, b.height);
 }
 
-// The locale's thousands separator, a comma where it has none.
-std::string groupSeparator() {
-    const QString separator = QLocale().groupSeparator();
-    return separator.isEmpty() ? std::string(",") : separator.toStdString();
-}
-
 QColor qcolour(const Rgb& c) {
     return QColor(c.red, c.green, c.blue);
 }
@@ -47,11 +40,16 @@ std::mt19937 seededEngine() {
 
 } // namespace
 
-MainWindow::MainWindow(DisplaySettings& settings, QWidget* parent)
-    : QMainWindow(parent), settings_(settings), inner_(new QWidget(this)),
-      txtNumber_(new NumberBox(inner_)), udToggle_(new Spinner(inner_)),
-      cmdRandom_(new QPushButton(tr("&Random"), inner_)), rtDisplay_(new QTextEdit(inner_)),
-      lblStatus_(new QLabel(QStringLiteral(" status bar"), inner_)), report_(rtDisplay_),
+std::string localeGroupSeparator() {
+    const QString separator = QLocale().groupSeparator();
+    return separator.isEmpty() ? std::string(",") : separator.toStdString();
+}
+
+MainWindow::MainWindow(QWidget* parent)
+    : QMainWindow(parent), inner_(new QWidget(this)),
+      numberBox_(new NumberBox(inner_)), spinner_(new Spinner(inner_)),
+      randomButton_(new QPushButton(tr("&Random"), inner_)), reportEdit_(new QTextEdit(inner_)),
+      statusLabel_(new QLabel(QStringLiteral(" status bar"), inner_)), reportBox_(reportEdit_),
       layout_(designLayout()), random_(seededEngine()) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Zefnaro"));
@@ -63,117 +61,118 @@ MainWindow::MainWindow(DisplaySettings& settings, QWidget* parent)
     inner_->setPalette(white);
     setCentralWidget(inner_);
 
-    txtNumber_->setObjectName(QStringLiteral("txtNumber"));
-    txtNumber_->setFont(arialFont(14.25, true));
-    place(txtNumber_, 120, 120, 2055, 435);
+    numberBox_->setObjectName(QStringLiteral("txtNumber"));
+    numberBox_->setFont(arialFont(14.25, true));
+    place(numberBox_, 120, 120, 2055, 435);
 
-    udToggle_->setObjectName(QStringLiteral("udToggle"));
-    udToggle_->setRange(0, 999'999'999);
-    udToggle_->setToolTip(
+    spinner_->setObjectName(QStringLiteral("udToggle"));
+    spinner_->setRange(0, static_cast<int>(largestNumber));
+    spinner_->setToolTip(
         tr("Use the up and down buttons to increase or decrease the number by 1."));
-    place(udToggle_, 1905, 135, 255, 405);
-    udToggle_->raise();                                   // over the right end of the entry box
-    txtNumber_->setTextMargins(0, 0, px(2175 - 1905), 0); // digits never run under the arrows
+    place(spinner_, 1905, 135, 255, 405);
+    spinner_->raise();                                   // over the right end of the entry box
+    numberBox_->setTextMargins(0, 0, px(2175 - 1905), 0); // digits never run under the arrows
 
-    cmdRandom_->setObjectName(QStringLiteral("cmdRandom"));
-    place(cmdRandom_, 2280, 155, 1335, 375);
+    randomButton_->setObjectName(QStringLiteral("cmdRandom"));
+    place(randomButton_, 2280, 155, 1335, 375);
 
-    rtDisplay_->setObjectName(QStringLiteral("rtDisplay"));
-    WindowShortcutsFirst::install(rtDisplay_); // Ctrl+C and Ctrl+A are the menu's
-    place(rtDisplay_, layout_.report);
+    reportEdit_->setObjectName(QStringLiteral("rtDisplay"));
+    WindowShortcutsFirst::install(reportEdit_); // Ctrl+C and Ctrl+A are the menu's
+    place(reportEdit_, layout_.report);
 
-    lblStatus_->setObjectName(QStringLiteral("lblStatus"));
-    lblStatus_->setFont(arialFont(9, true));
-    lblStatus_->setAutoFillBackground(true);
-    QPalette status = lblStatus_->palette();
+    statusLabel_->setObjectName(QStringLiteral("lblStatus"));
+    statusLabel_->setFont(arialFont(9, true));
+    statusLabel_->setAutoFillBackground(true);
+    QPalette status = statusLabel_->palette();
     status.setColor(QPalette::Window, QColor(255, 255, 192));
     status.setColor(QPalette::WindowText, QColor(0, 78, 152)); // the classic desktop blue
-    lblStatus_->setPalette(status);
-    place(lblStatus_, layout_.status);
+    statusLabel_->setPalette(status);
+    place(statusLabel_, layout_.status);
 
-    setTabOrder(txtNumber_, cmdRandom_);
-    setTabOrder(cmdRandom_, rtDisplay_);
+    setTabOrder(numberBox_, randomButton_);
+    setTabOrder(randomButton_, reportEdit_);
 
-    connect(txtNumber_, &QLineEdit::textChanged, this, &MainWindow::numberChanged);
-    connect(txtNumber_, &NumberBox::enterPressed, this, &MainWindow::Execute);
-    connect(txtNumber_, &NumberBox::focusGained, this, [this] { selectAllText(*txtNumber_); });
-    connect(udToggle_, &Spinner::valueChanged, this, &MainWindow::spinnerChanged);
-    connect(cmdRandom_, &QPushButton::clicked, this, &MainWindow::getRandomNumber);
+    connect(numberBox_, &QLineEdit::textChanged, this, &MainWindow::numberChanged);
+    connect(numberBox_, &NumberBox::enterPressed, this, &MainWindow::recompute);
+    connect(numberBox_, &NumberBox::focusGained, this, [this] { selectAllText(*numberBox_); });
+    connect(spinner_, &Spinner::valueChanged, this, &MainWindow::spinnerChanged);
+    connect(randomButton_, &QPushButton::clicked, this, &MainWindow::pickRandomNumber);
     inner_->installEventFilter(this);
 
     createMenus();
 
-    // Load: the defaults, then a random number whose report exists before the
-    // window is first shown.
-    settings_.masculine = true;
-    settings_.ordinal = false;
-    settings_.fontName = "CS Copto Manuscript";
-    settings_.fontSize = 16;
-    getRandomNumber();
+    // The settings start from their defaults; a random number's report exists
+    // before the window is first shown.
+    pickRandomNumber();
 
     // No minimum size: below the margins the report box keeps its last valid size.
     setMinimumSize(1, 1);
     resize(px(openingWidth), px(openingHeight) + menuBar()->sizeHint().height());
     centreOnScreen(*this);
-    txtNumber_->setFocus();
+    numberBox_->setFocus();
 }
 
 MainWindow::~MainWindow() = default;
 
 void MainWindow::numberChanged() {
     // The spinner mirrors the box; a value it cannot hold leaves it as it was.
-    const double value = std::nearbyint(readNumber(txtNumber_->text().toStdString()));
+    const double value = std::nearbyint(entryNumber(numberBox_->text().toStdString()));
     if (value >= std::numeric_limits<int>::min() && value <= std::numeric_limits<int>::max())
-        udToggle_->setValue(static_cast<int>(value));
-    Execute();
+        spinner_->setValue(static_cast<int>(value));
+    recompute();
 }
 
 void MainWindow::spinnerChanged(int value) {
-    txtNumber_->setNumberText(QString::number(value));
-    if (txtNumber_->selStart() == 0) selectAllText(*txtNumber_);
+    numberBox_->setNumberText(QString::number(value));
+    if (numberBox_->selStart() == 0) selectAllText(*numberBox_);
 }
 
-void MainWindow::getRandomNumber() {
-    std::uniform_int_distribution<int> pick(1, 999'999'999);
-    txtNumber_->setNumberText(QString::number(pick(random_)));
-    selectAllText(*txtNumber_);
+void MainWindow::pickRandomNumber() {
+    std::uniform_int_distribution<int> pick(1, static_cast<int>(largestNumber));
+    numberBox_->setNumberText(QString::number(pick(random_)));
+    selectAllText(*numberBox_);
 }
 
-void MainWindow::Execute() {
-    apply(composeReport(txtNumber_->text().toStdString(), settings_, groupSeparator()));
-    emit executed();
+void MainWindow::recompute() {
+    apply(composeReport(numberBox_->text().toStdString(), settings_, localeGroupSeparator()));
+    emit recomputed();
+}
+
+void MainWindow::applySettings(const DisplaySettings& settings) {
+    settings_ = settings;
+    recompute();
 }
 
 void MainWindow::apply(const Report& report) {
     const auto style = [this](const FormatStep& step, int length) {
-        report_.setSelStart(step.start);
-        report_.setSelLength(length);
-        if (step.colour) report_.setSelColour(qcolour(*step.colour));
-        if (step.font) report_.setSelFont(QString::fromStdString(*step.font));
-        if (step.centred) report_.setSelCentred();
-        if (step.pointSize) report_.setSelPointSize(*step.pointSize);
-        if (step.emphasis) report_.setSelEmphasis();
+        reportBox_.setSelStart(step.start);
+        reportBox_.setSelLength(length);
+        if (step.colour) reportBox_.setSelColour(qcolour(*step.colour));
+        if (step.font) reportBox_.setSelFont(QString::fromStdString(*step.font));
+        if (step.centred) reportBox_.setSelCentred();
+        if (step.pointSize) reportBox_.setSelPointSize(*step.pointSize);
+        if (step.emphasis) reportBox_.setSelEmphasis();
     };
     if (report.isMessage) {
         // A message stays selected, is not hidden first, and leaves the status line.
-        report_.setText(QString::fromStdString(report.text));
-        style(report.steps.front(), report_.length());
+        reportBox_.setText(QString::fromStdString(report.text));
+        style(report.steps.front(), reportBox_.length());
         return;
     }
-    report_.hide();
-    report_.setText(QString::fromStdString(report.text));
+    reportBox_.hide();
+    reportBox_.setText(QString::fromStdString(report.text));
     bool first = true;
     for (const FormatStep& step : report.steps) {
-        style(step, first ? report_.length() : step.length);
+        style(step, first ? reportBox_.length() : step.length);
         first = false;
     }
-    report_.setSelStart(0);
-    report_.show();
+    reportBox_.setSelStart(0);
+    reportBox_.show();
     updateStatus();
 }
 
 void MainWindow::updateStatus() {
-    lblStatus_->setText(QString::fromStdString(statusText(settings_)));
+    statusLabel_->setText(QString::fromStdString(statusText(settings_)));
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -184,8 +183,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 void MainWindow::applyLayout() {
     layout_ = relayout(layout_, static_cast<float>(inner_->width()) * twipsPerPixel,
                        static_cast<float>(inner_->height()) * twipsPerPixel);
-    place(rtDisplay_, layout_.report);
-    place(lblStatus_, layout_.status);
+    place(reportEdit_, layout_.report);
+    place(statusLabel_, layout_.status);
 }
 
 } // namespace zefnaro

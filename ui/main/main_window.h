@@ -1,10 +1,10 @@
-// frmMain: the number entry row, the report box and the status line. Execute
-// rebuilds the report from the entry box and the shared display settings.
+// The main window: the number entry row, the report box and the status line.
+// recompute() rebuilds the report from the entry box and the display settings.
 #pragma once
 
 #include "platform/report_box.h"
+#include "report/display_settings.h"
 #include "ui/main/layout.h"
-#include "ui/settings/display_settings.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -29,23 +29,26 @@ public:
     static constexpr float openingWidth = 9705;
     static constexpr float openingHeight = 9960;
 
-    explicit MainWindow(DisplaySettings& settings, QWidget* parent = nullptr);
+    explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    void Execute();
-    void getRandomNumber();
+    void recompute();
+    void pickRandomNumber();
     void updateStatus();
     void copySelected();
     void copyAll();
     void showSettings();
     void showAbout();
 
-    DisplaySettings& settings() const { return settings_; }
-    ReportBox& reportBox() { return report_; }
+    const DisplaySettings& settings() const { return settings_; }
+    // Stores new settings and recomputes the report with them.
+    void applySettings(const DisplaySettings& settings);
+
+    ReportBox& reportBox() { return reportBox_; }
     const MainLayout& currentLayout() const { return layout_; }
 
 signals:
-    void executed(); // after every report or message
+    void recomputed(); // after every report or message
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -57,18 +60,21 @@ private:
     void apply(const Report& report);
     void createMenus();
 
-    DisplaySettings& settings_;
+    DisplaySettings settings_;
     QWidget* inner_;
-    NumberBox* txtNumber_;
-    Spinner* udToggle_;
-    QPushButton* cmdRandom_;
-    QTextEdit* rtDisplay_;
-    QLabel* lblStatus_;
-    ReportBox report_;
+    NumberBox* numberBox_;
+    Spinner* spinner_;
+    QPushButton* randomButton_;
+    QTextEdit* reportEdit_;
+    QLabel* statusLabel_;
+    ReportBox reportBox_;
     MainLayout layout_;
     std::mt19937 random_;
     QPointer<SettingsWindow> settingsWindow_;
     QPointer<AboutWindow> aboutWindow_;
 };
+
+// The locale's thousands separator, a comma where it has none.
+std::string localeGroupSeparator();
 
 } // namespace zefnaro

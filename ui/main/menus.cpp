@@ -1,7 +1,7 @@
-// frmMain's Edit and Help menus and the commands behind them.
+// The main window's Edit and Help menus and the commands behind them.
 #include "main_window.h"
 
-#include "docs/launcher.h"
+#include "ui/launcher.h"
 #include "ui/about/about_window.h"
 #include "ui/settings/settings_window.h"
 
@@ -48,24 +48,25 @@ void MainWindow::createMenus() {
 }
 
 void MainWindow::copySelected() {
-    report_.hide();
-    report_.copySelection();
-    report_.setSelStart(0);
-    report_.show();
+    reportBox_.hide();
+    reportBox_.copySelection();
+    reportBox_.setSelStart(0);
+    reportBox_.show();
 }
 
 void MainWindow::copyAll() {
-    report_.hide();
-    report_.setSelStart(0);
-    report_.setSelLength(report_.length());
+    reportBox_.hide();
+    reportBox_.setSelStart(0);
+    reportBox_.setSelLength(reportBox_.length());
     copySelected();
-    report_.show();
+    reportBox_.show();
 }
 
 void MainWindow::showSettings() {
     if (!settingsWindow_) {
-        settingsWindow_ = new SettingsWindow(
-            settings_, [this] { Execute(); }, this);
+        settingsWindow_ = new SettingsWindow(settings_, this);
+        connect(settingsWindow_, &SettingsWindow::settingsChanged, this,
+                &MainWindow::applySettings);
         settingsWindow_->show();
     }
     settingsWindow_->raise();

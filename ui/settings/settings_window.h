@@ -1,12 +1,11 @@
-// frmSettings: the Coptic font, the size, ordinal and gender. Every change is
-// stored in the shared settings at once and the report recomputed.
+// The Settings window: the Coptic font, the size, ordinal and gender. Every change
+// is announced at once with the whole new settings; the owner applies them.
 #pragma once
 
-#include "ui/settings/display_settings.h"
+#include "report/display_settings.h"
 
 #include <QDialog>
 #include <QStringList>
-#include <functional>
 
 class QCheckBox;
 class QComboBox;
@@ -17,21 +16,24 @@ namespace zefnaro {
 class SettingsWindow : public QDialog {
     Q_OBJECT
 public:
-    // `execute` recomputes the report after each stored change.
-    SettingsWindow(DisplaySettings& settings, std::function<void()> execute, QWidget* owner);
+    // Opens showing `current`; announces nothing until the user changes something.
+    SettingsWindow(const DisplaySettings& current, QWidget* owner);
 
     static QStringList fontNames();
     static QStringList fontSizes();
 
+signals:
+    void settingsChanged(const zefnaro::DisplaySettings& settings);
+
 private:
     void restoreDefaults();
+    void announce();
 
-    DisplaySettings& settings_;
-    std::function<void()> execute_;
-    QCheckBox* chkGender_;
-    QCheckBox* chkOrdinal_;
-    QComboBox* cboFontName_;
-    QComboBox* cboFontSize_;
+    DisplaySettings settings_;
+    QCheckBox* genderBox_;
+    QCheckBox* ordinalBox_;
+    QComboBox* fontList_;
+    QComboBox* sizeList_;
 };
 
 } // namespace zefnaro

@@ -1,0 +1,2 @@
+// Must not compile: the command line cannot see the Qt adapters.
+#include "platform/report_box.h"

@@ -1,0 +1,2 @@
+// Must not compile: the engine sees only its own headers.
+#include "report/report.h"
