@@ -25,9 +25,10 @@ ensure_packages() {
 }
 
 # build DIR [TARGET...]: configure once, then build the targets (default: all).
+# The project's own builds treat warnings as errors; a plain cmake build does not.
 build() {
   local dir=$1
   shift
-  [ -f "$dir/build.ninja" ] || cmake -S . -B "$dir" -G Ninja
+  [ -f "$dir/build.ninja" ] || cmake -S . -B "$dir" -G Ninja -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
   if [ $# -gt 0 ]; then cmake --build "$dir" --target "$@"; else cmake --build "$dir"; fi
 }
