@@ -131,9 +131,12 @@ std::string toCopticWords(double number, Form form, Half half) {
     return out;
 }
 
-std::string toCopticNumerals(double number, Form form) {
+std::string unicodeNumerals(std::uint32_t n, Form form); // unicode.cpp
+
+std::string toCopticNumerals(double number, Form form, Writing writing) {
     const auto n = translatable(number);
     if (!n) return "";
+    if (writing == Writing::unicode) return unicodeNumerals(*n, form);
     std::array<int, 9> digits{};
     int count = 0;
     for (std::uint32_t v = *n; v > 0; v /= 10)

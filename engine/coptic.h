@@ -5,6 +5,7 @@
 #include "engine/form.h"
 
 #include <string>
+#include <string_view>
 
 namespace zefnaro {
 
@@ -25,8 +26,21 @@ std::string copticHundreds(double number, bool masculine, Half half);
 // that is not a whole number from 1 to 999,999,999 gives "".
 std::string toCopticWords(double number, Form form, Half half = Half::text);
 
-// The number as Coptic alphabetic numerals. Anything that is not a whole number
-// from 1 to 999,999,999 gives "".
-std::string toCopticNumerals(double number, Form form);
+// The Coptic words in the given writing (the text half of the lexicon; Unicode is
+// the font text transcoded). Anything that is not a whole number from 1 to
+// 999,999,999 gives "".
+std::string toCopticWords(double number, Form form, Writing writing);
+
+// The number as Coptic alphabetic numerals. In font text the place marks stand
+// before their letters ("=" units, "Ë" thousands, "Ì" millions); in Unicode they
+// follow them (U+0305 units, U+033F thousands, U+033F U+0305 millions), with ϯ as
+// the feminine ending and "ⲙⲁϩ " as the ordinal prefix. Anything that is not a
+// whole number from 1 to 999,999,999 gives "".
+std::string toCopticNumerals(double number, Form form, Writing writing = Writing::fontText);
+
+// Coptic-font text in Unicode Coptic, letter by letter; the jinkim (a grave accent
+// before its letter) becomes U+0300 after it. Blanks, and any character the fonts
+// do not draw as a Coptic letter, stay as they are.
+std::string fontTextToUnicode(std::string_view fontText);
 
 } // namespace zefnaro

@@ -1,6 +1,8 @@
 // The four display settings of a run: a value, copied where it is needed. Nothing
-// is saved; every start begins from these defaults, the one place they are written.
+// is saved; every start begins from the defaults below, the one place they are set.
 #pragma once
+
+#include "report/fonts.h"
 
 #include <cstdint>
 #include <string>
@@ -8,11 +10,19 @@
 namespace zefnaro {
 
 struct DisplaySettings {
-    std::string fontName = "CS Copto Manuscript"; // family of the Coptic lines
-    std::int16_t fontSize = 16;                   // points, for the whole report
+    std::string fontName{fontTextDefault}; // family of the Coptic lines
+    std::int16_t fontSize = 16;            // points, for the whole report
     bool ordinal = false;
     bool masculine = true;
     bool operator==(const DisplaySettings&) const = default;
 };
+
+// The defaults of a machine: the CS font where it is installed, otherwise the
+// Unicode font, so that a user without the CS fonts sees Coptic letters at once.
+inline DisplaySettings defaultSettings(bool fontTextDefaultInstalled) {
+    DisplaySettings settings;
+    if (!fontTextDefaultInstalled) settings.fontName = unicodeDefault;
+    return settings;
+}
 
 } // namespace zefnaro

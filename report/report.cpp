@@ -66,9 +66,10 @@ Report composeReport(double number, const DisplaySettings& settings,
     r.english = toEnglishWords(*n, form);
     r.genderLine = std::string("in Bohairic Coptic (") + (masculine ? "masculine" : "feminine") +
                    ") is written";
-    r.coptic = toCopticWords(*n, form, Half::text);
+    const Writing writing = writingFor(settings.fontName);
+    r.coptic = toCopticWords(*n, form, writing);
     r.pronunciation = toCopticWords(*n, form, Half::pronunciation);
-    r.numerals = toCopticNumerals(*n, form);
+    r.numerals = toCopticNumerals(*n, form, writing);
 
     const std::string heading =
         std::string("\r\nThe ") + (ordinal ? "ordinal" : "cardinal") + " number\r\n\r\n";

@@ -51,7 +51,8 @@ struct Report {
     bool isMessage = false; // the zero or range message instead of a report
     std::string text;
     std::vector<FormatStep> steps;
-    // The pieces of a report (empty for a message).
+    // The pieces of a report (empty for a message); the Coptic words and numerals
+    // in the writing of the chosen font.
     std::string digits, english, genderLine, coptic, pronunciation, numerals;
 };
 

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 using namespace zefnaro;
 
@@ -136,6 +137,72 @@ TEST(GoldenNumerals, EveryLetterAtEveryRank) {
                           std::string(rank.mark) + letter)
                     << value * rank.scale;
         }
+}
+
+// Every text half of the Coptic word list, and what it is in Unicode.
+constexpr std::pair<const char*, const char*> unicodeWords[] = {
+    {"ouai", "ⲟⲩⲁⲓ"},     {"ou`i", "ⲟⲩⲓ̀"},         {"`cnau", "ⲥ̀ⲛⲁⲩ"},     {"`cnou]", "ⲥ̀ⲛⲟⲩϯ"},
+    {"somt", "ϣⲟⲙⲧ"},     {"som]", "ϣⲟⲙϯ"},         {"`ftoou", "ϥ̀ⲧⲟⲟⲩ"},   {"`ftoe", "ϥ̀ⲧⲟⲉ"},
+    {"tiou", "ⲧⲓⲟⲩ"},     {"tie", "ⲧⲓⲉ"},           {"coou", "ⲥⲟⲟⲩ"},       {"co", "ⲥⲟ"},
+    {"sasf", "ϣⲁϣϥ"},     {"sasfi", "ϣⲁϣϥⲓ"},       {"`smyn", "ϣ̀ⲙⲏⲛ"},     {"`smyni", "ϣ̀ⲙⲏⲛⲓ"},
+    {"'it", "ⲯⲓⲧ"},       {"'i]", "ⲯⲓϯ"},           {"myt", "ⲙⲏⲧ"},         {"my]", "ⲙⲏϯ"},
+    {"met", "ⲙⲉⲧ"},       {"jwt", "ϫⲱⲧ"},           {"jw]", "ϫⲱϯ"},         {"map", "ⲙⲁⲡ"},
+    {"`hme", "ϩ̀ⲙⲉ"},      {"teoui", "ⲧⲉⲟⲩⲓ"},       {"ce", "ⲥⲉ"},           {"`sbe", "ϣ̀ⲃⲉ"},
+    {"qamne", "ϧⲁⲙⲛⲉ"},   {"picteoui", "ⲡⲓⲥⲧⲉⲟⲩⲓ"}, {"se", "ϣⲉ"},           {"so", "ϣⲟ"},
+    {"so`nso", "ϣⲟⲛ̀ϣⲟ"}, {"`n", "ⲛ̀"},              {"nem", "ⲛⲉⲙ"},         {"mah", "ⲙⲁϩ"},
+    {"houit", "ϩⲟⲩⲓⲧ"},   {"houi]", "ϩⲟⲩⲓϯ"},
+};
+
+TEST(GoldenUnicode, EveryWordOfTheListTranscoded) {
+    for (const auto& [fontText, unicode] : unicodeWords)
+        EXPECT_EQ(fontTextToUnicode(fontText), unicode) << fontText;
+    // Each word is also what the builder writes for its number.
+    for (const auto& g : copticWords)
+        for (bool masculine : {true, false})
+            EXPECT_EQ(toCopticWords(g.number, Form{false, masculine}, Writing::unicode),
+                      fontTextToUnicode(masculine ? g.masculineText : g.feminineText));
+}
+
+TEST(GoldenUnicode, TheRestOfTheFontsLetters) {
+    EXPECT_EQ(fontTextToUnicode("bgdz;klxoprtuv,'wfqhj[^"), "ⲃⲅⲇⲍⲑⲕⲗⲝⲟⲡⲣⲧⲩⲫⲭⲯⲱϥϧϩϫϭⲋ");
+    // A jinkim with no letter after it, and characters that are no letter, stay.
+    EXPECT_EQ(fontTextToUnicode("a` `1 Ë="), "ⲁ` `1 Ë=");
+    EXPECT_EQ(fontTextToUnicode(""), "");
+}
+
+TEST(GoldenUnicode, WorkedExamples) {
+    EXPECT_EQ(toCopticWords(2005, Form{}, Writing::unicode),
+              "\u2CA5\u0300\u2C9B\u2C81\u2CA9 \u2C9B\u0300\u03E3\u2C9F \u2CA7\u2C93\u2C9F\u2CA9");
+    EXPECT_EQ(toCopticWords(21, Form{true, false}, Writing::unicode), "ⲙⲁϩ ϫⲱϯ ⲟⲩⲓ̀");
+    EXPECT_EQ(toCopticNumerals(2005, Form{}, Writing::unicode), "\u2C83\u033F\u2C89\u0305");
+    EXPECT_EQ(toCopticNumerals(21, Form{true, false}, Writing::unicode), "ⲙⲁϩ ⲕ̅ⲁ̅ϯ");
+    EXPECT_EQ(toCopticNumerals(999999999, Form{}, Writing::unicode), "ϣ̿̅ϥ̿̅ⲑ̿̅ϣ̿ϥ̿ⲑ̿ϣ̅ϥ̅ⲑ̅");
+    EXPECT_EQ(toCopticNumerals(1000001, Form{true, true}, Writing::unicode), "ⲙⲁϩ ⲁ̿̅ⲁ̅");
+    for (double bad : {0.0, -1.0, 1.5, 1e9})
+        EXPECT_EQ(toCopticNumerals(bad, Form{}, Writing::unicode), "") << bad;
+    EXPECT_EQ(toCopticWords(0, Form{}, Writing::unicode), "");
+}
+
+// The letter of each digit at each place in Unicode: the mark follows the letter.
+TEST(GoldenUnicode, EveryLetterAtEveryRank) {
+    const char* letters[3][9] = {{"ⲁ", "ⲃ", "ⲅ", "ⲇ", "ⲉ", "ⲋ", "ⲍ", "ⲏ", "ⲑ"},
+                                 {"ⲓ", "ⲕ", "ⲗ", "ⲙ", "ⲛ", "ⲝ", "ⲟ", "ⲡ", "ϥ"},
+                                 {"ⲣ", "ⲥ", "ⲧ", "ⲩ", "ⲫ", "ⲭ", "ⲯ", "ⲱ", "ϣ"}};
+    const struct {
+        int scale;
+        const char* mark;
+    } ranks[] = {{1, "\u0305"}, {1000, "\u033F"}, {1000000, "\u033F\u0305"}};
+    for (const auto& rank : ranks)
+        for (int place = 0, power = 1; place < 3; ++place, power *= 10)
+            for (int digit = 1; digit <= 9; ++digit) {
+                const int value = digit * power * rank.scale;
+                const std::string expected =
+                    std::string(letters[place][digit - 1]) + rank.mark;
+                EXPECT_EQ(toCopticNumerals(value, Form{}, Writing::unicode), expected) << value;
+                EXPECT_EQ(toCopticNumerals(value, Form{false, false}, Writing::unicode),
+                          expected + "ϯ")
+                    << value;
+            }
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <string_view>
+#include <vector>
 
 namespace zefnaro::checks {
 
@@ -29,6 +30,70 @@ bool isOrdinalWord(std::string_view word) {
                               [](std::string_view a, std::string_view b) { return a < b; });
 }
 
+std::u32string codePoints(std::string_view s) {
+    std::u32string out;
+    for (std::size_t i = 0; i < s.size();) {
+        const auto b = static_cast<unsigned char>(s[i]);
+        const std::size_t len = b < 0x80 ? 1 : b < 0xE0 ? 2 : b < 0xF0 ? 3 : 4;
+        char32_t c = len == 1 ? b : b & (0x7F >> len);
+        for (std::size_t k = 1; k < len && i + k < s.size(); ++k)
+            c = (c << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
+        out.push_back(c);
+        i += len;
+    }
+    return out;
+}
+
+bool isCopticLetter(char32_t c) {
+    return (c >= 0x2C80 && c <= 0x2CFF) || (c >= 0x03E2 && c <= 0x03EF);
+}
+
+bool isMark(char32_t c) {
+    return c == 0x0300 || c == 0x0305 || c == 0x033F;
+}
+
+// Only Coptic letters, blanks and the three marks; every mark after a letter (or
+// after another mark of the same letter).
+bool unicodeClean(std::u32string_view s) {
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        const char32_t c = s[i];
+        if (isMark(c)) {
+            if (i == 0 || !(isCopticLetter(s[i - 1]) || isMark(s[i - 1]))) return false;
+        } else if (c != U' ' && !isCopticLetter(c)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The Unicode numeral: one letter per nonzero digit, each with its rank's marks.
+std::string unicodeNumeralViolation(long n, bool masculine, bool ordinal, std::u32string s) {
+    if (ordinal) {
+        if (s.substr(0, 4) != U"\u2C99\u2C81\u03E9 ") return "Unicode numeral lacks the prefix";
+        s.erase(0, 4);
+    }
+    if (!masculine) {
+        if (s.empty() || s.back() != U'\u03EF') return "Unicode numeral lacks the ending";
+        s.pop_back();
+    }
+    std::vector<int> places; // place of each nonzero digit, most significant first
+    int place = 0;
+    for (long v = n; v > 0; v /= 10, ++place)
+        if (v % 10 != 0) places.insert(places.begin(), place);
+    std::size_t i = 0;
+    for (int p : places) {
+        if (i >= s.size() || !isCopticLetter(s[i])) return "Unicode numeral letters differ";
+        ++i;
+        const std::u32string_view marks = p >= 6   ? U"\u033F\u0305"
+                                          : p >= 3 ? U"\u033F"
+                                                   : U"\u0305";
+        if (std::u32string_view(s).substr(i, marks.size()) != marks)
+            return "Unicode numeral mark wrong for its rank";
+        i += marks.size();
+    }
+    return i == s.size() ? std::string() : "Unicode numeral has more than its digits";
+}
+
 } // namespace
 
 std::string violation(long n, bool masculine, bool ordinal) {
@@ -38,11 +103,20 @@ std::string violation(long n, bool masculine, bool ordinal) {
     const std::string spoken = toCopticWords(x, form, Half::pronunciation);
     const std::string english = toEnglishWords(x, form);
     const std::string numeral = toCopticNumerals(x, form);
+    const std::u32string unicode = codePoints(toCopticWords(x, form, Writing::unicode));
+    const std::u32string unicodeNumeral = codePoints(toCopticNumerals(x, form, Writing::unicode));
     if (!blanksClean(text) || !blanksClean(spoken) || !blanksClean(english) ||
         !blanksClean(numeral))
         return "empty text or bad blanks";
     if (std::count(text.begin(), text.end(), ' ') != std::count(spoken.begin(), spoken.end(), ' '))
         return "blank count differs between text and pronunciation";
+    if (!unicodeClean(unicode) || !unicodeClean(unicodeNumeral))
+        return "Unicode holds other than Coptic letters, blanks and marks, or a stray mark";
+    if (std::count(unicode.begin(), unicode.end(), U' ') !=
+        std::count(spoken.begin(), spoken.end(), ' '))
+        return "blank count differs between Unicode words and pronunciation";
+    if (auto v = unicodeNumeralViolation(n, masculine, ordinal, unicodeNumeral); !v.empty())
+        return v;
 
     std::string_view letters = numeral;
     if (ordinal) {

@@ -31,6 +31,7 @@ class DocumentsAboutTest : public QObject {
 private slots:
     void initTestCase() { QApplication::setApplicationDisplayName(QStringLiteral("Zefnaro")); }
     void init() {
+        assumeFonts();
         window = std::make_unique<MainWindow>();
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));

@@ -24,6 +24,7 @@ class MainWindowTest : public QObject {
 
 private slots:
     void init() {
+        assumeFonts();
         window = std::make_unique<MainWindow>();
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));

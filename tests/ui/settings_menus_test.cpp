@@ -29,6 +29,7 @@ class SettingsMenusTest : public QObject {
 
 private slots:
     void init() {
+        assumeFonts();
         window = std::make_unique<MainWindow>();
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
@@ -47,7 +48,9 @@ private slots:
                                    "CS Coptic Manuscript",
                                    "CS Copto Manuscript",
                                    "CS Koptos Manuscript",
-                                   "CS Copt"};
+                                   "CS Copt",
+                                   "FreeSerif",
+                                   "Noto Sans Coptic"};
         QStringList listed;
         for (int i = 0; i < names->count(); ++i)
             listed << names->itemText(i);

@@ -4,6 +4,7 @@
 
 #include "platform/number_box.h"
 #include "platform/spinner.h"
+#include "ui/fonts.h"
 #include "ui/main/main_window.h"
 
 #include <QLabel>
@@ -62,6 +63,15 @@ inline std::vector<Line> lines(QTextEdit* edit) {
         out.push_back(line);
     }
     return out;
+}
+
+// Stands in for a machine that has every font (the CS fonts too), or only the
+// listed ones.
+inline void assumeFonts(QStringList installed = {}) {
+    if (installed.isEmpty())
+        setFontCheck([](const QString&) { return true; });
+    else
+        setFontCheck([installed](const QString& f) { return installed.contains(f); });
 }
 
 // Changes the window's settings as the Settings window would: the report follows.

@@ -6,6 +6,7 @@
 #include "platform/window_shortcuts.h"
 #include "report/report.h"
 #include "ui/art/pictures.h"
+#include "ui/fonts.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -46,7 +47,7 @@ std::string localeGroupSeparator() {
 }
 
 MainWindow::MainWindow(QWidget* parent)
-    : QMainWindow(parent), inner_(new QWidget(this)),
+    : QMainWindow(parent), settings_(machineDefaults()), inner_(new QWidget(this)),
       numberBox_(new NumberBox(inner_)), spinner_(new Spinner(inner_)),
       randomButton_(new QPushButton(tr("&Random"), inner_)), reportEdit_(new QTextEdit(inner_)),
       statusLabel_(new QLabel(QStringLiteral(" status bar"), inner_)), reportBox_(reportEdit_),

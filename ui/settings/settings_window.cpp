@@ -3,8 +3,10 @@
 #include "platform/geometry.h"
 #include "platform/no_typing.h"
 #include "ui/fixed_window.h"
+#include "ui/fonts.h"
 
 #include <QCheckBox>
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
@@ -22,13 +24,12 @@ template <typename T> T* named(T* widget, const char* name) {
 } // namespace
 
 QStringList SettingsWindow::fontNames() {
-    return {"CS Avva Shenouda",
-            "CS Pishoi",
-            "CS New Athanasius",
-            "CS Coptic Manuscript",
-            "CS Copto Manuscript",
-            "CS Koptos Manuscript",
-            "CS Copt"};
+    QStringList names;
+    for (std::string_view name : csFonts)
+        names << QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+    for (std::string_view name : unicodeFonts)
+        names << QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+    return names;
 }
 
 QStringList SettingsWindow::fontSizes() {
@@ -70,17 +71,19 @@ SettingsWindow::SettingsWindow(const DisplaySettings& current, QWidget* owner)
     setTabOrder(defaultButton, closeButton);
 
     // Opening: fill the lists and show the current settings; this stores nothing.
-    fontList_->addItems(fontNames());
+    // Each entry holds its family; a missing font is marked but stays selectable.
+    for (const QString& name : fontNames())
+        fontList_->addItem(fontInstalled(name) ? name : tr("%1 (not installed)").arg(name), name);
+    fontList_->view()->setMinimumWidth(fontList_->view()->sizeHintForColumn(0) + px(240));
     sizeList_->addItems(fontSizes());
-    fontList_->setCurrentIndex(
-        fontList_->findText(QString::fromStdString(settings_.fontName)));
+    fontList_->setCurrentIndex(fontList_->findData(QString::fromStdString(settings_.fontName)));
     sizeList_->setCurrentIndex(sizeList_->findText(QString::number(settings_.fontSize)));
     genderBox_->setChecked(settings_.masculine);
     ordinalBox_->setChecked(settings_.ordinal);
 
     connect(fontList_, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (index < 0) return;
-        settings_.fontName = fontList_->currentText().toStdString();
+        settings_.fontName = fontList_->itemData(index).toString().toStdString();
         announce();
     });
     connect(sizeList_, &QComboBox::currentIndexChanged, this, [this](int index) {
@@ -107,10 +110,10 @@ void SettingsWindow::announce() {
 
 void SettingsWindow::restoreDefaults() {
     // Each change raises its own handler, which stores the default and announces it.
-    const DisplaySettings defaults;
+    const DisplaySettings defaults = machineDefaults();
     genderBox_->setChecked(defaults.masculine);
     ordinalBox_->setChecked(defaults.ordinal);
-    fontList_->setCurrentIndex(fontList_->findText(QString::fromStdString(defaults.fontName)));
+    fontList_->setCurrentIndex(fontList_->findData(QString::fromStdString(defaults.fontName)));
     sizeList_->setCurrentIndex(sizeList_->findText(QString::number(defaults.fontSize)));
 }
 

@@ -1,0 +1,31 @@
+// The Coptic fonts a report can be shown in. The CS fonts draw Coptic-font text
+// (ASCII drawn as Coptic letters); every other font gets Unicode Coptic.
+#pragma once
+
+#include "engine/form.h"
+
+#include <algorithm>
+#include <array>
+#include <string_view>
+
+namespace zefnaro {
+
+inline constexpr std::array<std::string_view, 7> csFonts = {
+    "CS Avva Shenouda",     "CS Pishoi",            "CS New Athanasius", "CS Coptic Manuscript",
+    "CS Copto Manuscript",  "CS Koptos Manuscript", "CS Copt"};
+
+// Free fonts with the Coptic block, packaged by Debian (fonts-freefont-ttf,
+// fonts-noto-core). FreeSerif comes first: it keeps the one, two and three strokes
+// of the numeral ranks apart, where Noto Sans Coptic draws millions like thousands.
+inline constexpr std::array<std::string_view, 2> unicodeFonts = {"FreeSerif", "Noto Sans Coptic"};
+
+inline constexpr std::string_view fontTextDefault = "CS Copto Manuscript";
+inline constexpr std::string_view unicodeDefault = "FreeSerif";
+
+inline Writing writingFor(std::string_view fontName) {
+    return std::find(csFonts.begin(), csFonts.end(), fontName) != csFonts.end()
+               ? Writing::fontText
+               : Writing::unicode;
+}
+
+} // namespace zefnaro

@@ -1,0 +1,23 @@
+// Which fonts this machine has, asked in one place so that tests can stand in for
+// a machine with or without the CS fonts.
+#pragma once
+
+#include "report/display_settings.h"
+
+#include <QString>
+#include <functional>
+
+namespace zefnaro {
+
+using FontCheck = std::function<bool(const QString& family)>;
+
+// True when the font family is installed.
+bool fontInstalled(const QString& family);
+
+// Replaces how fontInstalled answers; an empty check restores the real one.
+void setFontCheck(FontCheck check);
+
+// The settings a run starts from, and Default restores, on this machine.
+DisplaySettings machineDefaults();
+
+} // namespace zefnaro
