@@ -71,6 +71,23 @@ void AllFivePieces(benchmark::State& s) {
         benchmark::DoNotOptimize(toCopticNumerals(n, f));
     });
 }
+void UnicodeWordsAndNumerals(benchmark::State& s) {
+    run(s, [](std::uint32_t n, Form f) {
+        benchmark::DoNotOptimize(toCopticWords(n, f, Writing::unicode));
+        benchmark::DoNotOptimize(toCopticNumerals(n, f, Writing::unicode));
+    });
+}
+void AllPiecesWithUnicode(benchmark::State& s) {
+    run(s, [](std::uint32_t n, Form f) {
+        benchmark::DoNotOptimize(digits(n, f));
+        benchmark::DoNotOptimize(toEnglishWords(n, f));
+        benchmark::DoNotOptimize(toCopticWords(n, f, Half::text));
+        benchmark::DoNotOptimize(toCopticWords(n, f, Half::pronunciation));
+        benchmark::DoNotOptimize(toCopticNumerals(n, f));
+        benchmark::DoNotOptimize(toCopticWords(n, f, Writing::unicode));
+        benchmark::DoNotOptimize(toCopticNumerals(n, f, Writing::unicode));
+    });
+}
 
 // ICU's rule-based spellout, with the text converted to UTF-8 as ours is.
 void IcuEnglishSpellout(benchmark::State& state) {
@@ -99,6 +116,8 @@ BENCHMARK(CopticNumerals)->DenseRange(0, 3);
 BENCHMARK(EnglishWords)->DenseRange(0, 3);
 BENCHMARK(GroupedDigits)->DenseRange(0, 3);
 BENCHMARK(AllFivePieces)->DenseRange(0, 3);
+BENCHMARK(UnicodeWordsAndNumerals)->DenseRange(0, 3);
+BENCHMARK(AllPiecesWithUnicode)->DenseRange(0, 3);
 BENCHMARK(IcuEnglishSpellout)->DenseRange(0, 3, 2);
 
 BENCHMARK_MAIN();

@@ -2,6 +2,7 @@
 // standard input, as text or JSON Lines.
 #include "cli/line_reader.h"
 #include "cli/number_argument.h"
+#include "engine/coptic.h"
 #include "report/report.h"
 #include "zefnaro/version.h"
 
@@ -53,7 +54,13 @@ struct Translator {
                             {"english", report.english},
                             {"coptic", report.coptic},
                             {"pronunciation", report.pronunciation},
-                            {"numerals", report.numerals}}) +
+                            {"numerals", report.numerals},
+                            {"coptic_unicode", zefnaro::fontTextToUnicode(report.coptic)},
+                            {"numerals_unicode",
+                             zefnaro::toCopticNumerals(static_cast<double>(parsed.value),
+                                                       zefnaro::Form{settings.ordinal,
+                                                                     settings.masculine},
+                                                       zefnaro::Writing::unicode)}}) +
                   "\n";
         } else {
             out = zefnaro::plainLines(report.text);
@@ -70,11 +77,15 @@ int main(int argc, char** argv) {
                  "their pronunciation, Coptic numerals and English words.\n"
                  "Without NUMBER arguments, numbers are read from standard input, one per line.",
                  "zefnaro-cli"};
-    bool ordinal = false, feminine = false, json = false, version = false;
+    bool ordinal = false, feminine = false, json = false, unicode = false, version = false;
     std::vector<std::string> numbers;
     app.add_flag("--ordinal", ordinal, "Ordinal forms (first, second, ...) instead of cardinal");
     app.add_flag("--feminine", feminine, "Feminine forms instead of masculine");
-    app.add_flag("--json", json, "One JSON object per number (JSON Lines)");
+    app.add_flag("--unicode", unicode,
+                 "Coptic words and numerals in Unicode Coptic letters instead of the text "
+                 "the CS Coptic fonts draw");
+    app.add_flag("--json", json,
+                 "One JSON object per number (JSON Lines), with the Coptic both ways");
     app.add_flag("--version", version, "Print the version and exit");
     app.add_option("NUMBER", numbers, "Numbers such as 2005 or 1,234,567");
     try {
@@ -93,6 +104,8 @@ int main(int argc, char** argv) {
     Translator t;
     t.settings.ordinal = ordinal;
     t.settings.masculine = !feminine;
+    // The report's Coptic lines follow the writing of its font.
+    if (unicode && !json) t.settings.fontName = std::string(zefnaro::unicodeDefault);
     t.json = json;
     if (!numbers.empty()) {
         for (const auto& n : numbers)

@@ -2,6 +2,7 @@
 
 #include "lexicon.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string_view>
@@ -15,15 +16,49 @@ constexpr long long hundred = 100;
 constexpr long long thousand = 1000;
 constexpr long long million = 1000000;
 
+// What the words are written in: the two halves of the lexicon, or the text half
+// in Unicode.
+enum class Script { text, pronunciation, unicode };
+
+std::string_view lexiconWord(long long key, bool standaloneTen, bool masculine, Script script) {
+    return lexicon::half(lexicon::copticEntry(key, standaloneTen, masculine),
+                         script == Script::pronunciation);
+}
+
+// The text half of every lexicon entry in Unicode, transcoded once.
+std::string_view unicodeWord(long long key, bool standaloneTen, bool masculine) {
+    static constexpr std::array<long long, 25> keys = {
+        -4, -3, -2, -1, 1,  2,  3,  4,  5,  6,   7,    8,      9,
+        10, 20, 30, 40, 50, 60, 70, 80, 90, 100, 1000, 1000000};
+    static const std::vector<std::string> table = [] {
+        std::vector<std::string> t;
+        for (long long k : keys)
+            for (int variant = 0; variant < 4; ++variant)
+                t.push_back(fontTextToUnicode(
+                    lexiconWord(k, (variant & 1) != 0, (variant & 2) != 0, Script::text)));
+        return t;
+    }();
+    const auto at = std::find(keys.begin(), keys.end(), key);
+    if (at == keys.end()) return {};
+    const auto slot = static_cast<std::size_t>(at - keys.begin()) * 4 +
+                      (standaloneTen ? 1u : 0u) + (masculine ? 2u : 0u);
+    return table[slot];
+}
+
 struct Words {
     bool masculine;
-    Half half;
+    Script script;
 
     std::string_view operator()(long long key, Ten ten = Ten::standalone) const {
-        return lexicon::half(lexicon::copticEntry(key, ten == Ten::standalone, masculine),
-                             half == Half::pronunciation);
+        const bool standalone = ten == Ten::standalone;
+        return script == Script::unicode ? unicodeWord(key, standalone, masculine)
+                                         : lexiconWord(key, standalone, masculine, script);
     }
 };
+
+Script scriptOf(Half half) {
+    return half == Half::pronunciation ? Script::pronunciation : Script::text;
+}
 
 void appendHundreds(std::string& out, long long n, const Words& word) {
     if (n > 99) {
@@ -56,18 +91,19 @@ void appendHundreds(std::string& out, long long n, const Words& word) {
     }
 }
 
-// The words of every group value 0..999, built once: a number's words are then a
-// few table lookups, which keeps a whole report well under a microsecond.
-const std::string& hundredsText(long long n, bool masculine, Half half) {
+// The words of every group value 0..999 in each gender and script, built once: a
+// number's words are then a few table lookups, which keeps a whole report well
+// under a microsecond.
+const std::string& hundredsText(long long n, bool masculine, Script script) {
     static const std::vector<std::string> table = [] {
-        std::vector<std::string> t(4000);
-        for (int form = 0; form < 4; ++form)
+        std::vector<std::string> t(6000);
+        for (int form = 0; form < 6; ++form)
             for (long long k = 0; k < 1000; ++k)
                 appendHundreds(t[static_cast<std::size_t>(form * 1000 + k)], k,
-                               Words{(form & 1) != 0, (form & 2) != 0 ? Half::pronunciation : Half::text});
+                               Words{form % 2 != 0, static_cast<Script>(form / 2)});
         return t;
     }();
-    const int form = (masculine ? 1 : 0) + (half == Half::pronunciation ? 2 : 0);
+    const int form = (masculine ? 1 : 0) + 2 * static_cast<int>(script);
     return table[static_cast<std::size_t>(form * 1000 + n)];
 }
 
@@ -78,7 +114,7 @@ void appendGroup(std::string& out, long long n, long long groupKey, const Words&
         out += word(groupKey);
         return;
     }
-    out += hundredsText(n, word.masculine, word.half);
+    out += hundredsText(n, word.masculine, word.script);
     out += ' ';
     out += word(lexicon::particle);
     out += word(groupKey);
@@ -94,31 +130,31 @@ constexpr std::array<std::string_view, 3> marks = {"=", "\xC3\x8B", "\xC3\x8C"};
 std::string getCopticWord(double key, bool masculine, Half half, Ten ten) {
     const auto k = lexicon::wholeKey(key);
     if (!k || *k == 0) return "";
-    return std::string(Words{masculine, half}(*k, ten));
+    return std::string(Words{masculine, scriptOf(half)}(*k, ten));
 }
 
 std::string copticHundreds(double number, bool masculine, Half half) {
     const auto n = lexicon::wholeKey(number);
     if (!n || *n < 0 || *n > 999) return "";
-    return hundredsText(*n, masculine, half);
+    return hundredsText(*n, masculine, scriptOf(half));
 }
 
-std::string toCopticWords(double number, Form form, Half half) {
-    const auto n = translatable(number);
-    if (!n) return "";
+namespace {
+
+std::string words(std::uint32_t n, Form form, Script script) {
     const bool masculine = form.masculine;
-    const Words word{masculine, half};
-    if (form.ordinal && *n == 1) return std::string(word(lexicon::first));
+    const Words word{masculine, script};
+    if (form.ordinal && n == 1) return std::string(word(lexicon::first));
 
     std::string out;
-    out.reserve(160);
+    out.reserve(script == Script::unicode ? 320 : 160);
     if (form.ordinal) {
         out += word(lexicon::ordinalPrefix);
         out += ' ';
     }
-    const long long millions = *n / million;
-    const long long thousands = *n / thousand % thousand;
-    const long long units = *n % thousand;
+    const long long millions = n / million;
+    const long long thousands = n / thousand % thousand;
+    const long long units = n % thousand;
     if (millions != 0) appendGroup(out, millions, million, word);
     if (thousands != 0) {
         if (millions != 0) out += ' ';
@@ -126,9 +162,22 @@ std::string toCopticWords(double number, Form form, Half half) {
     }
     if (units != 0) {
         if (millions != 0 || thousands != 0) out += ' ';
-        out += hundredsText(units, masculine, half);
+        out += hundredsText(units, masculine, script);
     }
     return out;
+}
+
+} // namespace
+
+std::string toCopticWords(double number, Form form, Half half) {
+    const auto n = translatable(number);
+    return n ? words(*n, form, scriptOf(half)) : std::string();
+}
+
+std::string toCopticWords(double number, Form form, Writing writing) {
+    const auto n = translatable(number);
+    if (!n) return "";
+    return words(*n, form, writing == Writing::unicode ? Script::unicode : Script::text);
 }
 
 std::string unicodeNumerals(std::uint32_t n, Form form); // unicode.cpp

@@ -81,28 +81,29 @@ std::string fontTextToUnicode(std::string_view fontText) {
     return out;
 }
 
-std::string toCopticWords(double number, Form form, Writing writing) {
-    std::string text = toCopticWords(number, form, Half::text);
-    return writing == Writing::unicode ? fontTextToUnicode(text) : text;
-}
-
 std::string unicodeNumerals(std::uint32_t n, Form form) {
     std::array<int, 9> digits{};
     int count = 0;
     for (std::uint32_t v = n; v > 0; v /= 10)
         digits[static_cast<std::size_t>(count++)] = static_cast<int>(v % 10);
-    std::string out;
-    out.reserve(64);
-    if (form.ordinal) out += "ⲙⲁϩ ";
+    // At most "ⲙⲁϩ " (7 bytes), 9 letters of 3 bytes with up to 4 bytes of marks,
+    // and "ϯ": built on the stack, copied into the result once.
+    char buf[72];
+    std::size_t len = 0;
+    const auto put = [&](std::string_view s) {
+        for (char c : s)
+            buf[len++] = c;
+    };
+    if (form.ordinal) put("ⲙⲁϩ ");
     for (int place = count - 1; place >= 0; --place) {
         const auto digit = static_cast<std::size_t>(digits[static_cast<std::size_t>(place)]);
         if (digit == 0) continue;
-        out += numeralLetters[static_cast<std::size_t>(place % 3)][digit];
-        if (place >= 3) out += doubleOverline;
-        if (place < 3 || place >= 6) out += overline;
+        put(numeralLetters[static_cast<std::size_t>(place % 3)][digit]);
+        if (place >= 3) put(doubleOverline);
+        if (place < 3 || place >= 6) put(overline);
     }
-    if (!form.masculine) out += "ϯ";
-    return out;
+    if (!form.masculine) put("ϯ");
+    return std::string(buf, len);
 }
 
 } // namespace zefnaro

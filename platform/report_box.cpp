@@ -162,6 +162,12 @@ void ReportBox::setSelEmphasis() {
     selection().mergeCharFormat(format);
 }
 
+void ReportBox::setSelRegularWeight() {
+    QTextCharFormat format;
+    format.setFontWeight(QFont::Normal);
+    selection().mergeCharFormat(format);
+}
+
 void ReportBox::hide() {
     edit_->setUpdatesEnabled(false);
 }

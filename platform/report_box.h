@@ -35,6 +35,7 @@ public:
     void setSelPointSize(double points);
     void setSelCentred();
     void setSelEmphasis(); // italic
+    void setSelRegularWeight();
 
     // A hidden box is not redrawn; showing it draws the current content once.
     void hide();

@@ -19,6 +19,13 @@ inline constexpr std::array<std::string_view, 7> csFonts = {
 // of the numeral ranks apart, where Noto Sans Coptic draws millions like thousands.
 inline constexpr std::array<std::string_view, 2> unicodeFonts = {"FreeSerif", "Noto Sans Coptic"};
 
+// The Unicode numerals line is always in MPH 2B Damase at regular weight, whatever
+// font the words use: of the free fonts with Coptic letters it is the one that
+// stacks a millions letter's U+033F and U+0305 into three strokes (FreeSerif, Noto
+// Sans Coptic and Symbola draw the U+0305 onto the double stroke, so millions look
+// like thousands), and at regular weight the strokes stay apart at small sizes too.
+inline constexpr std::string_view unicodeNumeralsFont = "MPH 2B Damase";
+
 inline constexpr std::string_view fontTextDefault = "CS Copto Manuscript";
 inline constexpr std::string_view unicodeDefault = "FreeSerif";
 

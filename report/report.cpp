@@ -108,6 +108,10 @@ Report composeReport(double number, const DisplaySettings& settings,
     r.steps.push_back(spoken);
     FormatStep numerals = coloured(numeralsAt, r.numerals, colours::brown);
     numerals.font = settings.fontName;
+    if (writing == Writing::unicode) {
+        numerals.font = std::string(unicodeNumeralsFont);
+        numerals.regularWeight = true;
+    }
     r.steps.push_back(numerals);
     return r;
 }

@@ -43,6 +43,7 @@ struct FormatStep {
     std::optional<int> pointSize;
     bool centred = false;
     bool emphasis = false;
+    bool regularWeight = false; // not the report's bold
     bool operator==(const FormatStep&) const = default;
 };
 

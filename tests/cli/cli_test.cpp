@@ -50,11 +50,24 @@ TEST(Cli, JsonLinesInInputOrder) {
               "{\"input\":\"12,345\",\"number\":12345,\"ordinal\":false,\"masculine\":true,"
               "\"digits\":\"12,345\",\"english\":\"Twelve Thousand Three Hundred and Forty-Five\","
               "\"coptic\":\"met`cnau `nso somt `nse nem `hme tiou\",\"pronunciation\":\"metesnav "
-              "ensho shomt enshay nem ehmay tiw\",\"numerals\":\"ËiËb=t=m=e\"}\n"
+              "ensho shomt enshay nem ehmay tiw\",\"numerals\":\"ËiËb=t=m=e\","
+              "\"coptic_unicode\":\"ⲙⲉⲧⲥ̀ⲛⲁⲩ ⲛ̀ϣⲟ ϣⲟⲙⲧ ⲛ̀ϣⲉ ⲛⲉⲙ ϩ̀ⲙⲉ ⲧⲓⲟⲩ\","
+              "\"numerals_unicode\":\"ⲓ̿ⲃ̿ⲧ̅ⲙ̅ⲉ̅\"}\n"
               "{\"input\":\"0\",\"error\":\"The number 0 (zero) does not exist in Coptic\"}\n"
               "{\"input\":\"7\",\"number\":7,\"ordinal\":false,\"masculine\":true,"
               "\"digits\":\"7\",\"english\":\"Seven\",\"coptic\":\"sasf\",\"pronunciation\":"
-              "\"shashf\",\"numerals\":\"=z\"}\n");
+              "\"shashf\",\"numerals\":\"=z\",\"coptic_unicode\":\"ϣⲁϣϥ\","
+              "\"numerals_unicode\":\"ⲍ̅\"}\n");
+}
+
+TEST(Cli, UnicodeTextReport) {
+    const Outcome r = cli({"--unicode", "--ordinal", "--feminine", "21"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_NE(r.out.find("\nⲙⲁϩ ϫⲱϯ ⲟⲩⲓ̀\n"), std::string::npos);
+    EXPECT_NE(r.out.find("\nmah gooti wee\n"), std::string::npos);
+    EXPECT_NE(r.out.find("\nⲙⲁϩ ⲕ̅ⲁ̅ϯ\n"), std::string::npos);
+    // Without the option the font text stays.
+    EXPECT_EQ(cli({"2005"}).out.find("ⲥ"), std::string::npos);
 }
 
 TEST(Cli, RejectionsGoToStandardErrorAndTheRestGoesOn) {

@@ -17,7 +17,7 @@ echo "package: $(basename "$deb")"
 [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "package version is not $version"
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "depends: $depends"
-for lib in libc6 libstdc++6 libqt6widgets6 libqt6gui6 libqt6core6 libqt6svg6; do
+for lib in libc6 libstdc++6 libqt6widgets6 libqt6gui6 libqt6core6 libqt6svg6 fonts-freefont-ttf fonts-mph-2b-damase; do
   grep -q "$lib" <<<"$depends" || fail "Depends lacks $lib"
 done
 

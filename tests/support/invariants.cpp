@@ -103,13 +103,15 @@ std::string violation(long n, bool masculine, bool ordinal) {
     const std::string spoken = toCopticWords(x, form, Half::pronunciation);
     const std::string english = toEnglishWords(x, form);
     const std::string numeral = toCopticNumerals(x, form);
-    const std::u32string unicode = codePoints(toCopticWords(x, form, Writing::unicode));
+    const std::string unicodeWords = toCopticWords(x, form, Writing::unicode);
+    const std::u32string unicode = codePoints(unicodeWords);
     const std::u32string unicodeNumeral = codePoints(toCopticNumerals(x, form, Writing::unicode));
     if (!blanksClean(text) || !blanksClean(spoken) || !blanksClean(english) ||
         !blanksClean(numeral))
         return "empty text or bad blanks";
     if (std::count(text.begin(), text.end(), ' ') != std::count(spoken.begin(), spoken.end(), ' '))
         return "blank count differs between text and pronunciation";
+    if (unicodeWords != fontTextToUnicode(text)) return "Unicode words are not the text transcoded";
     if (!unicodeClean(unicode) || !unicodeClean(unicodeNumeral))
         return "Unicode holds other than Coptic letters, blanks and marks, or a stray mark";
     if (std::count(unicode.begin(), unicode.end(), U' ') !=

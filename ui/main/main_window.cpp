@@ -153,6 +153,7 @@ void MainWindow::apply(const Report& report) {
         if (step.centred) reportBox_.setSelCentred();
         if (step.pointSize) reportBox_.setSelPointSize(*step.pointSize);
         if (step.emphasis) reportBox_.setSelEmphasis();
+        if (step.regularWeight) reportBox_.setSelRegularWeight();
     };
     if (report.isMessage) {
         // A message stays selected, is not hidden first, and leaves the status line.
