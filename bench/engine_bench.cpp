@@ -7,6 +7,7 @@
 #include <unicode/rbnf.h>
 #include <unicode/unistr.h>
 
+#include <array>
 #include <cstdint>
 #include <random>
 #include <string>
@@ -88,6 +89,34 @@ void AllPiecesWithUnicode(benchmark::State& s) {
         benchmark::DoNotOptimize(toCopticNumerals(n, f, Writing::unicode));
     });
 }
+// Reading back one written form (argument: 0 digits, 1 English, 2 Coptic font
+// text, 3 Coptic Unicode, 4 pronunciation, 5 numerals font text, 6 numerals
+// Unicode), over random numbers in all four forms.
+void ReadWritten(benchmark::State& state) {
+    static const auto texts = [] {
+        std::array<std::vector<std::string>, 7> t;
+        std::mt19937 gen(5);
+        for (std::size_t i = 0; i < numbers().size(); ++i) {
+            const std::uint32_t n = numbers()[i];
+            const Form f{(i & 1) != 0, (i & 2) != 0};
+            t[0].push_back(digits(n, f));
+            t[1].push_back(toEnglishWords(n, f));
+            t[2].push_back(toCopticWords(n, f, Half::text));
+            t[3].push_back(toCopticWords(n, f, Writing::unicode));
+            t[4].push_back(toCopticWords(n, f, Half::pronunciation));
+            t[5].push_back(toCopticNumerals(n, f));
+            t[6].push_back(toCopticNumerals(n, f, Writing::unicode));
+        }
+        return t;
+    }();
+    const auto& v = texts[static_cast<std::size_t>(state.range(0))];
+    std::size_t i = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(readWrittenNumber(v[i]));
+        i = (i + 1) & (v.size() - 1);
+    }
+    state.SetItemsProcessed(state.iterations());
+}
 
 // ICU's rule-based spellout, with the text converted to UTF-8 as ours is.
 void IcuEnglishSpellout(benchmark::State& state) {
@@ -118,6 +147,7 @@ BENCHMARK(GroupedDigits)->DenseRange(0, 3);
 BENCHMARK(AllFivePieces)->DenseRange(0, 3);
 BENCHMARK(UnicodeWordsAndNumerals)->DenseRange(0, 3);
 BENCHMARK(AllPiecesWithUnicode)->DenseRange(0, 3);
+BENCHMARK(ReadWritten)->DenseRange(0, 6);
 BENCHMARK(IcuEnglishSpellout)->DenseRange(0, 3, 2);
 
 BENCHMARK_MAIN();

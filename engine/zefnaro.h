@@ -4,3 +4,4 @@
 #include "coptic.h"
 #include "english.h"
 #include "numbers.h"
+#include "reader.h"

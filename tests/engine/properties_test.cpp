@@ -23,6 +23,31 @@ void checkAllForms(long n) {
         }
 }
 
+void readBackAllForms(long n) {
+    for (bool masculine : {true, false})
+        for (bool ordinal : {false, true}) {
+            const std::string v = checks::roundTripViolation(n, masculine, ordinal);
+            if (!v.empty()) {
+                ADD_FAILURE() << n << (masculine ? " masculine" : " feminine")
+                              << (ordinal ? " ordinal: " : " cardinal: ") << v;
+                return;
+            }
+        }
+}
+
+TEST(RoundTrip, EveryNumberBelowTenThousand) {
+    for (long n = 1; n < 10'000 && !HasFailure(); ++n)
+        readBackAllForms(n);
+}
+
+TEST(RoundTrip, SampledUpToTheLargest) {
+    std::mt19937 gen(11);
+    std::uniform_int_distribution<long> pick(1, 999'999'999);
+    for (int i = 0; i < 100'000 && !HasFailure(); ++i)
+        readBackAllForms(pick(gen));
+    readBackAllForms(999'999'999);
+}
+
 TEST(Properties, EveryNumberUpToAMillion) {
     for (long n = 1; n <= 1'000'000 && !HasFailure(); ++n)
         checkAllForms(n);

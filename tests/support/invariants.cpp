@@ -146,3 +146,59 @@ std::string violation(long n, bool masculine, bool ordinal) {
 }
 
 } // namespace zefnaro::checks
+
+namespace zefnaro::checks {
+
+std::string roundTripViolation(long n, bool masculine, bool ordinal) {
+    const double x = static_cast<double>(n);
+    const Form form{ordinal, masculine};
+    const auto number = static_cast<std::uint32_t>(n);
+    std::string digits = groupDigits(number);
+    if (ordinal) digits += getOrdinalSuffix(number);
+    const std::string fontWords = toCopticWords(x, form, Half::text);
+    const std::string masculineWords = toCopticWords(x, Form{ordinal, true}, Half::text);
+    const std::string spoken = toCopticWords(x, form, Half::pronunciation);
+    const struct {
+        std::string text;
+        WrittenForm form;
+        Writing writing;
+    } written[] = {
+        {digits, WrittenForm::digits, Writing::fontText},
+        {toEnglishWords(x, form), WrittenForm::english, Writing::fontText},
+        {fontWords, WrittenForm::coptic, Writing::fontText},
+        {toCopticWords(x, form, Writing::unicode), WrittenForm::coptic, Writing::unicode},
+        {spoken, WrittenForm::pronunciation, Writing::fontText},
+        {toCopticNumerals(x, form), WrittenForm::numerals, Writing::fontText},
+        {toCopticNumerals(x, form, Writing::unicode), WrittenForm::numerals, Writing::unicode},
+    };
+    for (const auto& w : written) {
+        const ReadResult r = readWrittenNumber(w.text);
+        const std::string which = std::string(formName(w.form)) + " \"" + w.text + "\"";
+        if (!r.ok()) return which + " unreadable: " + r.error;
+        const Reading& got = r.reading;
+        if (w.form == WrittenForm::pronunciation && got.form == WrittenForm::coptic) {
+            // A pronunciation that is also Coptic font text reads as the font text
+            // ("map" is thirty both ways; "so" is a thousand, not a feminine six).
+            const Form readForm{got.ordinal, !got.feminine};
+            if (got.writing != Writing::fontText ||
+                toCopticWords(got.number, readForm, Half::text) != w.text)
+                return which + " read as other Coptic words";
+            continue;
+        }
+        if (got.number != number) return which + " read as " + std::to_string(got.number);
+        if (got.form != w.form) return which + " read as " + std::string(formName(got.form));
+        if ((w.form == WrittenForm::coptic || w.form == WrittenForm::numerals) &&
+            got.writing != w.writing)
+            return which + " read in the other writing";
+        const bool showsOrdinal = w.form != WrittenForm::digits || ordinal;
+        if (showsOrdinal && got.ordinal != ordinal) return which + " read in the other kind";
+        // Words show the feminine only where its words differ; numerals always.
+        const bool showsGender = w.form == WrittenForm::numerals ||
+                                 (w.form == WrittenForm::coptic && fontWords != masculineWords);
+        if ((showsGender && got.feminine == masculine) || (masculine && got.feminine))
+            return which + " read in the other gender";
+    }
+    return {};
+}
+
+} // namespace zefnaro::checks

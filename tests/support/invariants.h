@@ -15,4 +15,10 @@ namespace zefnaro::checks {
 // nonzero digit with its rank's marks. Otherwise what broke.
 std::string violation(long n, bool masculine, bool ordinal);
 
+// Empty when every written form of n in this gender and kind reads back to n and
+// to its form: digits (with the suffix in the ordinal), English, Coptic words in
+// font text and in Unicode, the pronunciation, numerals in font text and in
+// Unicode. Otherwise what broke.
+std::string roundTripViolation(long n, bool masculine, bool ordinal);
+
 } // namespace zefnaro::checks

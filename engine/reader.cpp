@@ -1,0 +1,219 @@
+#include "engine/reader.h"
+
+#include "engine/numbers.h"
+#include "engine/read_support.h"
+
+#include <algorithm>
+
+namespace zefnaro {
+
+namespace reading {
+
+namespace {
+
+bool isDigit(char32_t c) {
+    return c >= U'0' && c <= U'9';
+}
+
+constexpr std::string_view rangeText = "expected a whole number from 1 to 999,999,999";
+constexpr std::string_view zeroText = "The number 0 (zero) does not exist in Coptic";
+
+// What kinds of characters a text holds, noted while it is decoded.
+struct Kinds {
+    bool coptic = false;   // Coptic letters
+    bool overline = false; // numeral place marks after a letter
+    bool fontMark = false; // numeral place marks of the font text: = Ë Ì
+};
+
+// Decodes UTF-8; nullopt and the position of the first bad byte when it is not.
+std::optional<Chars> decode(std::string_view text, std::size_t& bad, Kinds& kinds) {
+    Chars out;
+    out.reserve(text.size());
+    std::size_t position = 1;
+    for (std::size_t i = 0; i < text.size(); ++position) {
+        const auto b = static_cast<unsigned char>(text[i]);
+        std::size_t len = 0;
+        char32_t c = 0;
+        if (b < 0x80) {
+            kinds.fontMark = kinds.fontMark || b == '=';
+            out.push_back({b, position});
+            ++i;
+            continue;
+        } else if (b >= 0xC2 && b < 0xE0) {
+            len = 2;
+            c = b & 0x1Fu;
+        } else if (b >= 0xE0 && b < 0xF0) {
+            len = 3;
+            c = b & 0x0Fu;
+        } else if (b >= 0xF0 && b < 0xF5) {
+            len = 4;
+            c = b & 0x07u;
+        }
+        if (len == 0 || i + len > text.size()) {
+            bad = position;
+            return std::nullopt;
+        }
+        for (std::size_t k = 1; k < len; ++k) {
+            const auto next = static_cast<unsigned char>(text[i + k]);
+            if ((next & 0xC0) != 0x80) {
+                bad = position;
+                return std::nullopt;
+            }
+            c = (c << 6) | (next & 0x3Fu);
+        }
+        if ((len == 3 && (c < 0x800 || (c >= 0xD800 && c <= 0xDFFF))) ||
+            (len == 4 && (c < 0x10000 || c > 0x10FFFF))) {
+            bad = position;
+            return std::nullopt;
+        }
+        kinds.coptic = kinds.coptic || isCopticLetter(c);
+        kinds.overline = kinds.overline || c == 0x0304 || c == 0x0305 || c == 0x033F;
+        kinds.fontMark = kinds.fontMark || c == 0xCB || c == 0xCC;
+        out.push_back({c, position});
+        i += len;
+    }
+    return out;
+}
+
+Chars trimmed(Chars chars) {
+    const auto first = std::find_if(chars.begin(), chars.end(),
+                                    [](const Char& c) { return !isBlank(c.code); });
+    chars.erase(chars.begin(), first);
+    while (!chars.empty() && isBlank(chars.back().code))
+        chars.pop_back();
+    return chars;
+}
+
+
+} // namespace
+
+std::string toUtf8(const Chars& chars, std::size_t from, std::size_t to) {
+    std::string out;
+    for (std::size_t i = from; i < to && i < chars.size(); ++i)
+        appendUtf8(out, chars[i].code);
+    return out;
+}
+
+Attempt readDigits(const Chars& text) {
+    std::size_t end = 0; // the numeric part: digits, commas, points, signs
+    while (end < text.size() && (isDigit(text[end].code) || text[end].code == U',' ||
+                                 text[end].code == U'.' || text[end].code == U'+' ||
+                                 text[end].code == U'-'))
+        ++end;
+    const auto code = [&](std::size_t i) { return text[i].code; };
+    std::size_t signs = 0, points = 0;
+    for (std::size_t i = 0; i < end; ++i) {
+        signs += (code(i) == U'+' || code(i) == U'-') ? 1u : 0u;
+        points += code(i) == U'.' ? 1u : 0u;
+    }
+    const bool signFirst = code(0) == U'+' || code(0) == U'-';
+    if (signs > (signFirst ? 1u : 0u) || points > 1)
+        return failed("not a number: \"" + toUtf8(text, 0, end) + "\"", 1);
+    if (code(0) == U'-') return failed("negative numbers cannot be translated", 1);
+    if (code(0) == U'+') return failed("write the number without a sign", 1);
+    if (points != 0) return failed("fractions and decimal points are not accepted", 1);
+
+    // An ordinal suffix of two letters may follow the digits; nothing else may.
+    std::string suffix;
+    for (std::size_t i = end; i < text.size(); ++i) {
+        const char32_t c = code(i);
+        if (c <= 0x7F && (c | 0x20) >= U'a' && (c | 0x20) <= U'z') suffix += static_cast<char>(c | 0x20);
+    }
+    if (end < text.size() && (suffix.size() != 2 || text.size() - end != 2))
+        return failed("not a number: \"" + toUtf8(code(end)) + "\"" + at(text[end].position) +
+                          " cannot follow the digits",
+                      text[end].position);
+    if (!suffix.empty() && suffix != "st" && suffix != "nd" && suffix != "rd" && suffix != "th")
+        return failed("not a number: \"" + toUtf8(text, end, text.size()) + "\"" +
+                          at(text[end].position) + " is no ordinal suffix",
+                      text[end].position);
+
+    std::size_t group = 0; // digits since the last comma
+    bool grouped = false, firstGroup = true;
+    std::uint64_t value = 0;
+    for (std::size_t i = 0; i < end; ++i) {
+        if (code(i) == U',') {
+            if (group == 0 || group > 3 || (!firstGroup && group != 3))
+                return failed("commas must group the digits in threes, as in 1,234,567",
+                              text[i].position);
+            grouped = true;
+            firstGroup = false;
+            group = 0;
+            continue;
+        }
+        ++group;
+        value = value * 10 + (code(i) - U'0');
+        if (value > largestNumber) return failed("too large", text[i].position);
+    }
+    if (grouped && group != 3)
+        return failed("commas must group the digits in threes, as in 1,234,567", end);
+    if (value == 0) return failed(std::string(zeroText), end);
+    const auto number = static_cast<std::uint32_t>(value);
+    if (!suffix.empty() && suffix != getOrdinalSuffix(number))
+        return failed(toUtf8(text, 0, end) + " takes the suffix \"" + getOrdinalSuffix(number) +
+                          "\", not \"" + toUtf8(text, end, text.size()) + "\"" +
+                          at(text[end].position),
+                      text[end].position);
+    Reading r;
+    r.number = number;
+    r.form = WrittenForm::digits;
+    r.ordinal = !suffix.empty();
+    return Attempt{r, {}, text.size()};
+}
+
+} // namespace reading
+
+std::string_view formName(WrittenForm form) {
+    switch (form) {
+    case WrittenForm::digits:
+        return "digits";
+    case WrittenForm::english:
+        return "english";
+    case WrittenForm::coptic:
+        return "coptic";
+    case WrittenForm::pronunciation:
+        return "pronunciation";
+    case WrittenForm::numerals:
+        return "numerals";
+    }
+    return "digits";
+}
+
+ReadResult readWrittenNumber(std::string_view input) {
+    using namespace reading;
+    const auto result = [](const Attempt& a) {
+        if (a.reading) return ReadResult{*a.reading, {}};
+        if (a.error == zeroText) return ReadResult{{}, a.error};
+        return ReadResult{{}, a.error + ": " + std::string(rangeText)};
+    };
+    std::size_t bad = 0;
+    Kinds kinds;
+    auto decoded = decode(input, bad, kinds);
+    if (!decoded) return result(failed("not text: invalid UTF-8" + at(bad), bad));
+    const Chars text = trimmed(std::move(*decoded));
+    if (text.empty()) return result(failed("empty input", 0));
+
+    const char32_t first = text[0].code;
+    const bool numeric = isDigit(first) || ((first == U'-' || first == U'+' || first == U'.') &&
+                                            text.size() > 1 && isDigit(text[1].code));
+    if (numeric) return result(readDigits(text));
+
+    if (kinds.coptic) {
+        // Unmarked letters could be words or numerals ("ⲥⲉ" is sixty, or 205 typed
+        // without marks): the words win, since the report writes them so exactly,
+        // while numerals without marks are only a typing shortcut.
+        // Words never carry an overline; a numeral nearly always does.
+        if (kinds.overline) return result(readUnicodeNumerals(text));
+        const Attempt words = readUnicodeWords(text);
+        if (words.reading) return result(words);
+        const Attempt numerals = readUnicodeNumerals(text);
+        if (numerals.reading) return result(numerals);
+        return result(words.progress >= numerals.progress ? words : numerals);
+    }
+    if (kinds.fontMark)
+        return result(readFontNumerals(text));
+
+    return result(readLatinWords(text));
+}
+
+} // namespace zefnaro

@@ -1,0 +1,37 @@
+// Reading a number back from any form the report writes: digits (with an ordinal
+// suffix), English words, Coptic words (font text or Unicode), their pronunciation,
+// and Coptic numerals (font text or Unicode, and as people type them).
+#pragma once
+
+#include "engine/form.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace zefnaro {
+
+// The form a text was written in; names() gives "digits", "english", "coptic",
+// "pronunciation" and "numerals".
+enum class WrittenForm { digits, english, coptic, pronunciation, numerals };
+std::string_view formName(WrittenForm form);
+
+struct Reading {
+    std::uint32_t number = 0; // 1..largestNumber
+    WrittenForm form = WrittenForm::digits;
+    Writing writing = Writing::fontText; // for Coptic words and numerals
+    bool ordinal = false;  // the text shows the ordinal form
+    bool feminine = false; // the text shows the feminine form
+};
+
+struct ReadResult {
+    Reading reading;   // meaningful when error is empty
+    std::string error; // what is wrong and at which character, or empty
+    bool ok() const { return error.empty(); }
+};
+
+// Reads one written number; blanks at either end are ignored. Total: any bytes
+// give a reading or an error, never an exception.
+ReadResult readWrittenNumber(std::string_view text);
+
+} // namespace zefnaro

@@ -1,0 +1,165 @@
+// Reading every written form back: tables of each form and of each error.
+#include "engine/zefnaro.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+using namespace zefnaro;
+
+namespace {
+
+struct Readable {
+    const char* text;
+    std::uint32_t number;
+    WrittenForm form;
+    Writing writing;
+    bool ordinal;
+    bool feminine;
+};
+
+constexpr auto digits = WrittenForm::digits;
+constexpr auto english = WrittenForm::english;
+constexpr auto coptic = WrittenForm::coptic;
+constexpr auto spoken = WrittenForm::pronunciation;
+constexpr auto numerals = WrittenForm::numerals;
+constexpr auto font = Writing::fontText;
+constexpr auto uni = Writing::unicode;
+
+constexpr Readable readable[] = {
+    // digits
+    {"2005", 2005, digits, font, false, false},
+    {"  1,234,567 ", 1234567, digits, font, false, false},
+    {"007", 7, digits, font, false, false},
+    {"21st", 21, digits, font, true, false},
+    {"2,005TH", 2005, digits, font, true, false},
+    {"999,999,999th", 999999999, digits, font, true, false},
+    // English, any case, hyphens or blanks, with or without "and"
+    {"Two Thousand Five", 2005, english, font, false, false},
+    {"two thousand and five", 2005, english, font, false, false},
+    {"Twenty-First", 21, english, font, true, false},
+    {"TWENTY ONE", 21, english, font, false, false},
+    {"one million", 1000000, english, font, false, false},
+    {"One Hundredth", 100, english, font, true, false},
+    {"One Thousand First", 1001, english, font, true, false},
+    {"Nine Hundred and Ninety-Nine Million Nine Hundred and Ninety-Nine Thousand Nine Hundred "
+     "and Ninety-Nine",
+     999999999, english, font, false, false},
+    // Coptic words in font text, with or without the jinkim
+    {"`cnau `nso tiou", 2005, coptic, font, false, false},
+    {"cnau nso tiou", 2005, coptic, font, false, false},
+    {"mah jw] ou`i", 21, coptic, font, true, true},
+    {"houit", 1, coptic, font, true, false},
+    {"houi]", 1, coptic, font, true, true},
+    {"so`nso", 1000000, coptic, font, false, false},
+    {"`cnou] `nso`nso so tie", 2001005, coptic, font, false, true},
+    {"map", 30, coptic, font, false, false}, // the same text as its pronunciation
+    // "so" is a thousand in font text and a feminine six in pronunciation: the
+    // Coptic text wins.
+    {"so", 1000, coptic, font, false, false},
+    {"mah so", 1000, coptic, font, true, false},
+    // pronunciation
+    {"esnav ensho tiw", 2005, spoken, font, false, false},
+    {"mah gooti wee", 21, spoken, font, true, true},
+    {"hwyt", 1, spoken, font, true, false},
+    {"shoensho", 1000000, spoken, font, false, false},
+    // Coptic words in Unicode, with or without the jinkim, any case
+    {"ⲥ̀ⲛⲁⲩ ⲛ̀ϣⲟ ⲧⲓⲟⲩ", 2005, coptic, uni, false, false},
+    {"ⲥⲛⲁⲩ ⲛϣⲟ ⲧⲓⲟⲩ", 2005, coptic, uni, false, false},
+    {"ⲤⲚⲀⲨ ⲚϢⲞ ⲦⲒⲞⲨ", 2005, coptic, uni, false, false},
+    {"ⲙⲁϩ ϫⲱϯ ⲟⲩⲓ̀", 21, coptic, uni, true, true},
+    // Unmarked letters that are also words: the words win ("ⲥⲉ" is sixty, not 205).
+    {"ⲥⲉ", 60, coptic, uni, false, false},
+    // numerals in Unicode, as the report writes them and as people type them
+    {"ⲃ̿ⲉ̅", 2005, numerals, uni, false, false},
+    {"ⲙⲁϩ ⲕ̅ⲁ̅ϯ", 21, numerals, uni, true, true},
+    {"ϣ̿̅ϥ̿̅ⲑ̿̅ϣ̿ϥ̿ⲑ̿ϣ̅ϥ̅ⲑ̅", 999999999, numerals, uni, false, false},
+    {"ⲕ̄ⲁ̄", 21, numerals, uni, false, false},
+    {"ⲃ̅̅ⲉ̅", 2005, numerals, uni, false, false},
+    {"ⲁ̅̿", 1000000, numerals, uni, false, false},
+    {"ⲥ̅ⲉ̅", 205, numerals, uni, false, false},
+    {"ⲕⲁ", 21, numerals, uni, false, false},
+    {"ⲢⲔⲀ", 121, numerals, uni, false, false},
+    {"ⳁ̅", 900, numerals, uni, false, false},
+    {"ⲁ̿̅ⲁ̿ⲁ̅", 1001001, numerals, uni, false, false},
+    // numerals in font text
+    {"Ëb=e", 2005, numerals, font, false, false},
+    {"mah =k=a]", 21, numerals, font, true, true},
+    {"ÌsÌfÌ:ËsËfË:=s=f=:", 999999999, numerals, font, false, false},
+    {"Ë|=;", 60009, numerals, font, false, false},
+};
+
+TEST(ReadWrittenNumber, EveryForm) {
+    for (const Readable& r : readable) {
+        const ReadResult result = readWrittenNumber(r.text);
+        ASSERT_TRUE(result.ok()) << r.text << ": " << result.error;
+        EXPECT_EQ(result.reading.number, r.number) << r.text;
+        EXPECT_EQ(result.reading.form, r.form) << r.text;
+        if (r.form == coptic || r.form == numerals) {
+            EXPECT_EQ(result.reading.writing, r.writing) << r.text;
+        }
+        EXPECT_EQ(result.reading.ordinal, r.ordinal) << r.text;
+        EXPECT_EQ(result.reading.feminine, r.feminine) << r.text;
+    }
+}
+
+// Each unreadable text and a piece of the message that says what and where.
+constexpr std::pair<const char*, const char*> unreadable[] = {
+    {"", "empty input"},
+    {"   ", "empty input"},
+    {"0", "The number 0 (zero) does not exist in Coptic"},
+    {"1000000000", "too large"},
+    {"-5", "negative"},
+    {"+5", "without a sign"},
+    {"1.5", "fractions"},
+    {"1,23", "commas must group the digits in threes"},
+    {"12abc", "not a number: \"a\" at character 3"},
+    {"1 2", "not a number: \" \" at character 2"},
+    {"&HFF", "not a number: \"&hff\" at character 1"},
+    {"1E3", "not a number"},
+    {"21th", "21 takes the suffix \"st\", not \"th\" at character 3"},
+    {"21xx", "\"xx\" at character 3 is no ordinal suffix"},
+    {"\xff\xfe", "invalid UTF-8 at character 1"},
+    {"zero", "\"zero\" at character 1 is no word of a number"},
+    {"First Thousand", "\"first\" at character 1 must be the last word"},
+    {"twenty twenty", "\"twenty\" at character 8 cannot stand here"},
+    {"one hundred and", "ends on \"and\""},
+    {"and one", "\"and\" at character 1 belongs after hundred"},
+    {"one-hundred", "hyphen at character 4 belongs between tens and units"},
+    {"mah ouai", "the ordinal of one is \"houit\""},
+    {"`cnau `nso tie", "mix masculine and feminine"},
+    {"ouai `nso", "do not form a number"},
+    {"so so", "cannot follow the smaller groups"},
+    {"so`nso so`nso", "cannot follow the smaller groups"},
+    {"tiou so`nso", "do not form a number"},
+    {"ⲃ̿ⲃ̿", "\"ⲃ̿\" at character 3: the thousands already have a units letter"},
+    {"ⲁ̅ⲃ̅", "\"ⲃ̅\" at character 3: the units already have a units letter"},
+    {"ⲓ̅ⲣ̅", "\"ⲣ̅\" at character 3: hundreds must come before tens"},
+    {"ⲁ̅ⲁ̿", "\"ⲁ̿\" at character 3: thousands must come before units"},
+    {"ⲃ̿ⲉ", "\"ⲉ\" at character 3 has no place mark"},
+    {"ⲁ̅̅̅", "name no place"},
+    {"ⲃ̿ϧ̅", "\"ϧ\" at character 3 is no numeral letter"},
+    {"=a=b", "the units already have a units letter"},
+    {"Ëb=e=", "needs a numeral letter after it"},
+};
+
+TEST(ReadWrittenNumber, ErrorsSayWhatAndWhere) {
+    for (const auto& [text, message] : unreadable) {
+        const ReadResult result = readWrittenNumber(text);
+        EXPECT_FALSE(result.ok()) << text << " read as " << result.reading.number;
+        EXPECT_NE(result.error.find(message), std::string::npos)
+            << text << ": " << result.error;
+    }
+    // Every message but zero's names the range.
+    EXPECT_NE(readWrittenNumber("abc").error.find("from 1 to 999,999,999"), std::string::npos);
+}
+
+TEST(ReadWrittenNumber, FormNames) {
+    EXPECT_EQ(formName(digits), "digits");
+    EXPECT_EQ(formName(english), "english");
+    EXPECT_EQ(formName(coptic), "coptic");
+    EXPECT_EQ(formName(spoken), "pronunciation");
+    EXPECT_EQ(formName(numerals), "numerals");
+}
+
+} // namespace
