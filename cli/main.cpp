@@ -1,80 +1,25 @@
 // zefnaro-cli: the translation report for numbers given as arguments or read from
-// standard input, as text or JSON Lines.
-#include "cli/line_reader.h"
-#include "cli/number_argument.h"
-#include "engine/coptic.h"
-#include "report/report.h"
+// standard input, as text or JSON Lines. A number may be written in any form the
+// report writes.
+#include "cli/answer.h"
+#include "cli/input.h"
+#include "report/fonts.h"
 #include "zefnaro/version.h"
 
 #include <CLI/CLI.hpp>
-#include <nlohmann/json.hpp>
 
 #include <cstdio>
 #include <string>
+#include <unistd.h>
 #include <vector>
-
-namespace {
-
-using zefnaro::DisplaySettings;
-using Json = nlohmann::ordered_json;
-
-// Inputs may hold any bytes; never let invalid UTF-8 abort the output.
-std::string dump(const Json& j) {
-    return j.dump(-1, ' ', false, Json::error_handler_t::replace);
-}
-
-struct Translator {
-    DisplaySettings settings;
-    bool json = false;
-    bool anyRejected = false;
-
-    void answer(const std::string& input) {
-        const auto parsed = zefnaro::cli::parseNumberArgument(input);
-        std::string out;
-        if (!parsed.ok()) {
-            anyRejected = true;
-            if (json) {
-                out = dump(Json{{"input", input}, {"error", parsed.reason}}) + "\n";
-                std::fputs(out.c_str(), stdout);
-            } else {
-                std::fprintf(stderr, "zefnaro-cli: %s: %s\n", dump(Json(input)).c_str(),
-                             parsed.reason.c_str());
-                std::fflush(stderr);
-            }
-            std::fflush(stdout);
-            return;
-        }
-        const auto report = zefnaro::composeReport(static_cast<double>(parsed.value), settings);
-        if (json) {
-            out = dump(Json{{"input", input},
-                            {"number", parsed.value},
-                            {"ordinal", settings.ordinal},
-                            {"masculine", settings.masculine},
-                            {"digits", report.digits},
-                            {"english", report.english},
-                            {"coptic", report.coptic},
-                            {"pronunciation", report.pronunciation},
-                            {"numerals", report.numerals},
-                            {"coptic_unicode", zefnaro::fontTextToUnicode(report.coptic)},
-                            {"numerals_unicode",
-                             zefnaro::toCopticNumerals(static_cast<double>(parsed.value),
-                                                       zefnaro::Form{settings.ordinal,
-                                                                     settings.masculine},
-                                                       zefnaro::Writing::unicode)}}) +
-                  "\n";
-        } else {
-            out = zefnaro::plainLines(report.text);
-        }
-        std::fwrite(out.data(), 1, out.size(), stdout);
-        std::fflush(stdout);
-    }
-};
-
-} // namespace
 
 int main(int argc, char** argv) {
     CLI::App app{"Writes whole numbers from 1 to 999,999,999 in Bohairic Coptic: Coptic words, "
                  "their pronunciation, Coptic numerals and English words.\n"
+                 "A NUMBER may be written in digits (2005, 1,234,567, 21st), in English words, in "
+                 "Coptic words or their pronunciation, or in Coptic numerals (font text or "
+                 "Unicode); the ordinal and feminine forms follow what it shows unless "
+                 "--ordinal or --feminine is given.\n"
                  "Without NUMBER arguments, numbers are read from standard input, one per line.",
                  "zefnaro-cli"};
     bool ordinal = false, feminine = false, json = false, unicode = false, version = false;
@@ -87,7 +32,7 @@ int main(int argc, char** argv) {
     app.add_flag("--json", json,
                  "One JSON object per number (JSON Lines), with the Coptic both ways");
     app.add_flag("--version", version, "Print the version and exit");
-    app.add_option("NUMBER", numbers, "Numbers such as 2005 or 1,234,567");
+    app.add_option("NUMBER", numbers, "Numbers such as 2005, 1,234,567, 21st, \"twenty-one\" or ⲕ̅ⲁ̅");
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {
@@ -101,20 +46,21 @@ int main(int argc, char** argv) {
         return 0;
     }
 
-    Translator t;
-    t.settings.ordinal = ordinal;
-    t.settings.masculine = !feminine;
-    // The report's Coptic lines follow the writing of its font.
-    if (unicode && !json) t.settings.fontName = std::string(zefnaro::unicodeDefault);
-    t.json = json;
+    zefnaro::cli::Options options;
+    if (ordinal || feminine) options.form = zefnaro::Form{ordinal, !feminine};
+    options.writing = unicode ? zefnaro::Writing::unicode : zefnaro::Writing::fontText;
+    options.json = json;
+    zefnaro::cli::Output out(STDOUT_FILENO), errors(STDERR_FILENO);
+    zefnaro::cli::Translator translator(options, out, errors);
     if (!numbers.empty()) {
         for (const auto& n : numbers)
-            t.answer(n);
+            translator.answer(n);
     } else {
-        zefnaro::cli::LineReader reader(stdin);
+        zefnaro::cli::InputLines lines(STDIN_FILENO, [&out] { out.flush(); });
         std::string line;
-        while (reader.next(line))
-            if (line.find_first_not_of(" \t\r\v\f") != std::string::npos) t.answer(line);
+        while (lines.next(line))
+            if (line.find_first_not_of(" \t\r\v\f") != std::string::npos) translator.answer(line);
     }
-    return t.anyRejected ? 1 : 0;
+    out.flush();
+    return translator.anyRejected() ? 1 : 0;
 }

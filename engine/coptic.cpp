@@ -141,13 +141,13 @@ std::string copticHundreds(double number, bool masculine, Half half) {
 
 namespace {
 
-std::string words(std::uint32_t n, Form form, Script script) {
+void appendWords(std::string& out, std::uint32_t n, Form form, Script script) {
     const bool masculine = form.masculine;
     const Words word{masculine, script};
-    if (form.ordinal && n == 1) return std::string(word(lexicon::first));
-
-    std::string out;
-    out.reserve(script == Script::unicode ? 320 : 160);
+    if (form.ordinal && n == 1) {
+        out += word(lexicon::first);
+        return;
+    }
     if (form.ordinal) {
         out += word(lexicon::ordinalPrefix);
         out += ' ';
@@ -164,35 +164,59 @@ std::string words(std::uint32_t n, Form form, Script script) {
         if (millions != 0 || thousands != 0) out += ' ';
         out += hundredsText(units, masculine, script);
     }
-    return out;
+}
+
+Script scriptOf(Writing writing) {
+    return writing == Writing::unicode ? Script::unicode : Script::text;
+}
+
+bool inRange(std::uint32_t n) {
+    return n >= 1 && n <= largestNumber;
 }
 
 } // namespace
 
+void appendCopticWords(std::string& out, std::uint32_t number, Form form, Half half) {
+    if (inRange(number)) appendWords(out, number, form, scriptOf(half));
+}
+
+void appendCopticWords(std::string& out, std::uint32_t number, Form form, Writing writing) {
+    if (inRange(number)) appendWords(out, number, form, scriptOf(writing));
+}
+
 std::string toCopticWords(double number, Form form, Half half) {
-    const auto n = translatable(number);
-    return n ? words(*n, form, scriptOf(half)) : std::string();
+    std::string out;
+    if (const auto n = translatable(number)) {
+        out.reserve(160);
+        appendWords(out, *n, form, scriptOf(half));
+    }
+    return out;
 }
 
 std::string toCopticWords(double number, Form form, Writing writing) {
-    const auto n = translatable(number);
-    if (!n) return "";
-    return words(*n, form, writing == Writing::unicode ? Script::unicode : Script::text);
+    std::string out;
+    if (const auto n = translatable(number)) {
+        out.reserve(writing == Writing::unicode ? 320 : 160);
+        appendWords(out, *n, form, scriptOf(writing));
+    }
+    return out;
 }
 
-std::string unicodeNumerals(std::uint32_t n, Form form); // unicode.cpp
+void appendUnicodeNumerals(std::string& out, std::uint32_t n, Form form); // unicode.cpp
 
-std::string toCopticNumerals(double number, Form form, Writing writing) {
-    const auto n = translatable(number);
-    if (!n) return "";
-    if (writing == Writing::unicode) return unicodeNumerals(*n, form);
+void appendCopticNumerals(std::string& out, std::uint32_t number, Form form, Writing writing) {
+    if (!inRange(number)) return;
+    if (writing == Writing::unicode) {
+        appendUnicodeNumerals(out, number, form);
+        return;
+    }
     std::array<int, 9> digits{};
     int count = 0;
-    for (std::uint32_t v = *n; v > 0; v /= 10)
+    for (std::uint32_t v = number; v > 0; v /= 10)
         digits[static_cast<std::size_t>(count++)] = static_cast<int>(v % 10);
 
     // At most "mah " + 9 marks of 2 bytes + 9 letters + "]": built on the stack,
-    // copied into the result once.
+    // copied out once.
     char buf[40];
     std::size_t len = 0;
     const auto put = [&](std::string_view s) {
@@ -207,7 +231,13 @@ std::string toCopticNumerals(double number, Form form, Writing writing) {
         buf[len++] = letters[static_cast<std::size_t>(place % 3)][digit];
     }
     if (!form.masculine) buf[len++] = ']';
-    return std::string(buf, len);
+    out.append(buf, len);
+}
+
+std::string toCopticNumerals(double number, Form form, Writing writing) {
+    std::string out;
+    if (const auto n = translatable(number)) appendCopticNumerals(out, *n, form, writing);
+    return out;
 }
 
 } // namespace zefnaro

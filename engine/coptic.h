@@ -4,6 +4,7 @@
 
 #include "engine/form.h"
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -37,6 +38,12 @@ std::string toCopticWords(double number, Form form, Writing writing);
 // the feminine ending and "ⲙⲁϩ " as the ordinal prefix. Anything that is not a
 // whole number from 1 to 999,999,999 gives "".
 std::string toCopticNumerals(double number, Form form, Writing writing = Writing::fontText);
+
+// The same texts appended to `out`, for callers that write many (nothing is
+// appended for a number outside 1..999,999,999).
+void appendCopticWords(std::string& out, std::uint32_t number, Form form, Half half);
+void appendCopticWords(std::string& out, std::uint32_t number, Form form, Writing writing);
+void appendCopticNumerals(std::string& out, std::uint32_t number, Form form, Writing writing);
 
 // Coptic-font text in Unicode Coptic, letter by letter; the jinkim (a grave accent
 // before its letter) becomes U+0300 after it. Blanks, and any character the fonts

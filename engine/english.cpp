@@ -59,17 +59,13 @@ std::string englishHundreds(double number, Form form) {
     return hundredsText(*n, form.ordinal);
 }
 
-std::string toEnglishWords(double number, Form form) {
-    const auto whole = translatable(number);
-    if (!whole) return "";
+void appendEnglishWords(std::string& out, std::uint32_t number, Form form) {
+    if (number < 1 || number > largestNumber) return;
     const bool ordinal = form.ordinal;
-    const long long n = *whole;
+    const long long n = number;
     const long long millions = n / 1'000'000;
     const long long thousands = n / 1000 % 1000;
     const long long units = n % 1000;
-
-    std::string out;
-    out.reserve(128);
     if (millions != 0) {
         out += hundredsText(millions, false);
         out += ' ';
@@ -83,6 +79,14 @@ std::string toEnglishWords(double number, Form form) {
         if (units != 0) out += ' ';
     }
     if (units != 0) out += hundredsText(units, ordinal);
+}
+
+std::string toEnglishWords(double number, Form form) {
+    std::string out;
+    if (const auto n = translatable(number)) {
+        out.reserve(128);
+        appendEnglishWords(out, *n, form);
+    }
     return out;
 }
 

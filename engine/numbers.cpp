@@ -33,9 +33,11 @@ double readRadix(std::string_view digits, int radix) {
 } // namespace
 
 std::optional<std::uint32_t> translatable(double number) {
-    if (!(number >= 1 && number <= largestNumber) || number != std::floor(number))
-        return std::nullopt;
-    return static_cast<std::uint32_t>(number);
+    if (!(number >= 1 && number <= largestNumber)) return std::nullopt;
+    // In range the conversion is exact for whole numbers; a fraction loses its part.
+    const auto whole = static_cast<std::uint32_t>(number);
+    if (static_cast<double>(whole) != number) return std::nullopt;
+    return whole;
 }
 
 std::string getOrdinalSuffix(std::uint64_t number) {
@@ -53,14 +55,19 @@ std::string getOrdinalSuffix(std::uint64_t number) {
     }
 }
 
-std::string groupDigits(std::uint64_t number, std::string_view separator) {
-    const std::string digits = std::to_string(number);
-    std::string out;
-    out.reserve(digits.size() + digits.size() / 3 * separator.size());
-    for (std::size_t i = 0; i < digits.size(); ++i) {
-        if (i > 0 && (digits.size() - i) % 3 == 0) out.append(separator);
+void appendGroupedDigits(std::string& out, std::uint64_t number, std::string_view separator) {
+    char digits[24];
+    const auto size =
+        static_cast<std::size_t>(std::to_chars(digits, digits + sizeof digits, number).ptr - digits);
+    for (std::size_t i = 0; i < size; ++i) {
+        if (i > 0 && (size - i) % 3 == 0) out.append(separator);
         out.push_back(digits[i]);
     }
+}
+
+std::string groupDigits(std::uint64_t number, std::string_view separator) {
+    std::string out;
+    appendGroupedDigits(out, number, separator);
     return out;
 }
 

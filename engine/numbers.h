@@ -16,6 +16,7 @@ std::string getOrdinalSuffix(std::uint64_t number);
 
 // The digits in groups of three, e.g. 1234567 -> "1,234,567".
 std::string groupDigits(std::uint64_t number, std::string_view separator = ",");
+void appendGroupedDigits(std::string& out, std::uint64_t number, std::string_view separator = ",");
 
 // Reads the leading number of a text the lenient way: blanks, tabs and line feeds
 // are skipped anywhere; then an optional sign, digits, an optional fraction and

@@ -81,13 +81,13 @@ std::string fontTextToUnicode(std::string_view fontText) {
     return out;
 }
 
-std::string unicodeNumerals(std::uint32_t n, Form form) {
+void appendUnicodeNumerals(std::string& out, std::uint32_t n, Form form) {
     std::array<int, 9> digits{};
     int count = 0;
     for (std::uint32_t v = n; v > 0; v /= 10)
         digits[static_cast<std::size_t>(count++)] = static_cast<int>(v % 10);
     // At most "ⲙⲁϩ " (7 bytes), 9 letters of 3 bytes with up to 4 bytes of marks,
-    // and "ϯ": built on the stack, copied into the result once.
+    // and "ϯ": built on the stack, copied out once.
     char buf[72];
     std::size_t len = 0;
     const auto put = [&](std::string_view s) {
@@ -103,7 +103,7 @@ std::string unicodeNumerals(std::uint32_t n, Form form) {
         if (place < 3 || place >= 6) put(overline);
     }
     if (!form.masculine) put("ϯ");
-    return std::string(buf, len);
+    out.append(buf, len);
 }
 
 } // namespace zefnaro

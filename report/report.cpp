@@ -133,4 +133,20 @@ std::string plainLines(std::string_view reportText) {
     return out;
 }
 
+void appendPlainReport(std::string& out, std::uint32_t number, Form form, Writing writing) {
+    out += form.ordinal ? "\nThe ordinal number\n\n" : "\nThe cardinal number\n\n";
+    appendGroupedDigits(out, number);
+    if (form.ordinal) out += getOrdinalSuffix(number);
+    out += "\n\nor\n\n";
+    appendEnglishWords(out, number, form);
+    out += form.masculine ? "\n\nin Bohairic Coptic (masculine) is written\n\n"
+                          : "\n\nin Bohairic Coptic (feminine) is written\n\n";
+    appendCopticWords(out, number, form, writing);
+    out += "\n\nwhich is pronounced\n\n";
+    appendCopticWords(out, number, form, Half::pronunciation);
+    out += "\n\nor\n\n";
+    appendCopticNumerals(out, number, form, writing);
+    out += "\n\nfor short\n";
+}
+
 } // namespace zefnaro

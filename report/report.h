@@ -76,4 +76,9 @@ std::string statusText(const DisplaySettings& settings);
 // The report's text with "\n" line breaks, for terminals and plain-text files.
 std::string plainLines(std::string_view reportText);
 
+// The same text as plainLines(composeReport(...).text) for a number 1..999,999,999,
+// appended to `out` without composing the styled report: for the command line,
+// which prints many. Coptic in the given writing; digits grouped with commas.
+void appendPlainReport(std::string& out, std::uint32_t number, Form form, Writing writing);
+
 } // namespace zefnaro

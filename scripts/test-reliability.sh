@@ -13,7 +13,7 @@ cmake --build build-fuzz
 seconds=${ZEFNARO_FUZZ_SECONDS:-30}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-for target in read_number engine report cli_number; do
+for target in read_number engine report written_number; do
   # The committed seeds stay as they are; the fuzzer grows a copy.
   mkdir -p "$work/$target"
   cp tests/fuzz/corpus/$target/* "$work/$target/"

@@ -47,14 +47,14 @@ TEST(Cli, JsonLinesInInputOrder) {
     const Outcome r = cli({"--json", "12,345", "0", "7"});
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.out,
-              "{\"input\":\"12,345\",\"number\":12345,\"ordinal\":false,\"masculine\":true,"
+              "{\"input\":\"12,345\",\"number\":12345,\"read_as\":\"digits\",\"ordinal\":false,\"masculine\":true,"
               "\"digits\":\"12,345\",\"english\":\"Twelve Thousand Three Hundred and Forty-Five\","
               "\"coptic\":\"met`cnau `nso somt `nse nem `hme tiou\",\"pronunciation\":\"metesnav "
               "ensho shomt enshay nem ehmay tiw\",\"numerals\":\"ËiËb=t=m=e\","
               "\"coptic_unicode\":\"ⲙⲉⲧⲥ̀ⲛⲁⲩ ⲛ̀ϣⲟ ϣⲟⲙⲧ ⲛ̀ϣⲉ ⲛⲉⲙ ϩ̀ⲙⲉ ⲧⲓⲟⲩ\","
               "\"numerals_unicode\":\"ⲓ̿ⲃ̿ⲧ̅ⲙ̅ⲉ̅\"}\n"
               "{\"input\":\"0\",\"error\":\"The number 0 (zero) does not exist in Coptic\"}\n"
-              "{\"input\":\"7\",\"number\":7,\"ordinal\":false,\"masculine\":true,"
+              "{\"input\":\"7\",\"number\":7,\"read_as\":\"digits\",\"ordinal\":false,\"masculine\":true,"
               "\"digits\":\"7\",\"english\":\"Seven\",\"coptic\":\"sasf\",\"pronunciation\":"
               "\"shashf\",\"numerals\":\"=z\",\"coptic_unicode\":\"ϣⲁϣϥ\","
               "\"numerals_unicode\":\"ⲍ̅\"}\n");
@@ -68,6 +68,41 @@ TEST(Cli, UnicodeTextReport) {
     EXPECT_NE(r.out.find("\nⲙⲁϩ ⲕ̅ⲁ̅ϯ\n"), std::string::npos);
     // Without the option the font text stays.
     EXPECT_EQ(cli({"2005"}).out.find("ⲥ"), std::string::npos);
+}
+
+TEST(Cli, ReadsEveryWrittenForm) {
+    EXPECT_EQ(cli({"ⲃ̿ⲉ̅"}).out, report2005);
+    EXPECT_EQ(cli({"two thousand and five"}).out, report2005);
+    EXPECT_EQ(cli({"`cnau `nso tiou", "esnav ensho tiw", "Ëb=e"}).out,
+              std::string(report2005) + report2005 + report2005);
+    // The form follows the input unless an option names it.
+    const Outcome r = cli({"--json"}, "ⲙⲁϩ ⲕ̅ⲁ̅ϯ\n21st\n");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out.substr(0, r.out.find(",\"digits\"")),
+              "{\"input\":\"ⲙⲁϩ ⲕ̅ⲁ̅ϯ\",\"number\":21,\"read_as\":\"numerals\",\"ordinal\":true,"
+              "\"masculine\":false");
+    EXPECT_NE(r.out.find("{\"input\":\"21st\",\"number\":21,\"read_as\":\"digits\",\"ordinal\":"
+                         "true,\"masculine\":true"),
+              std::string::npos);
+    const Outcome forced = cli({"--json", "--feminine", "21st"});
+    EXPECT_NE(forced.out.find("\"ordinal\":false,\"masculine\":false"), std::string::npos);
+    for (const char* form : {"Twenty-One", "jwt ouai", "goot way", "=k=a", "ⲕ̅ⲁ̅", "ϫⲱⲧ ⲟⲩⲁⲓ"}) {
+        const Outcome one = cli({"--json", form});
+        EXPECT_NE(one.out.find("\"number\":21,"), std::string::npos) << form << one.err;
+    }
+}
+
+TEST(Cli, StillRejectedWithTheReadersMessage) {
+    const Outcome r = cli({"12abc", "1 2", "&HFF", "ⲃ̿ⲃ̿"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, "");
+    EXPECT_NE(r.err.find("zefnaro-cli: \"12abc\": not a number: \"a\" at character 3"),
+              std::string::npos)
+        << r.err;
+    EXPECT_NE(r.err.find("zefnaro-cli: \"ⲃ̿ⲃ̿\": \"ⲃ̿\" at character 3: the thousands already"),
+              std::string::npos)
+        << r.err;
+    EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 4);
 }
 
 TEST(Cli, RejectionsGoToStandardErrorAndTheRestGoesOn) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <random>
 #include <utility>
 #include <vector>
 
@@ -144,6 +145,31 @@ TEST(StatusText, Rules) {
     s.fontSize = 8;
     s.fontName = "CS Copt";
     EXPECT_EQ(statusText(s), " CS Copt | 8 | Feminine | Ordinal");
+}
+
+} // namespace
+
+namespace {
+
+// The command line's plain report is the window's report, line for line, in both
+// writings and all four forms.
+TEST(PlainReport, SameTextAsTheComposedReport) {
+    std::mt19937 gen(3);
+    std::uniform_int_distribution<std::uint32_t> pick(1, 999'999'999);
+    for (int i = 0; i < 2000; ++i) {
+        const std::uint32_t n = i < 1000 ? static_cast<std::uint32_t>(i + 1) : pick(gen);
+        for (int f = 0; f < 4; ++f)
+            for (const char* font : {"CS Copto Manuscript", "FreeSerif"}) {
+                DisplaySettings s;
+                s.ordinal = f >= 2;
+                s.masculine = f % 2 == 0;
+                s.fontName = font;
+                std::string plain;
+                appendPlainReport(plain, n, Form{s.ordinal, s.masculine}, writingFor(font));
+                ASSERT_EQ(plain, plainLines(composeReport(static_cast<double>(n), s).text))
+                    << n << " " << font << " form " << f;
+            }
+    }
 }
 
 } // namespace

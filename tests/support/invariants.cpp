@@ -109,6 +109,12 @@ std::string violation(long n, bool masculine, bool ordinal) {
     if (!blanksClean(text) || !blanksClean(spoken) || !blanksClean(english) ||
         !blanksClean(numeral))
         return "empty text or bad blanks";
+    // The command line writes these into JSON as they stand.
+    for (const std::string* s : {&text, &spoken, &english, &numeral})
+        if (std::any_of(s->begin(), s->end(), [](char c) {
+                return c == '"' || c == '\\' || static_cast<unsigned char>(c) < 0x20;
+            }))
+            return "a quote, backslash or control character in " + *s;
     if (std::count(text.begin(), text.end(), ' ') != std::count(spoken.begin(), spoken.end(), ' '))
         return "blank count differs between text and pronunciation";
     if (unicodeWords != fontTextToUnicode(text)) return "Unicode words are not the text transcoded";

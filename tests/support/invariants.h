@@ -9,7 +9,8 @@ namespace zefnaro::checks {
 // Empty when every form of n (1..999,999,999) in this gender and kind is sound:
 // no text empty; no leading, trailing or doubled blanks; the Coptic text and its
 // pronunciation have the same number of blanks; the numeral has one letter per
-// nonzero digit; only the last English word is ordinal; the Unicode words and
+// nonzero digit; only the last English word is ordinal; no text holds a quote,
+// backslash or control character; the Unicode words and
 // numeral hold only Coptic letters, blanks and the three marks, each mark after a
 // letter, the words as many blanks as the pronunciation, the numeral one letter per
 // nonzero digit with its rank's marks. Otherwise what broke.

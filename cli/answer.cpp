@@ -1,0 +1,88 @@
+#include "cli/answer.h"
+
+#include "engine/zefnaro.h"
+#include "report/report.h"
+
+#include <charconv>
+
+namespace zefnaro::cli {
+
+namespace {
+
+void field(std::string& out, std::string_view name, std::string_view value) {
+    out += ",\"";
+    out += name;
+    out += "\":";
+    appendJsonString(out, value);
+}
+
+} // namespace
+
+void Translator::answer(std::string_view input) {
+    const ReadResult read = readWrittenNumber(input);
+    if (!read.ok()) {
+        anyRejected_ = true;
+        if (options_.json) {
+            std::string& out = out_.buffer();
+            out += "{\"input\":";
+            appendJsonString(out, input);
+            field(out, "error", read.error);
+            out += "}\n";
+            out_.flushIfFull();
+        } else {
+            // A message is for the person at the terminal: it goes at once, after
+            // the answers before it.
+            out_.flush();
+            std::string& err = errors_.buffer();
+            err += "zefnaro-cli: ";
+            appendJsonString(err, input);
+            err += ": ";
+            err += read.error;
+            err += '\n';
+            errors_.flush();
+        }
+        return;
+    }
+
+    const std::uint32_t n = read.reading.number;
+    const Form form = options_.form.value_or(Form{read.reading.ordinal, !read.reading.feminine});
+    std::string& out = out_.buffer();
+    if (!options_.json) {
+        appendPlainReport(out, n, form, options_.writing);
+        out_.flushIfFull();
+        return;
+    }
+    char digits[16];
+    const auto end = std::to_chars(digits, digits + sizeof digits, n).ptr;
+    out += "{\"input\":";
+    appendJsonString(out, input);
+    out += ",\"number\":";
+    out.append(digits, end);
+    out += ",\"read_as\":\"";
+    out += formName(read.reading.form);
+    out += form.ordinal ? "\",\"ordinal\":true" : "\",\"ordinal\":false";
+    out += form.masculine ? ",\"masculine\":true" : ",\"masculine\":false";
+    // The engine's own texts hold no quote, backslash or control character and
+    // are valid UTF-8 (the tests check every word of its lists): they are written
+    // straight into the line.
+    out += ",\"digits\":\"";
+    appendGroupedDigits(out, n);
+    if (form.ordinal) out += getOrdinalSuffix(n);
+    out += "\",\"english\":\"";
+    appendEnglishWords(out, n, form);
+    out += "\",\"coptic\":\"";
+    appendCopticWords(out, n, form, Half::text);
+    out += "\",\"pronunciation\":\"";
+    appendCopticWords(out, n, form, Half::pronunciation);
+    out += "\",\"numerals\":\"";
+    appendCopticNumerals(out, n, form, Writing::fontText);
+    out += "\",\"coptic_unicode\":\"";
+    appendCopticWords(out, n, form, Writing::unicode);
+    out += "\",\"numerals_unicode\":\"";
+    appendCopticNumerals(out, n, form, Writing::unicode);
+    out += '"';
+    out += "}\n";
+    out_.flushIfFull();
+}
+
+} // namespace zefnaro::cli

@@ -1,0 +1,31 @@
+// Answers collected in one buffer and written in large blocks; JSON text written
+// directly, without building a document per line.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace zefnaro::cli {
+
+class Output {
+public:
+    explicit Output(int fd) : fd_(fd) { buffer_.reserve(1 << 17); }
+    ~Output() { flush(); }
+
+    std::string& buffer() { return buffer_; }
+    // Writes what is buffered; also done by itself when the buffer grows large.
+    void flush();
+    void flushIfFull() {
+        if (buffer_.size() >= (1 << 16)) flush();
+    }
+
+private:
+    int fd_;
+    std::string buffer_;
+};
+
+// Appends a JSON string literal for `text`, escaped as nlohmann::json writes it
+// (control characters escaped, other UTF-8 as it stands, invalid UTF-8 replaced).
+void appendJsonString(std::string& out, std::string_view text);
+
+} // namespace zefnaro::cli

@@ -1,0 +1,45 @@
+// The reader of written numbers on arbitrary bytes: no crash or hang; an accepted
+// text gives a number in range, and that number written in the form read reads
+// back to the same number.
+#include "engine/zefnaro.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+using namespace zefnaro;
+
+namespace {
+
+void check(bool condition) {
+    if (!condition) std::abort();
+}
+
+std::string written(const Reading& r) {
+    const Form form{r.ordinal, !r.feminine};
+    switch (r.form) {
+    case WrittenForm::digits:
+        return groupDigits(r.number) + (r.ordinal ? getOrdinalSuffix(r.number) : "");
+    case WrittenForm::english:
+        return toEnglishWords(r.number, form);
+    case WrittenForm::coptic:
+        return toCopticWords(r.number, form, r.writing);
+    case WrittenForm::pronunciation:
+        return toCopticWords(r.number, form, Half::pronunciation);
+    case WrittenForm::numerals:
+        return toCopticNumerals(r.number, form, r.writing);
+    }
+    return {};
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string text(reinterpret_cast<const char*>(data), size);
+    const ReadResult first = readWrittenNumber(text);
+    if (!first.ok()) return 0;
+    check(first.reading.number >= 1 && first.reading.number <= largestNumber);
+    const ReadResult again = readWrittenNumber(written(first.reading));
+    check(again.ok() && again.reading.number == first.reading.number);
+    return 0;
+}
