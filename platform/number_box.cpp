@@ -2,7 +2,11 @@
 
 #include "window_shortcuts.h"
 
+#include <QAction>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
 
 namespace zefnaro {
 
@@ -10,7 +14,7 @@ namespace {
 
 // Editing keys that would change the text without typing a digit.
 bool isEditingShortcut(const QKeyEvent* key) {
-    return key->matches(QKeySequence::Paste) || key->matches(QKeySequence::Cut) ||
+    return key->matches(QKeySequence::Cut) ||
            key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo) ||
            key->matches(QKeySequence::DeleteEndOfLine) ||
            key->matches(QKeySequence::DeleteStartOfWord) ||
@@ -47,6 +51,11 @@ void NumberBox::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
+    if (event->matches(QKeySequence::Paste)) {
+        emit pasteRequested();
+        event->accept();
+        return;
+    }
     if (key == Qt::Key_Backspace) {
         QLineEdit::keyPressEvent(event);
         return;
@@ -73,6 +82,29 @@ void NumberBox::keyPressEvent(QKeyEvent* event) {
 void NumberBox::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);
     emit focusGained();
+}
+
+void NumberBox::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu* menu = createStandardContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    // Paste reads the text as a written number, as the window's Paste does.
+    for (QAction* action : menu->actions()) {
+        if (action->objectName() != QLatin1String("edit-paste") &&
+            !action->text().startsWith(tr("&Paste")))
+            continue;
+        disconnect(action, &QAction::triggered, nullptr, nullptr);
+        connect(action, &QAction::triggered, this, &NumberBox::pasteRequested);
+    }
+    menu->popup(event->globalPos());
+}
+
+void NumberBox::dropEvent(QDropEvent* event) {
+    if (!event->mimeData()->hasText()) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    emit textDropped(event->mimeData()->text());
 }
 
 void selectAllText(QLineEdit& box) {

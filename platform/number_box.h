@@ -1,6 +1,7 @@
 // The number entry box: a QLineEdit that takes only digits and Backspace from the
-// keyboard (Enter is announced instead of inserted), leaves Ctrl+C and Ctrl+A to
-// the window's menu, and puts the caret at 0 when code assigns it a new text.
+// keyboard (Enter is announced instead of inserted), leaves Ctrl+C, Ctrl+A and
+// Ctrl+V to the window's menu, announces pasted and dropped text instead of taking
+// it, and puts the caret at 0 when code assigns it a new text.
 #pragma once
 
 #include <QLineEdit>
@@ -22,10 +23,14 @@ public:
 signals:
     void enterPressed();
     void focusGained();
+    void pasteRequested();                  // the context menu's Paste, or a paste key
+    void textDropped(const QString& text);  // text dropped onto the box
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 };
 
 // Selects the whole text of a line edit; an empty one is left alone.

@@ -11,7 +11,8 @@ void WindowShortcutsFirst::install(QObject* widget) {
 bool WindowShortcutsFirst::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::ShortcutOverride) {
         const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->matches(QKeySequence::Copy) || key->matches(QKeySequence::SelectAll)) {
+        if (key->matches(QKeySequence::Copy) || key->matches(QKeySequence::SelectAll) ||
+            key->matches(QKeySequence::Paste)) {
             event->ignore(); // not claimed: the shortcut goes to the window
             return true;
         }

@@ -1,5 +1,5 @@
-// Lets the window's menu shortcuts Ctrl+C and Ctrl+A win over a text control that
-// would otherwise claim them as its own copy and select-all keys.
+// Lets the window's menu shortcuts Ctrl+C, Ctrl+A and Ctrl+V win over a text
+// control that would otherwise claim them as its own copy, select-all and paste.
 #pragma once
 
 #include <QObject>

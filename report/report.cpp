@@ -45,6 +45,10 @@ double entryNumber(std::string_view entryText) {
     return readNumber(entryText);
 }
 
+ReadResult readPasted(std::string_view text) {
+    return readWrittenNumber(text);
+}
+
 Report composeReport(std::string_view entryText, const DisplaySettings& settings,
                      std::string_view groupSeparator) {
     return composeReport(entryNumber(entryText), settings, groupSeparator);

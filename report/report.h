@@ -4,6 +4,7 @@
 #pragma once
 
 #include "engine/form.h"
+#include "engine/reader.h"
 #include "report/display_settings.h"
 
 #include <optional>
@@ -60,6 +61,9 @@ struct Report {
 // The number an entry text stands for, read the lenient way: the leading number of
 // the text, 0 when there is none.
 double entryNumber(std::string_view entryText);
+
+// A pasted or dropped text read as a written number: any form the report writes.
+ReadResult readPasted(std::string_view text);
 
 // The report (or message) for an entry text and the current settings. The digits
 // are grouped with the given separator.

@@ -140,11 +140,8 @@ private slots:
         QSignalSpy executed(window.get(), &MainWindow::recomputed);
         QTest::keyClicks(box, "a -.,+E&");
         QTest::keyClick(box, Qt::Key_Space);
-        QGuiApplication::clipboard()->setText(QStringLiteral("999"));
-        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
         QTest::keyClick(box, Qt::Key_X, Qt::ControlModifier);
         QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
-        QTest::keyClick(box, Qt::Key_Insert, Qt::ShiftModifier);
         QCOMPARE(box->text(), QStringLiteral("12"));
         QCOMPARE(executed.count(), 0);
     }
@@ -157,15 +154,15 @@ private slots:
         QCOMPARE(box->text(), QStringLiteral("987654321"));
     }
 
-    void pastedTextIsReadLeniently() {
+    void unreadablePastedTextIsReadLeniently() {
+        // Text that is no written number goes into the box as pasting always did.
         // With the spinner already at the value read, the pasted text stays.
-        const std::pair<const char*, const char*> rows[] = {
-            {"12abc", "12"}, {"1 2", "12"}, {"1,234", "1"}};
+        const std::pair<const char*, const char*> rows[] = {{"12abc", "12"}, {"1 2", "12"}};
         for (const auto& [pasted, as] : rows) {
             enter(box, QString::fromLatin1(as));
             box->selectAll();
             QGuiApplication::clipboard()->setText(QString::fromLatin1(pasted));
-            box->paste(); // what the box's context menu does
+            window->pasteText(QGuiApplication::clipboard()->text());
             QCOMPARE(box->text(), QString::fromLatin1(pasted));
             QCOMPARE(reportText(), expectedReport(as));
         }
@@ -173,7 +170,7 @@ private slots:
         enter(box, "7");
         box->selectAll();
         QGuiApplication::clipboard()->setText(QStringLiteral("12abc"));
-        box->paste();
+        window->pasteText(QGuiApplication::clipboard()->text());
         QCOMPARE(box->text(), QStringLiteral("12"));
         QCOMPARE(box->selectedText(), QStringLiteral("12"));
         QCOMPARE(reportText(), expectedReport("12"));

@@ -8,7 +8,9 @@
 #include "ui/art/pictures.h"
 #include "ui/fonts.h"
 
+#include <QClipboard>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLocale>
 #include <QMenuBar>
@@ -98,6 +100,10 @@ MainWindow::MainWindow(QWidget* parent)
     connect(numberBox_, &NumberBox::focusGained, this, [this] { selectAllText(*numberBox_); });
     connect(spinner_, &Spinner::valueChanged, this, &MainWindow::spinnerChanged);
     connect(randomButton_, &QPushButton::clicked, this, &MainWindow::pickRandomNumber);
+    connect(numberBox_, &NumberBox::pasteRequested, this,
+            [this] { pasteText(QGuiApplication::clipboard()->text()); });
+    connect(numberBox_, &NumberBox::textDropped, this, &MainWindow::pasteText);
+    setAcceptDrops(true);
     inner_->installEventFilter(this);
 
     createMenus();

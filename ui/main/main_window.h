@@ -39,6 +39,10 @@ public:
     void copyAll();
     void showSettings();
     void showAbout();
+    // Reads a pasted or dropped text as a written number: its digits go into the
+    // entry box, and an ordinal or feminine form it shows into the settings. Text
+    // that is no written number is pasted into the box as it is.
+    void pasteText(const QString& text);
 
     const DisplaySettings& settings() const { return settings_; }
     // Stores new settings and recomputes the report with them.
@@ -52,6 +56,8 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void numberChanged();

@@ -6,6 +6,8 @@
 #include "ui/settings/settings_window.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -30,6 +32,8 @@ void MainWindow::createMenus() {
             &QAction::triggered, this, &MainWindow::copySelected);
     connect(item(edit, "mnuCopy", tr("Copy &All"), QKeySequence(Qt::CTRL | Qt::Key_A)),
             &QAction::triggered, this, &MainWindow::copyAll);
+    connect(item(edit, "mnuPaste", tr("&Paste"), QKeySequence(Qt::CTRL | Qt::Key_V)),
+            &QAction::triggered, this, [this] { pasteText(QGuiApplication::clipboard()->text()); });
     edit->addSeparator()->setObjectName(QStringLiteral("mnuSep2"));
     connect(item(edit, "mnuSettings", tr("&Settings"), QKeySequence(Qt::CTRL | Qt::Key_S)),
             &QAction::triggered, this, &MainWindow::showSettings);

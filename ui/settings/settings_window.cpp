@@ -104,6 +104,16 @@ SettingsWindow::SettingsWindow(const DisplaySettings& current, QWidget* owner)
     connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
 }
 
+void SettingsWindow::showSettings(const DisplaySettings& settings) {
+    settings_ = settings;
+    const QSignalBlocker quietGender(genderBox_), quietOrdinal(ordinalBox_),
+        quietFont(fontList_), quietSize(sizeList_);
+    genderBox_->setChecked(settings.masculine);
+    ordinalBox_->setChecked(settings.ordinal);
+    fontList_->setCurrentIndex(fontList_->findData(QString::fromStdString(settings.fontName)));
+    sizeList_->setCurrentIndex(sizeList_->findText(QString::number(settings.fontSize)));
+}
+
 void SettingsWindow::announce() {
     emit settingsChanged(settings_);
 }

@@ -19,6 +19,9 @@ public:
     // Opens showing `current`; announces nothing until the user changes something.
     SettingsWindow(const DisplaySettings& current, QWidget* owner);
 
+    // Shows settings changed elsewhere, announcing nothing.
+    void showSettings(const DisplaySettings& settings);
+
     static QStringList fontNames();
     static QStringList fontSizes();
 

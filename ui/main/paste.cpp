@@ -1,0 +1,46 @@
+// The main window's paste and drop: a written number in any form the report
+// writes becomes its digits in the entry box.
+#include "main_window.h"
+
+#include "platform/number_box.h"
+#include "report/report.h"
+#include "ui/settings/settings_window.h"
+
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+
+namespace zefnaro {
+
+void MainWindow::pasteText(const QString& text) {
+    const ReadResult read = readPasted(text.toStdString());
+    if (!read.ok()) {
+        // Not a written number: into the box as it is, read there the lenient way.
+        numberBox_->insert(text);
+        return;
+    }
+    DisplaySettings shown = settings_;
+    if (read.reading.ordinal) shown.ordinal = true;
+    if (read.reading.feminine) shown.masculine = false;
+    const bool formChanged = !(shown == settings_);
+    settings_ = shown;
+    if (formChanged && settingsWindow_) settingsWindow_->showSettings(shown);
+    const QString digits = QString::number(read.reading.number);
+    if (numberBox_->text() != digits)
+        numberBox_->setNumberText(digits); // the spinner and the report follow
+    else if (formChanged)
+        recompute();
+    numberBox_->setCursorPosition(static_cast<int>(digits.size()));
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasText()) event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    if (!event->mimeData()->hasText()) return;
+    event->acceptProposedAction();
+    pasteText(event->mimeData()->text());
+}
+
+} // namespace zefnaro
