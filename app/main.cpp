@@ -36,34 +36,72 @@ int checkDocuments() {
     return missing == 0 ? 0 : 1;
 }
 
+struct Options {
+    QCommandLineOption check{
+        QStringLiteral("check-documents"),
+        QStringLiteral("Print where the help, tutorial and licence are found, then exit.")};
+    QCommandLineOption probe{QStringLiteral("startup-probe"),
+                             QStringLiteral("Quit once the first report has been painted.")};
+
+    void addTo(QCommandLineParser& parser) {
+        parser.setApplicationDescription(QStringLiteral(
+            "Writes whole numbers in Bohairic Coptic: words, pronunciation and numerals."));
+        parser.addHelpOption();
+        parser.addVersionOption();
+        probe.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(check);
+        parser.addOption(probe);
+    }
+};
+
+// The options that need no window are answered before any display is opened, so
+// that they work on a machine without one. True when the program is done.
+bool answeredWithoutWindow(int argc, char** argv, int& status) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("Zefnaro"));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(zefnaro::versionText));
+    QCommandLineParser parser;
+    Options options;
+    options.addTo(parser);
+    // Qt's window options (-platform, -style ...) are not known here: an error now
+    // is reported once the window program has taken those away.
+    if (!parser.parse(QCoreApplication::arguments())) return false;
+    if (parser.isSet(QStringLiteral("help"))) {
+        std::printf("%s", qPrintable(parser.helpText()));
+        status = 0;
+        return true;
+    }
+    if (parser.isSet(QStringLiteral("version"))) {
+        std::printf("Zefnaro %s\n", zefnaro::versionText);
+        status = 0;
+        return true;
+    }
+    if (parser.isSet(options.check)) {
+        status = checkDocuments();
+        return true;
+    }
+    return false;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
+    int status = 0;
+    if (answeredWithoutWindow(argc, argv, status)) return status;
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zefnaro"));
     QApplication::setApplicationDisplayName(QStringLiteral("Zefnaro"));
     QApplication::setApplicationVersion(QString::fromLatin1(zefnaro::versionText));
     QApplication::setDesktopFileName(QStringLiteral("org.zefnaro.Zefnaro"));
     QApplication::setWindowIcon(zefnaro::zefnaroIcon());
-
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Writes whole numbers in Bohairic Coptic: words, pronunciation and numerals."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    const QCommandLineOption check(
-        QStringLiteral("check-documents"),
-        QStringLiteral("Print where the help, tutorial and licence are found, then exit."));
-    QCommandLineOption probe(QStringLiteral("startup-probe"),
-                             QStringLiteral("Quit once the first report has been painted."));
-    probe.setFlags(QCommandLineOption::HiddenFromHelp);
-    parser.addOption(check);
-    parser.addOption(probe);
-    parser.process(app);
-    if (parser.isSet(check)) return checkDocuments();
+    Options options;
+    options.addTo(parser);
+    parser.process(app); // unknown options end here, with a message
 
     zefnaro::MainWindow window;
-    if (parser.isSet(probe)) {
+    if (parser.isSet(options.probe)) {
         if (auto* report = window.findChild<QTextEdit*>(QStringLiteral("rtDisplay")))
             report->viewport()->installEventFilter(new FirstPaintProbe(&window));
     }
