@@ -1,5 +1,6 @@
-// A label that acts as a link: underlined, in the highlight colour, with a hand
-// pointer; clicking it (or Enter/Space when it has the focus) emits clicked.
+// A label that acts as a link: underlined, in the palette's link colour, with a
+// hand pointer and a focus frame; clicking it (or Enter/Space when it has the
+// focus) emits clicked. Screen readers see it as a link they can press.
 #pragma once
 
 #include <QLabel>
@@ -17,13 +18,14 @@ signals:
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 };
 
-// A picture that can be clicked.
+// A picture that can be clicked; screen readers see it as a link.
 class ClickableImage : public QLabel {
     Q_OBJECT
 public:
-    using QLabel::QLabel;
+    explicit ClickableImage(QWidget* parent = nullptr);
 
 signals:
     void clicked();

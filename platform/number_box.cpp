@@ -56,6 +56,18 @@ void NumberBox::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
+    if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
+        const int by = key == Qt::Key_Up         ? 1
+                       : key == Qt::Key_Down     ? -1
+                       : key == Qt::Key_PageUp   ? 1000
+                       : key == Qt::Key_PageDown ? -1000
+                                                 : 0;
+        if (by != 0) {
+            emit stepRequested(by);
+            event->accept();
+            return;
+        }
+    }
     if (key == Qt::Key_Backspace) {
         QLineEdit::keyPressEvent(event);
         return;

@@ -1,7 +1,8 @@
 // The number entry box: a QLineEdit that takes only digits and Backspace from the
 // keyboard (Enter is announced instead of inserted), leaves Ctrl+C, Ctrl+A and
 // Ctrl+V to the window's menu, announces pasted and dropped text instead of taking
-// it, and puts the caret at 0 when code assigns it a new text.
+// it, asks for the number to be stepped by the arrow and page keys, and puts the
+// caret at 0 when code assigns it a new text.
 #pragma once
 
 #include <QLineEdit>
@@ -24,6 +25,7 @@ signals:
     void enterPressed();
     void focusGained();
     void pasteRequested();                  // the context menu's Paste, or a paste key
+    void stepRequested(int by);             // Up/Down (1), Page Up/Page Down (1,000)
     void textDropped(const QString& text);  // text dropped onto the box
 
 protected:

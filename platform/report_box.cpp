@@ -23,6 +23,12 @@ QFont baseFont() {
     return arialFont(ReportBox::basePointSize, true);
 }
 
+// Qt 6.4's OpenDocument writer reads a run's font only from the older family
+// property; without it a saved report would lose its fonts.
+void setLegacyFamily(QTextCharFormat& format, const QString& family) {
+    format.setProperty(QTextFormat::FontFamily, family);
+}
+
 } // namespace
 
 ReportBox::ReportBox(QTextEdit* edit) : edit_(edit) {
@@ -62,6 +68,7 @@ void ReportBox::setText(const QString& text) {
     all.select(QTextCursor::Document);
     QTextCharFormat base;
     base.setFont(baseFont());
+    setLegacyFamily(base, baseFont().family());
     all.setCharFormat(base);
     edit_->setTextCursor(QTextCursor(doc));
     edit_->setCurrentCharFormat(base);
@@ -140,6 +147,7 @@ void ReportBox::setSelColour(const QColor& colour) {
 void ReportBox::setSelFont(const QString& family) {
     QTextCharFormat format;
     format.setFontFamilies({family});
+    setLegacyFamily(format, family);
     selection().mergeCharFormat(format);
 }
 

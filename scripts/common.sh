@@ -9,7 +9,7 @@ ZEFNARO_PACKAGES=(
   qt6-base-dev qt6-svg-dev libgl-dev fonts-dejavu-core fonts-liberation
   fonts-freefont-ttf fonts-mph-2b-damase fonts-noto-core
   libgtest-dev libgmock-dev libbenchmark-dev libicu-dev
-  desktop-file-utils appstream dpkg-dev file poppler-utils
+  desktop-file-utils appstream dpkg-dev file poppler-utils unzip
 )
 
 ensure_packages() {

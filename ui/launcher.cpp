@@ -1,10 +1,12 @@
 #include "ui/launcher.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QUrl>
 
 namespace zefnaro {
@@ -26,6 +28,25 @@ bool shellOpen(const QString& file, const QString& operation, const QString& par
     Q_UNUSED(showCommand);
     const QUrl url = QDir::isAbsolutePath(file) ? QUrl::fromLocalFile(file) : QUrl(file);
     return url.isValid() && QDesktopServices::openUrl(url);
+}
+
+bool openExternally(const QString& target, QWidget* parent) {
+    if (shellOpen(target, QStringLiteral("Open"), QString(), QString(), 1)) return true;
+    const QString shown = QDir::isAbsolutePath(target) ? QDir::toNativeSeparators(target) : target;
+    QMessageBox box(QMessageBox::Warning, QApplication::applicationDisplayName(),
+                    QApplication::translate("Launcher",
+                                            "Nothing on this computer could open %1.\n\nYou can "
+                                            "copy it and open it yourself.")
+                        .arg(shown),
+                    QMessageBox::NoButton, parent ? parent : QApplication::activeWindow());
+    box.setObjectName(QStringLiteral("openFailedMessage"));
+    QPushButton* copy = box.addButton(QApplication::translate("Launcher", "&Copy"),
+                                      QMessageBox::AcceptRole);
+    box.addButton(QMessageBox::Close);
+    box.setDefaultButton(copy);
+    box.exec();
+    if (box.clickedButton() == copy) QGuiApplication::clipboard()->setText(shown);
+    return false;
 }
 
 bool fileExists(const QString& path) {
@@ -57,7 +78,7 @@ void launchDocument(const CompanionDocument& document, const QString& folder, QW
         box.exec();
         return;
     }
-    shellOpen(path, QStringLiteral("Open"), QString(), QString(), 3);
+    openExternally(path, parent);
 }
 
 void launchHelp(QWidget* parent) {

@@ -13,6 +13,11 @@ namespace zefnaro {
 bool shellOpen(const QString& file, const QString& operation, const QString& parameters,
                const QString& directory, int showCommand);
 
+// The one way the program opens a document or an address: hands it to the desktop
+// and, when nothing there can open it, says so in a message that names it and
+// offers to copy it. True when the desktop took it.
+bool openExternally(const QString& target, QWidget* parent);
+
 // True when the file can be opened for reading (a file that exists but cannot be
 // read counts as missing).
 bool fileExists(const QString& path);

@@ -5,7 +5,10 @@
 #include "url_recorder.h"
 #include "zefnaro/addresses.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QClipboard>
+#include <functional>
 #include <QDir>
 #include <QFile>
 #include <QMessageBox>
@@ -165,6 +168,38 @@ private slots:
         desktop.opened.clear();
         QTest::keyClick(control<QWidget>(*about, "lblLink0"), Qt::Key_Return);
         QCOMPARE(desktop.opened.size(), 1);
+    }
+
+    // With nothing on the desktop to open them, every way out says so, names what
+    // it could not open and offers to copy it.
+    void failuresToOpenAreShown() {
+        AboutWindow* about = openAbout();
+        const std::pair<std::function<void()>, QString> rows[] = {
+            {[&] { window->findChild<QAction*>("mnuHelpFile")->trigger(); },
+             QDir::toNativeSeparators(besideProgram("ZFN Help v1.htm").toLocalFile())},
+            {[&] { QTest::mouseClick(control<QWidget>(*about, "lblLink4"), Qt::LeftButton); },
+             QString::fromUtf8(addresses::webPage) + "/"},
+            {[&] { QTest::mouseClick(control<QWidget>(*about, "lblLink0"), Qt::LeftButton); },
+             QStringLiteral("mailto:") + addresses::contactEmail},
+            {[&] { QTest::mouseClick(control<QWidget>(*about, "imgCSFonts"), Qt::LeftButton); },
+             QString::fromUtf8(addresses::fontsPage)},
+        };
+        for (const auto& [action, target] : rows) {
+            QGuiApplication::clipboard()->clear();
+            QString text;
+            QTimer::singleShot(0, [&] {
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                if (!box) return;
+                text = box->text();
+                for (QAbstractButton* b : box->buttons())
+                    if (b->text() == QStringLiteral("&Copy")) b->click();
+            });
+            action();
+            QCoreApplication::processEvents();
+            QVERIFY2(text.contains(QStringLiteral("Nothing on this computer could open ") + target),
+                     qPrintable(text));
+            QCOMPARE(QGuiApplication::clipboard()->text(), target);
+        }
     }
 
     void oneAboutWindowAndCloseDestroysIt() {

@@ -36,12 +36,14 @@ QLabel* text(QWidget* parent, int element, const QString& caption, double points
 
 AboutWindow::AboutWindow(QWidget* owner) : QDialog(owner, fixedWindowFlags) {
     prepareFixedWindow(*this, "frmAbout", tr("About"), QSize(547, 471), // 8205 x 7065 twips
-                       palette().color(QPalette::ToolTipBase));
+                       QColor(255, 255, 225)); // the classic tool-tip yellow, whatever the theme
 
     auto* strip = new QLabel(this);
     strip->setObjectName(QStringLiteral("imgChristTeacher"));
     strip->setPixmap(renderPicture(QStringLiteral(":/art/cross.svg"), QSize(250, 471)));
     strip->setToolTip(tr("A Coptic cross under an arch, drawn for Zefnaro"));
+    strip->setAccessibleName(tr("A Coptic cross under an arch"));
+    strip->setAccessibleDescription(strip->toolTip());
     place(strip, 0, 0, 3750, 7065);
 
     place(text(this, 0, QStringLiteral("Zefnaro"), 15.75, true), 3960, 120, 4095, 375);
@@ -51,6 +53,7 @@ AboutWindow::AboutWindow(QWidget* owner) : QDialog(owner, fixedWindowFlags) {
     auto* logo = new QLabel(this);
     logo->setObjectName(QStringLiteral("imgLogo"));
     logo->setPixmap(renderPicture(QStringLiteral(":/art/icon.svg"), QSize(32, 32)));
+    logo->setAccessibleName(tr("Zefnaro icon: a gold Coptic cross on a red tile"));
     place(logo, 3960, 600, 480, 480);
     place(text(this, 1, tr("Written by the Zefnaro developers for learners of Coptic."), 9, false),
           4560, 720, 3495, 495);
@@ -100,6 +103,9 @@ AboutWindow::AboutWindow(QWidget* owner) : QDialog(owner, fixedWindowFlags) {
     banner->setPixmap(renderPicture(QStringLiteral(":/art/banner.svg"), QSize(275, 55)));
     banner->setCursor(Qt::PointingHandCursor);
     banner->setToolTip(QStringLiteral("Goto: ") + fonts);
+    banner->setAccessibleName(tr("CS Coptic fonts"));
+    banner->setAccessibleDescription(tr("Opens the page where the CS Coptic fonts can be had: ") +
+                                     fonts);
     place(banner, 3960, 4920, 4155, 855);
     connect(banner, &ClickableImage::clicked, this, &AboutWindow::bannerClicked);
 
@@ -115,8 +121,8 @@ AboutWindow::AboutWindow(QWidget* owner) : QDialog(owner, fixedWindowFlags) {
 void AboutWindow::linkClicked(int element) {
     switch (element) {
     case 0:
-        shellOpen(QStringLiteral("mailto:") + QString::fromUtf8(addresses::contactEmail),
-                  QStringLiteral("Open"), QString(), QString(), 0);
+        openExternally(QStringLiteral("mailto:") + QString::fromUtf8(addresses::contactEmail),
+                       this);
         break;
     case 1:
         launchTutorial(this);
@@ -128,8 +134,7 @@ void AboutWindow::linkClicked(int element) {
         launchHelp(this);
         break;
     case 4:
-        shellOpen(QString::fromUtf8(addresses::webPage) + QStringLiteral("/"),
-                  QStringLiteral("Open"), QString(), QString(), 0);
+        openExternally(QString::fromUtf8(addresses::webPage) + QStringLiteral("/"), this);
         break;
     default:
         break;
@@ -137,8 +142,7 @@ void AboutWindow::linkClicked(int element) {
 }
 
 void AboutWindow::bannerClicked() {
-    shellOpen(QString::fromUtf8(addresses::fontsPage), QStringLiteral("Open"), QString(), QString(),
-              0);
+    openExternally(QString::fromUtf8(addresses::fontsPage), this);
 }
 
 } // namespace zefnaro

@@ -10,14 +10,18 @@
 
 #include <QClipboard>
 #include <QEvent>
+#include <QTimer>
+#include <QWheelEvent>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLocale>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QToolButton>
 #include <QTextEdit>
 
 #include <chrono>
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -61,14 +65,22 @@ MainWindow::MainWindow(QWidget* parent)
     inner_->setAutoFillBackground(true);
     QPalette white = inner_->palette();
     white.setColor(QPalette::Window, Qt::white);
+    white.setColor(QPalette::WindowText, Qt::black); // its own background, its own text
     inner_->setPalette(white);
     setCentralWidget(inner_);
 
     numberBox_->setObjectName(QStringLiteral("txtNumber"));
+    numberBox_->setAccessibleName(tr("Number"));
+    numberBox_->setAccessibleDescription(
+        tr("The number to translate, up to nine digits. Up and Down step it by 1, Page Up and "
+           "Page Down by 1,000."));
     numberBox_->setFont(arialFont(14.25, true));
     place(numberBox_, 120, 120, 2055, 435);
 
     spinner_->setObjectName(QStringLiteral("udToggle"));
+    spinner_->setAccessibleName(tr("Step the number"));
+    spinner_->upButton()->setAccessibleName(tr("Increase the number by 1"));
+    spinner_->downButton()->setAccessibleName(tr("Decrease the number by 1"));
     spinner_->setRange(0, static_cast<int>(largestNumber));
     spinner_->setToolTip(
         tr("Use the up and down buttons to increase or decrease the number by 1."));
@@ -80,10 +92,16 @@ MainWindow::MainWindow(QWidget* parent)
     place(randomButton_, 2280, 155, 1335, 375);
 
     reportEdit_->setObjectName(QStringLiteral("rtDisplay"));
+    reportEdit_->setAccessibleName(tr("Report"));
+    reportEdit_->setAccessibleDescription(
+        tr("The number in digits, English words, Coptic words, their pronunciation and Coptic "
+           "numerals."));
     WindowShortcutsFirst::install(reportEdit_); // Ctrl+C and Ctrl+A are the menu's
     place(reportEdit_, layout_.report);
 
     statusLabel_->setObjectName(QStringLiteral("lblStatus"));
+    statusLabel_->setAccessibleDescription(tr("The Coptic font, the size, the gender and the kind "
+                                              "of number of the report"));
     statusLabel_->setFont(arialFont(9, true));
     statusLabel_->setAutoFillBackground(true);
     QPalette status = statusLabel_->palette();
@@ -103,6 +121,8 @@ MainWindow::MainWindow(QWidget* parent)
     connect(numberBox_, &NumberBox::pasteRequested, this,
             [this] { pasteText(QGuiApplication::clipboard()->text()); });
     connect(numberBox_, &NumberBox::textDropped, this, &MainWindow::pasteText);
+    connect(numberBox_, &NumberBox::stepRequested, this, &MainWindow::stepNumber);
+    reportEdit_->viewport()->installEventFilter(this); // Ctrl+wheel zooms the report
     setAcceptDrops(true);
     inner_->installEventFilter(this);
 
@@ -114,8 +134,8 @@ MainWindow::MainWindow(QWidget* parent)
 
     // No minimum size: below the margins the report box keeps its last valid size.
     setMinimumSize(1, 1);
-    resize(px(openingWidth), px(openingHeight) + menuBar()->sizeHint().height());
-    centreOnScreen(*this);
+    resize(openingSize());
+    centreOnScreen(*this); // and within the screen, shrunk where it must be
     numberBox_->setFocus();
 }
 
@@ -150,33 +170,61 @@ void MainWindow::applySettings(const DisplaySettings& settings) {
     recompute();
 }
 
-void MainWindow::apply(const Report& report) {
-    const auto style = [this](const FormatStep& step, int length) {
-        reportBox_.setSelStart(step.start);
-        reportBox_.setSelLength(length);
-        if (step.colour) reportBox_.setSelColour(qcolour(*step.colour));
-        if (step.font) reportBox_.setSelFont(QString::fromStdString(*step.font));
-        if (step.centred) reportBox_.setSelCentred();
-        if (step.pointSize) reportBox_.setSelPointSize(*step.pointSize);
-        if (step.emphasis) reportBox_.setSelEmphasis();
-        if (step.regularWeight) reportBox_.setSelRegularWeight();
+void styleReport(ReportBox& box, const Report& report) {
+    const auto style = [&box](const FormatStep& step, int length) {
+        box.setSelStart(step.start);
+        box.setSelLength(length);
+        if (step.colour) box.setSelColour(qcolour(*step.colour));
+        if (step.font) box.setSelFont(QString::fromStdString(*step.font));
+        if (step.centred) box.setSelCentred();
+        if (step.pointSize) box.setSelPointSize(*step.pointSize);
+        if (step.emphasis) box.setSelEmphasis();
+        if (step.regularWeight) box.setSelRegularWeight();
     };
+    box.setText(QString::fromStdString(report.text));
+    bool first = true;
+    for (const FormatStep& step : report.steps) {
+        style(step, first ? box.length() : step.length);
+        first = false;
+    }
+}
+
+void MainWindow::apply(const Report& report) {
     if (report.isMessage) {
         // A message stays selected, is not hidden first, and leaves the status line.
-        reportBox_.setText(QString::fromStdString(report.text));
-        style(report.steps.front(), reportBox_.length());
+        styleReport(reportBox_, report);
         return;
     }
     reportBox_.hide();
-    reportBox_.setText(QString::fromStdString(report.text));
-    bool first = true;
-    for (const FormatStep& step : report.steps) {
-        style(step, first ? reportBox_.length() : step.length);
-        first = false;
-    }
+    styleReport(reportBox_, report);
     reportBox_.setSelStart(0);
     reportBox_.show();
     updateStatus();
+}
+
+QSize MainWindow::openingSize() {
+    // As wide as designed, and tall enough for the whole report of a long
+    // nine-digit number in the settings the window starts with.
+    QTextEdit scratch;
+    ReportBox box(&scratch);
+    const MainLayout design = designLayout();
+    const int textWidth = px(design.report.width) - 2 * reportEdit_->frameWidth();
+    qreal tallest = 0;
+    for (const double n : {777'777'777.0, 999'999'999.0, 373'737'373.0}) {
+        styleReport(box, composeReport(n, settings_, localeGroupSeparator()));
+        scratch.document()->setTextWidth(textWidth);
+        tallest = std::max(tallest, scratch.document()->size().height());
+    }
+    const int report = static_cast<int>(std::ceil(tallest)) + 2 * reportEdit_->frameWidth() + 2;
+    const int inner = std::max(px(openingHeight), px(design.report.top) + report +
+                                                       px(design.report.left + design.status.height));
+    return {px(openingWidth), inner + menuBar()->sizeHint().height()};
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // Once the window manager has put its frame on, keep that inside the screen too.
+    QTimer::singleShot(0, this, [this] { fitOnScreen(*this); });
 }
 
 void MainWindow::updateStatus() {
@@ -185,6 +233,14 @@ void MainWindow::updateStatus() {
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == inner_ && event->type() == QEvent::Resize) applyLayout();
+    if (watched == reportEdit_->viewport() && event->type() == QEvent::Wheel) {
+        const auto* wheel = static_cast<QWheelEvent*>(event);
+        if (wheel->modifiers().testFlag(Qt::ControlModifier)) {
+            if (wheel->angleDelta().y() > 0) zoomIn();
+            if (wheel->angleDelta().y() < 0) zoomOut();
+            return true;
+        }
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 

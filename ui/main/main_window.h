@@ -11,6 +11,7 @@
 #include <random>
 
 class QLabel;
+class QPrinter;
 class QPushButton;
 class QTextEdit;
 
@@ -44,6 +45,17 @@ public:
     // that is no written number is pasted into the box as it is.
     void pasteText(const QString& text);
 
+    // Steps the number as the spinner does, kept within its range.
+    void stepNumber(int by);
+    // The report size one step up or down the Settings list, or back to the default.
+    void zoomIn();
+    void zoomOut();
+    void zoomReset();
+    // Writes the report as HTML, OpenDocument text or PDF, chosen by the file's
+    // suffix; false (and a message) when it cannot be written.
+    bool saveReport(const QString& path);
+    void printReport(QPrinter& printer);
+
     const DisplaySettings& settings() const { return settings_; }
     // Stores new settings and recomputes the report with them.
     void applySettings(const DisplaySettings& settings);
@@ -56,6 +68,7 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
@@ -65,6 +78,12 @@ private:
     void applyLayout();
     void apply(const Report& report);
     void createMenus();
+    QSize openingSize();
+    void createFileMenu();
+    void createViewMenu();
+    void setReportSize(int points);
+    void saveReportAs();
+    void printReportWithDialog();
 
     DisplaySettings settings_;
     QWidget* inner_;

@@ -1,5 +1,6 @@
 // The main window's Edit and Help menus and the commands behind them.
 #include "main_window.h"
+#include "menu_item.h"
 
 #include "ui/launcher.h"
 #include "ui/about/about_window.h"
@@ -13,8 +14,6 @@
 
 namespace zefnaro {
 
-namespace {
-
 QAction* item(QMenu* menu, const char* name, const QString& caption, const QKeySequence& shortcut) {
     QAction* action = menu->addAction(caption);
     action->setObjectName(QString::fromLatin1(name));
@@ -23,9 +22,8 @@ QAction* item(QMenu* menu, const char* name, const QString& caption, const QKeyS
     return action;
 }
 
-} // namespace
-
 void MainWindow::createMenus() {
+    createFileMenu();
     QMenu* edit = menuBar()->addMenu(tr("&Edit"));
     edit->setObjectName(QStringLiteral("mnuEdit"));
     connect(item(edit, "mnuCopySelected", tr("&Copy Selected"), QKeySequence(Qt::CTRL | Qt::Key_C)),
@@ -38,6 +36,7 @@ void MainWindow::createMenus() {
     connect(item(edit, "mnuSettings", tr("&Settings"), QKeySequence(Qt::CTRL | Qt::Key_S)),
             &QAction::triggered, this, &MainWindow::showSettings);
 
+    createViewMenu();
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
     connect(item(help, "mnuHelpFile", tr("Launch &Help..."), QKeySequence(Qt::Key_F1)),

@@ -51,11 +51,18 @@ SettingsWindow::SettingsWindow(const DisplaySettings& current, QWidget* owner)
     place(genderBox_, 0, 0, 3375, 255);
     ordinalBox_ = named(new QCheckBox(tr("Display Coptic &ordinal number"), panel), "chkOrdinal");
     place(ordinalBox_, 0, 240, 3375, 255);
-    place(named(new QLabel(tr("Coptic Font:"), panel), "lblDisplay0"), 0, 600, 1095, 255);
-    place(named(new QLabel(tr("Size:"), panel), "lblDisplay1"), 2280, 600, 615, 255);
+    // The labels carry the lists' access keys (Alt+N, Alt+Z).
+    auto* fontLabel = named(new QLabel(tr("Coptic Fo&nt:"), panel), "lblDisplay0");
+    place(fontLabel, 0, 600, 1095, 255);
+    auto* sizeLabel = named(new QLabel(tr("Si&ze:"), panel), "lblDisplay1");
+    place(sizeLabel, 2280, 600, 615, 255);
     fontList_ = named(new QComboBox(panel), "cboFontName");
+    fontList_->setAccessibleName(tr("Coptic font"));
+    fontLabel->setBuddy(fontList_);
     place(fontList_, 0, 840, 2175, 330);
     sizeList_ = named(new QComboBox(panel), "cboFontSize");
+    sizeList_->setAccessibleName(tr("Size"));
+    sizeLabel->setBuddy(sizeList_);
     place(sizeList_, 2280, 840, 975, 330);
     auto* defaultButton = named(new QPushButton(tr("&Default"), panel), "cmdDefault");
     place(defaultButton, 720, 1320, 1215, 375);

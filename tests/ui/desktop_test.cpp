@@ -1,0 +1,322 @@
+// The habits of a desktop program: any theme, the keyboard, screen readers, and
+// saving, printing and zooming the report.
+#include "platform/link_label.h"
+#include "report/report.h"
+#include "ui/about/about_window.h"
+#include "ui/settings/settings_window.h"
+#include "ui_test_support.h"
+
+#include <QAccessible>
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QImage>
+#include <QPrinter>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <QWheelEvent>
+
+#include <cmath>
+
+using namespace zefnaro;
+using namespace zefnaro::testing;
+
+namespace {
+
+double luminance(const QColor& c) {
+    const auto channel = [](double v) {
+        v /= 255.0;
+        return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(c.red()) + 0.7152 * channel(c.green()) + 0.0722 * channel(c.blue());
+}
+
+double contrast(const QColor& a, const QColor& b) {
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// What the widget's text is drawn on: the nearest widget that fills its background.
+QColor background(const QWidget* w) {
+    for (; w; w = w->parentWidget())
+        if (w->autoFillBackground() || w->isWindow()) return w->palette().color(w->backgroundRole());
+    return Qt::white;
+}
+
+QPalette darkPalette() {
+    QPalette p;
+    p.setColor(QPalette::Window, QColor(40, 40, 40));
+    p.setColor(QPalette::WindowText, QColor(235, 235, 235));
+    p.setColor(QPalette::Base, QColor(25, 25, 25));
+    p.setColor(QPalette::Text, QColor(235, 235, 235));
+    p.setColor(QPalette::Button, QColor(55, 55, 55));
+    p.setColor(QPalette::ButtonText, QColor(235, 235, 235));
+    p.setColor(QPalette::ToolTipBase, QColor(60, 60, 60));
+    p.setColor(QPalette::ToolTipText, QColor(235, 235, 235));
+    p.setColor(QPalette::Highlight, QColor(90, 160, 255));
+    p.setColor(QPalette::Link, QColor(120, 180, 255));
+    return p;
+}
+
+QString name(QWidget* w) {
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+    return a ? a->text(QAccessible::Name) : QString();
+}
+
+} // namespace
+
+class DesktopTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<MainWindow> window;
+    NumberBox* box = nullptr;
+
+    SettingsWindow* openSettings() {
+        window->findChild<QAction*>("mnuSettings")->trigger();
+        return window->findChild<SettingsWindow*>("frmSettings");
+    }
+    AboutWindow* openAbout() {
+        window->findChild<QAction*>("mnuAbout")->trigger();
+        return window->findChild<AboutWindow*>("frmAbout");
+    }
+
+private slots:
+    void init() {
+        assumeFonts();
+        window = std::make_unique<MainWindow>();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        box = numberBox(*window);
+    }
+    void cleanup() {
+        window.reset();
+        QApplication::setPalette(QPalette());
+    }
+
+    void everyTextReadsUnderADarkTheme() {
+        window.reset();
+        QApplication::setPalette(darkPalette());
+        init();
+        QList<QWidget*> windows = {window.get(), openSettings(), openAbout()};
+        int checked = 0;
+        for (QWidget* w : windows)
+            for (QWidget* text : w->findChildren<QWidget*>()) {
+                const bool label = qobject_cast<QLabel*>(text) &&
+                                   !static_cast<QLabel*>(text)->text().isEmpty();
+                if (!label && !qobject_cast<QCheckBox*>(text)) continue;
+                const QColor fg = text->palette().color(text->foregroundRole());
+                const QColor bg = background(text);
+                QVERIFY2(contrast(fg, bg) >= 4.5,
+                         qPrintable(text->objectName() + QStringLiteral(": ") + fg.name() +
+                                    QStringLiteral(" on ") + bg.name()));
+                ++checked;
+            }
+        QVERIFY(checked >= 15);
+    }
+
+    void upDownAndPageKeysStepTheNumber() {
+        const struct {
+            const char* start;
+            Qt::Key key;
+            const char* result;
+        } rows[] = {{"41", Qt::Key_Up, "42"},
+                    {"41", Qt::Key_Down, "40"},
+                    {"41", Qt::Key_PageUp, "1041"},
+                    {"2041", Qt::Key_PageDown, "1041"},
+                    {"999999999", Qt::Key_Up, "999999999"},
+                    {"999999500", Qt::Key_PageUp, "999999999"},
+                    {"1", Qt::Key_Down, "0"},
+                    {"500", Qt::Key_PageDown, "0"}};
+        for (const auto& r : rows) {
+            enter(box, QString::fromLatin1(r.start));
+            QTest::keyClick(box, r.key);
+            QCOMPARE(box->text(), QString::fromLatin1(r.result));
+            QCOMPARE(spinner(*window)->value(), box->text().toInt());
+        }
+        QCOMPARE(window->reportBox().text(),
+                 QString::fromStdString(composeReport("0", window->settings()).text));
+    }
+
+    void ctrlQQuitsFromTheFileMenu() {
+        auto* quit = window->findChild<QAction*>("mnuQuit");
+        QVERIFY(quit);
+        QCOMPARE(quit->text(), QStringLiteral("&Quit"));
+        QCOMPARE(quit->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
+        QTest::keyClick(box, Qt::Key_Q, Qt::ControlModifier);
+        QTRY_VERIFY(!window->isVisible());
+    }
+
+    void settingsListsHaveAccessKeys() {
+        SettingsWindow* s = openSettings();
+        s->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(s));
+        // Through the window system, as a real key press comes.
+        QTest::keyClick(s->windowHandle(), Qt::Key_N, Qt::AltModifier);
+        QTRY_COMPARE(QApplication::focusWidget(), control<QComboBox>(*s, "cboFontName"));
+        QTest::keyClick(s->windowHandle(), Qt::Key_Z, Qt::AltModifier);
+        QTRY_COMPARE(QApplication::focusWidget(), control<QComboBox>(*s, "cboFontSize"));
+    }
+
+    void screenReadersHearEveryControl() {
+        QCOMPARE(name(box), QStringLiteral("Number"));
+        QCOMPARE(name(reportEdit(*window)), QStringLiteral("Report"));
+        QCOMPARE(name(spinner(*window)->upButton()), QStringLiteral("Increase the number by 1"));
+        QCOMPARE(name(spinner(*window)->downButton()), QStringLiteral("Decrease the number by 1"));
+        QCOMPARE(name(control<QWidget>(*window, "cmdRandom")), QStringLiteral("Random"));
+        SettingsWindow* s = openSettings();
+        // The lists are named by their labels (on Linux Qt names a list by its value
+        // and points to the label that names it).
+        for (const auto& [list, label] : {std::pair{"cboFontName", "Coptic Fo&nt:"},
+                                          std::pair{"cboFontSize", "Si&ze:"}}) {
+            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(control<QWidget>(*s, list));
+            const auto labels = a->relations(QAccessible::Label);
+            QVERIFY2(!labels.isEmpty(), list);
+            QCOMPARE(labels.first().first->text(QAccessible::Name).remove(u'&'),
+                     QString::fromLatin1(label).remove(u'&'));
+        }
+        AboutWindow* about = openAbout();
+        for (const char* link : {"lblLink0", "lblLink1", "lblLink2", "lblLink3", "lblLink4", "imgCSFonts"}) {
+            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(control<QWidget>(*about, link));
+            QVERIFY2(a && a->role() == QAccessible::Link, link);
+            QVERIFY2(!a->text(QAccessible::Name).isEmpty(), link);
+        }
+        QCOMPARE(name(control<QWidget>(*about, "lblLink3")), QStringLiteral("Launch Zefnaro Help"));
+        for (const char* picture : {"imgChristTeacher", "imgLogo", "imgCSFonts"})
+            QVERIFY2(!name(control<QWidget>(*about, picture)).isEmpty(), picture);
+        // Every control of every window has a name.
+        for (QWidget* w : {static_cast<QWidget*>(window.get()), static_cast<QWidget*>(s),
+                           static_cast<QWidget*>(about)})
+            for (QWidget* c : w->findChildren<QWidget*>()) {
+                if (!c->isVisible() || !(c->focusPolicy() & Qt::TabFocus)) continue;
+                QVERIFY2(!name(c).isEmpty(), qPrintable(c->objectName()));
+            }
+    }
+
+    void aboutLinksTakeTheFocusVisibly() {
+        AboutWindow* about = openAbout();
+        auto* link = control<LinkLabel>(*about, "lblLink3");
+        QVERIFY(link->focusPolicy() & Qt::TabFocus);
+        link->setFocus();
+        const QImage unfocused = [&] {
+            about->findChild<QWidget*>("cmdClose")->setFocus();
+            return link->grab().toImage();
+        }();
+        link->setFocus(Qt::TabFocusReason); // as Tab would
+        QTRY_VERIFY(link->hasFocus());
+        QVERIFY(link->grab().toImage() != unfocused); // the focus frame is drawn
+    }
+
+    void zoomStepsThroughTheSizes() {
+        SettingsWindow* s = openSettings();
+        auto* sizes = control<QComboBox>(*s, "cboFontSize");
+        const auto status = [&] { return statusLabel(*window)->text(); };
+        QTest::keyClick(box, Qt::Key_Plus, Qt::ControlModifier);
+        QCOMPARE(window->settings().fontSize, 18);
+        QCOMPARE(sizes->currentText(), QStringLiteral("18"));
+        QVERIFY(status().contains(QStringLiteral("| 18 |")));
+        QTest::keyClick(box, Qt::Key_Equal, Qt::ControlModifier);
+        QCOMPARE(window->settings().fontSize, 20);
+        QTest::keyClick(box, Qt::Key_Minus, Qt::ControlModifier);
+        QTest::keyClick(box, Qt::Key_Minus, Qt::ControlModifier);
+        QTest::keyClick(box, Qt::Key_Minus, Qt::ControlModifier);
+        QCOMPARE(window->settings().fontSize, 14);
+        QTest::keyClick(box, Qt::Key_0, Qt::ControlModifier);
+        QCOMPARE(window->settings().fontSize, 16);
+        QCOMPARE(sizes->currentText(), QStringLiteral("16"));
+        // The ends of the list hold.
+        for (int i = 0; i < 40; ++i)
+            window->zoomOut();
+        QCOMPARE(window->settings().fontSize, 8);
+        for (int i = 0; i < 40; ++i)
+            window->zoomIn();
+        QCOMPARE(window->settings().fontSize, 56);
+        // Ctrl+wheel over the report.
+        window->zoomReset();
+        QWidget* view = reportEdit(*window)->viewport();
+        QWheelEvent up(QPointF(10, 10), view->mapToGlobal(QPointF(10, 10)), QPoint(), QPoint(0, 120),
+                       Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(view, &up);
+        QCOMPARE(window->settings().fontSize, 18);
+        QCOMPARE(lines(reportEdit(*window))[1].format.fontPointSize(), 18.0);
+    }
+
+    void savesHtmlOpenDocumentAndPdf() {
+        changeSettings(*window, [](DisplaySettings& s) { s.fontName = "FreeSerif"; });
+        enter(box, QStringLiteral("2005"));
+        QTemporaryDir dir;
+        const QString html = dir.filePath(QStringLiteral("r.html"));
+        QVERIFY(window->saveReport(html));
+        QFile h(html);
+        QVERIFY(h.open(QIODevice::ReadOnly));
+        const QString page = QString::fromUtf8(h.readAll());
+        for (const char* piece : {"ⲥ̀ⲛⲁⲩ ⲛ̀ϣⲟ ⲧⲓⲟⲩ", "FreeSerif", "MPH 2B Damase", "#ff0000", "#804000",
+                                  "font-style:italic", "Two Thousand Five"})
+            QVERIFY2(page.contains(QString::fromUtf8(piece)), piece);
+
+        const QString odt = dir.filePath(QStringLiteral("r.odt"));
+        QVERIFY(window->saveReport(odt));
+        QProcess unzip;
+        unzip.start(QStringLiteral("unzip"), {QStringLiteral("-p"), odt, QStringLiteral("content.xml")});
+        QVERIFY(unzip.waitForFinished());
+        const QString content = QString::fromUtf8(unzip.readAllStandardOutput());
+        for (const char* piece : {"ⲥ̀ⲛⲁⲩ ⲛ̀ϣⲟ ⲧⲓⲟⲩ", "FreeSerif", "#ff0000", "Two Thousand Five"})
+            QVERIFY2(content.contains(QString::fromUtf8(piece)), piece);
+
+        const QString pdf = dir.filePath(QStringLiteral("r.pdf"));
+        QVERIFY(window->saveReport(pdf));
+        QProcess fonts;
+        fonts.start(QStringLiteral("pdffonts"), {pdf});
+        QVERIFY(fonts.waitForFinished());
+        const QString fontList = QString::fromUtf8(fonts.readAllStandardOutput());
+        QVERIFY2(fontList.contains(QStringLiteral("FreeSerif")), qPrintable(fontList));
+        QVERIFY2(fontList.contains(QStringLiteral("MPH")), qPrintable(fontList));
+        // The colours too: render the page and find the red Coptic words.
+        QProcess render;
+        render.start(QStringLiteral("pdftoppm"),
+                     {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("50"),
+                      QStringLiteral("-singlefile"), pdf, dir.filePath(QStringLiteral("page"))});
+        QVERIFY(render.waitForFinished());
+        const QImage page1(dir.filePath(QStringLiteral("page.png")));
+        QVERIFY(!page1.isNull());
+        int red = 0;
+        for (int y = 0; y < page1.height(); ++y)
+            for (int x = 0; x < page1.width(); ++x) {
+                const QColor c = page1.pixelColor(x, y);
+                red += c.red() > 200 && c.green() < 80 && c.blue() < 80;
+            }
+        QVERIFY(red > 20);
+
+        // A folder that does not exist: a message, and false.
+        QTimer::singleShot(0, [] {
+            if (auto* m = QApplication::activeModalWidget()) m->close();
+        });
+        QVERIFY(!window->saveReport(dir.filePath(QStringLiteral("no/such/folder/r.html"))));
+    }
+
+    void printsThroughAPdfPrinter() {
+        enter(box, QStringLiteral("2005"));
+        QTemporaryDir dir;
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir.filePath(QStringLiteral("printed.pdf")));
+        window->printReport(printer);
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"), {printer.outputFileName(), QStringLiteral("-")});
+        QVERIFY(text.waitForFinished());
+        const QString printed = QString::fromUtf8(text.readAllStandardOutput());
+        QVERIFY2(printed.contains(QStringLiteral("Two Thousand Five")), qPrintable(printed));
+        QVERIFY(printed.contains(QStringLiteral("esnav ensho tiw")));
+        auto* print = window->findChild<QAction*>("mnuPrint");
+        QCOMPARE(print->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
+        QCOMPARE(window->findChild<QAction*>("mnuSaveAs")->shortcut(),
+                 QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    }
+};
+
+QTEST_MAIN(DesktopTest)
+#include "desktop_test.moc"

@@ -1,0 +1,158 @@
+// The main window's File menu (save, print, quit), its View menu (the report's
+// size) and the keyboard stepping of the number.
+#include "main_window.h"
+#include "menu_item.h"
+
+#include "platform/number_box.h"
+#include "platform/spinner.h"
+#include "ui/settings/settings_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPageLayout>
+#include <QPdfWriter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QStandardPaths>
+#include <QTextDocument>
+#include <QTextDocumentWriter>
+#include <QTextEdit>
+
+#include <algorithm>
+
+namespace zefnaro {
+
+namespace {
+
+constexpr int defaultSize = 16;
+
+QList<int> sizeSteps() {
+    QList<int> sizes;
+    for (const QString& s : SettingsWindow::fontSizes())
+        sizes << s.toInt();
+    return sizes;
+}
+
+} // namespace
+
+void MainWindow::createFileMenu() {
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    connect(item(file, "mnuSaveAs", tr("Save Report &As..."),
+                 QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)),
+            &QAction::triggered, this, &MainWindow::saveReportAs);
+    connect(item(file, "mnuPrint", tr("&Print..."), QKeySequence(Qt::CTRL | Qt::Key_P)),
+            &QAction::triggered, this, &MainWindow::printReportWithDialog);
+    file->addSeparator();
+    connect(item(file, "mnuQuit", tr("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q)),
+            &QAction::triggered, this, &QWidget::close);
+}
+
+void MainWindow::createViewMenu() {
+    QMenu* view = menuBar()->addMenu(tr("&View"));
+    view->setObjectName(QStringLiteral("mnuView"));
+    QAction* in = item(view, "mnuZoomIn", tr("Zoom &In"), QKeySequence(QKeySequence::ZoomIn));
+    // Ctrl+= too: on most keyboards "+" needs Shift.
+    in->setShortcuts({QKeySequence(QKeySequence::ZoomIn), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    connect(in, &QAction::triggered, this, &MainWindow::zoomIn);
+    connect(item(view, "mnuZoomOut", tr("Zoom &Out"), QKeySequence(QKeySequence::ZoomOut)),
+            &QAction::triggered, this, &MainWindow::zoomOut);
+    connect(item(view, "mnuActualSize", tr("&Actual Size"), QKeySequence(Qt::CTRL | Qt::Key_0)),
+            &QAction::triggered, this, &MainWindow::zoomReset);
+}
+
+void MainWindow::stepNumber(int by) {
+    const long wanted = static_cast<long>(spinner_->value()) + by;
+    spinner_->setValue(static_cast<int>(std::clamp<long>(wanted, spinner_->minimum(),
+                                                         spinner_->maximum())));
+}
+
+void MainWindow::setReportSize(int points) {
+    if (points == settings_.fontSize) return;
+    DisplaySettings changed = settings_;
+    changed.fontSize = static_cast<std::int16_t>(points);
+    applySettings(changed);
+    if (settingsWindow_) settingsWindow_->showSettings(changed);
+}
+
+void MainWindow::zoomIn() {
+    const QList<int> sizes = sizeSteps();
+    const auto next = std::upper_bound(sizes.begin(), sizes.end(), settings_.fontSize);
+    if (next != sizes.end()) setReportSize(*next);
+}
+
+void MainWindow::zoomOut() {
+    const QList<int> sizes = sizeSteps();
+    const auto next = std::lower_bound(sizes.begin(), sizes.end(), settings_.fontSize);
+    if (next != sizes.begin()) setReportSize(*(next - 1));
+}
+
+void MainWindow::zoomReset() {
+    setReportSize(defaultSize);
+}
+
+bool MainWindow::saveReport(const QString& path) {
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    QTextDocument* document = reportEdit_->document();
+    bool written = false;
+    QString why;
+    if (suffix == QLatin1String("pdf")) {
+        QPdfWriter pdf(path);
+        pdf.setTitle(tr("Zefnaro report"));
+        pdf.setCreator(QStringLiteral("Zefnaro"));
+        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                      QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
+        document->print(&pdf);
+        written = QFileInfo(path).size() > 0;
+    } else {
+        QTextDocumentWriter writer(path, suffix == QLatin1String("odt") ? "odf" : "html");
+        written = writer.write(document);
+        if (!written && writer.device()) why = writer.device()->errorString();
+    }
+    if (!written) {
+        QMessageBox box(QMessageBox::Warning, QApplication::applicationDisplayName(),
+                        tr("The report could not be saved as %1.").arg(QDir::toNativeSeparators(path)) +
+                            (why.isEmpty() ? QString() : QStringLiteral("\n\n") + why),
+                        QMessageBox::Ok, this);
+        box.setObjectName(QStringLiteral("saveFailedMessage"));
+        box.exec();
+    }
+    return written;
+}
+
+void MainWindow::saveReportAs() {
+    const QString html = tr("Web page (*.html)"), odt = tr("OpenDocument text (*.odt)"),
+                  pdf = tr("PDF (*.pdf)");
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString name = tr("Zefnaro %1").arg(numberBox_->text());
+    QString filter = html;
+    QString path = QFileDialog::getSaveFileName(this, tr("Save Report As"),
+                                                QDir(folder).filePath(name + QStringLiteral(".html")),
+                                                QStringList{html, odt, pdf}.join(QStringLiteral(";;")),
+                                                &filter);
+    if (path.isEmpty()) return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += filter == odt ? QStringLiteral(".odt") : filter == pdf ? QStringLiteral(".pdf")
+                                                                        : QStringLiteral(".html");
+    saveReport(path);
+}
+
+void MainWindow::printReport(QPrinter& printer) {
+    reportEdit_->document()->print(&printer);
+}
+
+void MainWindow::printReportWithDialog() {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(tr("Zefnaro %1").arg(numberBox_->text()));
+    QPrintDialog dialog(&printer, this);
+    dialog.setWindowTitle(tr("Print Report"));
+    if (dialog.exec() == QDialog::Accepted) printReport(printer);
+}
+
+} // namespace zefnaro
