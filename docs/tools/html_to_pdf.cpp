@@ -9,13 +9,18 @@
 #include <QImage>
 #include <QPageLayout>
 #include <QPdfWriter>
+#include <QAbstractTextDocumentLayout>
 #include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QTextFragment>
 #include <QTextImageFormat>
 #include <QUrl>
 
 #include <cstdio>
+#include <memory>
+#include <set>
+#include <vector>
 
 namespace {
 
@@ -55,6 +60,42 @@ void loadPictures(Document& doc) {
         }
 }
 
+// Page of a y position in a paginated layout (pages follow each other down).
+int pageOf(qreal y, qreal pageHeight) {
+    return static_cast<int>(y / pageHeight);
+}
+
+// The level-2 headings, in order.
+std::vector<QTextBlock> headings(const QTextDocument& doc) {
+    std::vector<QTextBlock> found;
+    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next())
+        if (b.blockFormat().headingLevel() == 2) found.push_back(b);
+    return found;
+}
+
+// The first section (a level-2 heading and what follows it up to the next one)
+// that should start on a new page: one that fits on a page but is split, or
+// whose heading stands alone at the foot of a page. -1 when there is none.
+int sectionToMove(const QTextDocument& doc, const std::set<int>& moved) {
+    const qreal page = doc.pageSize().height();
+    QAbstractTextDocumentLayout* layout = doc.documentLayout();
+    const std::vector<QTextBlock> found = headings(doc);
+    for (std::size_t i = 0; i < found.size(); ++i) {
+        if (moved.count(static_cast<int>(i))) continue;
+        const QTextBlock heading = found[i];
+        const QTextBlock last = i + 1 < found.size() ? found[i + 1].previous() : doc.lastBlock();
+        const QTextBlock next = heading.next().isValid() ? heading.next() : heading;
+        const qreal top = layout->blockBoundingRect(heading).top();
+        const qreal bottom = layout->blockBoundingRect(last).bottom();
+        const bool split = pageOf(top, page) != pageOf(bottom - 1, page);
+        const bool fits = bottom - top <= page * 0.95;
+        const bool stranded =
+            pageOf(top, page) != pageOf(layout->blockBoundingRect(next).bottom() - 1, page);
+        if ((split && fits) || stranded) return static_cast<int>(i);
+    }
+    return -1;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -69,24 +110,44 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "html_to_pdf: cannot read %s\n", argv[1]);
         return 1;
     }
-    Document doc(QFileInfo(input).absoluteDir());
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPointSizeF(10.5);
-    doc.setDefaultFont(font);
-    doc.setHtml(QString::fromUtf8(input.readAll()));
-    loadPictures(doc);
-    if (!doc.missing.isEmpty()) {
-        for (const QString& path : doc.missing)
-            std::fprintf(stderr, "html_to_pdf: %s: missing picture %s\n", argv[1],
-                         qPrintable(QDir::toNativeSeparators(path)));
-        return 1;
+    const QString html = QString::fromUtf8(input.readAll());
+    const QPageLayout page(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                           QMarginsF(18, 18, 18, 18), QPageLayout::Millimeter);
+    // Paginated here, in pixels of 1/96 inch, so that the page breaks can be
+    // chosen before printing: each section that would be split starts a new page.
+    // Every choice is laid out afresh (Qt's layout does not follow a page break
+    // set after it has laid the document out).
+    std::set<int> moved;
+    std::unique_ptr<Document> doc;
+    for (;;) {
+        doc = std::make_unique<Document>(QFileInfo(input).absoluteDir());
+        QFont font(QStringLiteral("DejaVu Sans"));
+        font.setPointSizeF(10.5);
+        doc->setDefaultFont(font);
+        doc->setHtml(html);
+        loadPictures(*doc);
+        if (!doc->missing.isEmpty()) {
+            for (const QString& path : doc->missing)
+                std::fprintf(stderr, "html_to_pdf: %s: missing picture %s\n", argv[1],
+                             qPrintable(QDir::toNativeSeparators(path)));
+            return 1;
+        }
+        const std::vector<QTextBlock> found = headings(*doc);
+        for (int i : moved) {
+            QTextBlockFormat format = found[static_cast<std::size_t>(i)].blockFormat();
+            format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+            QTextCursor(found[static_cast<std::size_t>(i)]).setBlockFormat(format);
+        }
+        doc->setPageSize(page.paintRect(QPageLayout::Inch).size() * 96.0);
+        const int next = sectionToMove(*doc, moved);
+        if (next < 0) break;
+        moved.insert(next);
     }
 
     QPdfWriter pdf(QString::fromLocal8Bit(argv[2]));
     pdf.setTitle(QString::fromUtf8(argv[3]));
     pdf.setCreator(QStringLiteral("Zefnaro"));
-    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                  QMarginsF(18, 18, 18, 18), QPageLayout::Millimeter));
-    doc.print(&pdf);
+    pdf.setPageLayout(page);
+    doc->print(&pdf);
     return 0;
 }
