@@ -39,11 +39,14 @@ struct Words {
 // or without it. Blanks separate words.
 Words words(const Chars& text) {
     Words out;
-    // Always on the heap, so that the views survive the move out of here.
-    out.buffer.reserve(std::max<std::size_t>(64, text.size() * 3));
+    // Written through a pointer into room made first (at most four bytes a
+    // character, one blank between words), then cut to size; always on the heap,
+    // so that the views survive the move out of here.
+    out.buffer.resize(std::max<std::size_t>(64, text.size() * 5));
+    char* const begin = out.buffer.data();
+    char* p = begin;
     struct Span {
         std::size_t from, position;
-        char32_t before;
     };
     std::vector<Span> spans;
     spans.reserve(24);
@@ -55,22 +58,34 @@ Words words(const Chars& text) {
         }
         if (c.code == U'`' || c.code == 0x0300) continue;
         if (startNew) {
-            if (!spans.empty()) out.buffer += ' ';
-            spans.push_back({out.buffer.size(), c.position, U' '});
+            if (!spans.empty()) *p++ = ' ';
+            spans.push_back({static_cast<std::size_t>(p - begin), c.position});
             startNew = false;
         }
-        if (c.code < 0x80) {
-            const auto ascii = static_cast<char>(c.code);
-            out.buffer += (ascii >= 'A' && ascii <= 'Z') ? static_cast<char>(ascii + ('a' - 'A')) : ascii;
+        const char32_t code = c.code < 0x80 ? (c.code >= U'A' && c.code <= U'Z' ? c.code + 32 : c.code)
+                                            : copticLower(c.code);
+        if (code < 0x80) {
+            *p++ = static_cast<char>(code);
+        } else if (code < 0x800) {
+            *p++ = static_cast<char>(0xC0 | (code >> 6));
+            *p++ = static_cast<char>(0x80 | (code & 0x3F));
+        } else if (code < 0x10000) {
+            *p++ = static_cast<char>(0xE0 | (code >> 12));
+            *p++ = static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+            *p++ = static_cast<char>(0x80 | (code & 0x3F));
         } else {
-            appendUtf8(out.buffer, copticLower(c.code));
+            *p++ = static_cast<char>(0xF0 | (code >> 18));
+            *p++ = static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+            *p++ = static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+            *p++ = static_cast<char>(0x80 | (code & 0x3F));
         }
     }
+    out.buffer.resize(static_cast<std::size_t>(p - begin));
     out.tokens.reserve(spans.size());
     for (std::size_t i = 0; i < spans.size(); ++i) {
         const std::size_t end = i + 1 < spans.size() ? spans[i + 1].from - 1 : out.buffer.size();
         out.tokens.push_back({std::string_view(out.buffer).substr(spans[i].from, end - spans[i].from),
-                              spans[i].position, spans[i].before});
+                              spans[i].position, U' '});
     }
     return out;
 }
