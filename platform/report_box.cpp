@@ -178,9 +178,18 @@ void ReportBox::setSelRegularWeight() {
 
 void ReportBox::hide() {
     edit_->setUpdatesEnabled(false);
+    // The changes made while hidden are laid out once, when it is shown again.
+    if (!batch_) {
+        batch_ = std::make_unique<QTextCursor>(edit_->document());
+        batch_->beginEditBlock();
+    }
 }
 
 void ReportBox::show() {
+    if (batch_) {
+        batch_->endEditBlock();
+        batch_.reset();
+    }
     edit_->setUpdatesEnabled(true);
     edit_->viewport()->update();
 }

@@ -5,6 +5,7 @@
 
 #include <QColor>
 #include <QString>
+#include <memory>
 #include <vector>
 
 class QTextEdit;
@@ -54,6 +55,7 @@ private:
     QTextEdit* edit_;
     std::vector<int> breaks_; // report positions of each CR of a CR LF
     int length_ = 0;
+    std::unique_ptr<QTextCursor> batch_; // open while the box is hidden
 };
 
 } // namespace zefnaro
