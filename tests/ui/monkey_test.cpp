@@ -40,7 +40,10 @@ class MonkeyTest : public QObject {
     QString randomText() {
         static const QStringList samples = {"12abc", "1 2", "1,234",    "&HFF",       "&O17", "1E3",
                                             "-5",    "1.5", "1E300",    "1E999",      "0",    "000",
-                                            "\t7\n", "٣",   "\u202e12", "99999999999"};
+                                            "\t7\n", "٣",   "\u202e12", "99999999999",
+                                            // written numbers, read back by a paste
+                                            "ⲃ̿ⲉ̅", "ⲙⲁϩ ⲕ̅ⲁ̅ϯ", "two thousand and five", "`cnau `nso tiou",
+                                            "21st", "1,234,567", "ⲃ̿ⲃ̿", "mah jw] ou`i"};
         switch (pick(4)) {
         case 0:
             return samples[pick(static_cast<int>(samples.size()))];
@@ -65,9 +68,11 @@ class MonkeyTest : public QObject {
         static const Qt::Key keys[] = {Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Return,
                                        Qt::Key_Enter,     Qt::Key_Left,   Qt::Key_Right,
                                        Qt::Key_Home,      Qt::Key_End,    Qt::Key_Space,
-                                       Qt::Key_Escape,    Qt::Key_Up,     Qt::Key_Down};
-        static const Qt::Key ctrl[] = {Qt::Key_V, Qt::Key_X, Qt::Key_Z, Qt::Key_C,
-                                       Qt::Key_A, Qt::Key_Y, Qt::Key_K, Qt::Key_Insert};
+                                       Qt::Key_Escape,    Qt::Key_Up,     Qt::Key_Down,
+                                       Qt::Key_PageUp,    Qt::Key_PageDown};
+        static const Qt::Key ctrl[] = {Qt::Key_V,    Qt::Key_X,     Qt::Key_Z, Qt::Key_C,
+                                       Qt::Key_A,    Qt::Key_Y,     Qt::Key_K, Qt::Key_Insert,
+                                       Qt::Key_Plus, Qt::Key_Minus, Qt::Key_0};
         switch (pick(4)) {
         case 0:
         case 1:
@@ -150,7 +155,10 @@ private slots:
             else if (kind < 45) {
                 QGuiApplication::clipboard()->setText(randomText());
                 if (pick(2)) box->selectAll();
-                box->paste();
+                if (pick(2))
+                    box->paste(); // straight into the box
+                else
+                    window.pasteText(QGuiApplication::clipboard()->text()); // read as written
             } else if (kind < 55)
                 QTest::mouseClick(pick(2) ? spin->upButton() : spin->downButton(), Qt::LeftButton);
             else if (kind < 60)
