@@ -63,14 +63,15 @@ void EnglishWords(benchmark::State& s) {
 void GroupedDigits(benchmark::State& s) {
     run(s, [](std::uint32_t n, Form f) { benchmark::DoNotOptimize(digits(n, f)); });
 }
+void fivePieces(std::uint32_t n, Form f) {
+    benchmark::DoNotOptimize(digits(n, f));
+    benchmark::DoNotOptimize(toEnglishWords(n, f));
+    benchmark::DoNotOptimize(toCopticWords(n, f, Half::text));
+    benchmark::DoNotOptimize(toCopticWords(n, f, Half::pronunciation));
+    benchmark::DoNotOptimize(toCopticNumerals(n, f));
+}
 void AllFivePieces(benchmark::State& s) {
-    run(s, [](std::uint32_t n, Form f) {
-        benchmark::DoNotOptimize(digits(n, f));
-        benchmark::DoNotOptimize(toEnglishWords(n, f));
-        benchmark::DoNotOptimize(toCopticWords(n, f, Half::text));
-        benchmark::DoNotOptimize(toCopticWords(n, f, Half::pronunciation));
-        benchmark::DoNotOptimize(toCopticNumerals(n, f));
-    });
+    run(s, fivePieces);
 }
 void UnicodeWordsAndNumerals(benchmark::State& s) {
     run(s, [](std::uint32_t n, Form f) {
@@ -80,11 +81,7 @@ void UnicodeWordsAndNumerals(benchmark::State& s) {
 }
 void AllPiecesWithUnicode(benchmark::State& s) {
     run(s, [](std::uint32_t n, Form f) {
-        benchmark::DoNotOptimize(digits(n, f));
-        benchmark::DoNotOptimize(toEnglishWords(n, f));
-        benchmark::DoNotOptimize(toCopticWords(n, f, Half::text));
-        benchmark::DoNotOptimize(toCopticWords(n, f, Half::pronunciation));
-        benchmark::DoNotOptimize(toCopticNumerals(n, f));
+        fivePieces(n, f);
         benchmark::DoNotOptimize(toCopticWords(n, f, Writing::unicode));
         benchmark::DoNotOptimize(toCopticNumerals(n, f, Writing::unicode));
     });

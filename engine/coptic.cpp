@@ -120,11 +120,6 @@ void appendGroup(std::string& out, long long n, long long groupKey, const Words&
     out += word(groupKey);
 }
 
-// Letters for the units, tens and hundreds place, indexed by digit.
-constexpr std::array<std::string_view, 3> letters = {" abgde^zy:", " iklmn|opf", " rctuv<'ws"};
-// "=" for units, "Ë" (U+00CB) for thousands, "Ì" (U+00CC) for millions.
-constexpr std::array<std::string_view, 3> marks = {"=", "\xC3\x8B", "\xC3\x8C"};
-
 } // namespace
 
 std::string getCopticWord(double key, bool masculine, Half half, Ten ten) {
@@ -199,44 +194,6 @@ std::string toCopticWords(double number, Form form, Writing writing) {
         out.reserve(writing == Writing::unicode ? 320 : 160);
         appendWords(out, *n, form, scriptOf(writing));
     }
-    return out;
-}
-
-void appendUnicodeNumerals(std::string& out, std::uint32_t n, Form form); // unicode.cpp
-
-void appendCopticNumerals(std::string& out, std::uint32_t number, Form form, Writing writing) {
-    if (!inRange(number)) return;
-    if (writing == Writing::unicode) {
-        appendUnicodeNumerals(out, number, form);
-        return;
-    }
-    std::array<int, 9> digits{};
-    int count = 0;
-    for (std::uint32_t v = number; v > 0; v /= 10)
-        digits[static_cast<std::size_t>(count++)] = static_cast<int>(v % 10);
-
-    // At most "mah " + 9 marks of 2 bytes + 9 letters + "]": built on the stack,
-    // copied out once.
-    char buf[40];
-    std::size_t len = 0;
-    const auto put = [&](std::string_view s) {
-        for (char c : s)
-            buf[len++] = c;
-    };
-    if (form.ordinal) put("mah ");
-    for (int place = count - 1; place >= 0; --place) {
-        const auto digit = static_cast<std::size_t>(digits[static_cast<std::size_t>(place)]);
-        if (digit == 0) continue;
-        put(marks[static_cast<std::size_t>(place / 3)]);
-        buf[len++] = letters[static_cast<std::size_t>(place % 3)][digit];
-    }
-    if (!form.masculine) buf[len++] = ']';
-    out.append(buf, len);
-}
-
-std::string toCopticNumerals(double number, Form form, Writing writing) {
-    std::string out;
-    if (const auto n = translatable(number)) appendCopticNumerals(out, *n, form, writing);
     return out;
 }
 

@@ -1,4 +1,4 @@
-// Coptic in Unicode: the font text transcoded, and the numerals built from values.
+// Coptic words in Unicode: the font text transcoded letter by letter.
 #include "engine/coptic.h"
 
 #include <array>
@@ -9,8 +9,6 @@ namespace zefnaro {
 namespace {
 
 constexpr std::string_view combiningGrave = "\u0300";
-constexpr std::string_view overline = "\u0305";       // units rank
-constexpr std::string_view doubleOverline = "\u033F"; // thousands rank
 
 // The Unicode letter each font-text character draws; "" for the rest.
 constexpr std::array<std::string_view, 128> letterTable = [] {
@@ -55,13 +53,6 @@ std::string_view letter(char c) {
     return u < letterTable.size() ? letterTable[u] : std::string_view();
 }
 
-// Letters for the units, tens and hundreds place, indexed by digit 1..9.
-constexpr std::array<std::array<std::string_view, 10>, 3> numeralLetters{{
-    {"", "ⲁ", "ⲃ", "ⲅ", "ⲇ", "ⲉ", "ⲋ", "ⲍ", "ⲏ", "ⲑ"},
-    {"", "ⲓ", "ⲕ", "ⲗ", "ⲙ", "ⲛ", "ⲝ", "ⲟ", "ⲡ", "ϥ"},
-    {"", "ⲣ", "ⲥ", "ⲧ", "ⲩ", "ⲫ", "ⲭ", "ⲯ", "ⲱ", "ϣ"},
-}};
-
 } // namespace
 
 std::string fontTextToUnicode(std::string_view fontText) {
@@ -79,31 +70,6 @@ std::string fontTextToUnicode(std::string_view fontText) {
         }
     }
     return out;
-}
-
-void appendUnicodeNumerals(std::string& out, std::uint32_t n, Form form) {
-    std::array<int, 9> digits{};
-    int count = 0;
-    for (std::uint32_t v = n; v > 0; v /= 10)
-        digits[static_cast<std::size_t>(count++)] = static_cast<int>(v % 10);
-    // At most "ⲙⲁϩ " (7 bytes), 9 letters of 3 bytes with up to 4 bytes of marks,
-    // and "ϯ": built on the stack, copied out once.
-    char buf[72];
-    std::size_t len = 0;
-    const auto put = [&](std::string_view s) {
-        for (char c : s)
-            buf[len++] = c;
-    };
-    if (form.ordinal) put("ⲙⲁϩ ");
-    for (int place = count - 1; place >= 0; --place) {
-        const auto digit = static_cast<std::size_t>(digits[static_cast<std::size_t>(place)]);
-        if (digit == 0) continue;
-        put(numeralLetters[static_cast<std::size_t>(place % 3)][digit]);
-        if (place >= 3) put(doubleOverline);
-        if (place < 3 || place >= 6) put(overline);
-    }
-    if (!form.masculine) put("ϯ");
-    out.append(buf, len);
 }
 
 } // namespace zefnaro

@@ -88,9 +88,7 @@ class DesktopTest : public QObject {
 private slots:
     void init() {
         assumeFonts();
-        window = std::make_unique<MainWindow>();
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        window = shownMainWindow();
         box = numberBox(*window);
     }
     void cleanup() {

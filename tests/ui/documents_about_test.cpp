@@ -35,9 +35,7 @@ private slots:
     void initTestCase() { QApplication::setApplicationDisplayName(QStringLiteral("Zefnaro")); }
     void init() {
         assumeFonts();
-        window = std::make_unique<MainWindow>();
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        window = shownMainWindow();
     }
     void cleanup() { window.reset(); }
 

@@ -25,9 +25,7 @@ class MainWindowTest : public QObject {
 private slots:
     void init() {
         assumeFonts();
-        window = std::make_unique<MainWindow>();
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        window = shownMainWindow();
         box = numberBox(*window);
     }
     void cleanup() { window.reset(); }

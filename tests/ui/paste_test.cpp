@@ -89,9 +89,7 @@ class PasteTest : public QObject {
 private slots:
     void init() {
         assumeFonts();
-        window = std::make_unique<MainWindow>();
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        window = shownMainWindow();
         box = numberBox(*window);
         enter(box, QStringLiteral("7"));
     }

@@ -30,9 +30,7 @@ class SettingsMenusTest : public QObject {
 private slots:
     void init() {
         assumeFonts();
-        window = std::make_unique<MainWindow>();
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        window = shownMainWindow();
     }
     void cleanup() { window.reset(); }
 

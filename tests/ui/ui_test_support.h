@@ -74,6 +74,14 @@ inline void assumeFonts(QStringList installed = {}) {
         setFontCheck([installed](const QString& f) { return installed.contains(f); });
 }
 
+// A main window, shown and on screen.
+inline std::unique_ptr<MainWindow> shownMainWindow() {
+    auto window = std::make_unique<MainWindow>();
+    window->show();
+    if (!QTest::qWaitForWindowExposed(window.get())) qWarning("the main window was not shown");
+    return window;
+}
+
 // Changes the window's settings as the Settings window would: the report follows.
 template <typename Change> void changeSettings(MainWindow& window, Change change) {
     DisplaySettings settings = window.settings();
