@@ -45,6 +45,26 @@ std::mt19937 seededEngine() {
     return std::mt19937(seed);
 }
 
+// Puts a report or message into a report box with its formatting steps.
+void styleReport(ReportBox& box, const Report& report) {
+    const auto style = [&box](const FormatStep& step, int length) {
+        box.setSelStart(step.start);
+        box.setSelLength(length);
+        if (step.colour) box.setSelColour(qcolour(*step.colour));
+        if (step.font) box.setSelFont(QString::fromStdString(*step.font));
+        if (step.centred) box.setSelCentred();
+        if (step.pointSize) box.setSelPointSize(*step.pointSize);
+        if (step.emphasis) box.setSelEmphasis();
+        if (step.regularWeight) box.setSelRegularWeight();
+    };
+    box.setText(QString::fromStdString(report.text));
+    bool first = true;
+    for (const FormatStep& step : report.steps) {
+        style(step, first ? box.length() : step.length);
+        first = false;
+    }
+}
+
 } // namespace
 
 std::string localeGroupSeparator() {
@@ -170,24 +190,6 @@ void MainWindow::applySettings(const DisplaySettings& settings) {
     recompute();
 }
 
-void styleReport(ReportBox& box, const Report& report) {
-    const auto style = [&box](const FormatStep& step, int length) {
-        box.setSelStart(step.start);
-        box.setSelLength(length);
-        if (step.colour) box.setSelColour(qcolour(*step.colour));
-        if (step.font) box.setSelFont(QString::fromStdString(*step.font));
-        if (step.centred) box.setSelCentred();
-        if (step.pointSize) box.setSelPointSize(*step.pointSize);
-        if (step.emphasis) box.setSelEmphasis();
-        if (step.regularWeight) box.setSelRegularWeight();
-    };
-    box.setText(QString::fromStdString(report.text));
-    bool first = true;
-    for (const FormatStep& step : report.steps) {
-        style(step, first ? box.length() : step.length);
-        first = false;
-    }
-}
 
 void MainWindow::apply(const Report& report) {
     if (report.isMessage) {
