@@ -4,9 +4,11 @@
 
 #include "engine/reader.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace zefnaro::reading {
@@ -81,7 +83,53 @@ inline char32_t copticLower(char32_t c) {
 inline constexpr std::string_view expected =
     "expected a whole number from 1 to 999,999,999, in digits, in words or in Coptic numerals";
 
+// ---- Words ----------------------------------------------------------------
+
+struct Token {
+    std::string_view text; // normalised: lower case, no jinkim
+    std::size_t position;
+    char32_t before = U' '; // the separator in front of it: a blank or a hyphen
+};
+
+// The words of a text, normalised into one buffer with one blank between words, so
+// that a run of words is a piece of it.
+struct Words {
+    std::string buffer;
+    std::vector<Token> tokens;
+
+    std::size_t size() const { return tokens.size(); }
+    bool empty() const { return tokens.empty(); }
+    const Token& operator[](std::size_t i) const { return tokens[i]; }
+    // Words [from, to) as written in the buffer; from < to.
+    std::string_view run(std::size_t from, std::size_t to) const {
+        const char* begin = tokens[from].text.data();
+        const char* end = tokens[to - 1].text.data() + tokens[to - 1].text.size();
+        return {begin, static_cast<std::size_t>(end - begin)};
+    }
+};
+
+// Lower-cases Latin and Coptic letters and drops the jinkim (a grave accent before
+// its letter in font text, U+0300 after it in Unicode): words read the same with
+// or without it. Blanks separate words.
+Words words(const Chars& text);
+
+// Maps looked up by a piece of a text without copying it.
+struct Hash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
+};
+template <typename Value> using Map = std::unordered_map<std::string, Value, Hash, std::equal_to<>>;
+
+// A builder's text as the readers see it: lower case, no jinkim, single blanks.
+std::string normalised(std::string_view written);
+// "not a number: "word" at character N is no word of a number"
+std::string unknown(const Token& t);
+std::string quoted(std::string_view word);
+
 Attempt readDigits(const Chars& text);
+// English words, from the blank-separated words of the text.
+Attempt readEnglish(const Chars& text, const Words& blankSeparated);
+bool isEnglishWord(std::string_view word);
 // Words in Latin letters: English, Coptic font text or its pronunciation.
 Attempt readLatinWords(const Chars& text);
 // Coptic words in Unicode.
