@@ -1,6 +1,6 @@
 // Zefnaro's window program.
-#include "ui/launcher.h"
 #include "ui/art/pictures.h"
+#include "ui/launcher.h"
 #include "ui/main/main_window.h"
 #include "zefnaro/version.h"
 

@@ -1,8 +1,8 @@
 // One input of the command line, translated into the text report or a JSON line.
 #pragma once
 
-#include "engine/form.h"
 #include "cli/output.h"
+#include "engine/form.h"
 
 #include <optional>
 #include <string_view>

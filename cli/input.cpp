@@ -39,7 +39,8 @@ bool InputLines::next(std::string& line) {
         const std::size_t available = end_ - begin_;
         const void* newline = std::memchr(start, '\n', available);
         const std::size_t take =
-            newline ? static_cast<std::size_t>(static_cast<const char*>(newline) - start) : available;
+            newline ? static_cast<std::size_t>(static_cast<const char*>(newline) - start)
+                    : available;
         if (line.size() < maxKept) line.append(start, std::min(take, maxKept - line.size()));
         begin_ += take;
         if (newline) {

@@ -32,7 +32,8 @@ int main(int argc, char** argv) {
     app.add_flag("--json", json,
                  "One JSON object per number (JSON Lines), with the Coptic both ways");
     app.add_flag("--version", version, "Print the version and exit");
-    app.add_option("NUMBER", numbers, "Numbers such as 2005, 1,234,567, 21st, \"twenty-one\" or ⲕ̅ⲁ̅");
+    app.add_option("NUMBER", numbers,
+                   "Numbers such as 2005, 1,234,567, 21st, \"twenty-one\" or ⲕ̅ⲁ̅");
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {

@@ -27,9 +27,9 @@ std::string_view lexiconWord(long long key, bool standaloneTen, bool masculine, 
 
 // The text half of every lexicon entry in Unicode, transcoded once.
 std::string_view unicodeWord(long long key, bool standaloneTen, bool masculine) {
-    static constexpr std::array<long long, 25> keys = {
-        -4, -3, -2, -1, 1,  2,  3,  4,  5,  6,   7,    8,      9,
-        10, 20, 30, 40, 50, 60, 70, 80, 90, 100, 1000, 1000000};
+    static constexpr std::array<long long, 25> keys = {-4, -3, -2, -1, 1,   2,    3,      4,  5,
+                                                       6,  7,  8,  9,  10,  20,   30,     40, 50,
+                                                       60, 70, 80, 90, 100, 1000, 1000000};
     static const std::vector<std::string> table = [] {
         std::vector<std::string> t;
         for (long long k : keys)
@@ -40,8 +40,8 @@ std::string_view unicodeWord(long long key, bool standaloneTen, bool masculine) 
     }();
     const auto at = std::find(keys.begin(), keys.end(), key);
     if (at == keys.end()) return {};
-    const auto slot = static_cast<std::size_t>(at - keys.begin()) * 4 +
-                      (standaloneTen ? 1u : 0u) + (masculine ? 2u : 0u);
+    const auto slot = static_cast<std::size_t>(at - keys.begin()) * 4 + (standaloneTen ? 1u : 0u) +
+                      (masculine ? 2u : 0u);
     return table[slot];
 }
 

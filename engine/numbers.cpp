@@ -57,8 +57,8 @@ std::string getOrdinalSuffix(std::uint64_t number) {
 
 void appendGroupedDigits(std::string& out, std::uint64_t number, std::string_view separator) {
     char digits[24];
-    const auto size =
-        static_cast<std::size_t>(std::to_chars(digits, digits + sizeof digits, number).ptr - digits);
+    const auto size = static_cast<std::size_t>(
+        std::to_chars(digits, digits + sizeof digits, number).ptr - digits);
     for (std::size_t i = 0; i < size; ++i) {
         if (i > 0 && (size - i) % 3 == 0) out.append(separator);
         out.push_back(digits[i]);

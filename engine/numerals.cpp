@@ -11,7 +11,6 @@ namespace {
 
 using Letters = std::array<std::array<std::string_view, 10>, 3>; // [place][digit]
 
-
 struct NumeralScript {
     Letters letters;
     std::array<std::string_view, 3> before, after; // marks of units, thousands, millions
@@ -20,25 +19,23 @@ struct NumeralScript {
 
 // The font text puts the mark before its letter ("=" units, "Ë" thousands, "Ì"
 // millions) and draws 9, 60 and 600 with the glyph variants ":", "|" and "<".
-constexpr NumeralScript fontText{
-    {{{"", "a", "b", "g", "d", "e", "^", "z", "y", ":"},
-      {"", "i", "k", "l", "m", "n", "|", "o", "p", "f"},
-      {"", "r", "c", "t", "u", "v", "<", "'", "w", "s"}}},
-    {"=", "\xC3\x8B", "\xC3\x8C"},
-    {"", "", ""},
-    "mah ",
-    "]"};
+constexpr NumeralScript fontText{{{{"", "a", "b", "g", "d", "e", "^", "z", "y", ":"},
+                                   {"", "i", "k", "l", "m", "n", "|", "o", "p", "f"},
+                                   {"", "r", "c", "t", "u", "v", "<", "'", "w", "s"}}},
+                                 {"=", "\xC3\x8B", "\xC3\x8C"},
+                                 {"", "", ""},
+                                 "mah ",
+                                 "]"};
 
 // Unicode puts the mark after its letter: one stroke (U+0305) for units, two
 // (U+033F) for thousands, three (U+033F U+0305) for millions.
-constexpr NumeralScript unicode{
-    {{{"", "ⲁ", "ⲃ", "ⲅ", "ⲇ", "ⲉ", "ⲋ", "ⲍ", "ⲏ", "ⲑ"},
-      {"", "ⲓ", "ⲕ", "ⲗ", "ⲙ", "ⲛ", "ⲝ", "ⲟ", "ⲡ", "ϥ"},
-      {"", "ⲣ", "ⲥ", "ⲧ", "ⲩ", "ⲫ", "ⲭ", "ⲯ", "ⲱ", "ϣ"}}},
-    {"", "", ""},
-    {"\u0305", "\u033F", "\u033F\u0305"},
-    "ⲙⲁϩ ",
-    "ϯ"};
+constexpr NumeralScript unicode{{{{"", "ⲁ", "ⲃ", "ⲅ", "ⲇ", "ⲉ", "ⲋ", "ⲍ", "ⲏ", "ⲑ"},
+                                  {"", "ⲓ", "ⲕ", "ⲗ", "ⲙ", "ⲛ", "ⲝ", "ⲟ", "ⲡ", "ϥ"},
+                                  {"", "ⲣ", "ⲥ", "ⲧ", "ⲩ", "ⲫ", "ⲭ", "ⲯ", "ⲱ", "ϣ"}}},
+                                {"", "", ""},
+                                {"\u0305", "\u033F", "\u033F\u0305"},
+                                "ⲙⲁϩ ",
+                                "ϯ"};
 
 } // namespace
 

@@ -16,9 +16,9 @@ struct EnglishWord {
 const Map<EnglishWord>& englishWords() {
     static const auto list = [] {
         Map<EnglishWord> w;
-        for (std::uint32_t key : {1u,  2u,  3u,  4u,  5u,  6u,  7u,  8u,  9u,  10u,  11u,    12u,
-                                  13u, 14u, 15u, 16u, 17u, 18u, 19u, 20u, 30u, 40u,  50u,    60u,
-                                  70u, 80u, 90u, 100u, 1000u, 1000000u})
+        for (std::uint32_t key :
+             {1u,  2u,  3u,  4u,  5u,  6u,  7u,  8u,  9u,  10u, 11u, 12u, 13u,  14u,   15u,
+              16u, 17u, 18u, 19u, 20u, 30u, 40u, 50u, 60u, 70u, 80u, 90u, 100u, 1000u, 1000000u})
             for (bool ordinal : {false, true})
                 w[normalised(getEnglishWord(key, Form{ordinal, true}))] = {key, ordinal};
         return w;
@@ -51,20 +51,21 @@ Attempt readEnglish(const Chars& text, const Words& blankSeparated) {
     if (!words.empty() && !englishWords().count(words[0].text) && words[0].text != "and")
         return failed(unknown(words[0]), words[0].position);
     std::uint64_t total = 0, group = 0;
-    std::uint32_t lastScale = 0;  // 0: no scale word yet
-    bool hundreds = false;        // the group has its hundreds
-    int tail = 0;                 // 0 nothing after the hundreds, 1 tens, 2 teen or unit
+    std::uint32_t lastScale = 0; // 0: no scale word yet
+    bool hundreds = false;       // the group has its hundreds
+    int tail = 0;                // 0 nothing after the hundreds, 1 tens, 2 teen or unit
     bool ordinal = false, afterAnd = false;
-    std::uint32_t previous = 0;   // value of the previous word, 0 for "and"
+    std::uint32_t previous = 0; // value of the previous word, 0 for "and"
     for (std::size_t i = 0; i < words.size(); ++i) {
         const Token& t = words[i];
         const bool last = i + 1 == words.size();
         if (t.text == "and") {
             if (previous != 100 && previous != 1000 && previous != 1000000)
-                return failed("\"and\"" + at(t.position) +
-                                  " belongs after hundred, thousand or million",
+                return failed(joined({"\"and\"", at(t.position),
+                                      " belongs after hundred, thousand or million"}),
                               t.position);
-            if (last) return failed("the number ends on \"and\"" + at(t.position), t.position);
+            if (last)
+                return failed(joined({"the number ends on \"and\"", at(t.position)}), t.position);
             afterAnd = true;
             previous = 0;
             continue;
@@ -73,13 +74,16 @@ Attempt readEnglish(const Chars& text, const Words& blankSeparated) {
         if (found == englishWords().end()) return failed(unknown(t), t.position);
         const auto [value, isOrdinal] = found->second;
         if (isOrdinal && !last)
-            return failed(quoted(t.text) + at(t.position) + " must be the last word", t.position);
+            return failed(joined({quoted(t.text), at(t.position), " must be the last word"}),
+                          t.position);
         ordinal = isOrdinal;
         if (t.before == U'-' && !(previous >= 20 && previous <= 90 && value <= 9))
-            return failed("a hyphen" + at(t.position - 1) + " belongs between tens and units",
-                          t.position);
+            return failed(
+                joined({"a hyphen", at(t.position - 1), " belongs between tens and units"}),
+                t.position);
         const auto misplaced = [&] {
-            return failed(quoted(t.text) + at(t.position) + " cannot stand here", t.position);
+            return failed(joined({quoted(t.text), at(t.position), " cannot stand here"}),
+                          t.position);
         };
         if (value < 100) {
             const bool unitAfterTens = value <= 9 && tail == 1 && previous >= 20;
@@ -112,7 +116,6 @@ Attempt readEnglish(const Chars& text, const Words& blankSeparated) {
     r.ordinal = ordinal;
     return Attempt{r, {}, text.size()};
 }
-
 
 bool isEnglishWord(std::string_view word) {
     return englishWords().count(word) != 0 || word == "and";

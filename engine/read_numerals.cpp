@@ -29,16 +29,19 @@ Attempt total(const Chars& text, const std::vector<Letter>& letters, Reading r) 
     int rank = 3, place = 3;
     for (const Letter& l : letters) {
         const std::size_t position = text[l.from].position;
-        const auto what = [&] { return "\"" + toUtf8(text, l.from, l.to) + "\"" + at(position); };
+        const auto what = [&] {
+            return joined({"\"", toUtf8(text, l.from, l.to), "\"", at(position)});
+        };
         if ((l.rank == unmarked) == anyMarked)
-            return failed(what() + (anyMarked ? " has no place mark, unlike the letters before it"
-                                            : " has a place mark, unlike the letters before it"),
-                          position);
+            return failed(
+                joined({what(), (anyMarked ? " has no place mark, unlike the letters before it"
+                                           : " has a place mark, unlike the letters before it")}),
+                position);
         const int lr = l.rank == unmarked ? 0 : l.rank;
         const auto rn = rankNames[static_cast<std::size_t>(lr)];
         if (lr > rank)
-            return failed(what() + ": " + std::string(rn) + " must come before " +
-                              std::string(rankNames[static_cast<std::size_t>(rank)]),
+            return failed(joined({what(), ": ", rn, " must come before ",
+                                  rankNames[static_cast<std::size_t>(rank)]}),
                           position);
         if (lr < rank) {
             rank = lr;
@@ -46,12 +49,12 @@ Attempt total(const Chars& text, const std::vector<Letter>& letters, Reading r) 
         }
         const auto pn = placeNames[static_cast<std::size_t>(l.place)];
         if (l.place == place)
-            return failed(what() + ": the " + std::string(rn) + " already have a " +
-                              std::string(pn) + " letter (each place at most once)",
+            return failed(joined({what(), ": the ", rn, " already have a ", pn,
+                                  " letter (each place at most once)"}),
                           position);
         if (l.place > place)
-            return failed(what() + ": " + std::string(pn) + " must come before " +
-                              std::string(placeNames[static_cast<std::size_t>(place)]),
+            return failed(joined({what(), ": ", pn, " must come before ",
+                                  placeNames[static_cast<std::size_t>(place)]}),
                           position);
         place = l.place;
         std::uint64_t v = l.digit;
@@ -106,8 +109,8 @@ bool fontLetter(char32_t c, int& place, std::uint32_t& digit) {
 }
 
 bool unicodeLetter(char32_t c, int& place, std::uint32_t& digit) {
-    static constexpr std::array<std::u32string_view, 3> letters = {
-        U" ⲁⲃⲅⲇⲉⲋⲍⲏⲑ", U" ⲓⲕⲗⲙⲛⲝⲟⲡϥ", U" ⲣⲥⲧⲩⲫⲭⲯⲱϣ"};
+    static constexpr std::array<std::u32string_view, 3> letters = {U" ⲁⲃⲅⲇⲉⲋⲍⲏⲑ", U" ⲓⲕⲗⲙⲛⲝⲟⲡϥ",
+                                                                   U" ⲣⲥⲧⲩⲫⲭⲯⲱϣ"};
     c = copticLower(c);
     if (c == 0x2CC1) c = 0x03E3; // ⳁ, the other sign for 900
     for (std::size_t p = 0; p < 3; ++p) {
@@ -137,13 +140,14 @@ Attempt readFontNumerals(const Chars& text) {
         const Char mark = text[i];
         const int rank = mark.code == U'=' ? 0 : mark.code == 0xCB ? 1 : mark.code == 0xCC ? 2 : -2;
         if (rank == -2)
-            return failed("\"" + toUtf8(mark.code) + "\"" + at(mark.position) +
-                              " is no place mark (=, Ë or Ì)",
+            return failed(joined({"\"", toUtf8(mark.code), "\"", at(mark.position),
+                                  " is no place mark (=, Ë or Ì)"}),
                           mark.position);
         Letter l{0, 0, rank, i, i + 2};
         if (i + 1 >= end || !fontLetter(text[i + 1].code, l.place, l.digit))
-            return failed("the place mark" + at(mark.position) + " needs a numeral letter after it",
-                          mark.position);
+            return failed(
+                joined({"the place mark", at(mark.position), " needs a numeral letter after it"}),
+                mark.position);
         letters.push_back(l);
         i += 2;
     }
@@ -164,11 +168,13 @@ Attempt readUnicodeNumerals(const Chars& text) {
         const Char c = text[i];
         Letter l{0, 0, unmarked, i, i + 1};
         if (!unicodeLetter(c.code, l.place, l.digit))
-            return failed("\"" + toUtf8(c.code) + "\"" + at(c.position) + " is no numeral letter",
-                          c.position);
+            return failed(
+                joined({"\"", toUtf8(c.code), "\"", at(c.position), " is no numeral letter"}),
+                c.position);
         std::u32string marks; // U+0304 is read as U+0305, as people type it
         std::size_t j = i + 1;
-        for (; j < end && (text[j].code == 0x0304 || text[j].code == 0x0305 || text[j].code == 0x033F);
+        for (; j < end &&
+               (text[j].code == 0x0304 || text[j].code == 0x0305 || text[j].code == 0x033F);
              ++j)
             marks += text[j].code == 0x0304 ? char32_t{0x0305} : text[j].code;
         l.to = j;
@@ -179,9 +185,9 @@ Attempt readUnicodeNumerals(const Chars& text) {
         else if (marks == U"\u033F\u0305" || marks == U"\u0305\u033F")
             l.rank = 2;
         else if (!marks.empty())
-            return failed("the marks on \"" + toUtf8(text, i, j) + "\"" + at(c.position) +
-                              " name no place (one stroke for units, two for thousands, "
-                              "three for millions)",
+            return failed(joined({"the marks on \"", toUtf8(text, i, j), "\"", at(c.position),
+                                  " name no place (one stroke for units, two for thousands, "
+                                  "three for millions)"}),
                           c.position);
         letters.push_back(l);
         i = j;

@@ -30,8 +30,9 @@ Words words(const Chars& text) {
             spans.push_back({static_cast<std::size_t>(p - begin), c.position});
             startNew = false;
         }
-        const char32_t code = c.code < 0x80 ? (c.code >= U'A' && c.code <= U'Z' ? c.code + 32 : c.code)
-                                            : copticLower(c.code);
+        const char32_t code = c.code < 0x80
+                                  ? (c.code >= U'A' && c.code <= U'Z' ? c.code + 32 : c.code)
+                                  : copticLower(c.code);
         if (code < 0x80) {
             *p++ = static_cast<char>(code);
         } else if (code < 0x800) {
@@ -52,8 +53,9 @@ Words words(const Chars& text) {
     out.tokens.reserve(spans.size());
     for (std::size_t i = 0; i < spans.size(); ++i) {
         const std::size_t end = i + 1 < spans.size() ? spans[i + 1].from - 1 : out.buffer.size();
-        out.tokens.push_back({std::string_view(out.buffer).substr(spans[i].from, end - spans[i].from),
-                              spans[i].position, U' '});
+        out.tokens.push_back(
+            {std::string_view(out.buffer).substr(spans[i].from, end - spans[i].from),
+             spans[i].position, U' '});
     }
     return out;
 }
@@ -67,19 +69,21 @@ std::string normalised(std::string_view written) {
             chars.back().code = (chars.back().code << 6) | (b & 0x3Fu);
             continue;
         }
-        const char32_t lead = b < 0x80 ? b : b < 0xE0 ? (b & 0x1Fu) : b < 0xF0 ? (b & 0x0Fu) : (b & 0x07u);
+        const char32_t lead = b < 0x80   ? b
+                              : b < 0xE0 ? (b & 0x1Fu)
+                              : b < 0xF0 ? (b & 0x0Fu)
+                                         : (b & 0x07u);
         chars.push_back({lead, ++i});
     }
     return words(chars).buffer;
 }
 
 std::string unknown(const Token& t) {
-    return "not a number: \"" + std::string(t.text) + "\"" + at(t.position) +
-           " is no word of a number";
+    return joined({"not a number: \"", t.text, "\"", at(t.position), " is no word of a number"});
 }
 
 std::string quoted(std::string_view word) {
-    return "\"" + std::string(word) + "\"";
+    return joined({"\"", word, "\""});
 }
 
 } // namespace zefnaro::reading

@@ -98,7 +98,8 @@ Attempt readCopticWords(const Chars& text, const Words& words, WrittenForm form,
         r.ordinal = true;
         begin = 1;
         if (words.size() == 1)
-            return wrong(quoted(words[0].text) + at(words[0].position) + " needs a number after it");
+            return wrong(
+                joined({quoted(words[0].text), at(words[0].position), " needs a number after it"}));
     }
 
     // The thousand and million words close their groups: they cut the text into
@@ -112,17 +113,17 @@ Attempt readCopticWords(const Chars& text, const Words& words, WrittenForm form,
                            const Token* closing) -> std::optional<std::string> {
         const std::size_t where = from < to ? words[from].position : closing->position;
         if (lastScale != 0 && scale >= lastScale)
-            return quoted(closing ? closing->text : words[from].text) + at(where) +
-                   " cannot follow the smaller groups before it";
+            return joined({quoted(closing ? closing->text : words[from].text), at(where),
+                           " cannot follow the smaller groups before it"});
         lastScale = scale;
         if (alone) { // the bare thousand or million word: one of them
-            if (to - from != 0) return "the words" + at(where) + " do not form a number";
+            if (to - from != 0) return joined({"the words", at(where), " do not form a number"});
             total += scale;
             return std::nullopt;
         }
         const auto found = from == to ? s.groups.end() : s.groups.find(words.run(from, to));
         if (found == s.groups.end())
-            return "the words" + at(where) + " do not form a number the way it is written";
+            return joined({"the words", at(where), " do not form a number the way it is written"});
         // A multiplier of one is written as the bare thousand or million word.
         const Script::Group* match = nullptr;
         for (const auto& g : found->second)
@@ -130,8 +131,10 @@ Attempt readCopticWords(const Chars& text, const Words& words, WrittenForm form,
         if (!match) {
             for (const auto& g : found->second)
                 if (!(scale > 1 && g.value == 1)) match = &g;
-            if (!match) return "the words" + at(where) + " do not form a number the way it is written";
-            return "the words" + at(where) + " mix masculine and feminine forms";
+            if (!match)
+                return joined(
+                    {"the words", at(where), " do not form a number the way it is written"});
+            return joined({"the words", at(where), " mix masculine and feminine forms"});
         }
         genders &= match->genders;
         total += std::uint64_t{match->value} * scale;
@@ -156,7 +159,8 @@ Attempt readCopticWords(const Chars& text, const Words& words, WrittenForm form,
         if (auto error = group(start, words.size(), 1, false, nullptr)) return wrong(*error);
     }
     if (total == 0) return wrong("not a number");
-    if (r.ordinal && total == 1) return wrong("the ordinal of one is " + quoted(s.first[0]));
+    if (r.ordinal && total == 1)
+        return wrong(joined({"the ordinal of one is ", quoted(s.first[0])}));
     r.number = static_cast<std::uint32_t>(total);
     r.feminine = genders == 2;
     return Attempt{r, {}, text.size()};

@@ -76,14 +76,13 @@ std::optional<Chars> decode(std::string_view text, std::size_t& bad, Kinds& kind
 }
 
 Chars trimmed(Chars chars) {
-    const auto first = std::find_if(chars.begin(), chars.end(),
-                                    [](const Char& c) { return !isBlank(c.code); });
+    const auto first =
+        std::find_if(chars.begin(), chars.end(), [](const Char& c) { return !isBlank(c.code); });
     chars.erase(chars.begin(), first);
     while (!chars.empty() && isBlank(chars.back().code))
         chars.pop_back();
     return chars;
 }
-
 
 } // namespace
 
@@ -96,9 +95,9 @@ std::string toUtf8(const Chars& chars, std::size_t from, std::size_t to) {
 
 Attempt readDigits(const Chars& text) {
     std::size_t end = 0; // the numeric part: digits, commas, points, signs
-    while (end < text.size() && (isDigit(text[end].code) || text[end].code == U',' ||
-                                 text[end].code == U'.' || text[end].code == U'+' ||
-                                 text[end].code == U'-'))
+    while (end < text.size() &&
+           (isDigit(text[end].code) || text[end].code == U',' || text[end].code == U'.' ||
+            text[end].code == U'+' || text[end].code == U'-'))
         ++end;
     const auto code = [&](std::size_t i) { return text[i].code; };
     std::size_t signs = 0, points = 0;
@@ -108,7 +107,7 @@ Attempt readDigits(const Chars& text) {
     }
     const bool signFirst = code(0) == U'+' || code(0) == U'-';
     if (signs > (signFirst ? 1u : 0u) || points > 1)
-        return failed("not a number: \"" + toUtf8(text, 0, end) + "\"", 1);
+        return failed(joined({"not a number: \"", toUtf8(text, 0, end), "\""}), 1);
     if (code(0) == U'-') return failed("negative numbers cannot be translated", 1);
     if (code(0) == U'+') return failed("write the number without a sign", 1);
     if (points != 0) return failed("fractions and decimal points are not accepted", 1);
@@ -117,15 +116,16 @@ Attempt readDigits(const Chars& text) {
     std::string suffix;
     for (std::size_t i = end; i < text.size(); ++i) {
         const char32_t c = code(i);
-        if (c <= 0x7F && (c | 0x20) >= U'a' && (c | 0x20) <= U'z') suffix += static_cast<char>(c | 0x20);
+        if (c <= 0x7F && (c | 0x20) >= U'a' && (c | 0x20) <= U'z')
+            suffix += static_cast<char>(c | 0x20);
     }
     if (end < text.size() && (suffix.size() != 2 || text.size() - end != 2))
-        return failed("not a number: \"" + toUtf8(code(end)) + "\"" + at(text[end].position) +
-                          " cannot follow the digits",
+        return failed(joined({"not a number: \"", toUtf8(code(end)), "\"", at(text[end].position),
+                              " cannot follow the digits"}),
                       text[end].position);
     if (!suffix.empty() && suffix != "st" && suffix != "nd" && suffix != "rd" && suffix != "th")
-        return failed("not a number: \"" + toUtf8(text, end, text.size()) + "\"" +
-                          at(text[end].position) + " is no ordinal suffix",
+        return failed(joined({"not a number: \"", toUtf8(text, end, text.size()), "\"",
+                              at(text[end].position), " is no ordinal suffix"}),
                       text[end].position);
 
     std::size_t group = 0; // digits since the last comma
@@ -150,10 +150,10 @@ Attempt readDigits(const Chars& text) {
     if (value == 0) return failed(std::string(zeroText), end);
     const auto number = static_cast<std::uint32_t>(value);
     if (!suffix.empty() && suffix != getOrdinalSuffix(number))
-        return failed(toUtf8(text, 0, end) + " takes the suffix \"" + getOrdinalSuffix(number) +
-                          "\", not \"" + toUtf8(text, end, text.size()) + "\"" +
-                          at(text[end].position),
-                      text[end].position);
+        return failed(
+            joined({toUtf8(text, 0, end), " takes the suffix \"", getOrdinalSuffix(number),
+                    "\", not \"", toUtf8(text, end, text.size()), "\"", at(text[end].position)}),
+            text[end].position);
     Reading r;
     r.number = number;
     r.form = WrittenForm::digits;
@@ -184,12 +184,12 @@ ReadResult readWrittenNumber(std::string_view input) {
     const auto result = [](const Attempt& a) {
         if (a.reading) return ReadResult{*a.reading, {}};
         if (a.error == zeroText) return ReadResult{{}, a.error};
-        return ReadResult{{}, a.error + ": " + std::string(rangeText)};
+        return ReadResult{{}, joined({a.error, ": ", rangeText})};
     };
     std::size_t bad = 0;
     Kinds kinds;
     auto decoded = decode(input, bad, kinds);
-    if (!decoded) return result(failed("not text: invalid UTF-8" + at(bad), bad));
+    if (!decoded) return result(failed(joined({"not text: invalid UTF-8", at(bad)}), bad));
     const Chars text = trimmed(std::move(*decoded));
     if (text.empty()) return result(failed("empty input", 0));
 
@@ -210,8 +210,7 @@ ReadResult readWrittenNumber(std::string_view input) {
         if (numerals.reading) return result(numerals);
         return result(words.progress >= numerals.progress ? words : numerals);
     }
-    if (kinds.fontMark)
-        return result(readFontNumerals(text));
+    if (kinds.fontMark) return result(readFontNumerals(text));
 
     return result(readLatinWords(text));
 }

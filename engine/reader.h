@@ -20,8 +20,8 @@ struct Reading {
     std::uint32_t number = 0; // 1..largestNumber
     WrittenForm form = WrittenForm::digits;
     Writing writing = Writing::fontText; // for Coptic words and numerals
-    bool ordinal = false;  // the text shows the ordinal form
-    bool feminine = false; // the text shows the feminine form
+    bool ordinal = false;                // the text shows the ordinal form
+    bool feminine = false;               // the text shows the feminine form
 };
 
 struct ReadResult {

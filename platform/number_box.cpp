@@ -14,9 +14,8 @@ namespace {
 
 // Editing keys that would change the text without typing a digit.
 bool isEditingShortcut(const QKeyEvent* key) {
-    return key->matches(QKeySequence::Cut) ||
-           key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo) ||
-           key->matches(QKeySequence::DeleteEndOfLine) ||
+    return key->matches(QKeySequence::Cut) || key->matches(QKeySequence::Undo) ||
+           key->matches(QKeySequence::Redo) || key->matches(QKeySequence::DeleteEndOfLine) ||
            key->matches(QKeySequence::DeleteStartOfWord) ||
            key->matches(QKeySequence::DeleteEndOfWord) ||
            key->matches(QKeySequence::DeleteCompleteLine);

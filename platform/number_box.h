@@ -24,9 +24,9 @@ public:
 signals:
     void enterPressed();
     void focusGained();
-    void pasteRequested();                  // the context menu's Paste, or a paste key
-    void stepRequested(int by);             // Up/Down (1), Page Up/Page Down (1,000)
-    void textDropped(const QString& text);  // text dropped onto the box
+    void pasteRequested();                 // the context menu's Paste, or a paste key
+    void stepRequested(int by);            // Up/Down (1), Page Up/Page Down (1,000)
+    void textDropped(const QString& text); // text dropped onto the box
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -10,9 +10,13 @@
 
 namespace zefnaro {
 
-inline constexpr std::array<std::string_view, 7> csFonts = {
-    "CS Avva Shenouda",     "CS Pishoi",            "CS New Athanasius", "CS Coptic Manuscript",
-    "CS Copto Manuscript",  "CS Koptos Manuscript", "CS Copt"};
+inline constexpr std::array<std::string_view, 7> csFonts = {"CS Avva Shenouda",
+                                                            "CS Pishoi",
+                                                            "CS New Athanasius",
+                                                            "CS Coptic Manuscript",
+                                                            "CS Copto Manuscript",
+                                                            "CS Koptos Manuscript",
+                                                            "CS Copt"};
 
 // Free fonts with the Coptic block, packaged by Debian (fonts-freefont-ttf,
 // fonts-noto-core). FreeSerif comes first: it keeps the one, two and three strokes
@@ -30,9 +34,8 @@ inline constexpr std::string_view fontTextDefault = "CS Copto Manuscript";
 inline constexpr std::string_view unicodeDefault = "FreeSerif";
 
 inline Writing writingFor(std::string_view fontName) {
-    return std::find(csFonts.begin(), csFonts.end(), fontName) != csFonts.end()
-               ? Writing::fontText
-               : Writing::unicode;
+    return std::find(csFonts.begin(), csFonts.end(), fontName) != csFonts.end() ? Writing::fontText
+                                                                                : Writing::unicode;
 }
 
 } // namespace zefnaro

@@ -40,8 +40,8 @@ bool openExternally(const QString& target, QWidget* parent) {
                         .arg(shown),
                     QMessageBox::NoButton, parent ? parent : QApplication::activeWindow());
     box.setObjectName(QStringLiteral("openFailedMessage"));
-    QPushButton* copy = box.addButton(QApplication::translate("Launcher", "&Copy"),
-                                      QMessageBox::AcceptRole);
+    QPushButton* copy =
+        box.addButton(QApplication::translate("Launcher", "&Copy"), QMessageBox::AcceptRole);
     box.addButton(QMessageBox::Close);
     box.setDefaultButton(copy);
     box.exec();

@@ -2,6 +2,7 @@
 // the HTML file, wherever the build runs; a missing picture fails the build at
 // once, naming it (Qt's layout would otherwise wait for it forever).
 // Usage: html_to_pdf INPUT.html OUTPUT.pdf TITLE
+#include <QAbstractTextDocumentLayout>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -9,7 +10,6 @@
 #include <QImage>
 #include <QPageLayout>
 #include <QPdfWriter>
-#include <QAbstractTextDocumentLayout>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -33,8 +33,8 @@ public:
 protected:
     QVariant loadResource(int type, const QUrl& name) override {
         if (type != QTextDocument::ImageResource) return QTextDocument::loadResource(type, name);
-        const QString path = folder_.absoluteFilePath(name.isLocalFile() ? name.toLocalFile()
-                                                                         : name.toString());
+        const QString path =
+            folder_.absoluteFilePath(name.isLocalFile() ? name.toLocalFile() : name.toString());
         QImage image(path);
         if (image.isNull()) {
             if (!missing.contains(path)) missing << path;

@@ -46,18 +46,20 @@ TEST(Cli, OrdinalFeminineText) {
 TEST(Cli, JsonLinesInInputOrder) {
     const Outcome r = cli({"--json", "12,345", "0", "7"});
     EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.out,
-              "{\"input\":\"12,345\",\"number\":12345,\"read_as\":\"digits\",\"ordinal\":false,\"masculine\":true,"
-              "\"digits\":\"12,345\",\"english\":\"Twelve Thousand Three Hundred and Forty-Five\","
-              "\"coptic\":\"met`cnau `nso somt `nse nem `hme tiou\",\"pronunciation\":\"metesnav "
-              "ensho shomt enshay nem ehmay tiw\",\"numerals\":\"ËiËb=t=m=e\","
-              "\"coptic_unicode\":\"ⲙⲉⲧⲥ̀ⲛⲁⲩ ⲛ̀ϣⲟ ϣⲟⲙⲧ ⲛ̀ϣⲉ ⲛⲉⲙ ϩ̀ⲙⲉ ⲧⲓⲟⲩ\","
-              "\"numerals_unicode\":\"ⲓ̿ⲃ̿ⲧ̅ⲙ̅ⲉ̅\"}\n"
-              "{\"input\":\"0\",\"error\":\"The number 0 (zero) does not exist in Coptic\"}\n"
-              "{\"input\":\"7\",\"number\":7,\"read_as\":\"digits\",\"ordinal\":false,\"masculine\":true,"
-              "\"digits\":\"7\",\"english\":\"Seven\",\"coptic\":\"sasf\",\"pronunciation\":"
-              "\"shashf\",\"numerals\":\"=z\",\"coptic_unicode\":\"ϣⲁϣϥ\","
-              "\"numerals_unicode\":\"ⲍ̅\"}\n");
+    EXPECT_EQ(
+        r.out,
+        "{\"input\":\"12,345\",\"number\":12345,\"read_as\":\"digits\",\"ordinal\":false,"
+        "\"masculine\":true,"
+        "\"digits\":\"12,345\",\"english\":\"Twelve Thousand Three Hundred and Forty-Five\","
+        "\"coptic\":\"met`cnau `nso somt `nse nem `hme tiou\",\"pronunciation\":\"metesnav "
+        "ensho shomt enshay nem ehmay tiw\",\"numerals\":\"ËiËb=t=m=e\","
+        "\"coptic_unicode\":\"ⲙⲉⲧⲥ̀ⲛⲁⲩ ⲛ̀ϣⲟ ϣⲟⲙⲧ ⲛ̀ϣⲉ ⲛⲉⲙ ϩ̀ⲙⲉ ⲧⲓⲟⲩ\","
+        "\"numerals_unicode\":\"ⲓ̿ⲃ̿ⲧ̅ⲙ̅ⲉ̅\"}\n"
+        "{\"input\":\"0\",\"error\":\"The number 0 (zero) does not exist in Coptic\"}\n"
+        "{\"input\":\"7\",\"number\":7,\"read_as\":\"digits\",\"ordinal\":false,\"masculine\":true,"
+        "\"digits\":\"7\",\"english\":\"Seven\",\"coptic\":\"sasf\",\"pronunciation\":"
+        "\"shashf\",\"numerals\":\"=z\",\"coptic_unicode\":\"ϣⲁϣϥ\","
+        "\"numerals_unicode\":\"ⲍ̅\"}\n");
 }
 
 TEST(Cli, UnicodeTextReport) {

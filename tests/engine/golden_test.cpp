@@ -54,7 +54,8 @@ TEST(GoldenCopticWords, EveryWordInAllFourForms) {
     for (const auto& g : copticWords) {
         for (bool masculine : {true, false}) {
             const std::string text = masculine ? g.masculineText : g.feminineText;
-            const std::string spoken = masculine ? g.masculinePronunciation : g.femininePronunciation;
+            const std::string spoken =
+                masculine ? g.masculinePronunciation : g.femininePronunciation;
             const Form cardinal{false, masculine}, ordinal{true, masculine};
             EXPECT_EQ(toCopticWords(g.number, cardinal, Half::text), text) << g.number;
             EXPECT_EQ(toCopticWords(g.number, cardinal, Half::pronunciation), spoken) << g.number;
@@ -141,16 +142,19 @@ TEST(GoldenNumerals, EveryLetterAtEveryRank) {
 
 // Every text half of the Coptic word list, and what it is in Unicode.
 constexpr std::pair<const char*, const char*> unicodeWords[] = {
-    {"ouai", "ⲟⲩⲁⲓ"},     {"ou`i", "ⲟⲩⲓ̀"},         {"`cnau", "ⲥ̀ⲛⲁⲩ"},     {"`cnou]", "ⲥ̀ⲛⲟⲩϯ"},
-    {"somt", "ϣⲟⲙⲧ"},     {"som]", "ϣⲟⲙϯ"},         {"`ftoou", "ϥ̀ⲧⲟⲟⲩ"},   {"`ftoe", "ϥ̀ⲧⲟⲉ"},
-    {"tiou", "ⲧⲓⲟⲩ"},     {"tie", "ⲧⲓⲉ"},           {"coou", "ⲥⲟⲟⲩ"},       {"co", "ⲥⲟ"},
-    {"sasf", "ϣⲁϣϥ"},     {"sasfi", "ϣⲁϣϥⲓ"},       {"`smyn", "ϣ̀ⲙⲏⲛ"},     {"`smyni", "ϣ̀ⲙⲏⲛⲓ"},
-    {"'it", "ⲯⲓⲧ"},       {"'i]", "ⲯⲓϯ"},           {"myt", "ⲙⲏⲧ"},         {"my]", "ⲙⲏϯ"},
-    {"met", "ⲙⲉⲧ"},       {"jwt", "ϫⲱⲧ"},           {"jw]", "ϫⲱϯ"},         {"map", "ⲙⲁⲡ"},
-    {"`hme", "ϩ̀ⲙⲉ"},      {"teoui", "ⲧⲉⲟⲩⲓ"},       {"ce", "ⲥⲉ"},           {"`sbe", "ϣ̀ⲃⲉ"},
-    {"qamne", "ϧⲁⲙⲛⲉ"},   {"picteoui", "ⲡⲓⲥⲧⲉⲟⲩⲓ"}, {"se", "ϣⲉ"},           {"so", "ϣⲟ"},
-    {"so`nso", "ϣⲟⲛ̀ϣⲟ"}, {"`n", "ⲛ̀"},              {"nem", "ⲛⲉⲙ"},         {"mah", "ⲙⲁϩ"},
-    {"houit", "ϩⲟⲩⲓⲧ"},   {"houi]", "ϩⲟⲩⲓϯ"},
+    {"ouai", "ⲟⲩⲁⲓ"},    {"ou`i", "ⲟⲩⲓ̀"},    {"`cnau", "ⲥ̀ⲛⲁⲩ"},
+    {"`cnou]", "ⲥ̀ⲛⲟⲩϯ"}, {"somt", "ϣⲟⲙⲧ"},   {"som]", "ϣⲟⲙϯ"},
+    {"`ftoou", "ϥ̀ⲧⲟⲟⲩ"}, {"`ftoe", "ϥ̀ⲧⲟⲉ"},  {"tiou", "ⲧⲓⲟⲩ"},
+    {"tie", "ⲧⲓⲉ"},      {"coou", "ⲥⲟⲟⲩ"},   {"co", "ⲥⲟ"},
+    {"sasf", "ϣⲁϣϥ"},    {"sasfi", "ϣⲁϣϥⲓ"}, {"`smyn", "ϣ̀ⲙⲏⲛ"},
+    {"`smyni", "ϣ̀ⲙⲏⲛⲓ"}, {"'it", "ⲯⲓⲧ"},     {"'i]", "ⲯⲓϯ"},
+    {"myt", "ⲙⲏⲧ"},      {"my]", "ⲙⲏϯ"},     {"met", "ⲙⲉⲧ"},
+    {"jwt", "ϫⲱⲧ"},      {"jw]", "ϫⲱϯ"},     {"map", "ⲙⲁⲡ"},
+    {"`hme", "ϩ̀ⲙⲉ"},     {"teoui", "ⲧⲉⲟⲩⲓ"}, {"ce", "ⲥⲉ"},
+    {"`sbe", "ϣ̀ⲃⲉ"},     {"qamne", "ϧⲁⲙⲛⲉ"}, {"picteoui", "ⲡⲓⲥⲧⲉⲟⲩⲓ"},
+    {"se", "ϣⲉ"},        {"so", "ϣⲟ"},       {"so`nso", "ϣⲟⲛ̀ϣⲟ"},
+    {"`n", "ⲛ̀"},         {"nem", "ⲛⲉⲙ"},     {"mah", "ⲙⲁϩ"},
+    {"houit", "ϩⲟⲩⲓⲧ"},  {"houi]", "ϩⲟⲩⲓϯ"},
 };
 
 TEST(GoldenUnicode, EveryWordOfTheListTranscoded) {
@@ -196,8 +200,7 @@ TEST(GoldenUnicode, EveryLetterAtEveryRank) {
         for (int place = 0, power = 1; place < 3; ++place, power *= 10)
             for (int digit = 1; digit <= 9; ++digit) {
                 const int value = digit * power * rank.scale;
-                const std::string expected =
-                    std::string(letters[place][digit - 1]) + rank.mark;
+                const std::string expected = std::string(letters[place][digit - 1]) + rank.mark;
                 EXPECT_EQ(toCopticNumerals(value, Form{}, Writing::unicode), expected) << value;
                 EXPECT_EQ(toCopticNumerals(value, Form{false, false}, Writing::unicode),
                           expected + "ϯ")

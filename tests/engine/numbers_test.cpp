@@ -27,12 +27,13 @@ TEST(OrdinalSuffix, Table) {
 }
 
 TEST(GroupDigits, Table) {
-    const std::pair<std::uint64_t, const char*> rows[] = {{5, "5"},
-                                                          {0, "0"},
-                                                          {1000, "1,000"},
-                                                          {123456, "123,456"},
-                                                          {999999999, "999,999,999"},
-                                                          {1'000'000'000'000'000, "1,000,000,000,000,000"}};
+    const std::pair<std::uint64_t, const char*> rows[] = {
+        {5, "5"},
+        {0, "0"},
+        {1000, "1,000"},
+        {123456, "123,456"},
+        {999999999, "999,999,999"},
+        {1'000'000'000'000'000, "1,000,000,000,000,000"}};
     for (const auto& [number, text] : rows)
         EXPECT_EQ(groupDigits(number), text) << number;
     EXPECT_EQ(groupDigits(1234567, "."), "1.234.567");

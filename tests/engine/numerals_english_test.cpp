@@ -51,7 +51,6 @@ INSTANTIATE_TEST_SUITE_P(
                     NumeralCase{2.5, {"", "", "", ""}}, NumeralCase{NAN, {"", "", "", ""}},
                     NumeralCase{1e9, {"", "", "", ""}}));
 
-
 TEST(Utf8Length, CountsPlaceMarksAsOneCharacter) {
     const std::string numeral = toCopticNumerals(999999999, Form{});
     EXPECT_EQ(numeral.size(), 24u); // six two-byte marks

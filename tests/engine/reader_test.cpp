@@ -154,8 +154,7 @@ TEST(ReadWrittenNumber, ErrorsSayWhatAndWhere) {
     for (const auto& [text, message] : unreadable) {
         const ReadResult result = readWrittenNumber(text);
         EXPECT_FALSE(result.ok()) << text << " read as " << result.reading.number;
-        EXPECT_NE(result.error.find(message), std::string::npos)
-            << text << ": " << result.error;
+        EXPECT_NE(result.error.find(message), std::string::npos) << text << ": " << result.error;
     }
     // Every message but zero's names the range.
     EXPECT_NE(readWrittenNumber("abc").error.find("from 1 to 999,999,999"), std::string::npos);

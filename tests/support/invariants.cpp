@@ -84,9 +84,7 @@ std::string unicodeNumeralViolation(long n, bool masculine, bool ordinal, std::u
     for (int p : places) {
         if (i >= s.size() || !isCopticLetter(s[i])) return "Unicode numeral letters differ";
         ++i;
-        const std::u32string_view marks = p >= 6   ? U"\u033F\u0305"
-                                          : p >= 3 ? U"\u033F"
-                                                   : U"\u0305";
+        const std::u32string_view marks = p >= 6 ? U"\u033F\u0305" : p >= 3 ? U"\u033F" : U"\u0305";
         if (std::u32string_view(s).substr(i, marks.size()) != marks)
             return "Unicode numeral mark wrong for its rank";
         i += marks.size();

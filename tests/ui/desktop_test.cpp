@@ -44,7 +44,8 @@ double contrast(const QColor& a, const QColor& b) {
 // What the widget's text is drawn on: the nearest widget that fills its background.
 QColor background(const QWidget* w) {
     for (; w; w = w->parentWidget())
-        if (w->autoFillBackground() || w->isWindow()) return w->palette().color(w->backgroundRole());
+        if (w->autoFillBackground() || w->isWindow())
+            return w->palette().color(w->backgroundRole());
     return Qt::white;
 }
 
@@ -104,8 +105,8 @@ private slots:
         int checked = 0;
         for (QWidget* w : windows)
             for (QWidget* text : w->findChildren<QWidget*>()) {
-                const bool label = qobject_cast<QLabel*>(text) &&
-                                   !static_cast<QLabel*>(text)->text().isEmpty();
+                const bool label =
+                    qobject_cast<QLabel*>(text) && !static_cast<QLabel*>(text)->text().isEmpty();
                 if (!label && !qobject_cast<QCheckBox*>(text)) continue;
                 const QColor fg = text->palette().color(text->foregroundRole());
                 const QColor bg = background(text);
@@ -169,17 +170,20 @@ private slots:
         SettingsWindow* s = openSettings();
         // The lists are named by their labels (on Linux Qt names a list by its value
         // and points to the label that names it).
-        for (const auto& [list, label] : {std::pair{"cboFontName", "Coptic Fo&nt:"},
-                                          std::pair{"cboFontSize", "Si&ze:"}}) {
-            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(control<QWidget>(*s, list));
+        for (const auto& [list, label] :
+             {std::pair{"cboFontName", "Coptic Fo&nt:"}, std::pair{"cboFontSize", "Si&ze:"}}) {
+            QAccessibleInterface* a =
+                QAccessible::queryAccessibleInterface(control<QWidget>(*s, list));
             const auto labels = a->relations(QAccessible::Label);
             QVERIFY2(!labels.isEmpty(), list);
             QCOMPARE(labels.first().first->text(QAccessible::Name).remove(u'&'),
                      QString::fromLatin1(label).remove(u'&'));
         }
         AboutWindow* about = openAbout();
-        for (const char* link : {"lblLink0", "lblLink1", "lblLink2", "lblLink3", "lblLink4", "imgCSFonts"}) {
-            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(control<QWidget>(*about, link));
+        for (const char* link :
+             {"lblLink0", "lblLink1", "lblLink2", "lblLink3", "lblLink4", "imgCSFonts"}) {
+            QAccessibleInterface* a =
+                QAccessible::queryAccessibleInterface(control<QWidget>(*about, link));
             QVERIFY2(a && a->role() == QAccessible::Link, link);
             QVERIFY2(!a->text(QAccessible::Name).isEmpty(), link);
         }
@@ -236,8 +240,8 @@ private slots:
         // Ctrl+wheel over the report.
         window->zoomReset();
         QWidget* view = reportEdit(*window)->viewport();
-        QWheelEvent up(QPointF(10, 10), view->mapToGlobal(QPointF(10, 10)), QPoint(), QPoint(0, 120),
-                       Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+        QWheelEvent up(QPointF(10, 10), view->mapToGlobal(QPointF(10, 10)), QPoint(),
+                       QPoint(0, 120), Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(view, &up);
         QCOMPARE(window->settings().fontSize, 18);
         QCOMPARE(lines(reportEdit(*window))[1].format.fontPointSize(), 18.0);
@@ -252,14 +256,15 @@ private slots:
         QFile h(html);
         QVERIFY(h.open(QIODevice::ReadOnly));
         const QString page = QString::fromUtf8(h.readAll());
-        for (const char* piece : {"ⲥ̀ⲛⲁⲩ ⲛ̀ϣⲟ ⲧⲓⲟⲩ", "FreeSerif", "MPH 2B Damase", "#ff0000", "#804000",
-                                  "font-style:italic", "Two Thousand Five"})
+        for (const char* piece : {"ⲥ̀ⲛⲁⲩ ⲛ̀ϣⲟ ⲧⲓⲟⲩ", "FreeSerif", "MPH 2B Damase", "#ff0000",
+                                  "#804000", "font-style:italic", "Two Thousand Five"})
             QVERIFY2(page.contains(QString::fromUtf8(piece)), piece);
 
         const QString odt = dir.filePath(QStringLiteral("r.odt"));
         QVERIFY(window->saveReport(odt));
         QProcess unzip;
-        unzip.start(QStringLiteral("unzip"), {QStringLiteral("-p"), odt, QStringLiteral("content.xml")});
+        unzip.start(QStringLiteral("unzip"),
+                    {QStringLiteral("-p"), odt, QStringLiteral("content.xml")});
         QVERIFY(unzip.waitForFinished());
         const QString content = QString::fromUtf8(unzip.readAllStandardOutput());
         for (const char* piece : {"ⲥ̀ⲛⲁⲩ ⲛ̀ϣⲟ ⲧⲓⲟⲩ", "FreeSerif", "#ff0000", "Two Thousand Five"})

@@ -1,6 +1,6 @@
-#include "ui/launcher.h"
 #include "platform/link_label.h"
 #include "ui/about/about_window.h"
+#include "ui/launcher.h"
 #include "ui_test_support.h"
 #include "url_recorder.h"
 #include "zefnaro/addresses.h"
@@ -8,12 +8,12 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
-#include <functional>
 #include <QDir>
 #include <QFile>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
+#include <functional>
 
 using namespace zefnaro;
 using namespace zefnaro::testing;

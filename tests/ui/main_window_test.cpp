@@ -37,10 +37,10 @@ private slots:
         const int n = text.toInt(&ok);
         QVERIFY(ok && n >= 1 && n <= 999'999'999);
         QCOMPARE(spinner(*window)->value(), n);
-        QCOMPARE(reportText(), QString::fromStdString(
-                                   composeReport(text.toStdString(), window->settings(),
-                                                 localeGroupSeparator())
-                                       .text));
+        QCOMPARE(reportText(),
+                 QString::fromStdString(
+                     composeReport(text.toStdString(), window->settings(), localeGroupSeparator())
+                         .text));
         QCOMPARE(statusLabel(*window)->text(),
                  QStringLiteral(" CS Copto Manuscript | 16 | Masculine | Cardinal"));
         QCOMPARE(box->selectedText(), text); // selected, ready to be typed over

@@ -38,12 +38,12 @@ class MonkeyTest : public QObject {
     int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); }
 
     QString randomText() {
-        static const QStringList samples = {"12abc", "1 2", "1,234",    "&HFF",       "&O17", "1E3",
-                                            "-5",    "1.5", "1E300",    "1E999",      "0",    "000",
-                                            "\t7\n", "٣",   "\u202e12", "99999999999",
-                                            // written numbers, read back by a paste
-                                            "ⲃ̿ⲉ̅", "ⲙⲁϩ ⲕ̅ⲁ̅ϯ", "two thousand and five", "`cnau `nso tiou",
-                                            "21st", "1,234,567", "ⲃ̿ⲃ̿", "mah jw] ou`i"};
+        static const QStringList samples = {
+            "12abc", "1 2", "1,234", "&HFF", "&O17", "1E3", "-5", "1.5", "1E300", "1E999", "0",
+            "000", "\t7\n", "٣", "\u202e12", "99999999999",
+            // written numbers, read back by a paste
+            "ⲃ̿ⲉ̅", "ⲙⲁϩ ⲕ̅ⲁ̅ϯ", "two thousand and five", "`cnau `nso tiou", "21st", "1,234,567", "ⲃ̿ⲃ̿",
+            "mah jw] ou`i"};
         switch (pick(4)) {
         case 0:
             return samples[pick(static_cast<int>(samples.size()))];
@@ -65,11 +65,10 @@ class MonkeyTest : public QObject {
     }
 
     void typeKey(NumberBox* box) {
-        static const Qt::Key keys[] = {Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Return,
-                                       Qt::Key_Enter,     Qt::Key_Left,   Qt::Key_Right,
-                                       Qt::Key_Home,      Qt::Key_End,    Qt::Key_Space,
-                                       Qt::Key_Escape,    Qt::Key_Up,     Qt::Key_Down,
-                                       Qt::Key_PageUp,    Qt::Key_PageDown};
+        static const Qt::Key keys[] = {
+            Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Return, Qt::Key_Enter,   Qt::Key_Left,
+            Qt::Key_Right,     Qt::Key_Home,   Qt::Key_End,    Qt::Key_Space,   Qt::Key_Escape,
+            Qt::Key_Up,        Qt::Key_Down,   Qt::Key_PageUp, Qt::Key_PageDown};
         static const Qt::Key ctrl[] = {Qt::Key_V,    Qt::Key_X,     Qt::Key_Z, Qt::Key_C,
                                        Qt::Key_A,    Qt::Key_Y,     Qt::Key_K, Qt::Key_Insert,
                                        Qt::Key_Plus, Qt::Key_Minus, Qt::Key_0};
@@ -195,7 +194,8 @@ private slots:
             if (value >= 0 && value <= 999'999'999 && value == std::floor(value) &&
                 spin->value() != static_cast<int>(value))
                 return fail("the spinner does not hold the box's value");
-            const Report expected = composeReport(box->text().toStdString(), window.settings(), sep);
+            const Report expected =
+                composeReport(box->text().toStdString(), window.settings(), sep);
             if (report.text() != QString::fromStdString(expected.text))
                 return fail("the report box does not hold the report for the box");
             if (!executed.isEmpty()) {

@@ -41,7 +41,8 @@ class PasteTest : public QObject {
     }
     void byContextMenu(const QString& text) {
         clipboard(text);
-        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), box->mapToGlobal(QPoint(5, 5)));
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5),
+                                box->mapToGlobal(QPoint(5, 5)));
         QApplication::sendEvent(box, &event);
         QMenu* menu = nullptr;
         QTRY_VERIFY((menu = box->findChild<QMenu*>()) != nullptr);
@@ -114,8 +115,11 @@ private slots:
         const struct {
             const char* text;
             std::uint32_t number;
-        } rows[] = {{"1,234,567", 1234567}, {"ⲃ̿ⲉ̅", 2005}, {"`cnau `nso tiou", 2005},
-                    {"ⲥ̀ⲛⲁⲩ ⲛ̀ϣⲟ ⲧⲓⲟⲩ", 2005}, {"Twelve Thousand", 12000}};
+        } rows[] = {{"1,234,567", 1234567},
+                    {"ⲃ̿ⲉ̅", 2005},
+                    {"`cnau `nso tiou", 2005},
+                    {"ⲥ̀ⲛⲁⲩ ⲛ̀ϣⲟ ⲧⲓⲟⲩ", 2005},
+                    {"Twelve Thousand", 12000}};
         for (const auto& r : rows) {
             this->way(way, QString::fromUtf8(r.text));
             QCOMPARE(box->text(), QString::number(r.number));

@@ -1,10 +1,10 @@
 #include "about_window.h"
 
-#include "ui/launcher.h"
 #include "platform/geometry.h"
 #include "platform/link_label.h"
 #include "ui/art/pictures.h"
 #include "ui/fixed_window.h"
+#include "ui/launcher.h"
 #include "zefnaro/addresses.h"
 #include "zefnaro/version.h"
 

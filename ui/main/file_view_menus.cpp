@@ -69,8 +69,8 @@ void MainWindow::createViewMenu() {
 
 void MainWindow::stepNumber(int by) {
     const long wanted = static_cast<long>(spinner_->value()) + by;
-    spinner_->setValue(static_cast<int>(std::clamp<long>(wanted, spinner_->minimum(),
-                                                         spinner_->maximum())));
+    spinner_->setValue(
+        static_cast<int>(std::clamp<long>(wanted, spinner_->minimum(), spinner_->maximum())));
 }
 
 void MainWindow::setReportSize(int points) {
@@ -116,10 +116,11 @@ bool MainWindow::saveReport(const QString& path) {
         if (!written && writer.device()) why = writer.device()->errorString();
     }
     if (!written) {
-        QMessageBox box(QMessageBox::Warning, QApplication::applicationDisplayName(),
-                        tr("The report could not be saved as %1.").arg(QDir::toNativeSeparators(path)) +
-                            (why.isEmpty() ? QString() : QStringLiteral("\n\n") + why),
-                        QMessageBox::Ok, this);
+        QMessageBox box(
+            QMessageBox::Warning, QApplication::applicationDisplayName(),
+            tr("The report could not be saved as %1.").arg(QDir::toNativeSeparators(path)) +
+                (why.isEmpty() ? QString() : QStringLiteral("\n\n") + why),
+            QMessageBox::Ok, this);
         box.setObjectName(QStringLiteral("saveFailedMessage"));
         box.exec();
     }
@@ -132,14 +133,14 @@ void MainWindow::saveReportAs() {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     const QString name = tr("Zefnaro %1").arg(numberBox_->text());
     QString filter = html;
-    QString path = QFileDialog::getSaveFileName(this, tr("Save Report As"),
-                                                QDir(folder).filePath(name + QStringLiteral(".html")),
-                                                QStringList{html, odt, pdf}.join(QStringLiteral(";;")),
-                                                &filter);
+    QString path = QFileDialog::getSaveFileName(
+        this, tr("Save Report As"), QDir(folder).filePath(name + QStringLiteral(".html")),
+        QStringList{html, odt, pdf}.join(QStringLiteral(";;")), &filter);
     if (path.isEmpty()) return;
     if (QFileInfo(path).suffix().isEmpty())
-        path += filter == odt ? QStringLiteral(".odt") : filter == pdf ? QStringLiteral(".pdf")
-                                                                        : QStringLiteral(".html");
+        path += filter == odt   ? QStringLiteral(".odt")
+                : filter == pdf ? QStringLiteral(".pdf")
+                                : QStringLiteral(".html");
     saveReport(path);
 }
 

@@ -10,18 +10,18 @@
 
 #include <QClipboard>
 #include <QEvent>
-#include <QTimer>
-#include <QWheelEvent>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLocale>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QToolButton>
 #include <QTextEdit>
+#include <QTimer>
+#include <QToolButton>
+#include <QWheelEvent>
 
-#include <chrono>
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <limits>
 
@@ -105,7 +105,7 @@ MainWindow::MainWindow(QWidget* parent)
     spinner_->setToolTip(
         tr("Use the up and down buttons to increase or decrease the number by 1."));
     place(spinner_, 1905, 135, 255, 405);
-    spinner_->raise();                                   // over the right end of the entry box
+    spinner_->raise();                                    // over the right end of the entry box
     numberBox_->setTextMargins(0, 0, px(2175 - 1905), 0); // digits never run under the arrows
 
     randomButton_->setObjectName(QStringLiteral("cmdRandom"));
@@ -190,7 +190,6 @@ void MainWindow::applySettings(const DisplaySettings& settings) {
     recompute();
 }
 
-
 void MainWindow::apply(const Report& report) {
     if (report.isMessage) {
         // A message stays selected, is not hidden first, and leaves the status line.
@@ -218,8 +217,9 @@ QSize MainWindow::openingSize() {
         tallest = std::max(tallest, scratch.document()->size().height());
     }
     const int report = static_cast<int>(std::ceil(tallest)) + 2 * reportEdit_->frameWidth() + 2;
-    const int inner = std::max(px(openingHeight), px(design.report.top) + report +
-                                                       px(design.report.left + design.status.height));
+    const int inner =
+        std::max(px(openingHeight),
+                 px(design.report.top) + report + px(design.report.left + design.status.height));
     return {px(openingWidth), inner + menuBar()->sizeHint().height()};
 }
 

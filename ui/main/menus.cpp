@@ -2,8 +2,8 @@
 #include "main_window.h"
 #include "menu_item.h"
 
-#include "ui/launcher.h"
 #include "ui/about/about_window.h"
+#include "ui/launcher.h"
 #include "ui/settings/settings_window.h"
 
 #include <QAction>

@@ -5,8 +5,8 @@
 #include "ui/fixed_window.h"
 #include "ui/fonts.h"
 
-#include <QCheckBox>
 #include <QAbstractItemView>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
@@ -113,8 +113,8 @@ SettingsWindow::SettingsWindow(const DisplaySettings& current, QWidget* owner)
 
 void SettingsWindow::showSettings(const DisplaySettings& settings) {
     settings_ = settings;
-    const QSignalBlocker quietGender(genderBox_), quietOrdinal(ordinalBox_),
-        quietFont(fontList_), quietSize(sizeList_);
+    const QSignalBlocker quietGender(genderBox_), quietOrdinal(ordinalBox_), quietFont(fontList_),
+        quietSize(sizeList_);
     genderBox_->setChecked(settings.masculine);
     ordinalBox_->setChecked(settings.ordinal);
     fontList_->setCurrentIndex(fontList_->findData(QString::fromStdString(settings.fontName)));
