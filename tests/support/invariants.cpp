@@ -35,9 +35,9 @@ std::u32string codePoints(std::string_view s) {
     for (std::size_t i = 0; i < s.size();) {
         const auto b = static_cast<unsigned char>(s[i]);
         const std::size_t len = b < 0x80 ? 1 : b < 0xE0 ? 2 : b < 0xF0 ? 3 : 4;
-        char32_t c = len == 1 ? b : b & (0x7F >> len);
+        char32_t c = len == 1 ? char32_t{b} : char32_t{b} & (0x7Fu >> len);
         for (std::size_t k = 1; k < len && i + k < s.size(); ++k)
-            c = (c << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
+            c = (c << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3Fu);
         out.push_back(c);
         i += len;
     }
