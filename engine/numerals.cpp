@@ -1,47 +1,16 @@
 // Coptic alphabetic numerals in both writings, built from the digits: one letter
 // for each nonzero digit, with the place mark of its rank.
 #include "engine/coptic.h"
+#include "engine/numeral_letters.h"
 
 #include <array>
 #include <cstdint>
 
 namespace zefnaro {
 
-namespace {
-
-using Letters = std::array<std::array<std::string_view, 10>, 3>; // [place][digit]
-
-struct NumeralScript {
-    Letters letters;
-    std::array<std::string_view, 3> before, after; // marks of units, thousands, millions
-    std::string_view prefix, ending;               // ordinal, feminine
-};
-
-// The font text puts the mark before its letter ("=" units, "Ë" thousands, "Ì"
-// millions) and draws 9, 60 and 600 with the glyph variants ":", "|" and "<".
-constexpr NumeralScript fontText{{{{"", "a", "b", "g", "d", "e", "^", "z", "y", ":"},
-                                   {"", "i", "k", "l", "m", "n", "|", "o", "p", "f"},
-                                   {"", "r", "c", "t", "u", "v", "<", "'", "w", "s"}}},
-                                 {"=", "\xC3\x8B", "\xC3\x8C"},
-                                 {"", "", ""},
-                                 "mah ",
-                                 "]"};
-
-// Unicode puts the mark after its letter: one stroke (U+0305) for units, two
-// (U+033F) for thousands, three (U+033F U+0305) for millions.
-constexpr NumeralScript unicode{{{{"", "ⲁ", "ⲃ", "ⲅ", "ⲇ", "ⲉ", "ⲋ", "ⲍ", "ⲏ", "ⲑ"},
-                                  {"", "ⲓ", "ⲕ", "ⲗ", "ⲙ", "ⲛ", "ⲝ", "ⲟ", "ⲡ", "ϥ"},
-                                  {"", "ⲣ", "ⲥ", "ⲧ", "ⲩ", "ⲫ", "ⲭ", "ⲯ", "ⲱ", "ϣ"}}},
-                                {"", "", ""},
-                                {"\u0305", "\u033F", "\u033F\u0305"},
-                                "ⲙⲁϩ ",
-                                "ϯ"};
-
-} // namespace
-
 void appendCopticNumerals(std::string& out, std::uint32_t number, Form form, Writing writing) {
     if (number < 1 || number > largestNumber) return;
-    const NumeralScript& s = writing == Writing::unicode ? unicode : fontText;
+    const NumeralScript& s = numeralScript(writing);
     std::array<std::size_t, 9> digits{};
     int count = 0;
     for (std::uint32_t v = number; v > 0; v /= 10)

@@ -1,5 +1,6 @@
 // Reading Coptic numerals: font text (a mark before each letter) and Unicode (the
 // marks after each letter), with the ordinal prefix and the feminine ending.
+#include "engine/numeral_letters.h"
 #include "engine/read_support.h"
 
 #include <array>
@@ -83,45 +84,38 @@ std::size_t afterPrefix(const Chars& text, std::u32string_view prefix, Reading& 
     return i;
 }
 
-// The place (0 units, 1 tens, 2 hundreds) and digit of a font-text letter.
-bool fontLetter(char32_t c, int& place, std::uint32_t& digit) {
-    // The report draws 9, 60 and 600 with the glyph variants ":", "|" and "<";
-    // the plain letters ";", "x" and "," are the same letters.
-    static constexpr std::array<std::string_view, 3> letters = {" abgde^zy:", " iklmn|opf",
-                                                                " rctuv<'ws"};
-    static constexpr std::array<char, 3> plain = {';', 'x', ','};
-    if (c >= U'A' && c <= U'Z') c += U'a' - U'A';
-    if (c > 0x7F) return false;
-    for (std::size_t p = 0; p < 3; ++p) {
-        if (static_cast<char>(c) == plain[p]) {
-            place = static_cast<int>(p);
-            digit = p == 0 ? 9 : 6;
-            return true;
-        }
-        const auto at = letters[p].find(static_cast<char>(c), 1);
-        if (at != std::string_view::npos) {
-            place = static_cast<int>(p);
-            digit = static_cast<std::uint32_t>(at);
-            return true;
-        }
-    }
+// The place (0 units, 1 tens, 2 hundreds) and digit of a numeral letter, as the
+// builder writes it in this writing (`letter` in UTF-8, lower case).
+bool numeralLetter(Writing writing, std::string_view letter, int& place, std::uint32_t& digit) {
+    const Letters& letters = numeralScript(writing).letters;
+    for (std::size_t p = 0; p < 3; ++p)
+        for (std::size_t d = 1; d <= 9; ++d)
+            if (letters[p][d] == letter) {
+                place = static_cast<int>(p);
+                digit = static_cast<std::uint32_t>(d);
+                return true;
+            }
     return false;
 }
 
+bool fontLetter(char32_t c, int& place, std::uint32_t& digit) {
+    if (c >= U'A' && c <= U'Z') c += U'a' - U'A';
+    // The report draws 9, 60 and 600 with the glyph variants ":", "|" and "<";
+    // the plain letters ";", "x" and "," are the same letters.
+    if (c == U';') c = U':';
+    if (c == U'x') c = U'|';
+    if (c == U',') c = U'<';
+    char letter[4];
+    return c < 0x80 &&
+           numeralLetter(Writing::fontText, {letter, encodeUtf8(c, letter)}, place, digit);
+}
+
 bool unicodeLetter(char32_t c, int& place, std::uint32_t& digit) {
-    static constexpr std::array<std::u32string_view, 3> letters = {U" ⲁⲃⲅⲇⲉⲋⲍⲏⲑ", U" ⲓⲕⲗⲙⲛⲝⲟⲡϥ",
-                                                                   U" ⲣⲥⲧⲩⲫⲭⲯⲱϣ"};
     c = copticLower(c);
     if (c == 0x2CC1) c = 0x03E3; // ⳁ, the other sign for 900
-    for (std::size_t p = 0; p < 3; ++p) {
-        const auto at = letters[p].find(c, 1);
-        if (at != std::u32string_view::npos) {
-            place = static_cast<int>(p);
-            digit = static_cast<std::uint32_t>(at);
-            return true;
-        }
-    }
-    return false;
+    char letter[4];
+    return isCopticLetter(c) &&
+           numeralLetter(Writing::unicode, {letter, encodeUtf8(c, letter)}, place, digit);
 }
 
 } // namespace

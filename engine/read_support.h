@@ -29,6 +29,16 @@ struct Attempt {
     std::size_t progress = 0;
 };
 
+// What kinds of characters a text holds, noted while it is decoded.
+struct Kinds {
+    bool coptic = false;   // Coptic letters
+    bool overline = false; // numeral place marks after a letter
+    bool fontMark = false; // numeral place marks of the font text: = Ë Ì
+};
+
+// Decodes UTF-8; nullopt and the position of the first bad byte when it is not.
+std::optional<Chars> decode(std::string_view text, std::size_t& bad, Kinds& kinds);
+
 inline Attempt failed(std::string error, std::size_t progress) {
     return Attempt{std::nullopt, std::move(error), progress};
 }
@@ -48,25 +58,34 @@ inline std::string at(std::size_t position) {
     return where;
 }
 
-inline void appendUtf8(std::string& out, char32_t c) {
-    char b[4];
-    std::size_t n = 0;
+// Writes the UTF-8 of one code point at `out` (room for four bytes); returns
+// how many bytes it wrote.
+inline std::size_t encodeUtf8(char32_t c, char* out) {
     if (c < 0x80) {
-        b[n++] = static_cast<char>(c);
-    } else if (c < 0x800) {
-        b[n++] = static_cast<char>(0xC0 | (c >> 6));
-        b[n++] = static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        b[n++] = static_cast<char>(0xE0 | (c >> 12));
-        b[n++] = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        b[n++] = static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        b[n++] = static_cast<char>(0xF0 | (c >> 18));
-        b[n++] = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        b[n++] = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        b[n++] = static_cast<char>(0x80 | (c & 0x3F));
+        out[0] = static_cast<char>(c);
+        return 1;
     }
-    out.append(b, n);
+    if (c < 0x800) {
+        out[0] = static_cast<char>(0xC0 | (c >> 6));
+        out[1] = static_cast<char>(0x80 | (c & 0x3F));
+        return 2;
+    }
+    if (c < 0x10000) {
+        out[0] = static_cast<char>(0xE0 | (c >> 12));
+        out[1] = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out[2] = static_cast<char>(0x80 | (c & 0x3F));
+        return 3;
+    }
+    out[0] = static_cast<char>(0xF0 | (c >> 18));
+    out[1] = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+    out[2] = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out[3] = static_cast<char>(0x80 | (c & 0x3F));
+    return 4;
+}
+
+inline void appendUtf8(std::string& out, char32_t c) {
+    char bytes[4];
+    out.append(bytes, encodeUtf8(c, bytes));
 }
 
 inline std::string toUtf8(char32_t code) {

@@ -33,21 +33,7 @@ Words words(const Chars& text) {
         const char32_t code = c.code < 0x80
                                   ? (c.code >= U'A' && c.code <= U'Z' ? c.code + 32 : c.code)
                                   : copticLower(c.code);
-        if (code < 0x80) {
-            *p++ = static_cast<char>(code);
-        } else if (code < 0x800) {
-            *p++ = static_cast<char>(0xC0 | (code >> 6));
-            *p++ = static_cast<char>(0x80 | (code & 0x3F));
-        } else if (code < 0x10000) {
-            *p++ = static_cast<char>(0xE0 | (code >> 12));
-            *p++ = static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-            *p++ = static_cast<char>(0x80 | (code & 0x3F));
-        } else {
-            *p++ = static_cast<char>(0xF0 | (code >> 18));
-            *p++ = static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-            *p++ = static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-            *p++ = static_cast<char>(0x80 | (code & 0x3F));
-        }
+        p += encodeUtf8(code, p);
     }
     out.buffer.resize(static_cast<std::size_t>(p - begin));
     out.tokens.reserve(spans.size());
@@ -61,21 +47,10 @@ Words words(const Chars& text) {
 }
 
 std::string normalised(std::string_view written) {
-    Chars chars;
-    std::size_t i = 0;
-    for (char byte : written) { // builder output: valid UTF-8
-        const auto b = static_cast<unsigned char>(byte);
-        if ((b & 0xC0) == 0x80) {
-            chars.back().code = (chars.back().code << 6) | (b & 0x3Fu);
-            continue;
-        }
-        const char32_t lead = b < 0x80   ? b
-                              : b < 0xE0 ? (b & 0x1Fu)
-                              : b < 0xF0 ? (b & 0x0Fu)
-                                         : (b & 0x07u);
-        chars.push_back({lead, ++i});
-    }
-    return words(chars).buffer;
+    std::size_t bad = 0;
+    Kinds kinds;
+    const auto chars = decode(written, bad, kinds); // builder output: valid UTF-8
+    return chars ? words(*chars).buffer : std::string();
 }
 
 std::string unknown(const Token& t) {

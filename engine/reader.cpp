@@ -18,14 +18,17 @@ bool isDigit(char32_t c) {
 constexpr std::string_view rangeText = "expected a whole number from 1 to 999,999,999";
 constexpr std::string_view zeroText = "The number 0 (zero) does not exist in Coptic";
 
-// What kinds of characters a text holds, noted while it is decoded.
-struct Kinds {
-    bool coptic = false;   // Coptic letters
-    bool overline = false; // numeral place marks after a letter
-    bool fontMark = false; // numeral place marks of the font text: = Ë Ì
-};
+Chars trimmed(Chars chars) {
+    const auto first =
+        std::find_if(chars.begin(), chars.end(), [](const Char& c) { return !isBlank(c.code); });
+    chars.erase(chars.begin(), first);
+    while (!chars.empty() && isBlank(chars.back().code))
+        chars.pop_back();
+    return chars;
+}
 
-// Decodes UTF-8; nullopt and the position of the first bad byte when it is not.
+} // namespace
+
 std::optional<Chars> decode(std::string_view text, std::size_t& bad, Kinds& kinds) {
     Chars out;
     out.reserve(text.size());
@@ -74,17 +77,6 @@ std::optional<Chars> decode(std::string_view text, std::size_t& bad, Kinds& kind
     }
     return out;
 }
-
-Chars trimmed(Chars chars) {
-    const auto first =
-        std::find_if(chars.begin(), chars.end(), [](const Char& c) { return !isBlank(c.code); });
-    chars.erase(chars.begin(), first);
-    while (!chars.empty() && isBlank(chars.back().code))
-        chars.pop_back();
-    return chars;
-}
-
-} // namespace
 
 std::string toUtf8(const Chars& chars, std::size_t from, std::size_t to) {
     std::string out;
