@@ -85,12 +85,24 @@ std::size_t afterPrefix(const Chars& text, std::u32string_view prefix, Reading& 
 }
 
 // The place (0 units, 1 tens, 2 hundreds) and digit of a numeral letter, as the
-// builder writes it in this writing (`letter` in UTF-8, lower case).
-bool numeralLetter(Writing writing, std::string_view letter, int& place, std::uint32_t& digit) {
-    const Letters& letters = numeralScript(writing).letters;
+// builder writes it in this writing (lower case).
+bool numeralLetter(Writing writing, char32_t letter, int& place, std::uint32_t& digit) {
+    using Codes = std::array<std::array<char32_t, 10>, 3>;
+    // The builder's letters as code points, taken once from its own table.
+    static const auto codes = [](Writing w) {
+        Codes c{};
+        Kinds kinds;
+        std::size_t bad = 0;
+        for (std::size_t p = 0; p < 3; ++p)
+            for (std::size_t d = 1; d <= 9; ++d)
+                c[p][d] = decode(numeralScript(w).letters[p][d], bad, kinds)->front().code;
+        return c;
+    };
+    static const Codes fontText = codes(Writing::fontText), unicode = codes(Writing::unicode);
+    const Codes& table = writing == Writing::unicode ? unicode : fontText;
     for (std::size_t p = 0; p < 3; ++p)
         for (std::size_t d = 1; d <= 9; ++d)
-            if (letters[p][d] == letter) {
+            if (table[p][d] == letter) {
                 place = static_cast<int>(p);
                 digit = static_cast<std::uint32_t>(d);
                 return true;
@@ -105,17 +117,13 @@ bool fontLetter(char32_t c, int& place, std::uint32_t& digit) {
     if (c == U';') c = U':';
     if (c == U'x') c = U'|';
     if (c == U',') c = U'<';
-    char letter[4];
-    return c < 0x80 &&
-           numeralLetter(Writing::fontText, {letter, encodeUtf8(c, letter)}, place, digit);
+    return c < 0x80 && numeralLetter(Writing::fontText, c, place, digit);
 }
 
 bool unicodeLetter(char32_t c, int& place, std::uint32_t& digit) {
     c = copticLower(c);
     if (c == 0x2CC1) c = 0x03E3; // ⳁ, the other sign for 900
-    char letter[4];
-    return isCopticLetter(c) &&
-           numeralLetter(Writing::unicode, {letter, encodeUtf8(c, letter)}, place, digit);
+    return isCopticLetter(c) && numeralLetter(Writing::unicode, c, place, digit);
 }
 
 } // namespace
