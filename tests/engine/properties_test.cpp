@@ -11,10 +11,13 @@ using namespace zefnaro;
 
 namespace {
 
-void checkAllForms(long n) {
+using Check = std::string (*)(long n, bool masculine, bool ordinal);
+
+// Runs a check on n in all four forms; the first violation fails the test.
+void inAllForms(long n, Check check) {
     for (bool masculine : {true, false})
         for (bool ordinal : {false, true}) {
-            const std::string v = checks::violation(n, masculine, ordinal);
+            const std::string v = check(n, masculine, ordinal);
             if (!v.empty()) {
                 ADD_FAILURE() << n << (masculine ? " masculine" : " feminine")
                               << (ordinal ? " ordinal: " : " cardinal: ") << v;
@@ -23,16 +26,12 @@ void checkAllForms(long n) {
         }
 }
 
+void checkAllForms(long n) {
+    inAllForms(n, checks::violation);
+}
+
 void readBackAllForms(long n) {
-    for (bool masculine : {true, false})
-        for (bool ordinal : {false, true}) {
-            const std::string v = checks::roundTripViolation(n, masculine, ordinal);
-            if (!v.empty()) {
-                ADD_FAILURE() << n << (masculine ? " masculine" : " feminine")
-                              << (ordinal ? " ordinal: " : " cardinal: ") << v;
-                return;
-            }
-        }
+    inAllForms(n, checks::roundTripViolation);
 }
 
 TEST(RoundTrip, EveryNumberBelowTenThousand) {
