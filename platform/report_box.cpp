@@ -144,10 +144,11 @@ void ReportBox::setSelColour(const QColor& colour) {
     selection().mergeCharFormat(format);
 }
 
-void ReportBox::setSelFont(const QString& family) {
+void ReportBox::setSelFont(const QStringList& families) {
+    if (families.isEmpty()) return;
     QTextCharFormat format;
-    format.setFontFamilies({family});
-    setLegacyFamily(format, family);
+    format.setFontFamilies(families);
+    setLegacyFamily(format, families.first());
     selection().mergeCharFormat(format);
 }
 

@@ -5,6 +5,7 @@
 
 #include <QColor>
 #include <QString>
+#include <QStringList>
 #include <memory>
 #include <vector>
 
@@ -32,7 +33,7 @@ public:
     int selLength() const;
 
     void setSelColour(const QColor& colour);
-    void setSelFont(const QString& family);
+    void setSelFont(const QStringList& families); // first choice first, then fallbacks
     void setSelPointSize(double points);
     void setSelCentred();
     void setSelEmphasis(); // italic

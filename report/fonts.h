@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <string_view>
+#include <vector>
 
 namespace zefnaro {
 
@@ -18,24 +19,36 @@ inline constexpr std::array<std::string_view, 7> csFonts = {"CS Avva Shenouda",
                                                             "CS Koptos Manuscript",
                                                             "CS Copt"};
 
-// Free fonts with the Coptic block, packaged by Debian (fonts-freefont-ttf,
-// fonts-noto-core). FreeSerif comes first: it keeps the one, two and three strokes
-// of the numeral ranks apart, where Noto Sans Coptic draws millions like thousands.
-inline constexpr std::array<std::string_view, 2> unicodeFonts = {"FreeSerif", "Noto Sans Coptic"};
+// Fonts with the Coptic block. Zefnaro Coptic is the program's own (Noto Sans
+// Coptic with overlines made for numerals) and always there; the others are free
+// fonts packaged by Debian (fonts-freefont-ttf, fonts-noto-core).
+inline constexpr std::string_view projectFont = "Zefnaro Coptic";
+inline constexpr std::array<std::string_view, 3> unicodeFonts = {projectFont, "FreeSerif",
+                                                                 "Noto Sans Coptic"};
 
-// The Unicode numerals line is always in MPH 2B Damase at regular weight, whatever
-// font the words use: of the free fonts with Coptic letters it is the one that
-// stacks a millions letter's U+033F and U+0305 into three strokes (FreeSerif, Noto
-// Sans Coptic and Symbola draw the U+0305 onto the double stroke, so millions look
-// like thousands), and at regular weight the strokes stay apart at small sizes too.
-inline constexpr std::string_view unicodeNumeralsFont = "MPH 2B Damase";
+// The Unicode numerals line is always in the program's font, whatever font the
+// words use: the free fonts draw a millions letter's U+0305 onto its U+033F, so
+// millions look like thousands, and Qt places marks taken from another font beside
+// their letters, not over them.
+inline constexpr std::string_view unicodeNumeralsFont = projectFont;
 
 inline constexpr std::string_view fontTextDefault = "CS Copto Manuscript";
-inline constexpr std::string_view unicodeDefault = "FreeSerif";
+inline constexpr std::string_view unicodeDefault = projectFont;
 
 inline Writing writingFor(std::string_view fontName) {
     return std::find(csFonts.begin(), csFonts.end(), fontName) != csFonts.end() ? Writing::fontText
                                                                                 : Writing::unicode;
+}
+
+// The families to ask for, first choice first: a Coptic Unicode font falls back on
+// the other ones (in saved and copied reports too); any other font on nothing (a
+// CS font's text means nothing in another font).
+inline std::vector<std::string_view> fontFamilies(std::string_view fontName) {
+    std::vector<std::string_view> families{fontName};
+    if (std::find(unicodeFonts.begin(), unicodeFonts.end(), fontName) != unicodeFonts.end())
+        for (std::string_view other : unicodeFonts)
+            if (other != fontName) families.push_back(other);
+    return families;
 }
 
 } // namespace zefnaro

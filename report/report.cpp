@@ -121,7 +121,10 @@ Report composeReport(double number, const DisplaySettings& settings,
 }
 
 std::string statusText(const DisplaySettings& settings) {
-    return " " + settings.fontName + " | " + std::to_string(settings.fontSize) + " | " +
+    std::string fonts = settings.fontName;
+    if (writingFor(fonts) == Writing::unicode && fonts != unicodeNumeralsFont)
+        fonts.append(", numerals ").append(unicodeNumeralsFont);
+    return " " + fonts + " | " + std::to_string(settings.fontSize) + " | " +
            (settings.masculine ? "Masculine" : "Feminine") + " | " +
            (settings.ordinal ? "Ordinal" : "Cardinal");
 }

@@ -74,7 +74,8 @@ Report composeReport(std::string_view entryText, const DisplaySettings& settings
 Report composeReport(double number, const DisplaySettings& settings,
                      std::string_view groupSeparator = ",");
 
-// The status line: " font | size | Masculine | Cardinal".
+// The status line: " font | size | Masculine | Cardinal", the font part naming the
+// numerals' font too where it is not the words' font.
 std::string statusText(const DisplaySettings& settings);
 
 // The report's text with "\n" line breaks, for terminals and plain-text files.

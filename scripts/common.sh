@@ -7,7 +7,7 @@ ZEFNARO_PACKAGES=(
   cmake ninja-build g++ pkg-config
   libcli11-dev nlohmann-json3-dev
   qt6-base-dev qt6-svg-dev libgl-dev fonts-dejavu-core fonts-liberation
-  fonts-freefont-ttf fonts-mph-2b-damase fonts-noto-core
+  fonts-freefont-ttf fonts-noto-core python3-fonttools libharfbuzz-bin
   libgtest-dev libgmock-dev libbenchmark-dev libicu-dev
   desktop-file-utils appstream dpkg-dev file poppler-utils unzip
 )

@@ -1,5 +1,7 @@
 #include "ui/fonts.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFontDatabase>
 
 namespace zefnaro {
@@ -13,6 +15,17 @@ FontCheck& check() {
 
 } // namespace
 
+bool loadProjectFont() {
+    static const bool loaded = [] {
+        const QString path = QDir::cleanPath(
+            QCoreApplication::applicationDirPath() +
+            QStringLiteral("/../share/fonts/truetype/zefnaro/ZefnaroCoptic-Regular.ttf"));
+        QFontDatabase::addApplicationFont(path); // -1 where it is not there: installed?
+        return QFontDatabase::hasFamily(QString::fromUtf8(projectFont));
+    }();
+    return loaded;
+}
+
 bool fontInstalled(const QString& family) {
     if (check()) return check()(family);
     return QFontDatabase::hasFamily(family);
@@ -23,6 +36,7 @@ void setFontCheck(FontCheck replacement) {
 }
 
 DisplaySettings machineDefaults() {
+    loadProjectFont();
     return defaultSettings(fontInstalled(QString::fromUtf8(fontTextDefault)));
 }
 

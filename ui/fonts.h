@@ -11,6 +11,11 @@ namespace zefnaro {
 
 using FontCheck = std::function<bool(const QString& family)>;
 
+// Makes the program's own Coptic font (Zefnaro Coptic) available to this run,
+// from where the build and the install put it beside the programs; once per run.
+// True when the family can be used.
+bool loadProjectFont();
+
 // True when the font family is installed.
 bool fontInstalled(const QString& family);
 

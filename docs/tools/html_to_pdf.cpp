@@ -1,11 +1,12 @@
 // Build tool: typesets an HTML file as an A4 PDF. Pictures are looked up beside
 // the HTML file, wherever the build runs; a missing picture fails the build at
 // once, naming it (Qt's layout would otherwise wait for it forever).
-// Usage: html_to_pdf INPUT.html OUTPUT.pdf TITLE
+// Usage: html_to_pdf INPUT.html OUTPUT.pdf TITLE [FONT.ttf ...] (fonts to load first)
 #include <QAbstractTextDocumentLayout>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPageLayout>
@@ -101,9 +102,15 @@ int sectionToMove(const QTextDocument& doc, const std::set<int>& moved) {
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: html_to_pdf INPUT.html OUTPUT.pdf TITLE\n");
+    if (argc < 4) {
+        std::fprintf(stderr, "usage: html_to_pdf INPUT.html OUTPUT.pdf TITLE [FONT.ttf ...]\n");
         return 2;
+    }
+    for (int i = 4; i < argc; ++i) {
+        if (QFontDatabase::addApplicationFont(QString::fromLocal8Bit(argv[i])) < 0) {
+            std::fprintf(stderr, "html_to_pdf: cannot load the font %s\n", argv[i]);
+            return 1;
+        }
     }
     QFile input(QString::fromLocal8Bit(argv[1]));
     if (!input.open(QIODevice::ReadOnly)) {

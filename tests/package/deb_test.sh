@@ -17,7 +17,7 @@ echo "package: $(basename "$deb")"
 [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "package version is not $version"
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "depends: $depends"
-for lib in libc6 libstdc++6 libqt6widgets6 libqt6gui6 libqt6core6 libqt6svg6 fonts-freefont-ttf fonts-mph-2b-damase; do
+for lib in libc6 libstdc++6 libqt6widgets6 libqt6gui6 libqt6core6 libqt6svg6 fonts-freefont-ttf; do
   grep -q "$lib" <<<"$depends" || fail "Depends lacks $lib"
 done
 
@@ -32,7 +32,8 @@ for f in bin/zefnaro bin/zefnaro-cli \
          share/icons/hicolor/48x48/apps/org.zefnaro.Zefnaro.png \
          share/icons/hicolor/128x128/apps/org.zefnaro.Zefnaro.png \
          share/icons/hicolor/256x256/apps/org.zefnaro.Zefnaro.png \
-         share/man/man1/zefnaro-cli.1; do
+         share/man/man1/zefnaro-cli.1 \
+         share/fonts/truetype/zefnaro/ZefnaroCoptic-Regular.ttf share/fonts/truetype/zefnaro/OFL.txt; do
   [ -s "$usr/$f" ] || fail "not installed: $f"
 done
 

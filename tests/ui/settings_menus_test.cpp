@@ -47,6 +47,7 @@ private slots:
                                    "CS Copto Manuscript",
                                    "CS Koptos Manuscript",
                                    "CS Copt",
+                                   "Zefnaro Coptic",
                                    "FreeSerif",
                                    "Noto Sans Coptic"};
         QStringList listed;

@@ -51,7 +51,12 @@ void styleReport(ReportBox& box, const Report& report) {
         box.setSelStart(step.start);
         box.setSelLength(length);
         if (step.colour) box.setSelColour(qcolour(*step.colour));
-        if (step.font) box.setSelFont(QString::fromStdString(*step.font));
+        if (step.font) {
+            QStringList families;
+            for (std::string_view family : fontFamilies(*step.font))
+                families << QString::fromUtf8(family.data(), static_cast<qsizetype>(family.size()));
+            box.setSelFont(families);
+        }
         if (step.centred) box.setSelCentred();
         if (step.pointSize) box.setSelPointSize(*step.pointSize);
         if (step.emphasis) box.setSelEmphasis();
@@ -76,7 +81,8 @@ MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent), settings_(machineDefaults()), inner_(new QWidget(this)),
       numberBox_(new NumberBox(inner_)), spinner_(new Spinner(inner_)),
       randomButton_(new QPushButton(tr("&Random"), inner_)), reportEdit_(new QTextEdit(inner_)),
-      statusLabel_(new QLabel(QStringLiteral(" status bar"), inner_)), reportBox_(reportEdit_),
+      statusLabel_(new QLabel(QStringLiteral(" status bar"), inner_)),
+      fontNotice_(new QLabel(inner_)), reportBox_(reportEdit_),
       layout_(designLayout()), random_(seededEngine()) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Zefnaro"));
@@ -129,6 +135,14 @@ MainWindow::MainWindow(QWidget* parent)
     status.setColor(QPalette::WindowText, QColor(0, 78, 152)); // the classic desktop blue
     statusLabel_->setPalette(status);
     place(statusLabel_, layout_.status);
+
+    fontNotice_->setObjectName(QStringLiteral("fontNotice"));
+    fontNotice_->setWordWrap(true);
+    fontNotice_->setFont(arialFont(8, false));
+    QPalette notice = fontNotice_->palette();
+    notice.setColor(QPalette::WindowText, QColor(160, 0, 0));
+    fontNotice_->setPalette(notice);
+    fontNotice_->hide();
 
     setTabOrder(numberBox_, randomButton_);
     setTabOrder(randomButton_, reportEdit_);
@@ -201,6 +215,20 @@ void MainWindow::apply(const Report& report) {
     reportBox_.setSelStart(0);
     reportBox_.show();
     updateStatus();
+    updateFontNotice();
+}
+
+void MainWindow::updateFontNotice() {
+    const QString font = QString::fromStdString(settings_.fontName);
+    const bool missing = writingFor(settings_.fontName) == Writing::fontText && !fontInstalled(font);
+    if (missing) {
+        fontNotice_->setText(tr("%1 is not installed, so its Coptic text is shown as plain "
+                                "letters. Install the font, or choose a Unicode font such as %2 "
+                                "in Settings (Ctrl+S).")
+                                 .arg(font, QString::fromUtf8(projectFont)));
+        fontNotice_->setAccessibleName(fontNotice_->text());
+    }
+    fontNotice_->setVisible(missing);
 }
 
 QSize MainWindow::openingSize() {
@@ -251,6 +279,11 @@ void MainWindow::applyLayout() {
                        static_cast<float>(inner_->height()) * twipsPerPixel);
     place(reportEdit_, layout_.report);
     place(statusLabel_, layout_.status);
+    // Beside the Random button, as wide as the report below it.
+    constexpr float noticeLeft = 3735;
+    place(fontNotice_, {noticeLeft, 100, std::max(0.0F, layout_.report.left + layout_.report.width -
+                                                             noticeLeft),
+                        475});
 }
 
 } // namespace zefnaro

@@ -76,6 +76,7 @@ private:
     void numberChanged();
     void spinnerChanged(int value);
     void applyLayout();
+    void updateFontNotice();
     void apply(const Report& report);
     void createMenus();
     QSize openingSize();
@@ -92,6 +93,7 @@ private:
     QPushButton* randomButton_;
     QTextEdit* reportEdit_;
     QLabel* statusLabel_;
+    QLabel* fontNotice_; // why the Coptic lines show Latin letters, when they do
     ReportBox reportBox_;
     MainLayout layout_;
     std::mt19937 random_;

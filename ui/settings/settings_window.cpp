@@ -82,6 +82,18 @@ SettingsWindow::SettingsWindow(const DisplaySettings& current, QWidget* owner)
     for (const QString& name : fontNames())
         fontList_->addItem(fontInstalled(name) ? name : tr("%1 (not installed)").arg(name), name);
     fontList_->view()->setMinimumWidth(fontList_->view()->sizeHintForColumn(0) + px(240));
+    // The closed list shows every name whole ("CS Avva Shenouda (not installed)"):
+    // where the longest does not fit, the list and what stands right of it move over.
+    fontList_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    if (const int extra = fontList_->sizeHint().width() - fontList_->width(); extra > 0) {
+        fontList_->resize(fontList_->width() + extra, fontList_->height());
+        for (QWidget* right : {static_cast<QWidget*>(sizeLabel), static_cast<QWidget*>(sizeList_),
+                               static_cast<QWidget*>(defaultButton),
+                               static_cast<QWidget*>(closeButton)})
+            right->move(right->x() + extra, right->y());
+        panel->resize(panel->width() + extra, panel->height());
+        setFixedSize(width() + extra, height());
+    }
     sizeList_->addItems(fontSizes());
     fontList_->setCurrentIndex(fontList_->findData(QString::fromStdString(settings_.fontName)));
     sizeList_->setCurrentIndex(sizeList_->findText(QString::number(settings_.fontSize)));
