@@ -4,6 +4,8 @@
 #include "ui/main/main_window.h"
 
 #include <QApplication>
+#include <QCoreApplication>
+#include <QFontDatabase>
 #include <QSignalBlocker>
 #include <QTextEdit>
 #include <benchmark/benchmark.h>
@@ -60,6 +62,20 @@ void RecomputeRandomAndPaint(benchmark::State& s) {
 
 } // namespace
 
+// What loading the program's font adds to start-up: reading the file and making
+// its family known.
+void LoadProjectFont(benchmark::State& s) {
+    const QString path = QCoreApplication::applicationDirPath() +
+                         QStringLiteral("/../share/fonts/truetype/zefnaro/ZefnaroCoptic-Regular.ttf");
+    for (auto _ : s) {
+        const int id = QFontDatabase::addApplicationFont(path);
+        if (id < 0) s.SkipWithError("font not found");
+        benchmark::DoNotOptimize(QFontDatabase::families().size());
+        QFontDatabase::removeApplicationFont(id);
+    }
+}
+
+BENCHMARK(LoadProjectFont)->Unit(benchmark::kMillisecond);
 BENCHMARK(Recompute999999999)->Unit(benchmark::kMicrosecond);
 BENCHMARK(RecomputeRandom)->Unit(benchmark::kMicrosecond);
 BENCHMARK(RecomputeRandomAndPaint)->Unit(benchmark::kMicrosecond);
