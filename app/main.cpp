@@ -10,6 +10,7 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -83,13 +84,39 @@ bool answeredWithoutWindow(int argc, char** argv, int& status) {
     return false;
 }
 
+// Qt ends a program that finds no display with an abort and a page of advice;
+// what it says while it starts is held back, and said in one line if it fails.
+QStringList& startupMessages() {
+    static QStringList messages;
+    return messages;
+}
+
+void startupMessage(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type != QtFatalMsg) {
+        startupMessages() << message;
+        return;
+    }
+    std::fprintf(stderr,
+                 "zefnaro: needs a graphical display and could not open one%s; zefnaro-cli "
+                 "works without one\n",
+                 qEnvironmentVariableIsEmpty("DISPLAY") &&
+                         qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
+                     ? " (DISPLAY is not set)"
+                     : "");
+    std::_Exit(1);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     int status = 0;
     if (answeredWithoutWindow(argc, argv, status)) return status;
 
+    const QtMessageHandler usual = qInstallMessageHandler(startupMessage);
     QApplication app(argc, argv);
+    qInstallMessageHandler(usual);
+    for (const QString& message : startupMessages())
+        std::fprintf(stderr, "%s\n", qPrintable(message));
     QApplication::setApplicationName(QStringLiteral("Zefnaro"));
     QApplication::setApplicationDisplayName(QStringLiteral("Zefnaro"));
     QApplication::setApplicationVersion(QString::fromLatin1(zefnaro::versionText));

@@ -11,7 +11,7 @@ namespace zefnaro::cli {
 
 struct Options {
     std::optional<Form> form; // from --ordinal/--feminine; otherwise what the input shows
-    Writing writing = Writing::fontText; // of the text report's Coptic lines
+    Writing writing = Writing::unicode; // of the text report's Coptic lines
     bool json = false;
 };
 

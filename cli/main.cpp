@@ -22,13 +22,17 @@ int main(int argc, char** argv) {
                  "--ordinal or --feminine is given.\n"
                  "Without NUMBER arguments, numbers are read from standard input, one per line.",
                  "zefnaro-cli"};
-    bool ordinal = false, feminine = false, json = false, unicode = false, version = false;
+    bool ordinal = false, feminine = false, json = false, unicode = false, fontText = false,
+         version = false;
     std::vector<std::string> numbers;
     app.add_flag("--ordinal", ordinal, "Ordinal forms (first, second, ...) instead of cardinal");
     app.add_flag("--feminine", feminine, "Feminine forms instead of masculine");
-    app.add_flag("--unicode", unicode,
-                 "Coptic words and numerals in Unicode Coptic letters instead of the text "
-                 "the CS Coptic fonts draw");
+    // A terminal can draw Unicode Coptic, never the CS fonts' text: Unicode by default.
+    auto* unicodeFlag = app.add_flag(
+        "--unicode", unicode, "Coptic words and numerals in Unicode Coptic letters (the default)");
+    app.add_flag("--font-text", fontText,
+                 "Coptic words and numerals as the text the CS Coptic fonts draw as Coptic")
+        ->excludes(unicodeFlag);
     app.add_flag("--json", json,
                  "One JSON object per number (JSON Lines), with the Coptic both ways");
     app.add_flag("--version", version, "Print the version and exit");
@@ -39,7 +43,7 @@ int main(int argc, char** argv) {
     } catch (const CLI::CallForHelp& e) {
         return app.exit(e);
     } catch (const CLI::ParseError& e) {
-        app.exit(e);
+        std::fprintf(stderr, "zefnaro-cli: %s\nRun with --help for more information.\n", e.what());
         return 2;
     }
     if (version) {
@@ -49,7 +53,7 @@ int main(int argc, char** argv) {
 
     zefnaro::cli::Options options;
     if (ordinal || feminine) options.form = zefnaro::Form{ordinal, !feminine};
-    options.writing = unicode ? zefnaro::Writing::unicode : zefnaro::Writing::fontText;
+    options.writing = fontText ? zefnaro::Writing::fontText : zefnaro::Writing::unicode;
     options.json = json;
     zefnaro::cli::Output out(STDOUT_FILENO), errors(STDERR_FILENO);
     zefnaro::cli::Translator translator(options, out, errors);

@@ -29,17 +29,27 @@ Chars trimmed(Chars chars) {
 
 } // namespace
 
+// Marks that belong to the character before them (Unicode's combining blocks and
+// the Coptic combining marks).
+static bool isCombiningMark(char32_t c) {
+    return (c >= 0x0300 && c <= 0x036F) || (c >= 0x1AB0 && c <= 0x1AFF) ||
+           (c >= 0x1DC0 && c <= 0x1DFF) || (c >= 0x20D0 && c <= 0x20FF) ||
+           (c >= 0xFE20 && c <= 0xFE2F) || (c >= 0x2CEF && c <= 0x2CF1);
+}
+
 std::optional<Chars> decode(std::string_view text, std::size_t& bad, Kinds& kinds) {
     Chars out;
     out.reserve(text.size());
-    std::size_t position = 1;
-    for (std::size_t i = 0; i < text.size(); ++position) {
+    std::size_t seen = 0; // characters as people count them: a letter with its marks is one
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t position = seen + 1;
         const auto b = static_cast<unsigned char>(text[i]);
         std::size_t len = 0;
         char32_t c = 0;
         if (b < 0x80) {
             kinds.fontMark = kinds.fontMark || b == '=';
             out.push_back({b, position});
+            ++seen;
             ++i;
             continue;
         } else if (b >= 0xC2 && b < 0xE0) {
@@ -72,7 +82,12 @@ std::optional<Chars> decode(std::string_view text, std::size_t& bad, Kinds& kind
         kinds.coptic = kinds.coptic || isCopticLetter(c);
         kinds.overline = kinds.overline || c == 0x0304 || c == 0x0305 || c == 0x033F;
         kinds.fontMark = kinds.fontMark || c == 0xCB || c == 0xCC;
-        out.push_back({c, position});
+        if (isCombiningMark(c) && !out.empty()) {
+            out.push_back({c, out.back().position});
+        } else {
+            out.push_back({c, position});
+            ++seen;
+        }
         i += len;
     }
     return out;

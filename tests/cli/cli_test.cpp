@@ -24,8 +24,8 @@ Outcome cli(std::vector<std::string> args, const std::string& input = "") {
 }
 
 const char* const report2005 = "\nThe cardinal number\n\n2,005\n\nor\n\nTwo Thousand Five\n\n"
-                               "in Bohairic Coptic (masculine) is written\n\n`cnau `nso tiou\n\n"
-                               "which is pronounced\n\nesnav ensho tiw\n\nor\n\nËb=e\n\n"
+                               "in Bohairic Coptic (masculine) is written\n\nⲥ̀ⲛⲁⲩ ⲛ̀ϣⲟ ⲧⲓⲟⲩ\n\n"
+                               "which is pronounced\n\nesnav ensho tiw\n\nor\n\nⲃ̿ⲉ̅\n\n"
                                "for short\n";
 
 TEST(Cli, TextReportForOneNumber) {
@@ -39,7 +39,7 @@ TEST(Cli, OrdinalFeminineText) {
     const Outcome r = cli({"--ordinal", "--feminine", "21"});
     EXPECT_EQ(r.status, 0);
     EXPECT_NE(r.out.find("\nThe ordinal number\n\n21st\n"), std::string::npos);
-    EXPECT_NE(r.out.find("\nmah jw] ou`i\n"), std::string::npos);
+    EXPECT_NE(r.out.find("\nⲙⲁϩ ϫⲱϯ ⲟⲩⲓ̀\n"), std::string::npos);
     EXPECT_NE(r.out.find("(feminine)"), std::string::npos);
 }
 
@@ -62,14 +62,18 @@ TEST(Cli, JsonLinesInInputOrder) {
         "\"numerals_unicode\":\"ⲍ̅\"}\n");
 }
 
-TEST(Cli, UnicodeTextReport) {
-    const Outcome r = cli({"--unicode", "--ordinal", "--feminine", "21"});
+// A terminal shows Unicode Coptic by default; the CS fonts' text on request.
+TEST(Cli, WritingOfTheTextReport) {
+    EXPECT_EQ(cli({"--unicode", "2005"}).out, report2005);
+    const Outcome r = cli({"--font-text", "--ordinal", "--feminine", "21"});
     EXPECT_EQ(r.status, 0);
-    EXPECT_NE(r.out.find("\nⲙⲁϩ ϫⲱϯ ⲟⲩⲓ̀\n"), std::string::npos);
+    EXPECT_NE(r.out.find("\nmah jw] ou`i\n"), std::string::npos);
     EXPECT_NE(r.out.find("\nmah gooti wee\n"), std::string::npos);
-    EXPECT_NE(r.out.find("\nⲙⲁϩ ⲕ̅ⲁ̅ϯ\n"), std::string::npos);
-    // Without the option the font text stays.
-    EXPECT_EQ(cli({"2005"}).out.find("ⲥ"), std::string::npos);
+    EXPECT_NE(r.out.find("\nmah =k=a]\n"), std::string::npos);
+    EXPECT_EQ(r.out.find("ⲙ"), std::string::npos);
+    const Outcome both = cli({"--font-text", "--unicode", "21"});
+    EXPECT_EQ(both.status, 2);
+    EXPECT_EQ(both.err.rfind("zefnaro-cli: ", 0), 0u) << both.err;
 }
 
 TEST(Cli, ReadsEveryWrittenForm) {
@@ -101,7 +105,7 @@ TEST(Cli, StillRejectedWithTheReadersMessage) {
     EXPECT_NE(r.err.find("zefnaro-cli: \"12abc\": not a number: \"a\" at character 3"),
               std::string::npos)
         << r.err;
-    EXPECT_NE(r.err.find("zefnaro-cli: \"ⲃ̿ⲃ̿\": \"ⲃ̿\" at character 3: the thousands already"),
+    EXPECT_NE(r.err.find("zefnaro-cli: \"ⲃ̿ⲃ̿\": \"ⲃ̿\" at character 2: the thousands already"),
               std::string::npos)
         << r.err;
     EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 4);
@@ -152,7 +156,9 @@ TEST(Cli, StreamsEachAnswerBeforeTheNextLine) {
 }
 
 TEST(Cli, UsageErrorsHelpAndVersion) {
-    EXPECT_EQ(cli({"--bogus"}).status, 2);
+    const Outcome bogus = cli({"--bogus"});
+    EXPECT_EQ(bogus.status, 2);
+    EXPECT_EQ(bogus.err.rfind("zefnaro-cli: ", 0), 0u) << bogus.err;
     const Outcome help = cli({"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("--ordinal"), std::string::npos);
