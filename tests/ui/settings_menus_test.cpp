@@ -211,22 +211,33 @@ private slots:
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("jwt ouai"));
     }
 
-    void shortcutsInTheEntryBoxActOnTheReport() {
+    // Ctrl+C copies the selection of the box that has the focus; Copy Selected is
+    // there only while something is selected; Ctrl+A copies the whole report.
+    void copyFollowsTheFocus() {
         NumberBox* box = numberBox(*window);
+        auto* copy = window->findChild<QAction*>("mnuCopySelected");
         box->setNumberText(QStringLiteral("21"));
         box->setFocus();
         box->selectAll();
         window->reportBox().setSelStart(131); // the pronunciation
         window->reportBox().setSelLength(8);
         QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("21"));
+        box->deselect();
+        QVERIFY(copy->isEnabled()); // the report's selection is still there
+        QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("goot way"));
+        QVERIFY(!copy->isEnabled()); // copying leaves no selection
+        QGuiApplication::clipboard()->setText(QStringLiteral("kept"));
+        QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("kept"));
         QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
         QCOMPARE(QGuiApplication::clipboard()->text(), plainReport());
         QCOMPARE(box->text(), QStringLiteral("21"));
-        // The same from the report box itself.
         reportEdit(*window)->setFocus();
         window->reportBox().setSelStart(25);
         window->reportBox().setSelLength(2);
+        QVERIFY(copy->isEnabled());
         QTest::keyClick(reportEdit(*window), Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("21"));
     }

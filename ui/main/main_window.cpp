@@ -8,6 +8,7 @@
 #include "ui/art/pictures.h"
 #include "ui/fonts.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QEvent>
 #include <QGuiApplication>
@@ -173,7 +174,10 @@ MainWindow::MainWindow(QWidget* parent)
     numberBox_->setFocus();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    // Focus moves while the child widgets go; this window must hear no more of it.
+    disconnect(qApp, nullptr, this, nullptr);
+}
 
 void MainWindow::numberChanged() {
     // The spinner mirrors the box; a value it cannot hold leaves it as it was.

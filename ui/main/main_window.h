@@ -77,6 +77,7 @@ private:
     void spinnerChanged(int value);
     void applyLayout();
     void updateFontNotice();
+    void updateCopyAction();
     void apply(const Report& report);
     void createMenus();
     QSize openingSize();
@@ -94,6 +95,7 @@ private:
     QTextEdit* reportEdit_;
     QLabel* statusLabel_;
     QLabel* fontNotice_; // why the Coptic lines show Latin letters, when they do
+    QAction* copySelectedAction_ = nullptr;
     ReportBox reportBox_;
     MainLayout layout_;
     std::mt19937 random_;

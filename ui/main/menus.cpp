@@ -4,13 +4,16 @@
 
 #include "ui/about/about_window.h"
 #include "ui/launcher.h"
+#include "platform/number_box.h"
 #include "ui/settings/settings_window.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTextEdit>
 
 namespace zefnaro {
 
@@ -26,8 +29,15 @@ void MainWindow::createMenus() {
     createFileMenu();
     QMenu* edit = menuBar()->addMenu(tr("&Edit"));
     edit->setObjectName(QStringLiteral("mnuEdit"));
-    connect(item(edit, "mnuCopySelected", tr("&Copy Selected"), QKeySequence(Qt::CTRL | Qt::Key_C)),
-            &QAction::triggered, this, &MainWindow::copySelected);
+    copySelectedAction_ =
+        item(edit, "mnuCopySelected", tr("&Copy Selected"), QKeySequence(Qt::CTRL | Qt::Key_C));
+    connect(copySelectedAction_, &QAction::triggered, this, &MainWindow::copySelected);
+    // Enabled only while there is something to copy: a selection in the report, or
+    // in the entry box while it has the focus.
+    connect(numberBox_, &QLineEdit::selectionChanged, this, &MainWindow::updateCopyAction);
+    connect(reportEdit_, &QTextEdit::selectionChanged, this, &MainWindow::updateCopyAction);
+    connect(qApp, &QApplication::focusChanged, this, &MainWindow::updateCopyAction);
+    updateCopyAction();
     connect(item(edit, "mnuCopy", tr("Copy &All"), QKeySequence(Qt::CTRL | Qt::Key_A)),
             &QAction::triggered, this, &MainWindow::copyAll);
     connect(item(edit, "mnuPaste", tr("&Paste"), QKeySequence(Qt::CTRL | Qt::Key_V)),
@@ -50,7 +60,17 @@ void MainWindow::createMenus() {
             &MainWindow::showAbout);
 }
 
+void MainWindow::updateCopyAction() {
+    if (!copySelectedAction_) return;
+    copySelectedAction_->setEnabled((numberBox_->hasFocus() && numberBox_->hasSelectedText()) ||
+                                    reportEdit_->textCursor().hasSelection());
+}
+
 void MainWindow::copySelected() {
+    if (numberBox_->hasFocus() && numberBox_->hasSelectedText()) {
+        QGuiApplication::clipboard()->setText(numberBox_->selectedText());
+        return;
+    }
     reportBox_.hide();
     reportBox_.copySelection();
     reportBox_.setSelStart(0);
