@@ -16,6 +16,7 @@ The same source gives the same bytes.
 
 import io
 import sys
+import unicodedata
 
 from fontTools.feaLib.builder import addOpenTypeFeaturesFromString
 from fontTools.pens.ttGlyphPen import TTGlyphPen
@@ -41,6 +42,11 @@ def coptic_letters(font):
     glyf = font["glyf"]
     names = sorted({cmap[c] for c in COPTIC if c in cmap}, key=font.getGlyphID)
     return [n for n in names if glyf[n].numberOfContours > 0]
+
+
+def small_letters(font):
+    return {name for code, name in font.getBestCmap().items()
+            if code in COPTIC and "SMALL" in unicodedata.name(chr(code), "")}
 
 
 def stroke_height(glyph):
@@ -212,8 +218,11 @@ def make(source, output):
     font["GSUB"] = scratch["GSUB"]
     append_lookups(font["GPOS"], scratch["GPOS"])
 
-    # Stacks over tall letters rise above Noto's ascent; lines must make room.
-    top = max(heights.values()) + 2 * PITCH + THICK + 20
+    # Stacks over tall letters rise above Noto's ascent; lines make room for those
+    # over the small letters the numerals use (capitals' stacks may touch the line
+    # above rather than spread every line of Coptic).
+    small = [n for n in letters if n in small_letters(font)]
+    top = max(heights[n] for n in small) + 2 * PITCH + THICK + 20
     font["hhea"].ascent = max(font["hhea"].ascent, top)
     os2 = font["OS/2"]
     os2.sTypoAscender = max(os2.sTypoAscender, top)

@@ -111,7 +111,7 @@ AboutWindow::AboutWindow(QWidget* owner) : QDialog(owner, fixedWindowFlags) {
 
     place(text(this, 2, tr("© 2026 The Zefnaro developers"), 9, false), 3960, 6540, 2895, 255);
     // The font's own licence must travel with it, and be seen.
-    place(text(this, 6, tr("Zefnaro Coptic font: SIL Open Font License 1.1"), 7.5, false), 3960,
+    place(text(this, 6, tr("Zefnaro Coptic font: SIL OFL 1.1"), 7.5, false), 3960,
           6780, 2895, 240);
 
     auto* close = new QPushButton(tr("&Close"), this);
