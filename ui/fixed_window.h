@@ -14,4 +14,9 @@ inline constexpr Qt::WindowFlags fixedWindowFlags =
 void prepareFixedWindow(QDialog& window, const char* name, const QString& title, QSize size,
                         const QColor& background);
 
+// Where the window is larger than the screen (a small screen, a large scale
+// factor), it shrinks to fit and its controls scroll, each still reachable by Tab.
+// Called once its controls are in place.
+void keepReachable(QDialog& window);
+
 } // namespace zefnaro

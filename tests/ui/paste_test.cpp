@@ -13,6 +13,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QTest>
+#include <QTimer>
 
 using namespace zefnaro;
 using namespace zefnaro::testing;
@@ -131,6 +132,16 @@ private slots:
         this->way(way, QStringLiteral("12abc"));
         QCOMPARE(box->text(), QStringLiteral("12"));
         QCOMPARE(report(), expected(12));
+        // ... and the status line says why, in the reader's words, for a while.
+        const QString why = statusLabel(*window)->text();
+        QVERIFY2(why.startsWith(QStringLiteral(" Pasted text is no written number: not a number: "
+                                               "\"a\" at character 3")),
+                 qPrintable(why));
+        auto* timer = window->findChild<QTimer*>("statusMessageTimer");
+        QVERIFY(timer->isActive() && timer->interval() >= 3000);
+        timer->start(1);
+        QTRY_COMPARE(statusLabel(*window)->text(),
+                 QString::fromStdString(statusText(window->settings())));
     }
 
     void anOrdinalFeminineTextSwitchesTheForm() {

@@ -119,6 +119,7 @@ AboutWindow::AboutWindow(QWidget* owner) : QDialog(owner, fixedWindowFlags) {
     close->setDefault(true);
     place(close, 6840, 6600, 1215, 375);
     connect(close, &QPushButton::clicked, this, &QDialog::close);
+    keepReachable(*this);
 }
 
 void AboutWindow::linkClicked(int element) {

@@ -16,6 +16,7 @@
 #include <QLocale>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QTextEdit>
 #include <QTimer>
 #include <QToolButton>
@@ -25,6 +26,8 @@
 #include <chrono>
 #include <cmath>
 #include <limits>
+#include <memory>
+#include <vector>
 
 namespace zefnaro {
 
@@ -83,7 +86,8 @@ MainWindow::MainWindow(QWidget* parent)
       numberBox_(new NumberBox(inner_)), spinner_(new Spinner(inner_)),
       randomButton_(new QPushButton(tr("&Random"), inner_)), reportEdit_(new QTextEdit(inner_)),
       statusLabel_(new QLabel(QStringLiteral(" status bar"), inner_)),
-      fontNotice_(new QLabel(inner_)), reportBox_(reportEdit_),
+      fontNotice_(new QLabel(inner_)), statusMessageTimer_(new QTimer(this)),
+      reportBox_(reportEdit_),
       layout_(designLayout()), random_(seededEngine()) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Zefnaro"));
@@ -144,6 +148,11 @@ MainWindow::MainWindow(QWidget* parent)
     notice.setColor(QPalette::WindowText, QColor(160, 0, 0));
     fontNotice_->setPalette(notice);
     fontNotice_->hide();
+
+    statusMessageTimer_->setObjectName(QStringLiteral("statusMessageTimer"));
+    statusMessageTimer_->setSingleShot(true);
+    statusMessageTimer_->setInterval(statusMessageMilliseconds);
+    connect(statusMessageTimer_, &QTimer::timeout, this, &MainWindow::updateStatus);
 
     setTabOrder(numberBox_, randomButton_);
     setTabOrder(randomButton_, reportEdit_);
@@ -236,23 +245,43 @@ void MainWindow::updateFontNotice() {
 }
 
 QSize MainWindow::openingSize() {
-    // As wide as designed, and tall enough for the whole report of a long
-    // nine-digit number in the settings the window starts with.
-    QTextEdit scratch;
-    ReportBox box(&scratch);
+    // As designed, and tall enough for the whole report of a long nine-digit number
+    // in the settings the window starts with; where the screen is too low for that,
+    // wider (shorter lines, fewer of them), as far as the screen allows.
     const MainLayout design = designLayout();
-    const int textWidth = px(design.report.width) - 2 * reportEdit_->frameWidth();
-    qreal tallest = 0;
+    const int sides = px(openingWidth) - px(design.report.width) + 2 * reportEdit_->frameWidth();
+    const int around = px(design.report.top) + px(design.report.left + design.status.height) +
+                       2 * reportEdit_->frameWidth() + 2 + menuBar()->sizeHint().height();
+    std::vector<std::unique_ptr<QTextEdit>> reports;
     for (const double n : {777'777'777.0, 999'999'999.0, 373'737'373.0}) {
+        reports.push_back(std::make_unique<QTextEdit>());
+        ReportBox box(reports.back().get());
         styleReport(box, composeReport(n, settings_, localeGroupSeparator()));
-        scratch.document()->setTextWidth(textWidth);
-        tallest = std::max(tallest, scratch.document()->size().height());
     }
-    const int report = static_cast<int>(std::ceil(tallest)) + 2 * reportEdit_->frameWidth() + 2;
-    const int inner =
-        std::max(px(openingHeight),
-                 px(design.report.top) + report + px(design.report.left + design.status.height));
-    return {px(openingWidth), inner + menuBar()->sizeHint().height()};
+    const auto heightAt = [&](int width) {
+        qreal tallest = 0;
+        for (const auto& report : reports) {
+            report->document()->setTextWidth(width - sides);
+            tallest = std::max(tallest, report->document()->size().height());
+        }
+        return std::max(px(openingHeight) + menuBar()->sizeHint().height(),
+                        static_cast<int>(std::ceil(tallest)) + around);
+    };
+    int width = px(openingWidth);
+    int height = heightAt(width);
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) return {width, height};
+    const QSize room = screen->availableGeometry().size() - QSize(8, 36); // frame and title bar
+    if (height <= room.height() || room.width() <= width) return {width, height};
+    // The report's height only falls as the window widens: the narrowest width
+    // that fits, found by halving.
+    int narrow = width, wide = room.width();
+    if (heightAt(wide) > room.height()) return {wide, heightAt(wide)};
+    while (wide - narrow > 8) {
+        const int middle = (narrow + wide) / 2;
+        (heightAt(middle) <= room.height() ? wide : narrow) = middle;
+    }
+    return {wide, heightAt(wide)};
 }
 
 void MainWindow::showEvent(QShowEvent* event) {
@@ -262,6 +291,8 @@ void MainWindow::showEvent(QShowEvent* event) {
 }
 
 void MainWindow::updateStatus() {
+    statusMessageTimer_->stop();
+    statusLabel_->setToolTip(QString());
     statusLabel_->setText(QString::fromStdString(statusText(settings_)));
 }
 

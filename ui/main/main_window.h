@@ -11,6 +11,7 @@
 #include <random>
 
 class QLabel;
+class QTimer;
 class QPrinter;
 class QPushButton;
 class QTextEdit;
@@ -29,6 +30,7 @@ public:
     // Inner area when the window opens, in twips.
     static constexpr float openingWidth = 9705;
     static constexpr float openingHeight = 9960;
+    static constexpr int statusMessageMilliseconds = 6000;
 
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
@@ -78,6 +80,8 @@ private:
     void applyLayout();
     void updateFontNotice();
     void updateCopyAction();
+    // A message in the status line for a few seconds, told to screen readers too.
+    void showStatusMessage(const QString& message);
     void apply(const Report& report);
     void createMenus();
     QSize openingSize();
@@ -96,6 +100,7 @@ private:
     QLabel* statusLabel_;
     QLabel* fontNotice_; // why the Coptic lines show Latin letters, when they do
     QAction* copySelectedAction_ = nullptr;
+    QTimer* statusMessageTimer_;
     ReportBox reportBox_;
     MainLayout layout_;
     std::mt19937 random_;

@@ -7,7 +7,10 @@
 #include "ui/settings/settings_window.h"
 
 #include <QDragEnterEvent>
+#include <QAccessible>
 #include <QDropEvent>
+#include <QLabel>
+#include <QTimer>
 #include <QMimeData>
 
 namespace zefnaro {
@@ -15,8 +18,11 @@ namespace zefnaro {
 void MainWindow::pasteText(const QString& text) {
     const ReadResult read = readPasted(text.toStdString());
     if (!read.ok()) {
-        // Not a written number: into the box as it is, read there the lenient way.
+        // Not a written number: into the box as it is, read there the lenient way,
+        // and the reader's reason where the user looks.
         numberBox_->insert(text);
+        showStatusMessage(tr("Pasted text is no written number: %1")
+                              .arg(QString::fromStdString(read.error)));
         return;
     }
     DisplaySettings shown = settings_;
@@ -31,6 +37,14 @@ void MainWindow::pasteText(const QString& text) {
     else if (formChanged)
         recompute();
     numberBox_->setCursorPosition(static_cast<int>(digits.size()));
+}
+
+void MainWindow::showStatusMessage(const QString& message) {
+    statusLabel_->setText(QLatin1Char(' ') + message);
+    statusLabel_->setToolTip(message);
+    QAccessibleEvent alert(statusLabel_, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
+    statusMessageTimer_->start();
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {

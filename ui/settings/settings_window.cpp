@@ -121,6 +121,7 @@ SettingsWindow::SettingsWindow(const DisplaySettings& current, QWidget* owner)
     });
     connect(defaultButton, &QPushButton::clicked, this, &SettingsWindow::restoreDefaults);
     connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
+    keepReachable(*this);
 }
 
 void SettingsWindow::showSettings(const DisplaySettings& settings) {
