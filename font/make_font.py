@@ -67,12 +67,13 @@ def rectangles(boxes):
 
 
 def stroke_glyphs(width):
-    """The stroke glyphs for letters of one advance width, by name."""
-    single = [(0, 0, width, THICK)]
-    double = single + [(0, PITCH, width, PITCH + THICK)]
-    short = width - RANK_GAP
-    single_end = [(0, 0, short, THICK)]
-    double_end = single_end + [(0, PITCH, short, PITCH + THICK)]
+    """The stroke glyphs for letters of one advance width, by name. Each is drawn
+    back over the letter from the pen position after it, so a mark needs no
+    offset: PDF text extractors then keep it with its letter, in order."""
+    single = [(-width, 0, 0, THICK)]
+    double = single + [(-width, PITCH, 0, PITCH + THICK)]
+    single_end = [(-width, 0, -RANK_GAP, THICK)]
+    double_end = single_end + [(-width, PITCH, -RANK_GAP, PITCH + THICK)]
     return {
         f"zfn.one.{width}": single,
         f"zfn.one.end.{width}": single_end,
@@ -89,7 +90,7 @@ def add_glyphs(font, glyphs):
     glyf, hmtx = font["glyf"], font["hmtx"]
     for name, boxes in glyphs.items():
         glyf[name] = rectangles(boxes)
-        hmtx[name] = (0, 0)
+        hmtx[name] = (0, min(box[0] for box in boxes))
     gdef = font["GDEF"].table.GlyphClassDef.classDefs
     for name in glyphs:
         gdef[name] = 3  # mark
@@ -148,7 +149,7 @@ def features(letters, widths, heights):
     out.append(f"markClass {high} <anchor 0 0> @ZFN_TOP;")
     out.append("feature mark { lookup zfn_mark {")
     for name in letters:
-        out.append(f"  pos base {name} <anchor 0 {heights[name]}> mark @ZFN_LOW;")
+        out.append(f"  pos base {name} <anchor {widths[name]} {heights[name]}> mark @ZFN_LOW;")
     out.append("} zfn_mark; } mark;")
     out.append(f"feature mkmk {{ lookup zfn_mkmk {{ pos mark {doubles} "
                f"<anchor 0 {2 * PITCH}> mark @ZFN_TOP; }} zfn_mkmk; }} mkmk;")

@@ -45,8 +45,10 @@ for letter in LETTERS:
             drawn_from = stroke["dx"] + g.xMin
             drawn_to = stroke["dx"] + g.xMax
             bottom = stroke["dy"] + g.yMin
-            ok = (stroke["ax"] == 0 and drawn_from == -base["ax"] and drawn_to == 0
-                  and bottom > ink_top)
+            # Over the whole letter, with no horizontal offset (an offset would
+            # tear the mark from its letter in extracted PDF text).
+            ok = (stroke["ax"] == 0 and stroke["dx"] == 0 and drawn_from == -base["ax"]
+                  and drawn_to == 0 and bottom > ink_top)
             if previous is not None:
                 ok = ok and bottom > previous  # stacked, not drawn onto the last
             if not ok:

@@ -15,11 +15,13 @@
 #include <QImage>
 #include <QPrinter>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
 #include <QWheelEvent>
+#include <QXmlStreamReader>
 
 #include <cmath>
 
@@ -247,35 +249,75 @@ private slots:
         QCOMPARE(lines(reportEdit(*window))[1].format.fontPointSize(), 18.0);
     }
 
+    static QString output(const QString& program, const QStringList& arguments) {
+        QProcess p;
+        p.start(program, arguments);
+        p.waitForFinished();
+        return QString::fromUtf8(p.readAllStandardOutput());
+    }
+
     void savesHtmlOpenDocumentAndPdf() {
         changeSettings(*window, [](DisplaySettings& s) { s.fontName = "FreeSerif"; });
         enter(box, QStringLiteral("2005"));
         QTemporaryDir dir;
+        // A standalone page of today's web, its styles in classes, nothing Qt's own.
         const QString html = dir.filePath(QStringLiteral("r.html"));
         QVERIFY(window->saveReport(html));
         QFile h(html);
         QVERIFY(h.open(QIODevice::ReadOnly));
         const QString page = QString::fromUtf8(h.readAll());
-        for (const char* piece : {"ⲥ̀ⲛⲁⲩ ⲛ̀ϣⲟ ⲧⲓⲟⲩ", "FreeSerif", "Zefnaro Coptic", "#ff0000",
-                                  "#804000", "font-style:italic", "Two Thousand Five"})
+        QVERIFY(page.startsWith(QStringLiteral("<!DOCTYPE html>\n<html lang=\"en\">")));
+        for (const char* piece :
+             {"<meta charset=\"utf-8\">", "<title>Zefnaro report: 2,005</title>",
+              "lang=\"cop\">ⲥ̀ⲛⲁⲩ ⲛ̀ϣⲟ ⲧⲓⲟⲩ</span>", "font-family: \"FreeSerif\", \"Zefnaro Coptic\"",
+              "color: #ff0000", "color: #804000", "font-style: italic", "Two Thousand Five"})
             QVERIFY2(page.contains(QString::fromUtf8(piece)), piece);
+        for (const char* internal : {"qrichtext", "-qt-", "HTML 4", "style=\""})
+            QVERIFY2(!page.contains(QString::fromUtf8(internal)), internal);
 
+        // A whole OpenDocument package: mimetype first, every part well-formed.
         const QString odt = dir.filePath(QStringLiteral("r.odt"));
         QVERIFY(window->saveReport(odt));
-        QProcess unzip;
-        unzip.start(QStringLiteral("unzip"),
-                    {QStringLiteral("-p"), odt, QStringLiteral("content.xml")});
-        QVERIFY(unzip.waitForFinished());
-        const QString content = QString::fromUtf8(unzip.readAllStandardOutput());
-        for (const char* piece : {"ⲥ̀ⲛⲁⲩ ⲛ̀ϣⲟ ⲧⲓⲟⲩ", "FreeSerif", "#ff0000", "Two Thousand Five"})
+        const QStringList parts =
+            output(QStringLiteral("unzip"), {QStringLiteral("-Z1"), odt}).split(u'\n', Qt::SkipEmptyParts);
+        QCOMPARE(parts, (QStringList{"mimetype", "META-INF/manifest.xml", "content.xml",
+                                     "styles.xml", "meta.xml"}));
+        QCOMPARE(output(QStringLiteral("unzip"), {QStringLiteral("-p"), odt, parts[0]}),
+                 QStringLiteral("application/vnd.oasis.opendocument.text"));
+        for (const QString& part : parts.mid(1)) {
+            QXmlStreamReader xml(output(QStringLiteral("unzip"), {QStringLiteral("-p"), odt, part}));
+            while (!xml.atEnd())
+                xml.readNext();
+            QVERIFY2(!xml.hasError(), qPrintable(part + ": " + xml.errorString()));
+        }
+        const QString content =
+            output(QStringLiteral("unzip"), {QStringLiteral("-p"), odt, QStringLiteral("content.xml")});
+        for (const char* piece : {"ⲥ̀ⲛⲁⲩ ⲛ̀ϣⲟ ⲧⲓⲟⲩ", "style:font-name=\"FreeSerif\"",
+                                  "fo:color=\"#ff0000\"", "fo:font-style=\"italic\"",
+                                  "Two Thousand Five"})
             QVERIFY2(content.contains(QString::fromUtf8(piece)), piece);
+        QVERIFY(output(QStringLiteral("unzip"), {QStringLiteral("-p"), odt, QStringLiteral("meta.xml")})
+                    .contains(QStringLiteral("<dc:title>Zefnaro report: 2,005</dc:title>")));
 
+        // One page, no page number, no break after a compound's hyphen, no line that
+        // begins with a mark torn from its letter.
+        enter(box, QStringLiteral("999999999"));
         const QString pdf = dir.filePath(QStringLiteral("r.pdf"));
         QVERIFY(window->saveReport(pdf));
-        QProcess fonts;
-        fonts.start(QStringLiteral("pdffonts"), {pdf});
-        QVERIFY(fonts.waitForFinished());
-        const QString fontList = QString::fromUtf8(fonts.readAllStandardOutput());
+        QVERIFY(output(QStringLiteral("pdfinfo"), {pdf}).contains(QRegularExpression("Pages: +1\n")));
+        QStringList text = output(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")})
+                               .remove(QChar(0x2060))
+                               .split(u'\n', Qt::SkipEmptyParts);
+        text.removeAll(QStringLiteral("\f"));
+        const Report r = composeReport(999999999.0, window->settings());
+        const QString english = QString::fromStdString(r.english);
+        for (const QString& line : text) {
+            QVERIFY2(!line.endsWith(u'-'), qPrintable(line));
+            QVERIFY2(line != QStringLiteral("1"), "a page number");
+            QVERIFY2(!line.at(0).isMark(), qPrintable(line));
+        }
+        QVERIFY2(text.join(u' ').contains(english), qPrintable(text.join('|')));
+        const QString fontList = output(QStringLiteral("pdffonts"), {pdf});
         QVERIFY2(fontList.contains(QStringLiteral("FreeSerif")), qPrintable(fontList));
         QVERIFY2(fontList.contains(QStringLiteral("ZefnaroCoptic")), qPrintable(fontList));
         // The colours too: render the page and find the red Coptic words.

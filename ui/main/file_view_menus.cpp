@@ -4,13 +4,16 @@
 #include "menu_item.h"
 
 #include "platform/number_box.h"
+#include "platform/report_files.h"
 #include "platform/spinner.h"
+#include "report/report.h"
 #include "ui/settings/settings_window.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QFile>
 #include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
@@ -21,7 +24,6 @@
 #include <QPrinter>
 #include <QStandardPaths>
 #include <QTextDocument>
-#include <QTextDocumentWriter>
 #include <QTextEdit>
 
 #include <algorithm>
@@ -99,21 +101,28 @@ void MainWindow::zoomReset() {
 
 bool MainWindow::saveReport(const QString& path) {
     const QString suffix = QFileInfo(path).suffix().toLower();
-    QTextDocument* document = reportEdit_->document();
+    const QTextDocument& document = *reportEdit_->document();
+    const Report shown =
+        composeReport(numberBox_->text().toStdString(), settings_, localeGroupSeparator());
+    const QString title = shown.isMessage
+                              ? tr("Zefnaro report")
+                              : tr("Zefnaro report: %1").arg(QString::fromStdString(shown.digits));
     bool written = false;
     QString why;
     if (suffix == QLatin1String("pdf")) {
         QPdfWriter pdf(path);
-        pdf.setTitle(tr("Zefnaro report"));
+        pdf.setTitle(title);
         pdf.setCreator(QStringLiteral("Zefnaro"));
         pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                       QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
-        document->print(&pdf);
-        written = QFileInfo(path).size() > 0;
+        written = paintOnOnePage(document, pdf) && QFileInfo(path).size() > 0;
+    } else if (suffix == QLatin1String("odt")) {
+        written = writeOdt(document, title, path, why);
     } else {
-        QTextDocumentWriter writer(path, suffix == QLatin1String("odt") ? "odf" : "html");
-        written = writer.write(document);
-        if (!written && writer.device()) why = writer.device()->errorString();
+        QFile file(path);
+        const QByteArray page = toHtml5(document, title).toUtf8();
+        written = file.open(QIODevice::WriteOnly) && file.write(page) == page.size();
+        if (!written) why = file.errorString();
     }
     if (!written) {
         QMessageBox box(
@@ -145,7 +154,7 @@ void MainWindow::saveReportAs() {
 }
 
 void MainWindow::printReport(QPrinter& printer) {
-    reportEdit_->document()->print(&printer);
+    paintOnOnePage(*reportEdit_->document(), printer);
 }
 
 void MainWindow::printReportWithDialog() {

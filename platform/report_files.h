@@ -1,0 +1,27 @@
+// The report as files other programs open: a standalone HTML5 page, an
+// OpenDocument text package, and a report painted on one page (PDF or printer).
+#pragma once
+
+#include <QString>
+
+class QPagedPaintDevice;
+class QTextDocument;
+
+namespace zefnaro {
+
+// An HTML5 document: lang, UTF-8, a title, one CSS class per run style, font
+// families with their fallbacks; nothing Qt-internal. Runs in a Coptic font carry
+// lang="cop".
+QString toHtml5(const QTextDocument& document, const QString& title);
+
+// Writes a complete OpenDocument text package (mimetype, manifest, content,
+// styles, meta). False, with the reason, when the file cannot be written.
+bool writeOdt(const QTextDocument& document, const QString& title, const QString& path,
+              QString& why);
+
+// Paints the report on one page of the device, as the window lays it out: no
+// page number, lines broken only between words, made smaller where it would not
+// fit. False when the device cannot be painted on.
+bool paintOnOnePage(const QTextDocument& document, QPagedPaintDevice& device);
+
+} // namespace zefnaro
