@@ -38,7 +38,7 @@ ReportBox::ReportBox(QTextEdit* edit) : edit_(edit) {
     edit_->setUndoRedoEnabled(false);
     edit_->document()->setDefaultFont(baseFont());
     QPalette palette = edit_->palette();
-    palette.setColor(QPalette::Base, QColor(255, 255, 192));
+    palette.setColor(QPalette::Base, background);
     palette.setColor(QPalette::Text, Qt::black);
     edit_->setPalette(palette);
     edit_->setAutoFillBackground(true);

@@ -17,6 +17,7 @@ namespace zefnaro {
 class ReportBox {
 public:
     static constexpr double basePointSize = 15.75;
+    static constexpr QColor background{255, 255, 192}; // light yellow, on screen and in saved pages
 
     explicit ReportBox(QTextEdit* edit);
     ~ReportBox();

@@ -1,5 +1,7 @@
 #include "report_files.h"
 
+#include "report_box.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QDateTime>
 #include <QFile>
@@ -16,9 +18,6 @@
 namespace zefnaro {
 
 namespace {
-
-// The report's background in the window, so that a saved page looks the same.
-const QString reportBackground = QStringLiteral("#ffffc0");
 
 struct RunStyle {
     QString colour;
@@ -282,7 +281,7 @@ QString toHtml5(const QTextDocument& document, const QString& title) {
                                "body { background: %2; margin: 1em; }\n"
                                "p { margin: 0; min-height: 1.15em; line-height: 1.15; }\n"
                                ".centred { text-align: center; }\n")
-                    .arg(title.toHtmlEscaped(), reportBackground);
+                    .arg(title.toHtmlEscaped(), ReportBox::background.name());
     for (std::size_t i = 0; i < r.styles.size(); ++i) {
         const RunStyle& s = r.styles[i];
         h += QStringLiteral(".r%1 { color: %2; font-family: %3; font-size: %4pt; font-weight: %5; "

@@ -276,7 +276,7 @@ QSize MainWindow::openingSize() {
     // The report's height only falls as the window widens: the narrowest width
     // that fits, found by halving.
     int narrow = width, wide = room.width();
-    if (heightAt(wide) > room.height()) return {wide, heightAt(wide)};
+    if (const int widest = heightAt(wide); widest > room.height()) return {wide, widest};
     while (wide - narrow > 8) {
         const int middle = (narrow + wide) / 2;
         (heightAt(middle) <= room.height() ? wide : narrow) = middle;
