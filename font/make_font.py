@@ -84,13 +84,28 @@ def stroke_glyphs(width):
     }
 
 
+# The glyphs U+0305 and U+033F map to: empty, each with its visible stroke put in
+# front of it by substitution. A PDF writer that finds text by the character map
+# (Qt's does) then gives every stroke back as its mark, after its own letter,
+# whichever stroke glyph was drawn.
+TEXT_MARKS = {0x0305: ("zfn.text0305", "uni0305"), 0x033F: ("zfn.text033F", "uni033F")}
+
+
+def add_text_marks(font):
+    add_glyphs(font, {text: [] for text, _ in TEXT_MARKS.values()})
+    for table in font["cmap"].tables:
+        if table.isUnicode():
+            for code, (text, _) in TEXT_MARKS.items():
+                table.cmap[code] = text
+
+
 def add_glyphs(font, glyphs):
     order = font.getGlyphOrder() + list(glyphs)
     font.setGlyphOrder(order)
     glyf, hmtx = font["glyf"], font["hmtx"]
     for name, boxes in glyphs.items():
         glyf[name] = rectangles(boxes)
-        hmtx[name] = (0, min(box[0] for box in boxes))
+        hmtx[name] = (0, min((box[0] for box in boxes), default=0))
     gdef = font["GDEF"].table.GlyphClassDef.classDefs
     for name in glyphs:
         gdef[name] = 3  # mark
@@ -112,6 +127,13 @@ def features(letters, widths, heights):
     base = group(letters)
 
     out = ["languagesystem DFLT dflt;", "languagesystem copt dflt;"]
+    texts = " ".join(f"sub {text} by {shown} {text};" for text, shown in TEXT_MARKS.values())
+    out.append(f"lookup zfn_text {{ {texts} }} zfn_text;")
+    # The rules see only letters and strokes: the empty text marks are skipped.
+    strokes = " ".join(["uni0305", "uni033F"] + [f"zfn.{k}.{w}" for w in ws for k in (
+        "one", "one.end", "two", "two.end", "top", "top.end")])
+    out.append(f"@ZFN_STROKES = [{strokes}];")
+    only_strokes = "lookupflag UseMarkFilteringSet @ZFN_STROKES;"
     for w in ws:
         out.append(f"lookup zfn_marks_{w} {{ sub uni0305 by zfn.one.{w}; "
                    f"sub uni033F by zfn.two.{w}; }} zfn_marks_{w};")
@@ -120,7 +142,8 @@ def features(letters, widths, heights):
     out.append(f"lookup zfn_end {{ {ends} }} zfn_end;")
 
     out.append("feature ccmp {")
-    out.append("  lookup zfn_widths {")
+    out.append("  lookup zfn_text;")
+    out.append(f"  lookup zfn_widths {{ {only_strokes}")
     for w in ws:
         letters_w = group(by_width[w])
         out.append(f"    sub {letters_w} uni0305' lookup zfn_marks_{w};")
@@ -129,7 +152,7 @@ def features(letters, widths, heights):
     out.append("  } zfn_widths;")
     # A rank is a letter with one stroke (units), two (thousands) or two and a
     # top stroke (millions); a stroke runs on into a letter of its own rank.
-    out.append(f"""  lookup zfn_rank_ends {{
+    out.append(f"""  lookup zfn_rank_ends {{ {only_strokes}
     ignore sub {one}' {base} {one};
     sub {one}' lookup zfn_end {base};
     ignore sub {two}' {top} {base} {two} {top};
@@ -151,7 +174,7 @@ def features(letters, widths, heights):
     for name in letters:
         out.append(f"  pos base {name} <anchor {widths[name]} {heights[name]}> mark @ZFN_LOW;")
     out.append("} zfn_mark; } mark;")
-    out.append(f"feature mkmk {{ lookup zfn_mkmk {{ pos mark {doubles} "
+    out.append(f"feature mkmk {{ lookup zfn_mkmk {{ {only_strokes} pos mark {doubles} "
                f"<anchor 0 {2 * PITCH}> mark @ZFN_TOP; }} zfn_mkmk; }} mkmk;")
     return "\n".join(out) + "\n"
 
@@ -207,6 +230,7 @@ def make(source, output):
     for w in sorted(set(widths.values())):
         glyphs.update(stroke_glyphs(w))
     add_glyphs(font, glyphs)
+    add_text_marks(font)
 
     # Noto's own substitutions only swap the overlines for its width variants;
     # ours replace them. Its positioning (the jinkim and other marks) stays.
@@ -215,9 +239,12 @@ def make(source, output):
     scratch = TTFont(io.BytesIO(scratch_bytes.getvalue()))
     del scratch["GSUB"], scratch["GPOS"]
     addOpenTypeFeaturesFromString(scratch, features(letters, widths, heights),
-                                  tables=["GSUB", "GPOS"])
+                                  tables=["GSUB", "GPOS", "GDEF"])
     font["GSUB"] = scratch["GSUB"]
     append_lookups(font["GPOS"], scratch["GPOS"])
+    gdef = font["GDEF"].table  # Noto's classes, with the set our lookups filter by
+    gdef.Version = 0x00010002
+    gdef.MarkGlyphSetsDef = scratch["GDEF"].table.MarkGlyphSetsDef
 
     # Stacks over tall letters rise above Noto's ascent; lines make room for those
     # over the small letters the numerals use (capitals' stacks may touch the line

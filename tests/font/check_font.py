@@ -18,6 +18,7 @@ from fontTools.ttLib import TTFont
 font_path, maker, source = sys.argv[1:4]
 font = TTFont(font_path)
 glyf = font["glyf"]
+cmap = font.getBestCmap()
 failures = []
 
 LETTERS = "ⲁⲃⲅⲇⲉⲋⲍⲏⲑⲓⲕⲗⲙⲛⲝⲟⲡϥⲣⲥⲧⲩⲫⲭⲯⲱϣ"
@@ -33,9 +34,12 @@ def shape(text):
 for letter in LETTERS:
     for rank, marks in enumerate(MARKS):
         glyphs = shape(letter + marks)
-        base, strokes = glyphs[0], glyphs[1:]
+        base, strokes = glyphs[0], glyphs[1::2]
         what = f"{letter + marks}: {glyphs}"
-        if len(strokes) != len(marks):
+        # Each stroke is followed by the empty glyph its mark maps to, which
+        # carries the mark's text into PDFs.
+        texts = [g["g"] for g in glyphs[2::2]]
+        if len(strokes) != len(marks) or texts != [cmap[ord(m)] for m in marks]:
             failures.append(what)
             continue
         ink_top = glyf[base["g"]].yMax
