@@ -5,12 +5,14 @@
 #include <QAbstractTextDocumentLayout>
 #include <QDateTime>
 #include <QFile>
+#include <QFileInfo>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 #include <zlib.h>
@@ -177,24 +179,57 @@ const char* const odfNamespaces =
     " xmlns:fo=\"urn:oasis:names:tc:opendocument:xmlns:xsl-fo-compatible:1.0\""
     " xmlns:svg=\"urn:oasis:names:tc:opendocument:xmlns:svg-compatible:1.0\""
     " xmlns:meta=\"urn:oasis:names:tc:opendocument:xmlns:meta:1.0\""
+    " xmlns:xlink=\"http://www.w3.org/1999/xlink\""
     " xmlns:dc=\"http://purl.org/dc/elements/1.1/\" office:version=\"1.3\"";
 
-QString fontFaces(const Runs& r) {
+// A font file that travels inside a saved report, so it looks the same where the
+// font is not installed.
+struct FontFile {
+    QString family, name;
+    QByteArray bytes;
+};
+
+// The given fonts (family to file) that lead a run style's families and can be read.
+std::vector<FontFile> usedFonts(const Runs& r, const QMap<QString, QString>& fontFiles) {
+    std::vector<FontFile> used;
+    for (auto f = fontFiles.cbegin(); f != fontFiles.cend(); ++f) {
+        const bool leads = std::any_of(r.styles.begin(), r.styles.end(), [&](const RunStyle& s) {
+            return s.families.value(0) == f.key();
+        });
+        QFile file(f.value());
+        if (leads && file.open(QIODevice::ReadOnly))
+            used.push_back({f.key(), QFileInfo(file).fileName(), file.readAll()});
+    }
+    return used;
+}
+
+QString fontFaces(const Runs& r, const std::vector<FontFile>& carried) {
     QStringList names{QStringLiteral("Arial")};
     for (const RunStyle& s : r.styles)
         for (const QString& f : s.families)
             if (!names.contains(f)) names << f;
     QString out = QStringLiteral("<office:font-face-decls>");
-    for (const QString& f : names)
-        out += QStringLiteral("<style:font-face style:name=\"%1\" svg:font-family=\"'%1'\"/>")
+    for (const QString& f : names) {
+        out += QStringLiteral("<style:font-face style:name=\"%1\" svg:font-family=\"'%1'\"")
                    .arg(f.toHtmlEscaped());
+        const auto file = std::find_if(carried.begin(), carried.end(),
+                                       [&](const FontFile& c) { return c.family == f; });
+        if (file == carried.end()) {
+            out += QStringLiteral("/>");
+            continue;
+        }
+        out += QStringLiteral("><svg:font-face-src><svg:font-face-uri xlink:href=\"Fonts/%1\" "
+                              "xlink:type=\"simple\"><svg:font-face-format svg:string=\"truetype\"/>"
+                              "</svg:font-face-uri></svg:font-face-src></style:font-face>")
+                   .arg(file->name.toHtmlEscaped());
+    }
     return out + QStringLiteral("</office:font-face-decls>");
 }
 
-QByteArray odtContent(const Runs& r) {
+QByteArray odtContent(const Runs& r, const std::vector<FontFile>& carried) {
     QString x = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
                                "<office:document-content") +
-                QLatin1String(odfNamespaces) + QLatin1Char('>') + fontFaces(r) +
+                QLatin1String(odfNamespaces) + QLatin1Char('>') + fontFaces(r, carried) +
                 QStringLiteral("<office:automatic-styles>"
                                "<style:style style:name=\"P1\" style:family=\"paragraph\">"
                                "<style:paragraph-properties fo:text-align=\"center\"/>"
@@ -231,9 +266,9 @@ QByteArray odtContent(const Runs& r) {
     return x.toUtf8();
 }
 
-QByteArray odtStyles(const Runs& r) {
+QByteArray odtStyles(const Runs& r, const std::vector<FontFile>& carried) {
     return (QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<office:document-styles") +
-            QLatin1String(odfNamespaces) + QLatin1Char('>') + fontFaces(r) +
+            QLatin1String(odfNamespaces) + QLatin1Char('>') + fontFaces(r, carried) +
             QStringLiteral(
                 "<office:styles><style:default-style style:family=\"paragraph\">"
                 "<style:paragraph-properties fo:margin-top=\"0cm\" fo:margin-bottom=\"0cm\"/>"
@@ -257,7 +292,7 @@ QByteArray odtMeta(const QString& title) {
         .toUtf8();
 }
 
-QByteArray odtManifest() {
+QByteArray odtManifest(const std::vector<FontFile>& carried) {
     QString m = QStringLiteral(
         "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<manifest:manifest "
         "xmlns:manifest=\"urn:oasis:names:tc:opendocument:xmlns:manifest:1.0\" "
@@ -268,12 +303,28 @@ QByteArray odtManifest() {
         m += QStringLiteral("<manifest:file-entry manifest:full-path=\"%1\" "
                             "manifest:media-type=\"text/xml\"/>")
                  .arg(QLatin1String(part));
+    for (const FontFile& f : carried)
+        m += QStringLiteral("<manifest:file-entry manifest:full-path=\"Fonts/%1\" "
+                            "manifest:media-type=\"application/x-font-ttf\"/>")
+                 .arg(f.name.toHtmlEscaped());
     return (m + QStringLiteral("</manifest:manifest>\n")).toUtf8();
+}
+
+// @font-face rules for the fonts carried in the page: the installed font where
+// there is one, else the copy.
+QString cssFontFaces(const std::vector<FontFile>& carried) {
+    QString css;
+    for (const FontFile& f : carried)
+        css += QStringLiteral("@font-face { font-family: \"%1\"; src: local(\"%1\"), "
+                              "url(data:font/ttf;base64,%2) format(\"truetype\"); }\n")
+                   .arg(f.family, QString::fromLatin1(f.bytes.toBase64()));
+    return css;
 }
 
 } // namespace
 
-QString toHtml5(const QTextDocument& document, const QString& title) {
+QString toHtml5(const QTextDocument& document, const QString& title,
+                const QMap<QString, QString>& fontFiles) {
     const Runs r = runsOf(document);
     QString h = QStringLiteral("<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
                                "<meta name=\"generator\" content=\"Zefnaro\">\n<title>%1</title>\n"
@@ -282,6 +333,7 @@ QString toHtml5(const QTextDocument& document, const QString& title) {
                                "p { margin: 0; min-height: 1.15em; line-height: 1.15; }\n"
                                ".centred { text-align: center; }\n")
                     .arg(title.toHtmlEscaped(), ReportBox::background.name());
+    h += cssFontFaces(usedFonts(r, fontFiles));
     for (std::size_t i = 0; i < r.styles.size(); ++i) {
         const RunStyle& s = r.styles[i];
         h += QStringLiteral(".r%1 { color: %2; font-family: %3; font-size: %4pt; font-weight: %5; "
@@ -307,14 +359,17 @@ QString toHtml5(const QTextDocument& document, const QString& title) {
 }
 
 bool writeOdt(const QTextDocument& document, const QString& title, const QString& path,
-              QString& why) {
+              QString& why, const QMap<QString, QString>& fontFiles) {
     const Runs r = runsOf(document);
+    const std::vector<FontFile> carried = usedFonts(r, fontFiles);
     Zip zip;
     zip.add(QStringLiteral("mimetype"), "application/vnd.oasis.opendocument.text");
-    zip.add(QStringLiteral("META-INF/manifest.xml"), odtManifest());
-    zip.add(QStringLiteral("content.xml"), odtContent(r));
-    zip.add(QStringLiteral("styles.xml"), odtStyles(r));
+    zip.add(QStringLiteral("META-INF/manifest.xml"), odtManifest(carried));
+    zip.add(QStringLiteral("content.xml"), odtContent(r, carried));
+    zip.add(QStringLiteral("styles.xml"), odtStyles(r, carried));
     zip.add(QStringLiteral("meta.xml"), odtMeta(title));
+    for (const FontFile& f : carried)
+        zip.add(QStringLiteral("Fonts/") + f.name, f.bytes);
     QFile file(path);
     const QByteArray bytes = zip.finished();
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {

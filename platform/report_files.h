@@ -2,6 +2,7 @@
 // OpenDocument text package, and a report painted on one page (PDF or printer).
 #pragma once
 
+#include <QMap>
 #include <QString>
 
 class QPagedPaintDevice;
@@ -11,13 +12,16 @@ namespace zefnaro {
 
 // An HTML5 document: lang, UTF-8, a title, one CSS class per run style, font
 // families with their fallbacks; nothing Qt-internal. Runs in a Coptic font carry
-// lang="cop".
-QString toHtml5(const QTextDocument& document, const QString& title);
+// lang="cop". The fonts given (family to font file) that the report uses travel
+// inside the page, so it looks the same where they are not installed.
+QString toHtml5(const QTextDocument& document, const QString& title,
+                const QMap<QString, QString>& fontFiles = {});
 
 // Writes a complete OpenDocument text package (mimetype, manifest, content,
-// styles, meta). False, with the reason, when the file cannot be written.
+// styles, meta, and the fonts given as for toHtml5). False, with the reason, when
+// the file cannot be written.
 bool writeOdt(const QTextDocument& document, const QString& title, const QString& path,
-              QString& why);
+              QString& why, const QMap<QString, QString>& fontFiles = {});
 
 // Paints the report on one page of the device, as the window lays it out: no
 // page number, lines broken only between words, made smaller where it would not

@@ -15,12 +15,15 @@ FontCheck& check() {
 
 } // namespace
 
+QString projectFontFile() {
+    return QDir::cleanPath(QCoreApplication::applicationDirPath() +
+                           QStringLiteral("/../share/fonts/truetype/zefnaro/ZefnaroCoptic-Regular.ttf"));
+}
+
 bool loadProjectFont() {
     static const bool loaded = [] {
-        const QString path = QDir::cleanPath(
-            QCoreApplication::applicationDirPath() +
-            QStringLiteral("/../share/fonts/truetype/zefnaro/ZefnaroCoptic-Regular.ttf"));
-        QFontDatabase::addApplicationFont(path); // -1 where it is not there: installed?
+        // -1 where it is not there: installed elsewhere?
+        QFontDatabase::addApplicationFont(projectFontFile());
         return QFontDatabase::hasFamily(QString::fromUtf8(projectFont));
     }();
     return loaded;

@@ -16,6 +16,9 @@ using FontCheck = std::function<bool(const QString& family)>;
 // True when the family can be used.
 bool loadProjectFont();
 
+// Where the program's own Coptic font file is, beside the programs.
+QString projectFontFile();
+
 // True when the font family is installed.
 bool fontInstalled(const QString& family);
 

@@ -15,6 +15,7 @@
 #include <QImage>
 #include <QPrinter>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -272,6 +273,13 @@ private slots:
               "lang=\"cop\">ⲥ̀ⲛⲁⲩ ⲛ̀ϣⲟ ⲧⲓⲟⲩ</span>", "font-family: \"FreeSerif\", \"Zefnaro Coptic\"",
               "color: #ff0000", "color: #804000", "font-style: italic", "Two Thousand Five"})
             QVERIFY2(page.contains(QString::fromUtf8(piece)), piece);
+        // The numerals' font travels in the page, for browsers where it is not installed.
+        const QRegularExpression face(
+            QStringLiteral("@font-face \\{ font-family: \"Zefnaro Coptic\"; src: local\\(\"Zefnaro "
+                           "Coptic\"\\), url\\(data:font/ttf;base64,([A-Za-z0-9+/=]+)\\)"));
+        QFile fontFile(projectFontFile());
+        QVERIFY(fontFile.open(QIODevice::ReadOnly));
+        QCOMPARE(QByteArray::fromBase64(face.match(page).captured(1).toLatin1()), fontFile.readAll());
         for (const char* internal : {"qrichtext", "-qt-", "HTML 4", "style=\""})
             QVERIFY2(!page.contains(QString::fromUtf8(internal)), internal);
 
@@ -281,10 +289,10 @@ private slots:
         const QStringList parts =
             output(QStringLiteral("unzip"), {QStringLiteral("-Z1"), odt}).split(u'\n', Qt::SkipEmptyParts);
         QCOMPARE(parts, (QStringList{"mimetype", "META-INF/manifest.xml", "content.xml",
-                                     "styles.xml", "meta.xml"}));
+                                     "styles.xml", "meta.xml", "Fonts/ZefnaroCoptic-Regular.ttf"}));
         QCOMPARE(output(QStringLiteral("unzip"), {QStringLiteral("-p"), odt, parts[0]}),
                  QStringLiteral("application/vnd.oasis.opendocument.text"));
-        for (const QString& part : parts.mid(1)) {
+        for (const QString& part : parts.mid(1, 4)) {
             QXmlStreamReader xml(output(QStringLiteral("unzip"), {QStringLiteral("-p"), odt, part}));
             while (!xml.atEnd())
                 xml.readNext();
@@ -345,6 +353,47 @@ private slots:
             if (auto* m = QApplication::activeModalWidget()) m->close();
         });
         QVERIFY(!window->saveReport(dir.filePath(QStringLiteral("no/such/folder/r.html"))));
+    }
+
+    // LibreOffice, where it is installed, opens the saved ODT with the report's
+    // fonts (the numerals' one from inside the package) and colours.
+    void libreOfficeOpensTheOdt() {
+        const QString office = QStandardPaths::findExecutable(QStringLiteral("soffice"));
+        if (office.isEmpty()) QSKIP("LibreOffice is not installed");
+        changeSettings(*window, [](DisplaySettings& s) { s.fontName = projectFont; });
+        enter(box, QStringLiteral("2005"));
+        QTemporaryDir dir;
+        const QString odt = dir.filePath(QStringLiteral("r.odt"));
+        QVERIFY(window->saveReport(odt));
+        QProcess convert;
+        convert.setProcessEnvironment([&] {
+            auto e = QProcessEnvironment::systemEnvironment();
+            e.insert(QStringLiteral("HOME"), dir.path()); // a profile of its own
+            return e;
+        }());
+        convert.start(office, {QStringLiteral("--headless"), QStringLiteral("--convert-to"),
+                               QStringLiteral("pdf"), QStringLiteral("--outdir"), dir.path(), odt});
+        QVERIFY(convert.waitForFinished(120000));
+        const QString pdf = dir.filePath(QStringLiteral("r.pdf"));
+        QVERIFY2(output(QStringLiteral("pdffonts"), {pdf}).contains(QStringLiteral("ZefnaroCoptic")),
+                 qPrintable(output(QStringLiteral("pdffonts"), {pdf})));
+        const QString text = output(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+        QVERIFY2(text.contains(QStringLiteral("Two Thousand Five")), qPrintable(text));
+        QProcess render;
+        render.start(QStringLiteral("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-r"),
+                                                  QStringLiteral("50"), QStringLiteral("-singlefile"),
+                                                  pdf, dir.filePath(QStringLiteral("page"))});
+        QVERIFY(render.waitForFinished());
+        const QImage page(dir.filePath(QStringLiteral("page.png")));
+        int red = 0, brown = 0;
+        for (int y = 0; y < page.height(); ++y)
+            for (int x = 0; x < page.width(); ++x) {
+                const QColor c = page.pixelColor(x, y);
+                red += c.red() > 200 && c.green() < 80 && c.blue() < 80;
+                brown += std::abs(c.red() - 0x80) < 30 && std::abs(c.green() - 0x40) < 30 && c.blue() < 40;
+            }
+        QVERIFY(red > 20);
+        QVERIFY(brown > 5);
     }
 
     void printsThroughAPdfPrinter() {

@@ -6,7 +6,9 @@
 #include "platform/number_box.h"
 #include "platform/report_files.h"
 #include "platform/spinner.h"
+#include "report/fonts.h"
 #include "report/report.h"
+#include "ui/fonts.h"
 #include "ui/settings/settings_window.h"
 
 #include <QAction>
@@ -109,6 +111,7 @@ bool MainWindow::saveReport(const QString& path) {
                               : tr("Zefnaro report: %1").arg(QString::fromStdString(shown.digits));
     bool written = false;
     QString why;
+    const QMap<QString, QString> carriedFonts{{QString::fromUtf8(projectFont), projectFontFile()}};
     if (suffix == QLatin1String("pdf")) {
         QPdfWriter pdf(path);
         pdf.setTitle(title);
@@ -117,10 +120,10 @@ bool MainWindow::saveReport(const QString& path) {
                                       QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
         written = paintOnOnePage(document, pdf) && QFileInfo(path).size() > 0;
     } else if (suffix == QLatin1String("odt")) {
-        written = writeOdt(document, title, path, why);
+        written = writeOdt(document, title, path, why, carriedFonts);
     } else {
         QFile file(path);
-        const QByteArray page = toHtml5(document, title).toUtf8();
+        const QByteArray page = toHtml5(document, title, carriedFonts).toUtf8();
         written = file.open(QIODevice::WriteOnly) && file.write(page) == page.size();
         if (!written) why = file.errorString();
     }
