@@ -1,5 +1,7 @@
 #include "cli/output.h"
 
+#include "engine/utf8.h"
+
 #include <nlohmann/json.hpp>
 
 #include <cerrno>
@@ -18,38 +20,6 @@ void Output::flush() {
     buffer_.clear();
 }
 
-namespace {
-
-// The length of the well-formed UTF-8 sequence at text[i] (lead byte >= 0x80), as
-// the Unicode standard defines it (no overlong forms, no surrogates, nothing above
-// U+10FFFF); 0 when it is not one.
-std::size_t sequenceLength(std::string_view text, std::size_t i) {
-    const auto b = static_cast<unsigned char>(text[i]);
-    std::size_t len = 0;
-    unsigned char low = 0x80, high = 0xBF; // range of the second byte
-    if (b >= 0xC2 && b <= 0xDF) {
-        len = 2;
-    } else if (b >= 0xE0 && b <= 0xEF) {
-        len = 3;
-        if (b == 0xE0) low = 0xA0;
-        if (b == 0xED) high = 0x9F;
-    } else if (b >= 0xF0 && b <= 0xF4) {
-        len = 4;
-        if (b == 0xF0) low = 0x90;
-        if (b == 0xF4) high = 0x8F;
-    } else {
-        return 0;
-    }
-    if (i + len > text.size()) return 0;
-    const auto second = static_cast<unsigned char>(text[i + 1]);
-    if (second < low || second > high) return 0;
-    for (std::size_t k = 2; k < len; ++k)
-        if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return 0;
-    return len;
-}
-
-} // namespace
-
 void appendJsonString(std::string& out, std::string_view text) {
     static constexpr char hex[] = "0123456789abcdef";
     const std::size_t start = out.size();
@@ -62,7 +32,7 @@ void appendJsonString(std::string& out, std::string_view text) {
             continue;
         }
         if (c >= 0x80) {
-            const std::size_t len = sequenceLength(text, i);
+            const std::size_t len = utf8::sequenceLength(text, i);
             if (len == 0) {
                 // Rare: let the library decide exactly how invalid bytes are replaced.
                 out.resize(start);

@@ -146,11 +146,4 @@ double readNumber(std::string_view text) {
     return negative ? -value : value;
 }
 
-std::size_t utf8Length(std::string_view text) {
-    std::size_t count = 0;
-    for (char c : text)
-        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++count;
-    return count;
-}
-
 } // namespace zefnaro

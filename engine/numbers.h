@@ -24,7 +24,4 @@ void appendGroupedDigits(std::string& out, std::uint64_t number, std::string_vie
 // cannot continue the number. No number gives 0; too large gives +/-infinity.
 double readNumber(std::string_view text);
 
-// Characters (code points) in UTF-8 text: positions in the report count these.
-std::size_t utf8Length(std::string_view text);
-
 } // namespace zefnaro

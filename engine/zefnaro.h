@@ -4,4 +4,4 @@
 #include "coptic.h"
 #include "english.h"
 #include "numbers.h"
-#include "reader.h"
+#include "utf8.h"

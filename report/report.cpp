@@ -1,5 +1,6 @@
 #include "report.h"
 
+#include "engine/read/reader.h"
 #include "engine/zefnaro.h"
 
 namespace zefnaro {
@@ -9,7 +10,7 @@ namespace {
 constexpr std::string_view crlf = "\r\n";
 
 int length(std::string_view text) {
-    return static_cast<int>(utf8Length(text));
+    return static_cast<int>(utf8::codePoints(text));
 }
 
 FormatStep selection(int start, int count) {

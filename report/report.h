@@ -4,7 +4,7 @@
 #pragma once
 
 #include "engine/form.h"
-#include "engine/reader.h"
+#include "engine/read/reader.h"
 #include "report/display_settings.h"
 
 #include <optional>

@@ -54,9 +54,9 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(Utf8Length, CountsPlaceMarksAsOneCharacter) {
     const std::string numeral = toCopticNumerals(999999999, Form{});
     EXPECT_EQ(numeral.size(), 24u); // six two-byte marks
-    EXPECT_EQ(utf8Length(numeral), 18u);
-    EXPECT_EQ(utf8Length("mah =k=a]"), 9u);
-    EXPECT_EQ(utf8Length(""), 0u);
+    EXPECT_EQ(utf8::codePoints(numeral), 18u);
+    EXPECT_EQ(utf8::codePoints("mah =k=a]"), 9u);
+    EXPECT_EQ(utf8::codePoints(""), 0u);
 }
 
 struct EnglishCase {

@@ -1,4 +1,5 @@
 #include "engine/numbers.h"
+#include "engine/utf8.h"
 #include "report/report.h"
 
 #include <gtest/gtest.h>
@@ -22,7 +23,7 @@ std::vector<std::pair<int, int>> selections(const Report& r) {
 TEST(Report, WorkedExampleCardinalMasculine) {
     const Report r = composeReport("21", DisplaySettings{});
     EXPECT_FALSE(r.isMessage);
-    EXPECT_EQ(utf8Length(r.text), 168u);
+    EXPECT_EQ(utf8::codePoints(r.text), 168u);
     EXPECT_EQ(selections(r), (std::vector<std::pair<int, int>>{
                                  {0, 168}, {25, 2}, {37, 10}, {96, 8}, {131, 8}, {149, 4}}));
     EXPECT_EQ(r.text, "\r\nThe cardinal number\r\n\r\n21\r\n\r\nor\r\n\r\nTwenty-One\r\n\r\n"
@@ -36,7 +37,7 @@ TEST(Report, WorkedExampleOrdinalFeminine) {
     s.ordinal = true;
     s.masculine = false;
     const Report r = composeReport("21", s);
-    EXPECT_EQ(utf8Length(r.text), 184u);
+    EXPECT_EQ(utf8::codePoints(r.text), 184u);
     EXPECT_EQ(selections(r), (std::vector<std::pair<int, int>>{
                                  {0, 184}, {24, 4}, {38, 12}, {98, 12}, {137, 13}, {160, 9}}));
     EXPECT_EQ(r.digits, "21st");
@@ -87,7 +88,7 @@ TEST(Report, SelectionsCoverTheirPieces) {
                                           r.numerals};
             for (std::size_t i = 0; i < 5; ++i) {
                 const auto& step = r.steps[i + 1];
-                EXPECT_EQ(step.length, static_cast<int>(utf8Length(pieces[i])));
+                EXPECT_EQ(step.length, static_cast<int>(utf8::codePoints(pieces[i])));
                 ASSERT_LE(step.start + step.length, r.steps[0].length);
                 EXPECT_NE(text[static_cast<std::size_t>(step.start)], U'\r');
                 EXPECT_EQ(text[static_cast<std::size_t>(step.start + step.length)], U'\r');

@@ -1,5 +1,6 @@
 #include "invariants.h"
 
+#include "engine/read/reader.h"
 #include "engine/zefnaro.h"
 
 #include <algorithm>
@@ -136,7 +137,7 @@ std::string violation(long n, bool masculine, bool ordinal) {
     std::size_t nonzero = 0;
     for (long v = n; v > 0; v /= 10)
         if (v % 10 != 0) ++nonzero;
-    if (utf8Length(letters) != 2 * nonzero) return "numeral letters differ from nonzero digits";
+    if (utf8::codePoints(letters) != 2 * nonzero) return "numeral letters differ from nonzero digits";
 
     std::size_t start = 0;
     for (std::size_t i = 0; i <= english.size(); ++i) {

@@ -1,6 +1,6 @@
 // Reading English number words.
 #include "engine/english.h"
-#include "engine/read_support.h"
+#include "engine/read/read_support.h"
 
 #include <cstdint>
 
@@ -35,8 +35,7 @@ Words hyphenated(const Words& blankSeparated) {
         for (std::size_t i = 0; i <= t.text.size(); ++i) {
             if (i < t.text.size() && t.text[i] != '-') continue;
             if (i > from) out.tokens.push_back({t.text.substr(from, i - from), position, before});
-            for (std::size_t k = from; k <= i && k < t.text.size(); ++k)
-                position += (static_cast<unsigned char>(t.text[k]) & 0xC0) != 0x80 ? 1u : 0u;
+            position += utf8::characters(t.text.substr(from, i + 1 - from));
             from = i + 1;
             before = U'-';
         }

@@ -1,7 +1,7 @@
 // Reading Coptic numerals: font text (a mark before each letter) and Unicode (the
 // marks after each letter), with the ordinal prefix and the feminine ending.
 #include "engine/numeral_letters.h"
-#include "engine/read_support.h"
+#include "engine/read/read_support.h"
 
 #include <array>
 
@@ -142,7 +142,7 @@ Attempt readFontNumerals(const Chars& text) {
         const Char mark = text[i];
         const int rank = mark.code == U'=' ? 0 : mark.code == 0xCB ? 1 : mark.code == 0xCC ? 2 : -2;
         if (rank == -2)
-            return failed(joined({"\"", toUtf8(mark.code), "\"", at(mark.position),
+            return failed(joined({"\"", utf8::encoded(mark.code), "\"", at(mark.position),
                                   " is no place mark (=, Ë or Ì)"}),
                           mark.position);
         Letter l{0, 0, rank, i, i + 2};
@@ -171,7 +171,7 @@ Attempt readUnicodeNumerals(const Chars& text) {
         Letter l{0, 0, unmarked, i, i + 1};
         if (!unicodeLetter(c.code, l.place, l.digit))
             return failed(
-                joined({"\"", toUtf8(c.code), "\"", at(c.position), " is no numeral letter"}),
+                joined({"\"", utf8::encoded(c.code), "\"", at(c.position), " is no numeral letter"}),
                 c.position);
         std::u32string marks; // U+0304 is read as U+0305, as people type it
         std::size_t j = i + 1;

@@ -1,6 +1,6 @@
 // Reading Coptic words: font text, pronunciation and Unicode.
 #include "engine/coptic.h"
-#include "engine/read_support.h"
+#include "engine/read/read_support.h"
 
 #include <algorithm>
 #include <array>

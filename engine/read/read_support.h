@@ -2,7 +2,8 @@
 // positions, and the shape of a reader's answer.
 #pragma once
 
-#include "engine/reader.h"
+#include "engine/read/reader.h"
+#include "engine/utf8.h"
 
 #include <functional>
 #include <initializer_list>
@@ -58,42 +59,6 @@ inline std::string at(std::size_t position) {
     return where;
 }
 
-// Writes the UTF-8 of one code point at `out` (room for four bytes); returns
-// how many bytes it wrote.
-inline std::size_t encodeUtf8(char32_t c, char* out) {
-    if (c < 0x80) {
-        out[0] = static_cast<char>(c);
-        return 1;
-    }
-    if (c < 0x800) {
-        out[0] = static_cast<char>(0xC0 | (c >> 6));
-        out[1] = static_cast<char>(0x80 | (c & 0x3F));
-        return 2;
-    }
-    if (c < 0x10000) {
-        out[0] = static_cast<char>(0xE0 | (c >> 12));
-        out[1] = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out[2] = static_cast<char>(0x80 | (c & 0x3F));
-        return 3;
-    }
-    out[0] = static_cast<char>(0xF0 | (c >> 18));
-    out[1] = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-    out[2] = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out[3] = static_cast<char>(0x80 | (c & 0x3F));
-    return 4;
-}
-
-inline void appendUtf8(std::string& out, char32_t c) {
-    char bytes[4];
-    out.append(bytes, encodeUtf8(c, bytes));
-}
-
-inline std::string toUtf8(char32_t code) {
-    std::string out;
-    appendUtf8(out, code);
-    return out;
-}
-
 std::string toUtf8(const Chars& chars, std::size_t from, std::size_t to);
 
 inline bool isBlank(char32_t c) {
@@ -110,9 +75,6 @@ inline bool isCopticLetter(char32_t c) {
 inline char32_t copticLower(char32_t c) {
     return isCopticLetter(c) && c % 2 == 0 ? c + 1 : c;
 }
-
-inline constexpr std::string_view expected =
-    "expected a whole number from 1 to 999,999,999, in digits, in words or in Coptic numerals";
 
 // ---- Words ----------------------------------------------------------------
 

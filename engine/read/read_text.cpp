@@ -1,5 +1,5 @@
 // The words of a text as the readers of words see them.
-#include "engine/read_support.h"
+#include "engine/read/read_support.h"
 
 #include <algorithm>
 
@@ -33,7 +33,7 @@ Words words(const Chars& text) {
         const char32_t code = c.code < 0x80
                                   ? (c.code >= U'A' && c.code <= U'Z' ? c.code + 32 : c.code)
                                   : copticLower(c.code);
-        p += encodeUtf8(code, p);
+        p += utf8::encode(code, p);
     }
     out.buffer.resize(static_cast<std::size_t>(p - begin));
     out.tokens.reserve(spans.size());

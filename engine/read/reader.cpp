@@ -1,7 +1,7 @@
-#include "engine/reader.h"
+#include "engine/read/reader.h"
 
 #include "engine/numbers.h"
-#include "engine/read_support.h"
+#include "engine/read/read_support.h"
 
 #include <algorithm>
 
@@ -29,66 +29,26 @@ Chars trimmed(Chars chars) {
 
 } // namespace
 
-// Marks that belong to the character before them (Unicode's combining blocks and
-// the Coptic combining marks).
-static bool isCombiningMark(char32_t c) {
-    return (c >= 0x0300 && c <= 0x036F) || (c >= 0x1AB0 && c <= 0x1AFF) ||
-           (c >= 0x1DC0 && c <= 0x1DFF) || (c >= 0x20D0 && c <= 0x20FF) ||
-           (c >= 0xFE20 && c <= 0xFE2F) || (c >= 0x2CEF && c <= 0x2CF1);
-}
-
 std::optional<Chars> decode(std::string_view text, std::size_t& bad, Kinds& kinds) {
     Chars out;
     out.reserve(text.size());
     std::size_t seen = 0; // characters as people count them: a letter with its marks is one
     for (std::size_t i = 0; i < text.size();) {
-        const std::size_t position = seen + 1;
-        const auto b = static_cast<unsigned char>(text[i]);
-        std::size_t len = 0;
-        char32_t c = 0;
-        if (b < 0x80) {
-            kinds.fontMark = kinds.fontMark || b == '=';
-            out.push_back({b, position});
-            ++seen;
-            ++i;
-            continue;
-        } else if (b >= 0xC2 && b < 0xE0) {
-            len = 2;
-            c = b & 0x1Fu;
-        } else if (b >= 0xE0 && b < 0xF0) {
-            len = 3;
-            c = b & 0x0Fu;
-        } else if (b >= 0xF0 && b < 0xF5) {
-            len = 4;
-            c = b & 0x07u;
-        }
-        if (len == 0 || i + len > text.size()) {
-            bad = position;
+        const auto d = utf8::decodeAt(text, i);
+        if (!d) {
+            bad = seen + 1;
             return std::nullopt;
         }
-        for (std::size_t k = 1; k < len; ++k) {
-            const auto next = static_cast<unsigned char>(text[i + k]);
-            if ((next & 0xC0) != 0x80) {
-                bad = position;
-                return std::nullopt;
-            }
-            c = (c << 6) | (next & 0x3Fu);
-        }
-        if ((len == 3 && (c < 0x800 || (c >= 0xD800 && c <= 0xDFFF))) ||
-            (len == 4 && (c < 0x10000 || c > 0x10FFFF))) {
-            bad = position;
-            return std::nullopt;
-        }
+        const char32_t c = d->code;
         kinds.coptic = kinds.coptic || isCopticLetter(c);
         kinds.overline = kinds.overline || c == 0x0304 || c == 0x0305 || c == 0x033F;
-        kinds.fontMark = kinds.fontMark || c == 0xCB || c == 0xCC;
-        if (isCombiningMark(c) && !out.empty()) {
+        kinds.fontMark = kinds.fontMark || c == U'=' || c == 0xCB || c == 0xCC;
+        if (utf8::isCombiningMark(c) && !out.empty()) {
             out.push_back({c, out.back().position});
         } else {
-            out.push_back({c, position});
-            ++seen;
+            out.push_back({c, ++seen});
         }
-        i += len;
+        i += d->length;
     }
     return out;
 }
@@ -96,7 +56,7 @@ std::optional<Chars> decode(std::string_view text, std::size_t& bad, Kinds& kind
 std::string toUtf8(const Chars& chars, std::size_t from, std::size_t to) {
     std::string out;
     for (std::size_t i = from; i < to && i < chars.size(); ++i)
-        appendUtf8(out, chars[i].code);
+        utf8::append(out, chars[i].code);
     return out;
 }
 
@@ -127,7 +87,7 @@ Attempt readDigits(const Chars& text) {
             suffix += static_cast<char>(c | 0x20);
     }
     if (end < text.size() && (suffix.size() != 2 || text.size() - end != 2))
-        return failed(joined({"not a number: \"", toUtf8(code(end)), "\"", at(text[end].position),
+        return failed(joined({"not a number: \"", utf8::encoded(code(end)), "\"", at(text[end].position),
                               " cannot follow the digits"}),
                       text[end].position);
     if (!suffix.empty() && suffix != "st" && suffix != "nd" && suffix != "rd" && suffix != "th")

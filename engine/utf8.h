@@ -1,0 +1,41 @@
+// UTF-8 for the whole project: well-formed sequences as the Unicode standard
+// defines them (no overlong forms, no surrogates, nothing above U+10FFFF),
+// encoding, and characters counted as people count them.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace zefnaro::utf8 {
+
+// The length of the well-formed sequence that starts at text[at]; 0 when there is
+// none (a stray, overlong or cut-short sequence, a surrogate, above U+10FFFF).
+std::size_t sequenceLength(std::string_view text, std::size_t at);
+
+struct Decoded {
+    char32_t code;
+    std::size_t length;
+};
+
+// The code point at text[at] and its length in bytes; nullopt when ill-formed.
+std::optional<Decoded> decodeAt(std::string_view text, std::size_t at);
+
+// Writes one code point at `out` (room for four bytes); returns the bytes written.
+std::size_t encode(char32_t code, char* out);
+void append(std::string& out, char32_t code);
+std::string encoded(char32_t code);
+
+// Marks that belong to the character before them: Unicode's combining blocks and
+// the Coptic combining marks.
+bool isCombiningMark(char32_t code);
+
+// Code points in well-formed text (continuation bytes are not counted).
+std::size_t codePoints(std::string_view text);
+
+// Characters as people count them in well-formed text: a letter with its marks is
+// one. Ill-formed bytes count one each.
+std::size_t characters(std::string_view text);
+
+} // namespace zefnaro::utf8
