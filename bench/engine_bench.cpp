@@ -51,8 +51,8 @@ std::string digits(std::uint32_t n, Form f) {
 
 void CopticWordsTwice(benchmark::State& s) {
     run(s, [](std::uint32_t n, Form f) {
-        benchmark::DoNotOptimize(toCopticWords(n, f, Half::text));
-        benchmark::DoNotOptimize(toCopticWords(n, f, Half::pronunciation));
+        benchmark::DoNotOptimize(toCopticWords(n, f, Writing::fontText));
+        benchmark::DoNotOptimize(toCopticWords(n, f, Writing::pronunciation));
     });
 }
 void CopticNumerals(benchmark::State& s) {
@@ -67,8 +67,8 @@ void GroupedDigits(benchmark::State& s) {
 void fivePieces(std::uint32_t n, Form f) {
     benchmark::DoNotOptimize(digits(n, f));
     benchmark::DoNotOptimize(toEnglishWords(n, f));
-    benchmark::DoNotOptimize(toCopticWords(n, f, Half::text));
-    benchmark::DoNotOptimize(toCopticWords(n, f, Half::pronunciation));
+    benchmark::DoNotOptimize(toCopticWords(n, f, Writing::fontText));
+    benchmark::DoNotOptimize(toCopticWords(n, f, Writing::pronunciation));
     benchmark::DoNotOptimize(toCopticNumerals(n, f));
 }
 void AllFivePieces(benchmark::State& s) {
@@ -99,9 +99,9 @@ void ReadWritten(benchmark::State& state) {
             const Form f{(i & 1) != 0, (i & 2) != 0};
             t[0].push_back(digits(n, f));
             t[1].push_back(toEnglishWords(n, f));
-            t[2].push_back(toCopticWords(n, f, Half::text));
+            t[2].push_back(toCopticWords(n, f, Writing::fontText));
             t[3].push_back(toCopticWords(n, f, Writing::unicode));
-            t[4].push_back(toCopticWords(n, f, Half::pronunciation));
+            t[4].push_back(toCopticWords(n, f, Writing::pronunciation));
             t[5].push_back(toCopticNumerals(n, f));
             t[6].push_back(toCopticNumerals(n, f, Writing::unicode));
         }

@@ -72,9 +72,9 @@ void Translator::answer(std::string_view input) {
     out += "\",\"english\":\"";
     appendEnglishWords(out, n, form);
     out += "\",\"coptic\":\"";
-    appendCopticWords(out, n, form, Half::text);
+    appendCopticWords(out, n, form, Writing::fontText);
     out += "\",\"pronunciation\":\"";
-    appendCopticWords(out, n, form, Half::pronunciation);
+    appendCopticWords(out, n, form, Writing::pronunciation);
     out += "\",\"numerals\":\"";
     appendCopticNumerals(out, n, form, Writing::fontText);
     out += "\",\"coptic_unicode\":\"";

@@ -1,6 +1,7 @@
 #include "coptic.h"
 
-#include "lexicon.h"
+#include "internal/lexicon.h"
+#include "internal/words.h"
 
 #include <algorithm>
 #include <array>
@@ -16,13 +17,11 @@ constexpr long long hundred = 100;
 constexpr long long thousand = 1000;
 constexpr long long million = 1000000;
 
-// What the words are written in: the two halves of the lexicon, or the text half
-// in Unicode.
-enum class Script { text, pronunciation, unicode };
-
-std::string_view lexiconWord(long long key, bool standaloneTen, bool masculine, Script script) {
+// The font text and the pronunciation are the two halves of a lexicon entry;
+// Unicode is the font text transcoded.
+std::string_view lexiconWord(long long key, bool standaloneTen, bool masculine, Writing writing) {
     return lexicon::half(lexicon::copticEntry(key, standaloneTen, masculine),
-                         script == Script::pronunciation);
+                         writing == Writing::pronunciation);
 }
 
 // The text half of every lexicon entry in Unicode, transcoded once.
@@ -35,7 +34,7 @@ std::string_view unicodeWord(long long key, bool standaloneTen, bool masculine) 
         for (long long k : keys)
             for (int variant = 0; variant < 4; ++variant)
                 t.push_back(fontTextToUnicode(
-                    lexiconWord(k, (variant & 1) != 0, (variant & 2) != 0, Script::text)));
+                    lexiconWord(k, (variant & 1) != 0, (variant & 2) != 0, Writing::fontText)));
         return t;
     }();
     const auto at = std::find(keys.begin(), keys.end(), key);
@@ -47,18 +46,14 @@ std::string_view unicodeWord(long long key, bool standaloneTen, bool masculine) 
 
 struct Words {
     bool masculine;
-    Script script;
+    Writing writing;
 
     std::string_view operator()(long long key, Ten ten = Ten::standalone) const {
         const bool standalone = ten == Ten::standalone;
-        return script == Script::unicode ? unicodeWord(key, standalone, masculine)
-                                         : lexiconWord(key, standalone, masculine, script);
+        return writing == Writing::unicode ? unicodeWord(key, standalone, masculine)
+                                           : lexiconWord(key, standalone, masculine, writing);
     }
 };
-
-Script scriptOf(Half half) {
-    return half == Half::pronunciation ? Script::pronunciation : Script::text;
-}
 
 void appendHundreds(std::string& out, long long n, const Words& word) {
     if (n > 99) {
@@ -91,19 +86,19 @@ void appendHundreds(std::string& out, long long n, const Words& word) {
     }
 }
 
-// The words of every group value 0..999 in each gender and script, built once: a
+// The words of every group value 0..999 in each gender and writing, built once: a
 // number's words are then a few table lookups, which keeps a whole report well
 // under a microsecond.
-const std::string& hundredsText(long long n, bool masculine, Script script) {
+const std::string& hundredsText(long long n, bool masculine, Writing writing) {
     static const std::vector<std::string> table = [] {
         std::vector<std::string> t(6000);
         for (int form = 0; form < 6; ++form)
             for (long long k = 0; k < 1000; ++k)
                 appendHundreds(t[static_cast<std::size_t>(form * 1000 + k)], k,
-                               Words{form % 2 != 0, static_cast<Script>(form / 2)});
+                               Words{form % 2 != 0, static_cast<Writing>(form / 2)});
         return t;
     }();
-    const int form = (masculine ? 1 : 0) + 2 * static_cast<int>(script);
+    const int form = (masculine ? 1 : 0) + 2 * static_cast<int>(writing);
     return table[static_cast<std::size_t>(form * 1000 + n)];
 }
 
@@ -114,7 +109,7 @@ void appendGroup(std::string& out, long long n, long long groupKey, const Words&
         out += word(groupKey);
         return;
     }
-    out += hundredsText(n, word.masculine, word.script);
+    out += hundredsText(n, word.masculine, word.writing);
     out += ' ';
     out += word(lexicon::particle);
     out += word(groupKey);
@@ -122,23 +117,23 @@ void appendGroup(std::string& out, long long n, long long groupKey, const Words&
 
 } // namespace
 
-std::string getCopticWord(double key, bool masculine, Half half, Ten ten) {
+std::string getCopticWord(double key, bool masculine, Writing writing, Ten ten) {
     const auto k = lexicon::wholeKey(key);
     if (!k || *k == 0) return "";
-    return std::string(Words{masculine, scriptOf(half)}(*k, ten));
+    return std::string(Words{masculine, writing}(*k, ten));
 }
 
-std::string copticHundreds(double number, bool masculine, Half half) {
+std::string copticHundreds(double number, bool masculine, Writing writing) {
     const auto n = lexicon::wholeKey(number);
     if (!n || *n < 0 || *n > 999) return "";
-    return hundredsText(*n, masculine, scriptOf(half));
+    return hundredsText(*n, masculine, writing);
 }
 
 namespace {
 
-void appendWords(std::string& out, std::uint32_t n, Form form, Script script) {
+void appendWords(std::string& out, std::uint32_t n, Form form, Writing writing) {
     const bool masculine = form.masculine;
-    const Words word{masculine, script};
+    const Words word{masculine, writing};
     if (form.ordinal && n == 1) {
         out += word(lexicon::first);
         return;
@@ -157,12 +152,8 @@ void appendWords(std::string& out, std::uint32_t n, Form form, Script script) {
     }
     if (units != 0) {
         if (millions != 0 || thousands != 0) out += ' ';
-        out += hundredsText(units, masculine, script);
+        out += hundredsText(units, masculine, writing);
     }
-}
-
-Script scriptOf(Writing writing) {
-    return writing == Writing::unicode ? Script::unicode : Script::text;
 }
 
 bool inRange(std::uint32_t n) {
@@ -171,28 +162,15 @@ bool inRange(std::uint32_t n) {
 
 } // namespace
 
-void appendCopticWords(std::string& out, std::uint32_t number, Form form, Half half) {
-    if (inRange(number)) appendWords(out, number, form, scriptOf(half));
-}
-
 void appendCopticWords(std::string& out, std::uint32_t number, Form form, Writing writing) {
-    if (inRange(number)) appendWords(out, number, form, scriptOf(writing));
-}
-
-std::string toCopticWords(double number, Form form, Half half) {
-    std::string out;
-    if (const auto n = translatable(number)) {
-        out.reserve(160);
-        appendWords(out, *n, form, scriptOf(half));
-    }
-    return out;
+    if (inRange(number)) appendWords(out, number, form, writing);
 }
 
 std::string toCopticWords(double number, Form form, Writing writing) {
     std::string out;
     if (const auto n = translatable(number)) {
         out.reserve(writing == Writing::unicode ? 320 : 160);
-        appendWords(out, *n, form, scriptOf(writing));
+        appendWords(out, *n, form, writing);
     }
     return out;
 }

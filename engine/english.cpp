@@ -1,6 +1,7 @@
 #include "english.h"
 
-#include "lexicon.h"
+#include "internal/lexicon.h"
+#include "internal/words.h"
 
 #include <vector>
 

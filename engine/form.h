@@ -16,15 +16,12 @@ struct Form {
     bool operator==(const Form&) const = default;
 };
 
-// Coptic as Coptic-font text (ASCII the CS fonts draw as Coptic) or as Unicode.
-enum class Writing { fontText, unicode };
+// How Coptic is written: as Coptic-font text (ASCII the CS fonts draw as Coptic),
+// as Unicode, or, for words, as their pronunciation in Latin letters.
+enum class Writing { fontText, unicode, pronunciation };
 
 // The number a double stands for when it is a whole number from 1 to largestNumber:
 // the one gate between any double and the builders.
 std::optional<std::uint32_t> translatable(double number);
-
-inline bool isTranslatable(double number) {
-    return translatable(number).has_value();
-}
 
 } // namespace zefnaro

@@ -1,4 +1,4 @@
-#include "lexicon.h"
+#include "internal/lexicon.h"
 
 namespace zefnaro::lexicon {
 

@@ -8,8 +8,10 @@
 
 namespace zefnaro {
 
-void appendCopticNumerals(std::string& out, std::uint32_t number, Form form, Writing writing) {
-    if (number < 1 || number > largestNumber) return;
+namespace {
+
+// For a number already checked to be 1..999,999,999.
+void writeNumerals(std::string& out, std::uint32_t number, Form form, Writing writing) {
     const NumeralScript& s = numeralScript(writing);
     std::array<std::size_t, 9> digits{};
     int count = 0;
@@ -36,9 +38,17 @@ void appendCopticNumerals(std::string& out, std::uint32_t number, Form form, Wri
     out.append(buf, len);
 }
 
+} // namespace
+
+void appendCopticNumerals(std::string& out, std::uint32_t number, Form form, Writing writing) {
+    if (number >= 1 && number <= largestNumber && writing != Writing::pronunciation)
+        writeNumerals(out, number, form, writing);
+}
+
 std::string toCopticNumerals(double number, Form form, Writing writing) {
     std::string out;
-    if (const auto n = translatable(number)) appendCopticNumerals(out, *n, form, writing);
+    const auto n = translatable(number);
+    if (n && writing != Writing::pronunciation) writeNumerals(out, *n, form, writing);
     return out;
 }
 

@@ -73,7 +73,7 @@ Report composeReport(double number, const DisplaySettings& settings,
                    ") is written";
     const Writing writing = writingFor(settings.fontName);
     r.coptic = toCopticWords(*n, form, writing);
-    r.pronunciation = toCopticWords(*n, form, Half::pronunciation);
+    r.pronunciation = toCopticWords(*n, form, Writing::pronunciation);
     r.numerals = toCopticNumerals(*n, form, writing);
 
     const std::string heading =
@@ -151,7 +151,7 @@ void appendPlainReport(std::string& out, std::uint32_t number, Form form, Writin
                           : "\n\nin Bohairic Coptic (feminine) is written\n\n";
     appendCopticWords(out, number, form, writing);
     out += "\n\nwhich is pronounced\n\n";
-    appendCopticWords(out, number, form, Half::pronunciation);
+    appendCopticWords(out, number, form, Writing::pronunciation);
     out += "\n\nor\n\n";
     appendCopticNumerals(out, number, form, writing);
     out += "\n\nfor short\n";

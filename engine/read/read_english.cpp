@@ -1,5 +1,6 @@
 // Reading English number words.
 #include "engine/english.h"
+#include "engine/internal/words.h"
 #include "engine/read/read_support.h"
 
 #include <cstdint>

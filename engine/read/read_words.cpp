@@ -30,7 +30,7 @@ Script buildScript(WrittenForm form, Writing writing) {
     const auto write = [&](std::uint32_t n, Form f) {
         if (writing == Writing::unicode) return normalised(toCopticWords(n, f, Writing::unicode));
         return normalised(toCopticWords(
-            n, f, form == WrittenForm::pronunciation ? Half::pronunciation : Half::text));
+            n, f, form == WrittenForm::pronunciation ? Writing::pronunciation : Writing::fontText));
     };
     Script s;
     for (std::uint32_t n = 1; n <= 999; ++n)

@@ -1,3 +1,4 @@
+#include "engine/internal/words.h"
 #include "engine/zefnaro.h"
 
 #include <gtest/gtest.h>
@@ -26,8 +27,8 @@ class CopticWords : public testing::TestWithParam<WordsCase> {};
 TEST_P(CopticWords, TextAndPronunciation) {
     const auto& c = GetParam();
     const Form form{c.ordinal, c.masculine};
-    EXPECT_EQ(toCopticWords(c.number, form, Half::text), c.text);
-    EXPECT_EQ(toCopticWords(c.number, form, Half::pronunciation), c.pronunciation);
+    EXPECT_EQ(toCopticWords(c.number, form, Writing::fontText), c.text);
+    EXPECT_EQ(toCopticWords(c.number, form, Writing::pronunciation), c.pronunciation);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -97,12 +98,12 @@ INSTANTIATE_TEST_SUITE_P(
                     WordsCase{-std::numeric_limits<double>::infinity(), true, true, "", ""}));
 
 TEST(CopticHundreds, GroupValues) {
-    EXPECT_EQ(copticHundreds(0, true, Half::text), "");
-    EXPECT_EQ(copticHundreds(345, true, Half::text), "somt `nse nem `hme tiou");
-    EXPECT_EQ(copticHundreds(15, false, Half::pronunciation), "mettiay");
-    EXPECT_EQ(copticHundreds(1000, true, Half::text), "");
-    EXPECT_EQ(copticHundreds(-1, true, Half::text), "");
-    EXPECT_EQ(copticHundreds(2.5, true, Half::text), "");
+    EXPECT_EQ(copticHundreds(0, true, Writing::fontText), "");
+    EXPECT_EQ(copticHundreds(345, true, Writing::fontText), "somt `nse nem `hme tiou");
+    EXPECT_EQ(copticHundreds(15, false, Writing::pronunciation), "mettiay");
+    EXPECT_EQ(copticHundreds(1000, true, Writing::fontText), "");
+    EXPECT_EQ(copticHundreds(-1, true, Writing::fontText), "");
+    EXPECT_EQ(copticHundreds(2.5, true, Writing::fontText), "");
 }
 
 } // namespace

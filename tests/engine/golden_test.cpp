@@ -57,18 +57,18 @@ TEST(GoldenCopticWords, EveryWordInAllFourForms) {
             const std::string spoken =
                 masculine ? g.masculinePronunciation : g.femininePronunciation;
             const Form cardinal{false, masculine}, ordinal{true, masculine};
-            EXPECT_EQ(toCopticWords(g.number, cardinal, Half::text), text) << g.number;
-            EXPECT_EQ(toCopticWords(g.number, cardinal, Half::pronunciation), spoken) << g.number;
+            EXPECT_EQ(toCopticWords(g.number, cardinal, Writing::fontText), text) << g.number;
+            EXPECT_EQ(toCopticWords(g.number, cardinal, Writing::pronunciation), spoken) << g.number;
             if (g.number == 1) continue;
-            EXPECT_EQ(toCopticWords(g.number, ordinal, Half::text), "mah " + text) << g.number;
-            EXPECT_EQ(toCopticWords(g.number, ordinal, Half::pronunciation), "mah " + spoken)
+            EXPECT_EQ(toCopticWords(g.number, ordinal, Writing::fontText), "mah " + text) << g.number;
+            EXPECT_EQ(toCopticWords(g.number, ordinal, Writing::pronunciation), "mah " + spoken)
                 << g.number;
         }
     }
-    EXPECT_EQ(toCopticWords(1, Form{true, true}, Half::text), "houit");
-    EXPECT_EQ(toCopticWords(1, Form{true, true}, Half::pronunciation), "hwyt");
-    EXPECT_EQ(toCopticWords(1, Form{true, false}, Half::text), "houi]");
-    EXPECT_EQ(toCopticWords(1, Form{true, false}, Half::pronunciation), "hwyti");
+    EXPECT_EQ(toCopticWords(1, Form{true, true}, Writing::fontText), "houit");
+    EXPECT_EQ(toCopticWords(1, Form{true, true}, Writing::pronunciation), "hwyt");
+    EXPECT_EQ(toCopticWords(1, Form{true, false}, Writing::fontText), "houi]");
+    EXPECT_EQ(toCopticWords(1, Form{true, false}, Writing::pronunciation), "hwyti");
 }
 
 struct EnglishGolden {

@@ -1,3 +1,4 @@
+#include "engine/internal/words.h"
 #include "engine/zefnaro.h"
 
 #include <gtest/gtest.h>
@@ -23,8 +24,8 @@ class CopticWord : public testing::TestWithParam<WordCase> {};
 TEST_P(CopticWord, BothHalves) {
     const auto& c = GetParam();
     const Ten ten = c.standaloneTen ? Ten::standalone : Ten::combining;
-    EXPECT_EQ(getCopticWord(c.key, c.masculine, Half::text, ten), c.text);
-    EXPECT_EQ(getCopticWord(c.key, c.masculine, Half::pronunciation, ten), c.pronunciation);
+    EXPECT_EQ(getCopticWord(c.key, c.masculine, Writing::fontText, ten), c.text);
+    EXPECT_EQ(getCopticWord(c.key, c.masculine, Writing::pronunciation, ten), c.pronunciation);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -47,7 +48,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(CopticWord, GenderFreeKeysIgnoreGender) {
     for (double key :
          {30.0, 40.0, 50.0, 60.0, 70.0, 80.0, 90.0, 100.0, 1000.0, 1e6, -1.0, -2.0, -3.0})
-        for (Half half : {Half::text, Half::pronunciation}) {
+        for (Writing half : {Writing::fontText, Writing::pronunciation}) {
             EXPECT_EQ(getCopticWord(key, true, half), getCopticWord(key, false, half));
             EXPECT_FALSE(getCopticWord(key, true, half).empty()) << key;
         }
@@ -57,7 +58,7 @@ TEST(CopticWord, NoEntryHoldsTheSeparator) {
     for (int key = -4; key <= 1000000; key += (key < 100 ? 1 : 900))
         for (Ten ten : {Ten::standalone, Ten::combining})
             for (bool masc : {false, true})
-                for (Half half : {Half::text, Half::pronunciation})
+                for (Writing half : {Writing::fontText, Writing::pronunciation})
                     EXPECT_EQ(getCopticWord(key, masc, half, ten).find('#'), std::string::npos);
 }
 

@@ -1,5 +1,6 @@
 // Every engine operation on arbitrary doubles; numbers in range must also pass
 // the invariants of every written form.
+#include "engine/internal/words.h"
 #include "engine/zefnaro.h"
 #include "tests/support/invariants.h"
 
@@ -23,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     double x;
     std::memcpy(&x, data, 8);
     const bool a = data[8] & 1, b = data[8] & 2;
-    const Half half = (data[8] & 4) ? Half::pronunciation : Half::text;
+    const Writing half = (data[8] & 4) ? Writing::pronunciation : Writing::fontText;
     const Ten ten = (data[8] & 16) ? Ten::combining : Ten::standalone;
     // Small whole numbers are the interesting ones; let some bytes pick them.
     if ((data[8] & 8) && std::isfinite(x)) x = std::floor(std::fmod(std::fabs(x), 1e9));

@@ -26,7 +26,7 @@ std::string written(const Reading& r) {
     case WrittenForm::coptic:
         return toCopticWords(r.number, form, r.writing);
     case WrittenForm::pronunciation:
-        return toCopticWords(r.number, form, Half::pronunciation);
+        return toCopticWords(r.number, form, Writing::pronunciation);
     case WrittenForm::numerals:
         return toCopticNumerals(r.number, form, r.writing);
     }

@@ -1,6 +1,7 @@
 #include "invariants.h"
 
 #include "engine/read/reader.h"
+#include "engine/internal/words.h"
 #include "engine/zefnaro.h"
 
 #include <algorithm>
@@ -98,8 +99,8 @@ std::string unicodeNumeralViolation(long n, bool masculine, bool ordinal, std::u
 std::string violation(long n, bool masculine, bool ordinal) {
     const double x = static_cast<double>(n);
     const Form form{ordinal, masculine};
-    const std::string text = toCopticWords(x, form, Half::text);
-    const std::string spoken = toCopticWords(x, form, Half::pronunciation);
+    const std::string text = toCopticWords(x, form, Writing::fontText);
+    const std::string spoken = toCopticWords(x, form, Writing::pronunciation);
     const std::string english = toEnglishWords(x, form);
     const std::string numeral = toCopticNumerals(x, form);
     const std::string unicodeWords = toCopticWords(x, form, Writing::unicode);
@@ -160,9 +161,9 @@ std::string roundTripViolation(long n, bool masculine, bool ordinal) {
     const auto number = static_cast<std::uint32_t>(n);
     std::string digits = groupDigits(number);
     if (ordinal) digits += getOrdinalSuffix(number);
-    const std::string fontWords = toCopticWords(x, form, Half::text);
-    const std::string masculineWords = toCopticWords(x, Form{ordinal, true}, Half::text);
-    const std::string spoken = toCopticWords(x, form, Half::pronunciation);
+    const std::string fontWords = toCopticWords(x, form, Writing::fontText);
+    const std::string masculineWords = toCopticWords(x, Form{ordinal, true}, Writing::fontText);
+    const std::string spoken = toCopticWords(x, form, Writing::pronunciation);
     const struct {
         std::string text;
         WrittenForm form;
@@ -186,7 +187,7 @@ std::string roundTripViolation(long n, bool masculine, bool ordinal) {
             // ("map" is thirty both ways; "so" is a thousand, not a feminine six).
             const Form readForm{got.ordinal, !got.feminine};
             if (got.writing != Writing::fontText ||
-                toCopticWords(got.number, readForm, Half::text) != w.text)
+                toCopticWords(got.number, readForm, Writing::fontText) != w.text)
                 return which + " read as other Coptic words";
             continue;
         }
