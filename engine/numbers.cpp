@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <optional>
 
 namespace zefnaro {
 
@@ -71,6 +72,71 @@ std::string groupDigits(std::uint64_t number, std::string_view separator) {
     return out;
 }
 
+namespace {
+
+// Where a decimal number's parts end, and what decides its order of magnitude
+// when it is out of a double's range.
+struct Decimal {
+    std::size_t start = 0, end = 0; // the digits, point and exponent, without the sign
+    std::size_t integerDigits = 0;  // significant digits before the point
+    std::size_t leadingFractionZeros = 0;
+};
+
+// Scans digits, an optional fraction and an optional exponent from s[i]; nullopt
+// when there is no digit.
+std::optional<Decimal> scanDecimal(std::string_view s, std::size_t i) {
+    const auto digit = [&](std::size_t k) { return k < s.size() && s[k] >= '0' && s[k] <= '9'; };
+    Decimal d;
+    d.start = i;
+    bool anyDigit = false;
+    for (; digit(i); ++i) {
+        anyDigit = true;
+        if (d.integerDigits > 0 || s[i] != '0') ++d.integerDigits;
+    }
+    if (i < s.size() && s[i] == '.') {
+        bool fractionNonZero = false;
+        for (++i; digit(i); ++i) {
+            anyDigit = true;
+            if (s[i] != '0') fractionNonZero = true;
+            if (!fractionNonZero) ++d.leadingFractionZeros;
+        }
+    }
+    if (!anyDigit) return std::nullopt;
+    d.end = i;
+    if (i < s.size() && (s[i] == 'E' || s[i] == 'e')) {
+        std::size_t j = i + 1;
+        if (j < s.size() && (s[j] == '+' || s[j] == '-')) ++j;
+        if (digit(j)) {
+            while (digit(j))
+                ++j;
+            d.end = j;
+        }
+    }
+    return d;
+}
+
+// Infinity or zero for a decimal out of a double's range, told apart by its
+// order of magnitude.
+double outOfRange(std::string_view number, const Decimal& d) {
+    long long exponent = 0;
+    if (const auto e = number.find_first_of("Ee"); e != std::string_view::npos) {
+        const std::string_view digits = number.substr(e + 1);
+        const bool minus = !digits.empty() && digits[0] == '-';
+        for (char c : digits) {
+            if (c < '0' || c > '9') continue;
+            exponent = exponent * 10 + (c - '0');
+            if (exponent > 1'000'000'000LL) break;
+        }
+        if (minus) exponent = -exponent;
+    }
+    const long long magnitude = d.integerDigits > 0
+                                    ? exponent + static_cast<long long>(d.integerDigits)
+                                    : exponent - static_cast<long long>(d.leadingFractionZeros);
+    return magnitude > 0 ? HUGE_VAL : 0.0;
+}
+
+} // namespace
+
 double readNumber(std::string_view text) {
     // The blanks may stand anywhere, even inside the digits ("1 2" is 12), so the
     // number is read from a copy without them.
@@ -84,64 +150,18 @@ double readNumber(std::string_view text) {
         if (s[1] == 'O' || s[1] == 'o') return readRadix(std::string_view(s).substr(2), 8);
         return 0;
     }
-
-    std::size_t i = 0;
-    const bool negative = i < s.size() && s[i] == '-';
-    if (i < s.size() && (s[i] == '-' || s[i] == '+')) ++i;
-    const std::size_t start = i;
-    std::size_t integerDigits = 0; // significant digits before the point
-    bool anyDigit = false;
-    for (; i < s.size() && s[i] >= '0' && s[i] <= '9'; ++i) {
-        anyDigit = true;
-        if (integerDigits > 0 || s[i] != '0') ++integerDigits;
-    }
-    std::size_t leadingFractionZeros = 0;
-    bool fractionNonZero = false;
-    if (i < s.size() && s[i] == '.') {
-        ++i;
-        for (; i < s.size() && s[i] >= '0' && s[i] <= '9'; ++i) {
-            anyDigit = true;
-            if (s[i] != '0') fractionNonZero = true;
-            if (!fractionNonZero) ++leadingFractionZeros;
-        }
-    }
-    if (!anyDigit) return 0;
-    std::size_t end = i;
-    if (i < s.size() && (s[i] == 'E' || s[i] == 'e')) {
-        std::size_t j = i + 1;
-        if (j < s.size() && (s[j] == '+' || s[j] == '-')) ++j;
-        if (j < s.size() && s[j] >= '0' && s[j] <= '9') {
-            while (j < s.size() && s[j] >= '0' && s[j] <= '9')
-                ++j;
-            end = j;
-        }
-    }
-
+    const bool negative = !s.empty() && s[0] == '-';
+    const bool hasSign = !s.empty() && (s[0] == '-' || s[0] == '+');
+    const auto d = scanDecimal(s, hasSign ? 1 : 0);
+    if (!d) return 0;
+    const std::string_view number = std::string_view(s).substr(d->start, d->end - d->start);
     double value = 0;
-    const char* first = s.data() + start;
-    const char* last = s.data() + end;
-    const auto [ptr, ec] = std::from_chars(first, last, value, std::chars_format::general);
-    if (ec == std::errc::result_out_of_range) {
-        // Overflow or underflow: tell them apart by the order of magnitude.
-        long long exponent = 0;
-        const std::string_view rest(first, static_cast<std::size_t>(last - first));
-        if (const auto e = rest.find_first_of("Ee"); e != std::string_view::npos) {
-            const std::string_view digits = rest.substr(e + 1);
-            const bool minus = !digits.empty() && digits[0] == '-';
-            for (char c : digits) {
-                if (c < '0' || c > '9') continue;
-                exponent = exponent * 10 + (c - '0');
-                if (exponent > 1'000'000'000LL) break;
-            }
-            if (minus) exponent = -exponent;
-        }
-        const long long magnitude = integerDigits > 0
-                                        ? exponent + static_cast<long long>(integerDigits)
-                                        : exponent - static_cast<long long>(leadingFractionZeros);
-        value = magnitude > 0 ? HUGE_VAL : 0.0;
-    } else if (ec != std::errc()) {
+    const auto [ptr, ec] =
+        std::from_chars(number.data(), number.data() + number.size(), value, std::chars_format::general);
+    if (ec == std::errc::result_out_of_range)
+        value = outOfRange(number, *d);
+    else if (ec != std::errc())
         return 0;
-    }
     if (value == 0) return 0; // no negative zero
     return negative ? -value : value;
 }

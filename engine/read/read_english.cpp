@@ -44,30 +44,81 @@ Words hyphenated(const Words& blankSeparated) {
     return out;
 }
 
+// What follows the hundreds of the group being read.
+enum class Tail { none, tens, unit }; // a unit: one to nineteen
+
+// An English number taken in word by word: the scale groups done so far and the
+// group being read.
+struct EnglishNumber {
+    std::uint64_t total = 0, group = 0;
+    std::uint32_t lastScale = 0; // 0: no scale word yet
+    bool hundreds = false;       // the group has its hundreds
+    Tail tail = Tail::none;
+    bool afterAnd = false;
+    std::uint32_t previous = 0; // value of the previous word, 0 for "and"
+
+    // False where the word cannot stand after the words before it.
+    bool add(std::uint32_t value) {
+        const bool fits = value < 100 ? addBelowHundred(value)
+                          : value == 100 ? addHundred()
+                                         : addScale(value);
+        afterAnd = false;
+        previous = value;
+        return fits;
+    }
+
+    bool addBelowHundred(std::uint32_t value) {
+        const bool unitAfterTens = value <= 9 && tail == Tail::tens && previous >= 20;
+        if (tail != Tail::none && !unitAfterTens) return false;
+        if (afterAnd && tail == Tail::none && group == 0 && lastScale == 0) return false;
+        group += value;
+        tail = (value >= 20 && value <= 90) ? Tail::tens : Tail::unit;
+        return true;
+    }
+
+    bool addHundred() {
+        if (hundreds || tail != Tail::unit || group > 9 || afterAnd) return false;
+        group *= 100;
+        hundreds = true;
+        tail = Tail::none;
+        return true;
+    }
+
+    bool addScale(std::uint32_t value) {
+        if (group == 0 || (lastScale != 0 && value >= lastScale) || afterAnd) return false;
+        total += group * value;
+        group = 0;
+        lastScale = value;
+        hundreds = false;
+        tail = Tail::none;
+        return true;
+    }
+};
+
+// The error for an "and", or nothing where it may stand.
+std::optional<Attempt> misplacedAnd(const Token& t, std::uint32_t previous, bool last) {
+    if (previous != 100 && previous != 1000 && previous != 1000000)
+        return failed(joined({"\"and\"", at(t.position), " belongs after hundred, thousand or million"}),
+                      t.position);
+    if (last) return failed(joined({"the number ends on \"and\"", at(t.position)}), t.position);
+    return std::nullopt;
+}
+
 } // namespace
 
 Attempt readEnglish(const Chars& text, const Words& blankSeparated) {
     const Words words = hyphenated(blankSeparated);
     if (!words.empty() && !englishWords().count(words[0].text) && words[0].text != "and")
         return failed(unknown(words[0]), words[0].position);
-    std::uint64_t total = 0, group = 0;
-    std::uint32_t lastScale = 0; // 0: no scale word yet
-    bool hundreds = false;       // the group has its hundreds
-    int tail = 0;                // 0 nothing after the hundreds, 1 tens, 2 teen or unit
-    bool ordinal = false, afterAnd = false;
-    std::uint32_t previous = 0; // value of the previous word, 0 for "and"
+    EnglishNumber n;
+    bool ordinal = false;
     for (std::size_t i = 0; i < words.size(); ++i) {
         const Token& t = words[i];
         const bool last = i + 1 == words.size();
         if (t.text == "and") {
-            if (previous != 100 && previous != 1000 && previous != 1000000)
-                return failed(joined({"\"and\"", at(t.position),
-                                      " belongs after hundred, thousand or million"}),
-                              t.position);
-            if (last)
-                return failed(joined({"the number ends on \"and\"", at(t.position)}), t.position);
-            afterAnd = true;
-            previous = 0;
+            if (auto error = misplacedAnd(t, n.previous, last)) return *error;
+            n.afterAnd = true;
+            n.previous = 0;
             continue;
         }
         const auto found = englishWords().find(t.text);
@@ -77,38 +128,15 @@ Attempt readEnglish(const Chars& text, const Words& blankSeparated) {
             return failed(joined({quoted(t.text), at(t.position), " must be the last word"}),
                           t.position);
         ordinal = isOrdinal;
-        if (t.before == U'-' && !(previous >= 20 && previous <= 90 && value <= 9))
+        if (t.before == U'-' && !(n.previous >= 20 && n.previous <= 90 && value <= 9))
             return failed(
                 joined({"a hyphen", at(t.position - 1), " belongs between tens and units"}),
                 t.position);
-        const auto misplaced = [&] {
+        if (!n.add(value))
             return failed(joined({quoted(t.text), at(t.position), " cannot stand here"}),
                           t.position);
-        };
-        if (value < 100) {
-            const bool unitAfterTens = value <= 9 && tail == 1 && previous >= 20;
-            if (tail != 0 && !unitAfterTens) return misplaced();
-            if (afterAnd && tail == 0 && group == 0 && lastScale == 0) return misplaced();
-            group += value;
-            tail = (value >= 20 && value <= 90) ? 1 : 2;
-        } else if (value == 100) {
-            if (hundreds || tail != 2 || group > 9 || afterAnd) return misplaced();
-            group *= 100;
-            hundreds = true;
-            tail = 0;
-        } else {
-            if (group == 0 || (lastScale != 0 && value >= lastScale) || afterAnd)
-                return misplaced();
-            total += group * value;
-            group = 0;
-            lastScale = value;
-            hundreds = false;
-            tail = 0;
-        }
-        afterAnd = false;
-        previous = value;
     }
-    total += group;
+    const std::uint64_t total = n.total + n.group;
     if (words.empty() || total == 0) return failed("not a number", 1);
     Reading r;
     r.number = static_cast<std::uint32_t>(total);

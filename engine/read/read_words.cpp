@@ -74,6 +74,66 @@ const Script& script(WrittenForm form, Writing writing) {
 
 namespace {
 
+// The groups of a Coptic number taken in one at a time, millions first: the thousand
+// and million words close their groups.
+struct CopticGroups {
+    const Script& s;
+    const Words& words;
+    std::uint64_t total = 0;
+    unsigned genders = 3;
+    std::uint32_t lastScale = 0;
+
+    // Takes the words [from, to) and the group word that closes them (none for the
+    // units); the error where they cannot stand.
+    std::optional<std::string> take(std::size_t from, std::size_t to, std::uint32_t scale,
+                                    bool alone, const Token* closing) {
+        const std::size_t where = from < to ? words[from].position : closing->position;
+        if (lastScale != 0 && scale >= lastScale)
+            return joined({quoted(closing ? closing->text : words[from].text), at(where),
+                           " cannot follow the smaller groups before it"});
+        lastScale = scale;
+        if (alone) { // the bare thousand or million word: one of them
+            if (to - from != 0) return joined({"the words", at(where), " do not form a number"});
+            total += scale;
+            return std::nullopt;
+        }
+        const auto found = from == to ? s.groups.end() : s.groups.find(words.run(from, to));
+        if (found == s.groups.end()) return notWritten(where);
+        return takeGroup(found->second, scale, where);
+    }
+
+private:
+    static std::string notWritten(std::size_t where) {
+        return joined({"the words", at(where), " do not form a number the way it is written"});
+    }
+
+    // A group's words can stand for more than one value or gender: the one that agrees
+    // with the groups before. A multiplier of one is written as the bare group word.
+    std::optional<std::string> takeGroup(const std::vector<Script::Group>& candidates,
+                                         std::uint32_t scale, std::size_t where) {
+        const Script::Group* match = nullptr;
+        for (const auto& g : candidates)
+            if ((g.genders & genders) != 0 && !(scale > 1 && g.value == 1)) match = &g;
+        if (!match) {
+            const bool any = std::any_of(candidates.begin(), candidates.end(),
+                                         [&](const auto& g) { return !(scale > 1 && g.value == 1); });
+            if (!any) return notWritten(where);
+            return joined({"the words", at(where), " mix masculine and feminine forms"});
+        }
+        genders &= match->genders;
+        total += std::uint64_t{match->value} * scale;
+        return std::nullopt;
+    }
+};
+
+// The group a word closes (0 for none) and whether it stands alone (one thousand,
+// one million).
+std::pair<std::uint32_t, bool> closedGroup(const Script& s, std::string_view w) {
+    if (w == s.million || w == s.particleMillion) return {1000000, w == s.million};
+    if (w == s.thousand || w == s.particleThousand) return {1000, w == s.thousand};
+    return {0, false};
+}
+
 Attempt readCopticWords(const Chars& text, const Words& words, WrittenForm form, Writing writing) {
     const Script& s = script(form, writing);
     // A word this script does not know is the first thing wrong; when every word
@@ -93,76 +153,29 @@ Attempt readCopticWords(const Chars& text, const Words& words, WrittenForm form,
         r.feminine = words[0].text == s.first[1] && s.first[0] != s.first[1];
         return Attempt{r, {}, text.size()};
     }
-    std::size_t begin = 0;
-    if (!words.empty() && words[0].text == s.ordinalPrefix) {
+    std::size_t start = 0;
+    if (words[0].text == s.ordinalPrefix) {
         r.ordinal = true;
-        begin = 1;
+        start = 1;
         if (words.size() == 1)
             return wrong(
                 joined({quoted(words[0].text), at(words[0].position), " needs a number after it"}));
     }
-
-    // The thousand and million words close their groups: they cut the text into
-    // at most three groups, millions, thousands and units, in that order.
-    std::uint64_t total = 0;
-    unsigned genders = 3;
-    std::uint32_t lastScale = 0;
-    std::size_t start = begin;
-    // The words [from, to) and the group word that closes them (none for units).
-    const auto group = [&](std::size_t from, std::size_t to, std::uint32_t scale, bool alone,
-                           const Token* closing) -> std::optional<std::string> {
-        const std::size_t where = from < to ? words[from].position : closing->position;
-        if (lastScale != 0 && scale >= lastScale)
-            return joined({quoted(closing ? closing->text : words[from].text), at(where),
-                           " cannot follow the smaller groups before it"});
-        lastScale = scale;
-        if (alone) { // the bare thousand or million word: one of them
-            if (to - from != 0) return joined({"the words", at(where), " do not form a number"});
-            total += scale;
-            return std::nullopt;
-        }
-        const auto found = from == to ? s.groups.end() : s.groups.find(words.run(from, to));
-        if (found == s.groups.end())
-            return joined({"the words", at(where), " do not form a number the way it is written"});
-        // A multiplier of one is written as the bare thousand or million word.
-        const Script::Group* match = nullptr;
-        for (const auto& g : found->second)
-            if ((g.genders & genders) != 0 && !(scale > 1 && g.value == 1)) match = &g;
-        if (!match) {
-            for (const auto& g : found->second)
-                if (!(scale > 1 && g.value == 1)) match = &g;
-            if (!match)
-                return joined(
-                    {"the words", at(where), " do not form a number the way it is written"});
-            return joined({"the words", at(where), " mix masculine and feminine forms"});
-        }
-        genders &= match->genders;
-        total += std::uint64_t{match->value} * scale;
-        return std::nullopt;
-    };
-    for (std::size_t i = begin; i < words.size(); ++i) {
-        const std::string_view w = words[i].text;
-        std::uint32_t scale = 0;
-        bool alone = false;
-        if (w == s.million || w == s.particleMillion) {
-            scale = 1000000;
-            alone = w == s.million;
-        } else if (w == s.thousand || w == s.particleThousand) {
-            scale = 1000;
-            alone = w == s.thousand;
-        }
+    CopticGroups groups{s, words};
+    for (std::size_t i = start; i < words.size(); ++i) {
+        const auto [scale, alone] = closedGroup(s, words[i].text);
         if (scale == 0) continue;
-        if (auto error = group(start, i, scale, alone, &words[i])) return wrong(*error);
+        if (auto error = groups.take(start, i, scale, alone, &words[i])) return wrong(*error);
         start = i + 1;
     }
     if (start < words.size()) {
-        if (auto error = group(start, words.size(), 1, false, nullptr)) return wrong(*error);
+        if (auto error = groups.take(start, words.size(), 1, false, nullptr)) return wrong(*error);
     }
-    if (total == 0) return wrong("not a number");
-    if (r.ordinal && total == 1)
+    if (groups.total == 0) return wrong("not a number");
+    if (r.ordinal && groups.total == 1)
         return wrong(joined({"the ordinal of one is ", quoted(s.first[0])}));
-    r.number = static_cast<std::uint32_t>(total);
-    r.feminine = genders == 2;
+    r.number = static_cast<std::uint32_t>(groups.total);
+    r.feminine = groups.genders == 2;
     return Attempt{r, {}, text.size()};
 }
 

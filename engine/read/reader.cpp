@@ -4,6 +4,7 @@
 #include "engine/read/read_support.h"
 
 #include <algorithm>
+#include <variant>
 
 namespace zefnaro {
 
@@ -60,63 +61,86 @@ std::string toUtf8(const Chars& chars, std::size_t from, std::size_t to) {
     return out;
 }
 
-Attempt readDigits(const Chars& text) {
-    std::size_t end = 0; // the numeric part: digits, commas, points, signs
-    while (end < text.size() &&
-           (isDigit(text[end].code) || text[end].code == U',' || text[end].code == U'.' ||
-            text[end].code == U'+' || text[end].code == U'-'))
-        ++end;
-    const auto code = [&](std::size_t i) { return text[i].code; };
+namespace {
+
+// The numeric part [0, end) holds at most a sign before it all and one point: the
+// error where it does not, or where the sign or point has no place.
+std::optional<Attempt> signsAndPoints(const Chars& text, std::size_t end) {
     std::size_t signs = 0, points = 0;
     for (std::size_t i = 0; i < end; ++i) {
-        signs += (code(i) == U'+' || code(i) == U'-') ? 1u : 0u;
-        points += code(i) == U'.' ? 1u : 0u;
+        signs += (text[i].code == U'+' || text[i].code == U'-') ? 1u : 0u;
+        points += text[i].code == U'.' ? 1u : 0u;
     }
-    const bool signFirst = code(0) == U'+' || code(0) == U'-';
+    const char32_t first = text[0].code;
+    const bool signFirst = first == U'+' || first == U'-';
     if (signs > (signFirst ? 1u : 0u) || points > 1)
         return failed(joined({"not a number: \"", toUtf8(text, 0, end), "\""}), 1);
-    if (code(0) == U'-') return failed("negative numbers cannot be translated", 1);
-    if (code(0) == U'+') return failed("write the number without a sign", 1);
+    if (first == U'-') return failed("negative numbers cannot be translated", 1);
+    if (first == U'+') return failed("write the number without a sign", 1);
     if (points != 0) return failed("fractions and decimal points are not accepted", 1);
+    return std::nullopt;
+}
 
-    // An ordinal suffix of two letters may follow the digits; nothing else may.
+// An ordinal suffix of two letters may follow the digits; nothing else may. The
+// suffix in lower case, or the error.
+std::variant<std::string, Attempt> suffixAfter(const Chars& text, std::size_t end) {
     std::string suffix;
     for (std::size_t i = end; i < text.size(); ++i) {
-        const char32_t c = code(i);
+        const char32_t c = text[i].code;
         if (c <= 0x7F && (c | 0x20) >= U'a' && (c | 0x20) <= U'z')
             suffix += static_cast<char>(c | 0x20);
     }
     if (end < text.size() && (suffix.size() != 2 || text.size() - end != 2))
-        return failed(joined({"not a number: \"", utf8::encoded(code(end)), "\"", at(text[end].position),
-                              " cannot follow the digits"}),
+        return failed(joined({"not a number: \"", utf8::encoded(text[end].code), "\"",
+                              at(text[end].position), " cannot follow the digits"}),
                       text[end].position);
     if (!suffix.empty() && suffix != "st" && suffix != "nd" && suffix != "rd" && suffix != "th")
         return failed(joined({"not a number: \"", toUtf8(text, end, text.size()), "\"",
                               at(text[end].position), " is no ordinal suffix"}),
                       text[end].position);
+    return suffix;
+}
 
+// The digits [0, end), commas grouping them in threes where there are any.
+std::variant<std::uint32_t, Attempt> groupedValue(const Chars& text, std::size_t end) {
+    constexpr std::string_view inThrees = "commas must group the digits in threes, as in 1,234,567";
     std::size_t group = 0; // digits since the last comma
     bool grouped = false, firstGroup = true;
     std::uint64_t value = 0;
     for (std::size_t i = 0; i < end; ++i) {
-        if (code(i) == U',') {
+        if (text[i].code == U',') {
             if (group == 0 || group > 3 || (!firstGroup && group != 3))
-                return failed("commas must group the digits in threes, as in 1,234,567",
-                              text[i].position);
+                return failed(std::string(inThrees), text[i].position);
             grouped = true;
             firstGroup = false;
             group = 0;
             continue;
         }
         ++group;
-        value = value * 10 + (code(i) - U'0');
+        value = value * 10 + (text[i].code - U'0');
         if (value > largestNumber) return failed("too large", text[i].position);
     }
-    if (grouped && group != 3)
-        return failed("commas must group the digits in threes, as in 1,234,567", end);
+    if (grouped && group != 3) return failed(std::string(inThrees), end);
     if (value == 0) return failed(std::string(zeroText), end);
-    const auto number = static_cast<std::uint32_t>(value);
-    if (!suffix.empty() && suffix != getOrdinalSuffix(number))
+    return static_cast<std::uint32_t>(value);
+}
+
+} // namespace
+
+Attempt readDigits(const Chars& text) {
+    std::size_t end = 0; // the numeric part: digits, commas, points, signs
+    while (end < text.size() &&
+           (isDigit(text[end].code) || text[end].code == U',' || text[end].code == U'.' ||
+            text[end].code == U'+' || text[end].code == U'-'))
+        ++end;
+    if (auto error = signsAndPoints(text, end)) return *error;
+    auto suffix = suffixAfter(text, end);
+    if (auto* error = std::get_if<Attempt>(&suffix)) return *error;
+    const std::string& ordinalSuffix = std::get<std::string>(suffix);
+    auto value = groupedValue(text, end);
+    if (auto* error = std::get_if<Attempt>(&value)) return *error;
+    const std::uint32_t number = std::get<std::uint32_t>(value);
+    if (!ordinalSuffix.empty() && ordinalSuffix != getOrdinalSuffix(number))
         return failed(
             joined({toUtf8(text, 0, end), " takes the suffix \"", getOrdinalSuffix(number),
                     "\", not \"", toUtf8(text, end, text.size()), "\"", at(text[end].position)}),
@@ -124,7 +148,7 @@ Attempt readDigits(const Chars& text) {
     Reading r;
     r.number = number;
     r.form = WrittenForm::digits;
-    r.ordinal = !suffix.empty();
+    r.ordinal = !ordinalSuffix.empty();
     return Attempt{r, {}, text.size()};
 }
 
