@@ -49,10 +49,13 @@ void Translator::answer(std::string_view input) {
     const Form form = options_.form.value_or(Form{read.reading.ordinal, !read.reading.feminine});
     std::string& out = out_.buffer();
     if (!options_.json) {
-        appendPlainReport(out, n, form, options_.writing);
+        composeReport(report_, n, form, options_.writing);
+        appendPlainText(out, report_);
         out_.flushIfFull();
         return;
     }
+    composeReport(report_, n, form, Writing::fontText);
+    const Report& report = report_;
     char digits[16];
     const auto end = std::to_chars(digits, digits + sizeof digits, n).ptr;
     out += "{\"input\":";
@@ -66,18 +69,18 @@ void Translator::answer(std::string_view input) {
     // The engine's own texts hold no quote, backslash or control character and
     // are valid UTF-8 (the tests check every word of its lists): they are written
     // straight into the line.
-    out += ",\"digits\":\"";
-    appendGroupedDigits(out, n);
-    if (form.ordinal) out += getOrdinalSuffix(n);
-    out += "\",\"english\":\"";
-    appendEnglishWords(out, n, form);
-    out += "\",\"coptic\":\"";
-    appendCopticWords(out, n, form, Writing::fontText);
-    out += "\",\"pronunciation\":\"";
-    appendCopticWords(out, n, form, Writing::pronunciation);
-    out += "\",\"numerals\":\"";
-    appendCopticNumerals(out, n, form, Writing::fontText);
-    out += "\",\"coptic_unicode\":\"";
+    const std::pair<const char*, Piece> pieces[] = {
+        {"digits", Piece::digits},       {"english", Piece::english},
+        {"coptic", Piece::coptic},       {"pronunciation", Piece::pronunciation},
+        {"numerals", Piece::numerals}};
+    for (const auto& [name, piece] : pieces) {
+        out += ",\"";
+        out += name;
+        out += "\":\"";
+        out += report.text(piece);
+        out += '"';
+    }
+    out += ",\"coptic_unicode\":\"";
     appendCopticWords(out, n, form, Writing::unicode);
     out += "\",\"numerals_unicode\":\"";
     appendCopticNumerals(out, n, form, Writing::unicode);

@@ -3,6 +3,7 @@
 
 #include "cli/output.h"
 #include "engine/form.h"
+#include "report/report.h"
 
 #include <optional>
 #include <string_view>
@@ -30,6 +31,7 @@ private:
     Output& out_;
     Output& errors_;
     bool anyRejected_ = false;
+    Report report_; // reused: its strings keep their room from one input to the next
 };
 
 } // namespace zefnaro::cli

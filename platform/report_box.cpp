@@ -2,6 +2,7 @@
 
 #include "geometry.h"
 #include "rich_text.h"
+#include "report/fonts.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -12,8 +13,6 @@
 #include <QTextDocumentFragment>
 #include <QTextEdit>
 
-#include <algorithm>
-#include <memory>
 
 namespace zefnaro {
 
@@ -44,164 +43,78 @@ ReportBox::ReportBox(QTextEdit* edit) : edit_(edit) {
     edit_->setAutoFillBackground(true);
 }
 
-ReportBox::~ReportBox() = default;
+namespace {
 
-void ReportBox::setText(const QString& text) {
-    breaks_.clear();
-    QString plain;
-    plain.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
-            breaks_.push_back(static_cast<int>(i));
-            continue;
-        }
-        plain.append(text[i]);
-    }
-    length_ = static_cast<int>(text.size());
+QColor qcolour(const Rgb& c) {
+    return QColor(c.red, c.green, c.blue);
+}
+
+// A line's characters: the report's bold Arial, then the line's style; the
+// families of a Coptic font with their fallbacks.
+QTextCharFormat charFormat(const Report& report, const Style& style) {
+    QTextCharFormat format;
+    format.setFont(baseFont());
+    QStringList families;
+    for (std::string_view family : fontFamilies(report.family(style.font)))
+        families << QString::fromUtf8(family.data(), static_cast<qsizetype>(family.size()));
+    format.setFontFamilies(families);
+    setLegacyFamily(format, families.first());
+    format.setForeground(qcolour(style.colour));
+    format.setFontPointSize(style.pointSize);
+    if (style.italic) format.setFontItalic(true);
+    if (!style.bold) format.setFontWeight(QFont::Normal);
+    return format;
+}
+
+} // namespace
+
+void ReportBox::setReport(const Report& report) {
     // Through the document, not the editor: the editor would carry the old
-    // caret's format over to the whole new text.
+    // caret's format over to the new text.
     QTextDocument* doc = edit_->document();
     doc->setDefaultFont(baseFont());
-    doc->setPlainText(plain);
-    // The base font goes on the characters too, so that copies keep the weight.
-    QTextCursor all(doc);
-    all.select(QTextCursor::Document);
-    QTextCharFormat base;
-    base.setFont(baseFont());
-    setLegacyFamily(base, baseFont().family());
-    all.setCharFormat(base);
+    doc->clear();
+    QTextCursor cursor(doc);
+    cursor.beginEditBlock();
+    QTextBlockFormat centred;
+    centred.setAlignment(Qt::AlignHCenter);
+    cursor.setBlockFormat(centred);
+    // The line breaks take the report's own style (the first line's), whatever the
+    // line before them; saved pages and copies read their paragraphs' style there.
+    const QTextCharFormat breaks =
+        report.lines.empty() ? QTextCharFormat() : charFormat(report, report.lines[0].style);
+    for (std::size_t i = 0; i < report.lines.size(); ++i) {
+        const Line& line = report.lines[i];
+        if (i > 0) cursor.insertBlock(centred, breaks);
+        cursor.insertText(QString::fromStdString(line.text), charFormat(report, line.style));
+    }
+    cursor.endEditBlock();
     edit_->setTextCursor(QTextCursor(doc));
-    edit_->setCurrentCharFormat(base);
 }
 
 QString ReportBox::text() const {
-    QString plain = edit_->document()->toPlainText();
-    plain.replace(u'\n', QStringLiteral("\r\n"));
-    return plain;
+    return edit_->document()->toPlainText();
 }
 
-int ReportBox::length() const {
-    return length_;
-}
-
-int ReportBox::toDocument(int position) const {
-    position = std::clamp(position, 0, length_);
-    int doc = position;
-    for (int b : breaks_) {
-        if (b + 2 <= position)
-            --doc; // the whole pair lies before
-        else if (b + 1 == position)
-            --doc; // between CR and LF: at the break
-        else
-            break;
-    }
-    return doc;
-}
-
-int ReportBox::toReport(int documentPosition) const {
-    int report = documentPosition;
-    for (std::size_t k = 0; k < breaks_.size(); ++k) {
-        const int docBreak = breaks_[k] - static_cast<int>(k);
-        if (docBreak < documentPosition)
-            ++report;
-        else
-            break;
-    }
-    return report;
-}
-
-void ReportBox::setSelStart(int position) {
+void ReportBox::selectAll() {
     QTextCursor cursor(edit_->document());
-    cursor.setPosition(toDocument(position));
+    cursor.select(QTextCursor::Document);
     edit_->setTextCursor(cursor);
 }
 
-void ReportBox::setSelLength(int length) {
-    QTextCursor cursor = edit_->textCursor();
-    const int start = toReport(cursor.selectionStart());
-    const int end = std::clamp(start + std::max(length, 0), 0, length_);
-    cursor.setPosition(toDocument(start));
-    cursor.setPosition(toDocument(end), QTextCursor::KeepAnchor);
-    edit_->setTextCursor(cursor);
+void ReportBox::clearSelection() {
+    edit_->setTextCursor(QTextCursor(edit_->document()));
 }
 
-int ReportBox::selStart() const {
-    return toReport(edit_->textCursor().selectionStart());
-}
-
-int ReportBox::selLength() const {
+bool ReportBox::isWholeSelected() const {
     const QTextCursor cursor = edit_->textCursor();
-    return toReport(cursor.selectionEnd()) - toReport(cursor.selectionStart());
-}
-
-QTextCursor ReportBox::selection() const {
-    return edit_->textCursor();
-}
-
-void ReportBox::setSelColour(const QColor& colour) {
-    QTextCharFormat format;
-    format.setForeground(colour);
-    selection().mergeCharFormat(format);
-}
-
-void ReportBox::setSelFont(const QStringList& families) {
-    if (families.isEmpty()) return;
-    QTextCharFormat format;
-    format.setFontFamilies(families);
-    setLegacyFamily(format, families.first());
-    selection().mergeCharFormat(format);
-}
-
-void ReportBox::setSelPointSize(double points) {
-    if (!(points > 0)) return; // a size the box cannot take is refused
-    QTextCharFormat format;
-    format.setFontPointSize(points);
-    selection().mergeCharFormat(format);
-}
-
-void ReportBox::setSelCentred() {
-    QTextBlockFormat format;
-    format.setAlignment(Qt::AlignHCenter);
-    selection().mergeBlockFormat(format);
-}
-
-void ReportBox::setSelEmphasis() {
-    QTextCharFormat format;
-    format.setFontItalic(true);
-    selection().mergeCharFormat(format);
-}
-
-void ReportBox::setSelRegularWeight() {
-    QTextCharFormat format;
-    format.setFontWeight(QFont::Normal);
-    selection().mergeCharFormat(format);
-}
-
-void ReportBox::hide() {
-    edit_->setUpdatesEnabled(false);
-    // The changes made while hidden are laid out once, when it is shown again.
-    if (!batch_) {
-        batch_ = std::make_unique<QTextCursor>(edit_->document());
-        batch_->beginEditBlock();
-    }
-}
-
-void ReportBox::show() {
-    if (batch_) {
-        batch_->endEditBlock();
-        batch_.reset();
-    }
-    edit_->setUpdatesEnabled(true);
-    edit_->viewport()->update();
-}
-
-bool ReportBox::isShown() const {
-    return edit_->updatesEnabled() && !edit_->isHidden();
+    return cursor.selectionStart() == 0 &&
+           cursor.selectionEnd() == edit_->document()->characterCount() - 1;
 }
 
 void ReportBox::copySelection() const {
     if (!edit_->textCursor().hasSelection()) return;
-    QGuiApplication::clipboard()->setMimeData(clipboardData(selection().selection()));
+    QGuiApplication::clipboard()->setMimeData(clipboardData(edit_->textCursor().selection()));
 }
 
 } // namespace zefnaro

@@ -1,16 +1,13 @@
-// The report box: a read-only QTextEdit spoken to in the report's own positions,
-// where a CR LF line break counts as two characters (the document stores one
-// paragraph separator), so the report's arithmetic holds unchanged.
+// The report box: a read-only QTextEdit that shows a composed report, one centred
+// paragraph per line in the line's style, and copies what is selected in it.
 #pragma once
+
+#include "report/report.h"
 
 #include <QColor>
 #include <QString>
-#include <QStringList>
-#include <memory>
-#include <vector>
 
 class QTextEdit;
-class QTextCursor;
 
 namespace zefnaro {
 
@@ -20,44 +17,21 @@ public:
     static constexpr QColor background{255, 255, 192}; // light yellow, on screen and in saved pages
 
     explicit ReportBox(QTextEdit* edit);
-    ~ReportBox();
 
-    // Replaces the whole text and drops all formatting; the text takes the base
-    // font, bold Arial 15.75 pt. Line breaks are CR LF.
-    void setText(const QString& text);
-    QString text() const; // with CR LF line breaks
-    int length() const;
+    // Replaces what the box shows, laid out once, with the caret at the start.
+    void setReport(const Report& report);
+    QString text() const; // the lines with "\n" between them
 
-    void setSelStart(int position); // caret there, nothing selected
-    void setSelLength(int length);  // selects from the caret
-    int selStart() const;
-    int selLength() const;
-
-    void setSelColour(const QColor& colour);
-    void setSelFont(const QStringList& families); // first choice first, then fallbacks
-    void setSelPointSize(double points);
-    void setSelCentred();
-    void setSelEmphasis(); // italic
-    void setSelRegularWeight();
-
-    // A hidden box is not redrawn; showing it draws the current content once.
-    void hide();
-    void show();
-    bool isShown() const;
+    void selectAll();
+    void clearSelection(); // the caret at the start
+    bool isWholeSelected() const;
 
     // Puts the current selection on the clipboard as HTML, RTF and plain text
     // (with "\n" line breaks); an empty selection leaves the clipboard alone.
     void copySelection() const;
 
 private:
-    int toDocument(int position) const;
-    int toReport(int documentPosition) const;
-    QTextCursor selection() const;
-
     QTextEdit* edit_;
-    std::vector<int> breaks_; // report positions of each CR of a CR LF
-    int length_ = 0;
-    std::unique_ptr<QTextCursor> batch_; // open while the box is hidden
 };
 
 } // namespace zefnaro

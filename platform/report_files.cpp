@@ -35,7 +35,7 @@ struct Run {
     int style = 0;
 };
 
-struct Line {
+struct Paragraph {
     bool centred = false;
     int style = 0; // of an empty line, for its height
     std::vector<Run> runs;
@@ -44,7 +44,7 @@ struct Line {
 // The document as lines of styled runs, with the styles numbered once each.
 struct Runs {
     std::vector<RunStyle> styles;
-    std::vector<Line> lines;
+    std::vector<Paragraph> lines;
 
     int styleOf(const QTextCharFormat& f) {
         RunStyle s;
@@ -65,7 +65,7 @@ struct Runs {
 Runs runsOf(const QTextDocument& document) {
     Runs r;
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
-        Line line;
+        Paragraph line;
         line.centred = (block.blockFormat().alignment() & Qt::AlignHCenter) != 0;
         line.style = r.styleOf(block.charFormat());
         for (auto it = block.begin(); !it.atEnd(); ++it)
@@ -251,7 +251,7 @@ QByteArray odtContent(const Runs& r, const std::vector<FontFile>& carried) {
                  .arg(s.colour, font, size, weight, posture);
     }
     x += QStringLiteral("</office:automatic-styles><office:body><office:text>");
-    for (const Line& line : r.lines) {
+    for (const Paragraph& line : r.lines) {
         x += line.centred ? QStringLiteral("<text:p text:style-name=\"P1\">")
                           : QStringLiteral("<text:p>");
         if (line.runs.empty())
@@ -344,7 +344,7 @@ QString toHtml5(const QTextDocument& document, const QString& title,
                       s.italic ? QStringLiteral("italic") : QStringLiteral("normal"));
     }
     h += QStringLiteral("</style>\n</head>\n<body>\n");
-    for (const Line& line : r.lines) {
+    for (const Paragraph& line : r.lines) {
         h += QStringLiteral("<p class=\"%1r%2\">")
                  .arg(line.centred ? QStringLiteral("centred ") : QString())
                  .arg(line.style + 1);

@@ -7,40 +7,113 @@ namespace zefnaro {
 
 namespace {
 
-constexpr std::string_view crlf = "\r\n";
-
-int length(std::string_view text) {
-    return static_cast<int>(utf8::codePoints(text));
-}
-
-FormatStep selection(int start, int count) {
-    FormatStep step;
-    step.start = start;
-    step.length = count;
-    return step;
+Line line(Piece piece, std::string text, Style style) {
+    return Line{piece, std::move(text), style};
 }
 
 Report message(double number, std::string_view text) {
     Report r;
     r.number = number;
     r.isMessage = true;
-    r.text.append(crlf).append(text);
-    FormatStep all = selection(0, length(r.text));
-    all.colour = colours::blue;
-    all.pointSize = 16; // a fixed size: the message ignores the chosen size
-    all.font = "Arial";
-    all.centred = true;
-    r.steps.push_back(all);
+    const Style style; // blue, the report's font, 16 points whatever the chosen size
+    r.lines = {line(Piece::blank, "", style), line(Piece::message, std::string(text), style)};
     return r;
 }
 
-FormatStep coloured(int start, std::string_view run, Rgb colour) {
-    FormatStep step = selection(start, length(run));
-    step.colour = colour;
-    return step;
+// Fills in the report's lines for a number 1..999,999,999, reusing the room the
+// report's strings already have (the command line writes millions); its fonts
+// and number are the caller's to set.
+void fill(Report& r, std::uint32_t n, Form form, Writing writing, int pointSize,
+          std::string_view groupSeparator) {
+    Style words;
+    words.pointSize = pointSize;
+    const auto styled = [&](Rgb colour) {
+        Style s = words;
+        s.colour = colour;
+        return s;
+    };
+    Style spoken = styled(colours::green);
+    spoken.italic = true;
+    Style coptic = styled(colours::red);
+    coptic.font = FontRole::coptic;
+    Style numerals = styled(colours::brown);
+    numerals.font = FontRole::numerals;
+    numerals.bold = writing != Writing::unicode;
+
+    r.isMessage = false;
+    r.lines.resize(23);
+    std::size_t next = 0;
+    // A blank line, then a line of the piece whose text `write` appends.
+    const auto add = [&](Piece piece, Style style, auto write) {
+        Line& blank = r.lines[next++];
+        blank.piece = Piece::blank;
+        blank.text.clear();
+        blank.style = words;
+        Line& l = r.lines[next++];
+        l.piece = piece;
+        l.style = style;
+        l.text.clear();
+        write(l.text);
+    };
+    const auto text = [](std::string_view t) { return [t](std::string& out) { out += t; }; };
+    add(Piece::words, words, text(form.ordinal ? "The ordinal number" : "The cardinal number"));
+    add(Piece::digits, styled(colours::black), [&](std::string& out) {
+        appendGroupedDigits(out, n, groupSeparator);
+        if (form.ordinal) out += getOrdinalSuffix(n);
+    });
+    add(Piece::words, words, text("or"));
+    add(Piece::english, styled(colours::purple),
+        [&](std::string& out) { appendEnglishWords(out, n, form); });
+    add(Piece::words, words,
+        text(form.masculine ? "in Bohairic Coptic (masculine) is written"
+                            : "in Bohairic Coptic (feminine) is written"));
+    add(Piece::coptic, coptic, [&](std::string& out) { appendCopticWords(out, n, form, writing); });
+    add(Piece::words, words, text("which is pronounced"));
+    add(Piece::pronunciation, spoken,
+        [&](std::string& out) { appendCopticWords(out, n, form, Writing::pronunciation); });
+    add(Piece::words, words, text("or"));
+    add(Piece::numerals, numerals,
+        [&](std::string& out) { appendCopticNumerals(out, n, form, writing); });
+    add(Piece::words, words, text("for short"));
+    Line& last = r.lines[next];
+    last.piece = Piece::blank;
+    last.text.clear();
+    last.style = words;
 }
 
 } // namespace
+
+std::string_view Report::text(Piece piece) const {
+    for (const Line& l : lines)
+        if (l.piece == piece) return l.text;
+    return {};
+}
+
+std::string_view Report::family(FontRole role) const {
+    switch (role) {
+    case FontRole::coptic:
+        return copticFont;
+    case FontRole::numerals:
+        return numeralsFont;
+    case FontRole::report:
+        break;
+    }
+    return "Arial";
+}
+
+void appendPlainText(std::string& out, const Report& report) {
+    for (std::size_t i = 0; i < report.lines.size(); ++i) {
+        if (i > 0) out += '\n';
+        out += report.lines[i].text;
+    }
+}
+
+std::string plainText(const Report& report) {
+    std::string out;
+    out.reserve(400);
+    appendPlainText(out, report);
+    return out;
+}
 
 double entryNumber(std::string_view entryText) {
     return readNumber(entryText);
@@ -60,64 +133,26 @@ Report composeReport(double number, const DisplaySettings& settings,
     if (number == 0) return message(number, zeroMessage);
     const auto n = translatable(number);
     if (!n) return message(number, rangeMessage);
-
-    const bool ordinal = settings.ordinal;
-    const bool masculine = settings.masculine;
-    const Form form{ordinal, masculine};
-    Report r;
-    r.number = number;
-    r.digits = groupDigits(*n, groupSeparator);
-    if (ordinal) r.digits += getOrdinalSuffix(*n);
-    r.english = toEnglishWords(*n, form);
-    r.genderLine = std::string("in Bohairic Coptic (") + (masculine ? "masculine" : "feminine") +
-                   ") is written";
     const Writing writing = writingFor(settings.fontName);
-    r.coptic = toCopticWords(*n, form, writing);
-    r.pronunciation = toCopticWords(*n, form, Writing::pronunciation);
-    r.numerals = toCopticNumerals(*n, form, writing);
+    Report r;
+    fill(r, *n, Form{settings.ordinal, settings.masculine}, writing, settings.fontSize,
+         groupSeparator);
+    r.number = number;
+    r.copticFont = settings.fontName;
+    r.numeralsFont = writing == Writing::unicode ? std::string(unicodeNumeralsFont) : settings.fontName;
+    return r;
+}
 
-    const std::string heading =
-        std::string("\r\nThe ") + (ordinal ? "ordinal" : "cardinal") + " number\r\n\r\n";
-    const std::string_view orLine = "\r\n\r\nor\r\n\r\n";
-    const std::string_view gap = "\r\n\r\n";
-    const std::string_view pronounced = "\r\n\r\nwhich is pronounced\r\n\r\n";
-    const std::string_view forShort = "\r\n\r\nfor short\r\n";
+void composeReport(Report& into, std::uint32_t number, Form form, Writing writing) {
+    fill(into, number, form, writing, DisplaySettings{}.fontSize, ",");
+    into.number = number;
+    into.copticFont = writing == Writing::unicode ? unicodeDefault : fontTextDefault;
+    into.numeralsFont = writing == Writing::unicode ? unicodeNumeralsFont : fontTextDefault;
+}
 
-    std::string& t = r.text;
-    t.reserve(400);
-    t.append(heading);
-    const int digitsAt = length(t);
-    t.append(r.digits).append(orLine);
-    const int englishAt = length(t);
-    t.append(r.english).append(gap).append(r.genderLine).append(gap);
-    const int copticAt = length(t);
-    t.append(r.coptic).append(pronounced);
-    const int pronunciationAt = length(t);
-    t.append(r.pronunciation).append(orLine);
-    const int numeralsAt = length(t);
-    t.append(r.numerals).append(forShort);
-
-    FormatStep all = selection(0, length(t));
-    all.colour = colours::blue;
-    all.font = "Arial";
-    all.centred = true;
-    all.pointSize = settings.fontSize;
-    r.steps.push_back(all);
-    r.steps.push_back(coloured(digitsAt, r.digits, colours::black));
-    r.steps.push_back(coloured(englishAt, r.english, colours::purple));
-    FormatStep coptic = coloured(copticAt, r.coptic, colours::red);
-    coptic.font = settings.fontName;
-    r.steps.push_back(coptic);
-    FormatStep spoken = coloured(pronunciationAt, r.pronunciation, colours::green);
-    spoken.emphasis = true;
-    r.steps.push_back(spoken);
-    FormatStep numerals = coloured(numeralsAt, r.numerals, colours::brown);
-    numerals.font = settings.fontName;
-    if (writing == Writing::unicode) {
-        numerals.font = std::string(unicodeNumeralsFont);
-        numerals.regularWeight = true;
-    }
-    r.steps.push_back(numerals);
+Report composeReport(std::uint32_t number, Form form, Writing writing) {
+    Report r;
+    composeReport(r, number, form, writing);
     return r;
 }
 
@@ -128,33 +163,6 @@ std::string statusText(const DisplaySettings& settings) {
     return " " + fonts + " | " + std::to_string(settings.fontSize) + " | " +
            (settings.masculine ? "Masculine" : "Feminine") + " | " +
            (settings.ordinal ? "Ordinal" : "Cardinal");
-}
-
-std::string plainLines(std::string_view reportText) {
-    std::string out;
-    out.reserve(reportText.size());
-    for (std::size_t i = 0; i < reportText.size(); ++i) {
-        if (reportText[i] == '\r' && i + 1 < reportText.size() && reportText[i + 1] == '\n')
-            continue;
-        out.push_back(reportText[i]);
-    }
-    return out;
-}
-
-void appendPlainReport(std::string& out, std::uint32_t number, Form form, Writing writing) {
-    out += form.ordinal ? "\nThe ordinal number\n\n" : "\nThe cardinal number\n\n";
-    appendGroupedDigits(out, number);
-    if (form.ordinal) out += getOrdinalSuffix(number);
-    out += "\n\nor\n\n";
-    appendEnglishWords(out, number, form);
-    out += form.masculine ? "\n\nin Bohairic Coptic (masculine) is written\n\n"
-                          : "\n\nin Bohairic Coptic (feminine) is written\n\n";
-    appendCopticWords(out, number, form, writing);
-    out += "\n\nwhich is pronounced\n\n";
-    appendCopticWords(out, number, form, Writing::pronunciation);
-    out += "\n\nor\n\n";
-    appendCopticNumerals(out, number, form, writing);
-    out += "\n\nfor short\n";
 }
 
 } // namespace zefnaro

@@ -1,13 +1,11 @@
-// The translation report as data: its text (CR LF line breaks) and the formatting
-// steps that style it, composed without any window so it can be checked and reused
-// (the window applies it to the report box, the command line prints it).
+// The translation report as data: its lines, each with its text and style,
+// composed without any window so it can be checked and reused.
 #pragma once
 
 #include "engine/form.h"
 #include "engine/read/reader.h"
 #include "report/display_settings.h"
 
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -34,29 +32,49 @@ inline constexpr std::string_view zeroMessage = "The number 0 (zero) does not ex
 inline constexpr std::string_view rangeMessage =
     "Only whole numbers from 1 to 999,999,999 can be translated";
 
-// One selection and what is set on it. Positions count characters, a CR LF line
-// break counting as two.
-struct FormatStep {
-    int start = 0;
-    int length = 0;
-    std::optional<Rgb> colour;
-    std::optional<std::string> font;
-    std::optional<int> pointSize;
-    bool centred = false;
-    bool emphasis = false;
-    bool regularWeight = false; // not the report's bold
-    bool operator==(const FormatStep&) const = default;
+// What a line of the report is: the report's own words (the heading and the
+// lines between the pieces), a piece of the number, a blank line, or a message
+// in place of a report.
+enum class Piece { words, digits, english, coptic, pronunciation, numerals, blank, message };
+
+// Which font a line is drawn in: the report's own, the Coptic words', the numerals'.
+enum class FontRole { report, coptic, numerals };
+
+struct Style {
+    Rgb colour = colours::blue;
+    FontRole font = FontRole::report;
+    int pointSize = 16;
+    bool italic = false;
+    bool bold = true; // the report is bold; the Unicode numerals are not
+    bool operator==(const Style&) const = default;
 };
 
+struct Line {
+    Piece piece = Piece::words;
+    std::string text;
+    Style style;
+    bool operator==(const Line&) const = default;
+};
+
+// A report, or a message in its place: every line in order, the blank ones too,
+// each centred. Written once here; the window, copies, saved files and the
+// command line all render these lines.
 struct Report {
     double number = 0;      // the entry text as read
     bool isMessage = false; // the zero or range message instead of a report
-    std::string text;
-    std::vector<FormatStep> steps;
-    // The pieces of a report (empty for a message); the Coptic words and numerals
-    // in the writing of the chosen font.
-    std::string digits, english, genderLine, coptic, pronunciation, numerals;
+    std::vector<Line> lines;
+    std::string copticFont, numeralsFont; // the families of those roles
+
+    // The text of the first line of a piece ("" where there is none).
+    std::string_view text(Piece piece) const;
+    // The family a role is drawn in; the report's own is Arial.
+    std::string_view family(FontRole role) const;
 };
+
+// The lines with "\n" after each but the last: for terminals, plain-text copies
+// and files.
+std::string plainText(const Report& report);
+void appendPlainText(std::string& out, const Report& report);
 
 // The number an entry text stands for, read the lenient way: the leading number of
 // the text, 0 when there is none.
@@ -74,16 +92,14 @@ Report composeReport(std::string_view entryText, const DisplaySettings& settings
 Report composeReport(double number, const DisplaySettings& settings,
                      std::string_view groupSeparator = ",");
 
+// The report of a number already checked to be 1..999,999,999, in a form and a
+// writing, at the size of the default settings: for the command line.
+Report composeReport(std::uint32_t number, Form form, Writing writing);
+// The same into a report whose strings keep their room: for callers that write many.
+void composeReport(Report& into, std::uint32_t number, Form form, Writing writing);
+
 // The status line: " font | size | Masculine | Cardinal", the font part naming the
 // numerals' font too where it is not the words' font.
 std::string statusText(const DisplaySettings& settings);
-
-// The report's text with "\n" line breaks, for terminals and plain-text files.
-std::string plainLines(std::string_view reportText);
-
-// The same text as plainLines(composeReport(...).text) for a number 1..999,999,999,
-// appended to `out` without composing the styled report: for the command line,
-// which prints many. Coptic in the given writing; digits grouped with commas.
-void appendPlainReport(std::string& out, std::uint32_t number, Form form, Writing writing);
 
 } // namespace zefnaro

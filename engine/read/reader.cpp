@@ -35,6 +35,12 @@ std::optional<Chars> decode(std::string_view text, std::size_t& bad, Kinds& kind
     out.reserve(text.size());
     std::size_t seen = 0; // characters as people count them: a letter with its marks is one
     for (std::size_t i = 0; i < text.size();) {
+        if (const auto b = static_cast<unsigned char>(text[i]); b < 0x80) { // most input
+            kinds.fontMark = kinds.fontMark || b == '=';
+            out.push_back({b, ++seen});
+            ++i;
+            continue;
+        }
         const auto d = utf8::decodeAt(text, i);
         if (!d) {
             bad = seen + 1;

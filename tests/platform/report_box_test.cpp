@@ -1,68 +1,64 @@
 #include "platform/report_box.h"
 
 #include <QTest>
+#include <QTextBlock>
 #include <QTextEdit>
 
-using zefnaro::ReportBox;
+using namespace zefnaro;
 
 class ReportBoxTest : public QObject {
     Q_OBJECT
 private slots:
-    void positionsCountALineBreakAsTwo() {
+    // One paragraph per line, centred, each in its line's style; a new report
+    // keeps nothing of the one before.
+    void linesBecomeStyledParagraphs() {
         QTextEdit edit;
         ReportBox box(&edit);
-        box.setText(QStringLiteral("ab\r\n\r\ncdË\r\n"));
-        QCOMPARE(box.length(), 11);
-        QCOMPARE(box.text(), QStringLiteral("ab\r\n\r\ncdË\r\n"));
-        const struct {
-            int start, length;
-            const char* selected;
-        } rows[] = {{0, 2, "ab"}, {6, 3, "cdË"},         {2, 2, "\u2029"},
-                    {7, 1, "d"},  {6, 100, "cdË\u2029"}, {0, 11, "ab\u2029\u2029cdË\u2029"},
-                    {3, 1, ""}};
-        for (const auto& r : rows) {
-            box.setSelStart(r.start);
-            box.setSelLength(r.length);
-            QCOMPARE(edit.textCursor().selectedText(), QString::fromUtf8(r.selected));
-            if (r.start != 3)
-                QCOMPARE(box.selStart(), r.start);
-            else
-                QCOMPARE(box.selStart(), 2); // inside a line break: at the break
-        }
-        box.setSelStart(6);
-        box.setSelLength(3);
-        QCOMPARE(box.selLength(), 3);
-        box.setSelStart(0);
-        QCOMPARE(box.selLength(), 0);
-    }
+        Report first;
+        first.copticFont = "CS Pishoi";
+        Style red;
+        red.colour = colours::red;
+        red.font = FontRole::coptic;
+        red.italic = true;
+        red.pointSize = 30;
+        first.lines = {{Piece::blank, "", Style{}}, {Piece::coptic, "jwt ouai", red}};
+        box.setReport(first);
+        QCOMPARE(box.text(), QStringLiteral("\njwt ouai"));
+        const QTextBlock second = edit.document()->begin().next();
+        QCOMPARE(second.blockFormat().alignment(), Qt::AlignHCenter);
+        const QTextCharFormat f = second.begin().fragment().charFormat();
+        QCOMPARE(f.foreground().color(), QColor(Qt::red));
+        QCOMPARE(f.fontFamilies().toStringList(), QStringList{"CS Pishoi"});
+        QVERIFY(f.fontItalic());
+        QCOMPARE(f.fontPointSize(), 30.0);
+        QCOMPARE(f.fontWeight(), int(QFont::Bold));
 
-    void newTextDropsFormatting() {
-        QTextEdit edit;
-        ReportBox box(&edit);
-        box.setText(QStringLiteral("hello"));
-        box.setSelStart(0);
-        box.setSelLength(5);
-        box.setSelColour(Qt::red);
-        box.setSelEmphasis();
-        box.setSelPointSize(-3); // refused
-        box.setText(QStringLiteral("world"));
-        QTextCursor c(edit.document());
-        c.setPosition(1);
-        QVERIFY(!c.charFormat().fontItalic());
-        QVERIFY(c.charFormat().foreground().color() != QColor(Qt::red));
+        Report next;
+        next.lines = {{Piece::words, "or", Style{}}};
+        box.setReport(next);
+        QCOMPARE(box.text(), QStringLiteral("or"));
+        const QTextCharFormat g = edit.document()->begin().begin().fragment().charFormat();
+        QVERIFY(!g.fontItalic());
+        QCOMPARE(g.foreground().color(), QColor(Qt::blue));
+        QCOMPARE(g.fontFamilies().toStringList(), QStringList{"Arial"});
         QCOMPARE(edit.document()->defaultFont().pointSizeF(), 15.75);
-        QVERIFY(edit.document()->defaultFont().bold());
         QVERIFY(edit.isReadOnly());
     }
 
-    void hideAndShow() {
-        QWidget window;
-        auto* edit = new QTextEdit(&window);
-        ReportBox box(edit);
-        box.hide();
-        QVERIFY(!box.isShown());
-        box.show();
-        QVERIFY(box.isShown());
+    void selectsAllOrNothing() {
+        QTextEdit edit;
+        ReportBox box(&edit);
+        Report r;
+        r.lines = {{Piece::blank, "", Style{}}, {Piece::message, "The number 0", Style{}}};
+        box.setReport(r);
+        QVERIFY(!box.isWholeSelected());
+        QVERIFY(!edit.textCursor().hasSelection());
+        box.selectAll();
+        QVERIFY(box.isWholeSelected());
+        QCOMPARE(edit.textCursor().selectedText(), QStringLiteral("\u2029The number 0"));
+        box.clearSelection();
+        QCOMPARE(edit.textCursor().position(), 0);
+        QVERIFY(!edit.textCursor().hasSelection());
     }
 };
 

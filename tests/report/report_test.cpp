@@ -1,5 +1,4 @@
 #include "engine/numbers.h"
-#include "engine/utf8.h"
 #include "report/report.h"
 
 #include <gtest/gtest.h>
@@ -13,23 +12,13 @@ using namespace zefnaro;
 
 namespace {
 
-std::vector<std::pair<int, int>> selections(const Report& r) {
-    std::vector<std::pair<int, int>> out;
-    for (const auto& s : r.steps)
-        out.emplace_back(s.start, s.length);
-    return out;
-}
-
 TEST(Report, WorkedExampleCardinalMasculine) {
     const Report r = composeReport("21", DisplaySettings{});
     EXPECT_FALSE(r.isMessage);
-    EXPECT_EQ(utf8::codePoints(r.text), 168u);
-    EXPECT_EQ(selections(r), (std::vector<std::pair<int, int>>{
-                                 {0, 168}, {25, 2}, {37, 10}, {96, 8}, {131, 8}, {149, 4}}));
-    EXPECT_EQ(r.text, "\r\nThe cardinal number\r\n\r\n21\r\n\r\nor\r\n\r\nTwenty-One\r\n\r\n"
-                      "in Bohairic Coptic (masculine) is written\r\n\r\njwt ouai\r\n\r\n"
-                      "which is pronounced\r\n\r\ngoot way\r\n\r\nor\r\n\r\n=k=a\r\n\r\n"
-                      "for short\r\n");
+    EXPECT_EQ(plainText(r), "\nThe cardinal number\n\n21\n\nor\n\nTwenty-One\n\n"
+                            "in Bohairic Coptic (masculine) is written\n\njwt ouai\n\n"
+                            "which is pronounced\n\ngoot way\n\nor\n\n=k=a\n\n"
+                            "for short\n");
 }
 
 TEST(Report, WorkedExampleOrdinalFeminine) {
@@ -37,70 +26,53 @@ TEST(Report, WorkedExampleOrdinalFeminine) {
     s.ordinal = true;
     s.masculine = false;
     const Report r = composeReport("21", s);
-    EXPECT_EQ(utf8::codePoints(r.text), 184u);
-    EXPECT_EQ(selections(r), (std::vector<std::pair<int, int>>{
-                                 {0, 184}, {24, 4}, {38, 12}, {98, 12}, {137, 13}, {160, 9}}));
-    EXPECT_EQ(r.digits, "21st");
-    EXPECT_EQ(r.numerals, "mah =k=a]");
+    EXPECT_EQ(r.text(Piece::digits), "21st");
+    EXPECT_EQ(r.text(Piece::numerals), "mah =k=a]");
+    EXPECT_EQ(r.lines[1].text, "The ordinal number");
+    EXPECT_EQ(r.lines[9].text, "in Bohairic Coptic (feminine) is written");
 }
 
-TEST(Report, AttributesOfTheSixSteps) {
-    DisplaySettings s;
-    s.fontName = "CS Pishoi";
-    s.fontSize = 40;
-    const Report r = composeReport("12345", s);
-    ASSERT_EQ(r.steps.size(), 6u);
-    EXPECT_EQ(r.steps[0].colour, colours::blue);
-    EXPECT_EQ(r.steps[0].font, "Arial");
-    EXPECT_EQ(r.steps[0].pointSize, 40);
-    EXPECT_TRUE(r.steps[0].centred);
-    const Rgb expected[] = {colours::blue, colours::black, colours::purple,
-                            colours::red,  colours::green, colours::brown};
-    for (std::size_t i = 0; i < 6; ++i) {
-        EXPECT_EQ(r.steps[i].colour, expected[i]) << i;
-        EXPECT_EQ(r.steps[i].emphasis, i == 4) << i;
-        EXPECT_EQ(r.steps[i].font.has_value(), i == 0 || i == 3 || i == 5) << i;
-    }
-    EXPECT_EQ(r.steps[3].font, "CS Pishoi");
-    EXPECT_EQ(r.steps[5].font, "CS Pishoi");
-}
-
-// Each styled step covers exactly its piece, counted in characters, for numbers
-// whose numerals carry the two-byte place marks.
-TEST(Report, SelectionsCoverTheirPieces) {
-    for (const char* entry : {"1", "1000", "999999999", "1001001", "2005"})
-        for (bool ordinal : {false, true}) {
+// Every number's report has the same shape: 23 lines, each piece on its own line
+// in its own style, the report's words and blank lines between them.
+TEST(Report, EachPieceOnItsLineInItsStyle) {
+    struct Expected {
+        Piece piece;
+        Rgb colour;
+        FontRole font;
+        bool italic;
+    };
+    const std::pair<std::size_t, Expected> pieces[] = {
+        {3, {Piece::digits, colours::black, FontRole::report, false}},
+        {7, {Piece::english, colours::purple, FontRole::report, false}},
+        {11, {Piece::coptic, colours::red, FontRole::coptic, false}},
+        {15, {Piece::pronunciation, colours::green, FontRole::report, true}},
+        {19, {Piece::numerals, colours::brown, FontRole::numerals, false}}};
+    for (const char* font : {"CS Pishoi", "FreeSerif"})
+        for (const char* entry : {"1", "1000", "999999999", "1001001", "2005"}) {
             DisplaySettings s;
-            s.ordinal = ordinal;
+            s.fontName = font;
+            s.fontSize = 40;
             const Report r = composeReport(entry, s);
-            const std::u32string text = [&] {
-                std::u32string out;
-                for (std::size_t i = 0; i < r.text.size();) {
-                    const unsigned char c = static_cast<unsigned char>(r.text[i]);
-                    const std::size_t n = c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
-                    out.push_back(c);
-                    i += n;
-                }
-                return out;
-            }();
-            ASSERT_EQ(r.steps[0].length, static_cast<int>(text.size()));
-            const std::string pieces[] = {r.digits, r.english, r.coptic, r.pronunciation,
-                                          r.numerals};
-            for (std::size_t i = 0; i < 5; ++i) {
-                const auto& step = r.steps[i + 1];
-                EXPECT_EQ(step.length, static_cast<int>(utf8::codePoints(pieces[i])));
-                ASSERT_LE(step.start + step.length, r.steps[0].length);
-                EXPECT_NE(text[static_cast<std::size_t>(step.start)], U'\r');
-                EXPECT_EQ(text[static_cast<std::size_t>(step.start + step.length)], U'\r');
+            ASSERT_EQ(r.lines.size(), 23u) << entry;
+            for (std::size_t i = 0; i < r.lines.size(); ++i) {
+                const Line& line = r.lines[i];
+                EXPECT_EQ(line.style.pointSize, 40);
+                EXPECT_EQ(line.piece, i % 2 == 0 ? Piece::blank : line.piece);
+                EXPECT_EQ(line.text.empty(), i % 2 == 0) << entry << " line " << i;
             }
+            for (const auto& [at, e] : pieces) {
+                const Style& style = r.lines[at].style;
+                EXPECT_EQ(r.lines[at].piece, e.piece) << entry;
+                EXPECT_EQ(style.colour, e.colour) << entry << " line " << at;
+                EXPECT_EQ(style.font, e.font);
+                EXPECT_EQ(style.italic, e.italic);
+                // Unicode numerals are drawn regular, beside bold words.
+                EXPECT_EQ(style.bold, !(e.piece == Piece::numerals && font[0] == 'F'));
+            }
+            EXPECT_EQ(r.family(FontRole::report), "Arial");
+            EXPECT_EQ(r.family(FontRole::coptic), font);
+            EXPECT_EQ(r.family(FontRole::numerals), font[0] == 'F' ? "Zefnaro Coptic" : font);
         }
-}
-
-TEST(Report, TwentyThreeLines) {
-    const std::string lines = plainLines(composeReport("999999999", DisplaySettings{}).text);
-    EXPECT_EQ(std::count(lines.begin(), lines.end(), '\n'), 22);
-    EXPECT_EQ(lines.find('\r'), std::string::npos);
-    EXPECT_NE(lines.find("\n999,999,999\n"), std::string::npos);
 }
 
 TEST(Report, Messages) {
@@ -113,13 +85,12 @@ TEST(Report, Messages) {
     for (const auto& [entry, text] : rows) {
         const Report r = composeReport(entry, s);
         EXPECT_TRUE(r.isMessage) << entry;
-        EXPECT_EQ(r.text, "\r\n" + std::string(text)) << entry;
-        ASSERT_EQ(r.steps.size(), 1u);
-        EXPECT_EQ(r.steps[0].pointSize, 16); // not the chosen size
-        EXPECT_EQ(r.steps[0].length, static_cast<int>(r.text.size()));
-        EXPECT_EQ(r.steps[0].colour, colours::blue);
-        EXPECT_EQ(r.steps[0].font, "Arial");
-        EXPECT_TRUE(r.steps[0].centred);
+        EXPECT_EQ(plainText(r), "\n" + std::string(text)) << entry;
+        for (const Line& line : r.lines) {
+            EXPECT_EQ(line.style.pointSize, 16); // not the chosen size
+            EXPECT_EQ(line.style.colour, colours::blue);
+            EXPECT_EQ(line.style.font, FontRole::report);
+        }
     }
 }
 
@@ -127,15 +98,14 @@ TEST(Report, LenientEntryText) {
     const std::pair<const char*, const char*> rows[] = {
         {"12abc", "12"}, {"1 2", "12"}, {"1,234", "1"}, {"&HFF", "255"}, {"1E3", "1,000"}};
     for (const auto& [entry, digits] : rows)
-        EXPECT_EQ(composeReport(entry, DisplaySettings{}).digits, digits) << entry;
+        EXPECT_EQ(composeReport(entry, DisplaySettings{}).text(Piece::digits), digits) << entry;
 }
 
-TEST(Report, LocaleSeparatorAndFeminineLine) {
+TEST(Report, LocaleSeparator) {
     DisplaySettings s;
     s.masculine = false;
     const Report r = composeReport("1234567", s, ".");
-    EXPECT_EQ(r.digits, "1.234.567");
-    EXPECT_EQ(r.genderLine, "in Bohairic Coptic (feminine) is written");
+    EXPECT_EQ(r.text(Piece::digits), "1.234.567");
 }
 
 TEST(StatusText, Rules) {
@@ -152,9 +122,9 @@ TEST(StatusText, Rules) {
 
 namespace {
 
-// The command line's plain report is the window's report, line for line, in both
-// writings and all four forms.
-TEST(PlainReport, SameTextAsTheComposedReport) {
+// The command line's report, composed from a checked number, form and writing, is
+// the window's report line for line, in both writings and all four forms.
+TEST(PlainReport, SameTextAsTheWindowsReport) {
     std::mt19937 gen(3);
     std::uniform_int_distribution<std::uint32_t> pick(1, 999'999'999);
     for (int i = 0; i < 2000; ++i) {
@@ -165,9 +135,8 @@ TEST(PlainReport, SameTextAsTheComposedReport) {
                 s.ordinal = f >= 2;
                 s.masculine = f % 2 == 0;
                 s.fontName = font;
-                std::string plain;
-                appendPlainReport(plain, n, Form{s.ordinal, s.masculine}, writingFor(font));
-                ASSERT_EQ(plain, plainLines(composeReport(static_cast<double>(n), s).text))
+                ASSERT_EQ(plainText(composeReport(n, Form{s.ordinal, s.masculine}, writingFor(font))),
+                          plainText(composeReport(static_cast<double>(n), s)))
                     << n << " " << font << " form " << f;
             }
     }

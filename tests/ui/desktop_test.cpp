@@ -141,7 +141,7 @@ private slots:
             QCOMPARE(spinner(*window)->value(), box->text().toInt());
         }
         QCOMPARE(window->reportBox().text(),
-                 QString::fromStdString(composeReport("0", window->settings()).text));
+                 plain(composeReport("0", window->settings())));
     }
 
     void ctrlQQuitsFromTheFileMenu() {
@@ -327,9 +327,10 @@ private slots:
             QVERIFY2(!line.at(0).isMark(), qPrintable(line));
         }
         // Every line of the report comes back whole, each mark after its own letter.
-        for (const std::string& piece : {r.english, r.coptic, r.pronunciation, r.numerals})
-            QVERIFY2(text.join(u' ').contains(QString::fromStdString(piece)),
-                     qPrintable(QString::fromStdString(piece) + " in " + text.join('|')));
+        for (Piece piece : {Piece::english, Piece::coptic, Piece::pronunciation, Piece::numerals}) {
+            const QString shown = QString::fromUtf8(r.text(piece));
+            QVERIFY2(text.join(u' ').contains(shown), qPrintable(shown + " in " + text.join('|')));
+        }
         const QString fontList = output(QStringLiteral("pdffonts"), {pdf});
         QVERIFY2(fontList.contains(QStringLiteral("ZefnaroCoptic")), qPrintable(fontList));
         // The colours too: render the page and find the red Coptic words.

@@ -169,8 +169,11 @@ private slots:
                 changeSetting(window);
             else if (kind < 84) {
                 if (pick(2)) {
-                    report.setSelStart(pick(report.length() + 1));
-                    report.setSelLength(pick(report.length() + 1));
+                    QTextCursor c(edit->document());
+                    const int end = edit->document()->characterCount() - 1;
+                    c.setPosition(pick(end + 1));
+                    c.setPosition(pick(end + 1), QTextCursor::KeepAnchor);
+                    edit->setTextCursor(c);
                     window.findChild<QAction*>("mnuCopySelected")->trigger();
                 } else {
                     window.findChild<QAction*>("mnuCopy")->trigger();
@@ -196,15 +199,13 @@ private slots:
                 return fail("the spinner does not hold the box's value");
             const Report expected =
                 composeReport(box->text().toStdString(), window.settings(), sep);
-            if (report.text() != QString::fromStdString(expected.text))
+            if (report.text() != plain(expected))
                 return fail("the report box does not hold the report for the box");
             if (!executed.isEmpty()) {
-                const bool whole = report.selStart() == 0 && report.selLength() == report.length();
-                const bool caret = report.selStart() == 0 && report.selLength() == 0;
-                if (expected.isMessage ? !whole : !caret)
+                if (expected.isMessage ? !report.isWholeSelected() : !caretAtStart(edit))
                     return fail("the selection after a report is wrong");
             }
-            if (!box->isVisible() || !report.isShown()) return fail("a box is hidden");
+            if (!box->isVisible() || !edit->isVisible()) return fail("a box is hidden");
             if (edit->width() < 0 || edit->height() < 0) return fail("negative report box size");
         }
     }

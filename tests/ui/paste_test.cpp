@@ -29,8 +29,7 @@ class PasteTest : public QObject {
         DisplaySettings s = window->settings();
         s.ordinal = ordinal;
         s.masculine = masculine;
-        return QString::fromStdString(
-            composeReport(static_cast<double>(n), s, localeGroupSeparator()).text);
+        return plain(composeReport(static_cast<double>(n), s, localeGroupSeparator()));
     }
     void clipboard(const QString& text) { QGuiApplication::clipboard()->setText(text); }
 

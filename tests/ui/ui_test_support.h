@@ -37,17 +37,17 @@ inline QLabel* statusLabel(QWidget& w) {
 
 // One line of the report as shown: its text and the format of its characters
 // (nullopt-like: `uniform` is false when the characters differ).
-struct Line {
+struct ShownLine {
     QString text;
     QTextCharFormat format;
     bool uniform = true;
     Qt::Alignment alignment;
 };
 
-inline std::vector<Line> lines(QTextEdit* edit) {
-    std::vector<Line> out;
+inline std::vector<ShownLine> lines(QTextEdit* edit) {
+    std::vector<ShownLine> out;
     for (QTextBlock block = edit->document()->begin(); block.isValid(); block = block.next()) {
-        Line line;
+        ShownLine line;
         line.text = block.text();
         line.alignment = block.blockFormat().alignment();
         bool first = true;
@@ -83,6 +83,24 @@ inline std::unique_ptr<MainWindow> shownMainWindow() {
 }
 
 // Changes the window's settings as the Settings window would: the report follows.
+// A composed report as the window's report box gives it back.
+inline QString plain(const Report& report) {
+    return QString::fromStdString(plainText(report));
+}
+
+// Nothing selected in the report, the caret at its start.
+inline bool caretAtStart(QTextEdit* edit) {
+    return !edit->textCursor().hasSelection() && edit->textCursor().position() == 0;
+}
+
+// Selects the text of one line (paragraph) of the report, as a user would drag over it.
+inline void selectLine(QTextEdit* edit, int line) {
+    const QTextBlock block = edit->document()->findBlockByNumber(line);
+    QTextCursor cursor(block);
+    cursor.setPosition(block.position() + block.length() - 1, QTextCursor::KeepAnchor);
+    edit->setTextCursor(cursor);
+}
+
 template <typename Change> void changeSettings(MainWindow& window, Change change) {
     DisplaySettings settings = window.settings();
     change(settings);

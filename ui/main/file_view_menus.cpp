@@ -108,7 +108,7 @@ bool MainWindow::saveReport(const QString& path) {
         composeReport(numberBox_->text().toStdString(), settings_, localeGroupSeparator());
     const QString title = shown.isMessage
                               ? tr("Zefnaro report")
-                              : tr("Zefnaro report: %1").arg(QString::fromStdString(shown.digits));
+                              : tr("Zefnaro report: %1").arg(QString::fromUtf8(shown.text(Piece::digits)));
     bool written = false;
     QString why;
     const QMap<QString, QString> carriedFonts{{QString::fromUtf8(projectFont), projectFontFile()}};

@@ -37,41 +37,12 @@ void place(QWidget* widget, const Box& b) {
     zefnaro::place(widget, b.left, b.top, b.width, b.height);
 }
 
-QColor qcolour(const Rgb& c) {
-    return QColor(c.red, c.green, c.blue);
-}
-
 std::mt19937 seededEngine() {
     std::random_device device;
     const auto clock = std::chrono::high_resolution_clock::now().time_since_epoch().count();
     std::seed_seq seed{device(), device(), static_cast<unsigned>(clock),
                        static_cast<unsigned>(clock >> 32)};
     return std::mt19937(seed);
-}
-
-// Puts a report or message into a report box with its formatting steps.
-void styleReport(ReportBox& box, const Report& report) {
-    const auto style = [&box](const FormatStep& step, int length) {
-        box.setSelStart(step.start);
-        box.setSelLength(length);
-        if (step.colour) box.setSelColour(qcolour(*step.colour));
-        if (step.font) {
-            QStringList families;
-            for (std::string_view family : fontFamilies(*step.font))
-                families << QString::fromUtf8(family.data(), static_cast<qsizetype>(family.size()));
-            box.setSelFont(families);
-        }
-        if (step.centred) box.setSelCentred();
-        if (step.pointSize) box.setSelPointSize(*step.pointSize);
-        if (step.emphasis) box.setSelEmphasis();
-        if (step.regularWeight) box.setSelRegularWeight();
-    };
-    box.setText(QString::fromStdString(report.text));
-    bool first = true;
-    for (const FormatStep& step : report.steps) {
-        style(step, first ? box.length() : step.length);
-        first = false;
-    }
 }
 
 } // namespace
@@ -218,15 +189,12 @@ void MainWindow::applySettings(const DisplaySettings& settings) {
 }
 
 void MainWindow::apply(const Report& report) {
+    reportBox_.setReport(report);
     if (report.isMessage) {
-        // A message stays selected, is not hidden first, and leaves the status line.
-        styleReport(reportBox_, report);
+        // A message stays selected and leaves the status line as it was.
+        reportBox_.selectAll();
         return;
     }
-    reportBox_.hide();
-    styleReport(reportBox_, report);
-    reportBox_.setSelStart(0);
-    reportBox_.show();
     updateStatus();
     updateFontNotice();
 }
@@ -255,8 +223,7 @@ QSize MainWindow::openingSize() {
     std::vector<std::unique_ptr<QTextEdit>> reports;
     for (const double n : {777'777'777.0, 999'999'999.0, 373'737'373.0}) {
         reports.push_back(std::make_unique<QTextEdit>());
-        ReportBox box(reports.back().get());
-        styleReport(box, composeReport(n, settings_, localeGroupSeparator()));
+        ReportBox(reports.back().get()).setReport(composeReport(n, settings_, localeGroupSeparator()));
     }
     const auto heightAt = [&](int width) {
         qreal tallest = 0;

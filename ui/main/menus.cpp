@@ -71,18 +71,13 @@ void MainWindow::copySelected() {
         QGuiApplication::clipboard()->setText(numberBox_->selectedText());
         return;
     }
-    reportBox_.hide();
     reportBox_.copySelection();
-    reportBox_.setSelStart(0);
-    reportBox_.show();
+    reportBox_.clearSelection();
 }
 
 void MainWindow::copyAll() {
-    reportBox_.hide();
-    reportBox_.setSelStart(0);
-    reportBox_.setSelLength(reportBox_.length());
+    reportBox_.selectAll();
     copySelected();
-    reportBox_.show();
 }
 
 void MainWindow::showSettings() {
