@@ -129,7 +129,7 @@ int main(int argc, char** argv) {
 
     zefnaro::MainWindow window;
     if (parser.isSet(options.probe)) {
-        if (auto* report = window.findChild<QTextEdit*>(QStringLiteral("rtDisplay")))
+        if (auto* report = window.findChild<QTextEdit*>(QStringLiteral("reportView")))
             report->viewport()->installEventFilter(new FirstPaintProbe(&window));
     }
     window.show();

@@ -28,14 +28,14 @@ MainWindow* window() {
 
 // Puts a number in the box without running the change handlers.
 void setNumber(MainWindow* w, int n) {
-    auto* box = w->findChild<zefnaro::NumberBox*>(QStringLiteral("txtNumber"));
+    auto* box = w->findChild<zefnaro::NumberBox*>(QStringLiteral("numberBox"));
     const QSignalBlocker quiet(box);
     box->setText(QString::number(n));
 }
 
 void run(benchmark::State& state, bool random, bool paint) {
     MainWindow* w = window();
-    auto* view = w->findChild<QTextEdit*>(QStringLiteral("rtDisplay"))->viewport();
+    auto* view = w->findChild<QTextEdit*>(QStringLiteral("reportView"))->viewport();
     std::mt19937 gen(1);
     std::uniform_int_distribution<int> pick(1, 999'999'999);
     setNumber(w, 999'999'999);

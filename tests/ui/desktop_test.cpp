@@ -81,12 +81,12 @@ class DesktopTest : public QObject {
     NumberBox* box = nullptr;
 
     SettingsWindow* openSettings() {
-        window->findChild<QAction*>("mnuSettings")->trigger();
-        return window->findChild<SettingsWindow*>("frmSettings");
+        window->findChild<QAction*>("settingsAction")->trigger();
+        return window->findChild<SettingsWindow*>("settingsWindow");
     }
     AboutWindow* openAbout() {
-        window->findChild<QAction*>("mnuAbout")->trigger();
-        return window->findChild<AboutWindow*>("frmAbout");
+        window->findChild<QAction*>("aboutAction")->trigger();
+        return window->findChild<AboutWindow*>("aboutWindow");
     }
 
 private slots:
@@ -145,7 +145,7 @@ private slots:
     }
 
     void ctrlQQuitsFromTheFileMenu() {
-        auto* quit = window->findChild<QAction*>("mnuQuit");
+        auto* quit = window->findChild<QAction*>("quitAction");
         QVERIFY(quit);
         QCOMPARE(quit->text(), QStringLiteral("&Quit"));
         QCOMPARE(quit->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
@@ -159,9 +159,9 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(s));
         // Through the window system, as a real key press comes.
         QTest::keyClick(s->windowHandle(), Qt::Key_N, Qt::AltModifier);
-        QTRY_COMPARE(QApplication::focusWidget(), control<QComboBox>(*s, "cboFontName"));
+        QTRY_COMPARE(QApplication::focusWidget(), control<QComboBox>(*s, "fontList"));
         QTest::keyClick(s->windowHandle(), Qt::Key_Z, Qt::AltModifier);
-        QTRY_COMPARE(QApplication::focusWidget(), control<QComboBox>(*s, "cboFontSize"));
+        QTRY_COMPARE(QApplication::focusWidget(), control<QComboBox>(*s, "sizeList"));
     }
 
     void screenReadersHearEveryControl() {
@@ -169,12 +169,12 @@ private slots:
         QCOMPARE(name(reportEdit(*window)), QStringLiteral("Report"));
         QCOMPARE(name(spinner(*window)->upButton()), QStringLiteral("Increase the number by 1"));
         QCOMPARE(name(spinner(*window)->downButton()), QStringLiteral("Decrease the number by 1"));
-        QCOMPARE(name(control<QWidget>(*window, "cmdRandom")), QStringLiteral("Random"));
+        QCOMPARE(name(control<QWidget>(*window, "randomButton")), QStringLiteral("Random"));
         SettingsWindow* s = openSettings();
         // The lists are named by their labels (on Linux Qt names a list by its value
         // and points to the label that names it).
         for (const auto& [list, label] :
-             {std::pair{"cboFontName", "Coptic Fo&nt:"}, std::pair{"cboFontSize", "Si&ze:"}}) {
+             {std::pair{"fontList", "Coptic Fo&nt:"}, std::pair{"sizeList", "Si&ze:"}}) {
             QAccessibleInterface* a =
                 QAccessible::queryAccessibleInterface(control<QWidget>(*s, list));
             const auto labels = a->relations(QAccessible::Label);
@@ -184,14 +184,14 @@ private slots:
         }
         AboutWindow* about = openAbout();
         for (const char* link :
-             {"lblLink0", "lblLink1", "lblLink2", "lblLink3", "lblLink4", "imgCSFonts"}) {
+             {"emailLink", "tutorialLink", "licenceLink", "helpLink", "webLink", "fontsBanner"}) {
             QAccessibleInterface* a =
                 QAccessible::queryAccessibleInterface(control<QWidget>(*about, link));
             QVERIFY2(a && a->role() == QAccessible::Link, link);
             QVERIFY2(!a->text(QAccessible::Name).isEmpty(), link);
         }
-        QCOMPARE(name(control<QWidget>(*about, "lblLink3")), QStringLiteral("Launch Zefnaro Help"));
-        for (const char* picture : {"imgChristTeacher", "imgLogo", "imgCSFonts"})
+        QCOMPARE(name(control<QWidget>(*about, "helpLink")), QStringLiteral("Launch Zefnaro Help"));
+        for (const char* picture : {"crossPicture", "logo", "fontsBanner"})
             QVERIFY2(!name(control<QWidget>(*about, picture)).isEmpty(), picture);
         // Every control of every window has a name.
         for (QWidget* w : {static_cast<QWidget*>(window.get()), static_cast<QWidget*>(s),
@@ -204,11 +204,11 @@ private slots:
 
     void aboutLinksTakeTheFocusVisibly() {
         AboutWindow* about = openAbout();
-        auto* link = control<LinkLabel>(*about, "lblLink3");
+        auto* link = control<LinkLabel>(*about, "helpLink");
         QVERIFY(link->focusPolicy() & Qt::TabFocus);
         link->setFocus();
         const QImage unfocused = [&] {
-            about->findChild<QWidget*>("cmdClose")->setFocus();
+            about->findChild<QWidget*>("closeButton")->setFocus();
             return link->grab().toImage();
         }();
         link->setFocus(Qt::TabFocusReason); // as Tab would
@@ -218,7 +218,7 @@ private slots:
 
     void zoomStepsThroughTheSizes() {
         SettingsWindow* s = openSettings();
-        auto* sizes = control<QComboBox>(*s, "cboFontSize");
+        auto* sizes = control<QComboBox>(*s, "sizeList");
         const auto status = [&] { return statusLabel(*window)->text(); };
         QTest::keyClick(box, Qt::Key_Plus, Qt::ControlModifier);
         QCOMPARE(window->settings().fontSize, 18);
@@ -410,9 +410,9 @@ private slots:
         const QString printed = QString::fromUtf8(text.readAllStandardOutput());
         QVERIFY2(printed.contains(QStringLiteral("Two Thousand Five")), qPrintable(printed));
         QVERIFY(printed.contains(QStringLiteral("esnav ensho tiw")));
-        auto* print = window->findChild<QAction*>("mnuPrint");
+        auto* print = window->findChild<QAction*>("printAction");
         QCOMPARE(print->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
-        QCOMPARE(window->findChild<QAction*>("mnuSaveAs")->shortcut(),
+        QCOMPARE(window->findChild<QAction*>("saveAsAction")->shortcut(),
                  QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     }
 };

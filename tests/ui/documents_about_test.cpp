@@ -27,8 +27,8 @@ class DocumentsAboutTest : public QObject {
         return QUrl::fromLocalFile(QCoreApplication::applicationDirPath() + "/" + name);
     }
     AboutWindow* openAbout() {
-        window->findChild<QAction*>("mnuAbout")->trigger();
-        return window->findChild<AboutWindow*>("frmAbout");
+        window->findChild<QAction*>("aboutAction")->trigger();
+        return window->findChild<AboutWindow*>("aboutWindow");
     }
 
 private slots:
@@ -112,38 +112,38 @@ private slots:
         QCOMPARE(about->windowTitle(), QStringLiteral("About"));
         QCOMPARE(about->size(), QSize(547, 471));
         const std::pair<const char*, const char*> texts[] = {
-            {"lblDisplay0", "Zefnaro"},
-            {"lblDisplay3", "Version 1.0"},
-            {"lblDisplay5", "Zefnaro is a free tool that translates English numerals into Bohairic "
+            {"titleText", "Zefnaro"},
+            {"versionText", "Version 1.0"},
+            {"descriptionText", "Zefnaro is a free tool that translates English numerals into Bohairic "
                             "Coptic equivalents; both full written and numeral; masculine and "
                             "feminine; cardinal and ordinal forms."},
-            {"lblDisplay4",
+            {"feedbackText",
              "Zefnaro is absolutely free to use and distribute. If you discover any "
              "mistakes or have any suggestions then please contact me on the address "
              "below."},
-            {"lblLink3", "Launch Zefnaro Help"},
-            {"lblLink1", "Launch Zefnaro Tutorial"},
-            {"lblLink2", "Launch End User License Agreement"},
-            {"lblLink4", addresses::webPage},
-            {"lblLink0", addresses::contactEmail}};
+            {"helpLink", "Launch Zefnaro Help"},
+            {"tutorialLink", "Launch Zefnaro Tutorial"},
+            {"licenceLink", "Launch End User License Agreement"},
+            {"webLink", addresses::webPage},
+            {"emailLink", addresses::contactEmail}};
         for (const auto& [name, text] : texts)
             QCOMPARE(control<QLabel>(*about, name)->text(), QString::fromUtf8(text));
         const std::pair<const char*, QString> tips[] = {
-            {"lblLink3", "Launch help"},
-            {"lblLink1", "Launch tutorial"},
-            {"lblLink2", "Launch EULA"},
-            {"lblLink4", QStringLiteral("Goto: ") + addresses::webPage},
-            {"lblLink0", QStringLiteral("E-mail: ") + addresses::contactEmail},
-            {"imgCSFonts", QStringLiteral("Goto: ") + addresses::fontsPage}};
+            {"helpLink", "Launch help"},
+            {"tutorialLink", "Launch tutorial"},
+            {"licenceLink", "Launch EULA"},
+            {"webLink", QStringLiteral("Goto: ") + addresses::webPage},
+            {"emailLink", QStringLiteral("E-mail: ") + addresses::contactEmail},
+            {"fontsBanner", QStringLiteral("Goto: ") + addresses::fontsPage}};
         for (const auto& [name, tip] : tips) {
             QWidget* w = control<QWidget>(*about, name);
             QCOMPARE(w->toolTip(), tip);
             QCOMPARE(w->cursor().shape(), Qt::PointingHandCursor);
         }
-        QVERIFY(control<QLabel>(*about, "lblLink0")->font().underline());
-        QCOMPARE(control<QLabel>(*about, "imgChristTeacher")->pixmap().size(), QSize(250, 471));
-        QCOMPARE(control<QLabel>(*about, "imgCSFonts")->pixmap().size(), QSize(275, 55));
-        QVERIFY(!control<QLabel>(*about, "imgLogo")->pixmap().toImage().isNull());
+        QVERIFY(control<QLabel>(*about, "emailLink")->font().underline());
+        QCOMPARE(control<QLabel>(*about, "crossPicture")->pixmap().size(), QSize(250, 471));
+        QCOMPARE(control<QLabel>(*about, "fontsBanner")->pixmap().size(), QSize(275, 55));
+        QVERIFY(!control<QLabel>(*about, "logo")->pixmap().toImage().isNull());
         QVERIFY(!about->windowIcon().isNull());
     }
 
@@ -151,12 +151,12 @@ private slots:
         UrlRecorder desktop;
         AboutWindow* about = openAbout();
         const std::pair<const char*, QUrl> rows[] = {
-            {"lblLink0", QUrl(QStringLiteral("mailto:") + addresses::contactEmail)},
-            {"lblLink1", besideProgram("ZFN Tutorial v1.pdf")},
-            {"lblLink2", besideProgram("EULA.TXT")},
-            {"lblLink3", besideProgram("ZFN Help v1.htm")},
-            {"lblLink4", QUrl(QString::fromUtf8(addresses::webPage) + "/")},
-            {"imgCSFonts", QUrl(QString::fromUtf8(addresses::fontsPage))}};
+            {"emailLink", QUrl(QStringLiteral("mailto:") + addresses::contactEmail)},
+            {"tutorialLink", besideProgram("ZFN Tutorial v1.pdf")},
+            {"licenceLink", besideProgram("EULA.TXT")},
+            {"helpLink", besideProgram("ZFN Help v1.htm")},
+            {"webLink", QUrl(QString::fromUtf8(addresses::webPage) + "/")},
+            {"fontsBanner", QUrl(QString::fromUtf8(addresses::fontsPage))}};
         for (const auto& [name, url] : rows) {
             desktop.opened.clear();
             QTest::mouseClick(control<QWidget>(*about, name), Qt::LeftButton);
@@ -164,7 +164,7 @@ private slots:
         }
         // The link labels work from the keyboard too.
         desktop.opened.clear();
-        QTest::keyClick(control<QWidget>(*about, "lblLink0"), Qt::Key_Return);
+        QTest::keyClick(control<QWidget>(*about, "emailLink"), Qt::Key_Return);
         QCOMPARE(desktop.opened.size(), 1);
     }
 
@@ -173,13 +173,13 @@ private slots:
     void failuresToOpenAreShown() {
         AboutWindow* about = openAbout();
         const std::pair<std::function<void()>, QString> rows[] = {
-            {[&] { window->findChild<QAction*>("mnuHelpFile")->trigger(); },
+            {[&] { window->findChild<QAction*>("helpAction")->trigger(); },
              QDir::toNativeSeparators(besideProgram("ZFN Help v1.htm").toLocalFile())},
-            {[&] { QTest::mouseClick(control<QWidget>(*about, "lblLink4"), Qt::LeftButton); },
+            {[&] { QTest::mouseClick(control<QWidget>(*about, "webLink"), Qt::LeftButton); },
              QString::fromUtf8(addresses::webPage) + "/"},
-            {[&] { QTest::mouseClick(control<QWidget>(*about, "lblLink0"), Qt::LeftButton); },
+            {[&] { QTest::mouseClick(control<QWidget>(*about, "emailLink"), Qt::LeftButton); },
              QStringLiteral("mailto:") + addresses::contactEmail},
-            {[&] { QTest::mouseClick(control<QWidget>(*about, "imgCSFonts"), Qt::LeftButton); },
+            {[&] { QTest::mouseClick(control<QWidget>(*about, "fontsBanner"), Qt::LeftButton); },
              QString::fromUtf8(addresses::fontsPage)},
         };
         for (const auto& [action, target] : rows) {
@@ -204,7 +204,7 @@ private slots:
         AboutWindow* about = openAbout();
         QCOMPARE(openAbout(), about);
         QCOMPARE(window->findChildren<AboutWindow*>().size(), 1);
-        QTest::mouseClick(control<QPushButton>(*about, "cmdClose"), Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(*about, "closeButton"), Qt::LeftButton);
         QTRY_COMPARE(window->findChildren<AboutWindow*>().size(), 0);
         QVERIFY(openAbout() != nullptr);
     }

@@ -124,7 +124,7 @@ private slots:
 
     void focusSelectsAll() {
         enter(box, "777");
-        control<QPushButton>(*window, "cmdRandom")->setFocus();
+        control<QPushButton>(*window, "randomButton")->setFocus();
         const QString now = box->text();
         box->deselect();
         box->setFocus(Qt::TabFocusReason);
@@ -281,7 +281,7 @@ private slots:
     }
 
     void randomButtonDrawsWholeNumbers() {
-        auto* random = control<QPushButton>(*window, "cmdRandom");
+        auto* random = control<QPushButton>(*window, "randomButton");
         QCOMPARE(random->text(), QStringLiteral("&Random"));
         for (int i = 0; i < 50; ++i) {
             QSignalSpy executed(window.get(), &MainWindow::recomputed);

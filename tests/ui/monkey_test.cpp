@@ -90,27 +90,27 @@ class MonkeyTest : public QObject {
     }
 
     void changeSetting(MainWindow& w) {
-        w.findChild<QAction*>("mnuSettings")->trigger();
-        auto* s = w.findChild<SettingsWindow*>("frmSettings");
+        w.findChild<QAction*>("settingsAction")->trigger();
+        auto* s = w.findChild<SettingsWindow*>("settingsWindow");
         if (!s) return;
         switch (pick(7)) {
         case 0:
-            control<QComboBox>(*s, "cboFontName")->setCurrentIndex(pick(7));
+            control<QComboBox>(*s, "fontList")->setCurrentIndex(pick(7));
             break;
         case 1:
-            control<QComboBox>(*s, "cboFontSize")->setCurrentIndex(pick(25));
+            control<QComboBox>(*s, "sizeList")->setCurrentIndex(pick(25));
             break;
         case 2:
-            QTest::mouseClick(control<QCheckBox>(*s, "chkGender"), Qt::LeftButton);
+            QTest::mouseClick(control<QCheckBox>(*s, "masculineBox"), Qt::LeftButton);
             break;
         case 3:
-            QTest::mouseClick(control<QCheckBox>(*s, "chkOrdinal"), Qt::LeftButton);
+            QTest::mouseClick(control<QCheckBox>(*s, "ordinalBox"), Qt::LeftButton);
             break;
         case 4:
-            QTest::mouseClick(control<QPushButton>(*s, "cmdDefault"), Qt::LeftButton);
+            QTest::mouseClick(control<QPushButton>(*s, "defaultButton"), Qt::LeftButton);
             break;
         case 5:
-            QTest::keyClick(control<QComboBox>(*s, "cboFontSize"),
+            QTest::keyClick(control<QComboBox>(*s, "sizeList"),
                             pick(2) ? Qt::Key_Down : Qt::Key_Up);
             break;
         default:
@@ -142,7 +142,7 @@ private slots:
         Spinner* spin = spinner(window);
         ReportBox& report = window.reportBox();
         QTextEdit* edit = reportEdit(window);
-        auto* random = control<QPushButton>(window, "cmdRandom");
+        auto* random = control<QPushButton>(window, "randomButton");
         QSignalSpy executed(&window, &MainWindow::recomputed);
         const std::string sep = localeGroupSeparator();
 
@@ -174,9 +174,9 @@ private slots:
                     c.setPosition(pick(end + 1));
                     c.setPosition(pick(end + 1), QTextCursor::KeepAnchor);
                     edit->setTextCursor(c);
-                    window.findChild<QAction*>("mnuCopySelected")->trigger();
+                    window.findChild<QAction*>("copySelectedAction")->trigger();
                 } else {
-                    window.findChild<QAction*>("mnuCopy")->trigger();
+                    window.findChild<QAction*>("copyAllAction")->trigger();
                 }
             } else if (kind < 92)
                 resize(window);

@@ -55,7 +55,7 @@ class PasteTest : public QObject {
     }
     void byMenu(const QString& text) {
         clipboard(text);
-        window->findChild<QAction*>("mnuPaste")->trigger();
+        window->findChild<QAction*>("pasteAction")->trigger();
     }
     void byDrop(const QString& text, QWidget* target) {
         QMimeData data;
@@ -97,7 +97,7 @@ private slots:
     void cleanup() { window.reset(); }
 
     void theMenuItem() {
-        auto* paste = window->findChild<QAction*>("mnuPaste");
+        auto* paste = window->findChild<QAction*>("pasteAction");
         QVERIFY(paste);
         QCOMPARE(paste->text(), QStringLiteral("&Paste"));
         QCOMPARE(paste->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_V));
@@ -144,8 +144,8 @@ private slots:
     }
 
     void anOrdinalFeminineTextSwitchesTheForm() {
-        window->findChild<QAction*>("mnuSettings")->trigger();
-        auto* settings = window->findChild<SettingsWindow*>("frmSettings");
+        window->findChild<QAction*>("settingsAction")->trigger();
+        auto* settings = window->findChild<SettingsWindow*>("settingsWindow");
         QVERIFY(settings);
         byMenu(QStringLiteral("ⲙⲁϩ ⲕ̅ⲁ̅ϯ"));
         QCOMPARE(box->text(), QStringLiteral("21"));
@@ -154,8 +154,8 @@ private slots:
         QCOMPARE(report(), expected(21, true, false));
         QCOMPARE(statusLabel(*window)->text(),
                  QStringLiteral(" CS Copto Manuscript | 16 | Feminine | Ordinal"));
-        QVERIFY(control<QCheckBox>(*settings, "chkOrdinal")->isChecked());
-        QVERIFY(!control<QCheckBox>(*settings, "chkGender")->isChecked());
+        QVERIFY(control<QCheckBox>(*settings, "ordinalBox")->isChecked());
+        QVERIFY(!control<QCheckBox>(*settings, "masculineBox")->isChecked());
         // The same number again in another form: the report follows the form.
         window->applySettings(DisplaySettings{});
         byKey(QStringLiteral("21st"));

@@ -62,12 +62,12 @@ private slots:
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         inside(&window);
-        window.findChild<QAction*>("mnuSettings")->trigger();
-        inside(window.findChild<SettingsWindow*>("frmSettings"));
-        reachable(window.findChild<SettingsWindow*>("frmSettings"));
-        window.findChild<QAction*>("mnuAbout")->trigger();
-        inside(window.findChild<AboutWindow*>("frmAbout"));
-        reachable(window.findChild<AboutWindow*>("frmAbout"));
+        window.findChild<QAction*>("settingsAction")->trigger();
+        inside(window.findChild<SettingsWindow*>("settingsWindow"));
+        reachable(window.findChild<SettingsWindow*>("settingsWindow"));
+        window.findChild<QAction*>("aboutAction")->trigger();
+        inside(window.findChild<AboutWindow*>("aboutWindow"));
+        reachable(window.findChild<AboutWindow*>("aboutWindow"));
     }
 
     void theWholeReportShowsWhereTheScreenAllows() {

@@ -21,8 +21,8 @@ class SettingsMenusTest : public QObject {
     std::unique_ptr<MainWindow> window;
 
     SettingsWindow* openSettings() {
-        window->findChild<QAction*>("mnuSettings")->trigger();
-        return window->findChild<SettingsWindow*>("frmSettings");
+        window->findChild<QAction*>("settingsAction")->trigger();
+        return window->findChild<SettingsWindow*>("settingsWindow");
     }
     QString report() { return window->reportBox().text(); }
     QString plainReport() { return report(); }
@@ -38,8 +38,8 @@ private slots:
         SettingsWindow* s = openSettings();
         QVERIFY(s);
         QCOMPARE(s->windowTitle(), QStringLiteral("Settings"));
-        auto* names = control<QComboBox>(*s, "cboFontName");
-        auto* sizes = control<QComboBox>(*s, "cboFontSize");
+        auto* names = control<QComboBox>(*s, "fontList");
+        auto* sizes = control<QComboBox>(*s, "sizeList");
         const QStringList fonts = {"CS Avva Shenouda",
                                    "CS Pishoi",
                                    "CS New Athanasius",
@@ -60,22 +60,22 @@ private slots:
         QCOMPARE(sizes->itemText(24), QStringLiteral("56"));
         QCOMPARE(names->currentText(), QStringLiteral("CS Copto Manuscript"));
         QCOMPARE(sizes->currentText(), QStringLiteral("16"));
-        QVERIFY(control<QCheckBox>(*s, "chkGender")->isChecked());
-        QVERIFY(!control<QCheckBox>(*s, "chkOrdinal")->isChecked());
-        QCOMPARE(control<QPushButton>(*s, "cmdDefault")->text(), QStringLiteral("&Default"));
-        QCOMPARE(control<QCheckBox>(*s, "chkGender")->text(),
+        QVERIFY(control<QCheckBox>(*s, "masculineBox")->isChecked());
+        QVERIFY(!control<QCheckBox>(*s, "ordinalBox")->isChecked());
+        QCOMPARE(control<QPushButton>(*s, "defaultButton")->text(), QStringLiteral("&Default"));
+        QCOMPARE(control<QCheckBox>(*s, "masculineBox")->text(),
                  QStringLiteral("Display &masculine form of Coptic number"));
-        QCOMPARE(control<QCheckBox>(*s, "chkOrdinal")->text(),
+        QCOMPARE(control<QCheckBox>(*s, "ordinalBox")->text(),
                  QStringLiteral("Display Coptic &ordinal number"));
     }
 
     void choicesAreStoredAndShownAtOnce() {
         SettingsWindow* s = openSettings();
         QSignalSpy executed(window.get(), &MainWindow::recomputed);
-        control<QComboBox>(*s, "cboFontName")->setCurrentIndex(1); // as the list does
+        control<QComboBox>(*s, "fontList")->setCurrentIndex(1); // as the list does
         QCOMPARE(window->settings().fontName, std::string("CS Pishoi"));
         QCOMPARE(executed.count(), 1);
-        control<QComboBox>(*s, "cboFontSize")->setCurrentText(QStringLiteral("40"));
+        control<QComboBox>(*s, "sizeList")->setCurrentText(QStringLiteral("40"));
         QCOMPARE(window->settings().fontSize, 40);
         QCOMPARE(executed.count(), 2);
         QCOMPARE(statusLabel(*window)->text(),
@@ -86,18 +86,18 @@ private slots:
         s->close();
         QTRY_VERIFY(!window->findChild<SettingsWindow*>());
         s = openSettings();
-        QCOMPARE(control<QComboBox>(*s, "cboFontName")->currentText(), QStringLiteral("CS Pishoi"));
-        QCOMPARE(control<QComboBox>(*s, "cboFontSize")->currentText(), QStringLiteral("40"));
+        QCOMPARE(control<QComboBox>(*s, "fontList")->currentText(), QStringLiteral("CS Pishoi"));
+        QCOMPARE(control<QComboBox>(*s, "sizeList")->currentText(), QStringLiteral("40"));
     }
 
     void checkBoxesSwitchTheForms() {
         numberBox(*window)->setNumberText(QStringLiteral("21"));
         SettingsWindow* s = openSettings();
-        QTest::mouseClick(control<QCheckBox>(*s, "chkGender"), Qt::LeftButton);
+        QTest::mouseClick(control<QCheckBox>(*s, "masculineBox"), Qt::LeftButton);
         QVERIFY(!window->settings().masculine);
         QVERIFY(report().contains(QStringLiteral("in Bohairic Coptic (feminine) is written")));
         QVERIFY(report().contains(QStringLiteral("jw] ou`i")));
-        QTest::mouseClick(control<QCheckBox>(*s, "chkOrdinal"), Qt::LeftButton);
+        QTest::mouseClick(control<QCheckBox>(*s, "ordinalBox"), Qt::LeftButton);
         QVERIFY(window->settings().ordinal);
         QVERIFY(report().startsWith(QStringLiteral("\nThe ordinal number\n\n21st")));
     }
@@ -105,13 +105,13 @@ private slots:
     void defaultRestoresAllFour() {
         numberBox(*window)->setNumberText(QStringLiteral("2005"));
         SettingsWindow* s = openSettings();
-        control<QCheckBox>(*s, "chkGender")->setChecked(false);
-        control<QCheckBox>(*s, "chkOrdinal")->setChecked(true);
-        control<QComboBox>(*s, "cboFontName")->setCurrentIndex(0);
-        control<QComboBox>(*s, "cboFontSize")->setCurrentIndex(24);
+        control<QCheckBox>(*s, "masculineBox")->setChecked(false);
+        control<QCheckBox>(*s, "ordinalBox")->setChecked(true);
+        control<QComboBox>(*s, "fontList")->setCurrentIndex(0);
+        control<QComboBox>(*s, "sizeList")->setCurrentIndex(24);
         QCOMPARE(statusLabel(*window)->text(),
                  QStringLiteral(" CS Avva Shenouda | 56 | Feminine | Ordinal"));
-        QTest::mouseClick(control<QPushButton>(*s, "cmdDefault"), Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(*s, "defaultButton"), Qt::LeftButton);
         QCOMPARE(window->settings().fontName, std::string("CS Copto Manuscript"));
         QCOMPARE(window->settings().fontSize, 16);
         QVERIFY(window->settings().masculine);
@@ -124,7 +124,7 @@ private slots:
     void combosTakeNoTypedCharactersButArrowsChoose() {
         SettingsWindow* s = openSettings();
         QSignalSpy executed(window.get(), &MainWindow::recomputed);
-        for (const char* name : {"cboFontName", "cboFontSize"}) {
+        for (const char* name : {"fontList", "sizeList"}) {
             auto* combo = control<QComboBox>(*s, name);
             const int before = combo->currentIndex();
             QTest::keyClicks(combo, "CS Pishoi 40 c8");
@@ -134,7 +134,7 @@ private slots:
         }
         QCOMPARE(executed.count(), 0);
         QCOMPARE(window->settings().fontName, std::string("CS Copto Manuscript"));
-        QTest::keyClick(control<QComboBox>(*s, "cboFontSize"), Qt::Key_Down);
+        QTest::keyClick(control<QComboBox>(*s, "sizeList"), Qt::Key_Down);
         QCOMPARE(window->settings().fontSize, 18);
         QCOMPARE(executed.count(), 1);
     }
@@ -153,13 +153,13 @@ private slots:
             const char* name;
             const char* caption;
             QKeySequence shortcut;
-        } rows[] = {{"mnuCopySelected", "&Copy Selected", QKeySequence(Qt::CTRL | Qt::Key_C)},
-                    {"mnuCopy", "Copy &All", QKeySequence(Qt::CTRL | Qt::Key_A)},
-                    {"mnuSettings", "&Settings", QKeySequence(Qt::CTRL | Qt::Key_S)},
-                    {"mnuHelpFile", "Launch &Help...", QKeySequence(Qt::Key_F1)},
-                    {"mnuTutorial", "Launch &Tutorial...", QKeySequence(Qt::Key_F2)},
-                    {"mnuEULA", "Launch &EULA...", QKeySequence(Qt::Key_F3)},
-                    {"mnuAbout", "&About ZFN", QKeySequence()}};
+        } rows[] = {{"copySelectedAction", "&Copy Selected", QKeySequence(Qt::CTRL | Qt::Key_C)},
+                    {"copyAllAction", "Copy &All", QKeySequence(Qt::CTRL | Qt::Key_A)},
+                    {"settingsAction", "&Settings", QKeySequence(Qt::CTRL | Qt::Key_S)},
+                    {"helpAction", "Launch &Help...", QKeySequence(Qt::Key_F1)},
+                    {"tutorialAction", "Launch &Tutorial...", QKeySequence(Qt::Key_F2)},
+                    {"licenceAction", "Launch &EULA...", QKeySequence(Qt::Key_F3)},
+                    {"aboutAction", "&About ZFN", QKeySequence()}};
         for (const auto& r : rows) {
             auto* action = window->findChild<QAction*>(r.name);
             QVERIFY2(action, r.name);
@@ -167,17 +167,17 @@ private slots:
             QCOMPARE(action->shortcut(), r.shortcut);
             QVERIFY(action->isEnabled() && action->isVisible() && !action->isChecked());
         }
-        QCOMPARE(window->findChild<QMenu*>("mnuEdit")->title(), QStringLiteral("&Edit"));
-        QCOMPARE(window->findChild<QMenu*>("mnuHelp")->title(), QStringLiteral("&Help"));
-        QVERIFY(window->findChild<QAction*>("mnuSep1")->isSeparator());
-        QVERIFY(window->findChild<QAction*>("mnuSep2")->isSeparator());
+        QCOMPARE(window->findChild<QMenu*>("editMenu")->title(), QStringLiteral("&Edit"));
+        QCOMPARE(window->findChild<QMenu*>("helpMenu")->title(), QStringLiteral("&Help"));
+        QVERIFY(window->findChild<QAction*>("helpSeparator")->isSeparator());
+        QVERIFY(window->findChild<QAction*>("editSeparator")->isSeparator());
     }
 
     void copyAllPutsTheWholeReportOnTheClipboard() {
         changeSettings(*window, [](DisplaySettings& s) { s.fontName = "CS Koptos Manuscript"; });
         numberBox(*window)->setNumberText(QStringLiteral("2005"));
         QGuiApplication::clipboard()->clear();
-        window->findChild<QAction*>("mnuCopy")->trigger();
+        window->findChild<QAction*>("copyAllAction")->trigger();
         const QMimeData* data = QGuiApplication::clipboard()->mimeData();
         QCOMPARE(data->text(), plainReport());
         const QString html = data->html();
@@ -198,11 +198,11 @@ private slots:
     void copySelectedCopiesExactlyTheSelection() {
         numberBox(*window)->setNumberText(QStringLiteral("21"));
         selectLine(reportEdit(*window), 11); // the Coptic words of 21
-        window->findChild<QAction*>("mnuCopySelected")->trigger();
+        window->findChild<QAction*>("copySelectedAction")->trigger();
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("jwt ouai"));
         QVERIFY(caretAtStart(reportEdit(*window)));
         // Nothing selected: the clipboard keeps what it had.
-        window->findChild<QAction*>("mnuCopySelected")->trigger();
+        window->findChild<QAction*>("copySelectedAction")->trigger();
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("jwt ouai"));
     }
 
@@ -210,7 +210,7 @@ private slots:
     // there only while something is selected; Ctrl+A copies the whole report.
     void copyFollowsTheFocus() {
         NumberBox* box = numberBox(*window);
-        auto* copy = window->findChild<QAction*>("mnuCopySelected");
+        auto* copy = window->findChild<QAction*>("copySelectedAction");
         box->setNumberText(QStringLiteral("21"));
         box->setFocus();
         box->selectAll();

@@ -23,16 +23,16 @@ template <typename T> T* control(QWidget& window, const char* name) {
 }
 
 inline NumberBox* numberBox(QWidget& w) {
-    return control<NumberBox>(w, "txtNumber");
+    return control<NumberBox>(w, "numberBox");
 }
 inline Spinner* spinner(QWidget& w) {
-    return control<Spinner>(w, "udToggle");
+    return control<Spinner>(w, "spinner");
 }
 inline QTextEdit* reportEdit(QWidget& w) {
-    return control<QTextEdit>(w, "rtDisplay");
+    return control<QTextEdit>(w, "reportView");
 }
 inline QLabel* statusLabel(QWidget& w) {
-    return control<QLabel>(w, "lblStatus");
+    return control<QLabel>(w, "statusLine");
 }
 
 // One line of the report as shown: its text and the format of its characters

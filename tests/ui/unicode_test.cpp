@@ -38,8 +38,8 @@ class UnicodeTest : public QObject {
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     }
     SettingsWindow* openSettings() {
-        window->findChild<QAction*>("mnuSettings")->trigger();
-        return window->findChild<SettingsWindow*>("frmSettings");
+        window->findChild<QAction*>("settingsAction")->trigger();
+        return window->findChild<SettingsWindow*>("settingsWindow");
     }
 
 private slots:
@@ -81,7 +81,7 @@ private slots:
     void settingsMarkMissingFontsAndDefaultChoosesUnicode() {
         open(freeFonts);
         SettingsWindow* s = openSettings();
-        auto* names = control<QComboBox>(*s, "cboFontName");
+        auto* names = control<QComboBox>(*s, "fontList");
         QCOMPARE(names->count(), 10);
         QCOMPARE(names->itemText(0), QStringLiteral("CS Avva Shenouda (not installed)"));
         QCOMPARE(names->itemText(7), QStringLiteral("Zefnaro Coptic"));
@@ -97,8 +97,8 @@ private slots:
         const QRect field = names->style()->subControlRect(QStyle::CC_ComboBox, &option,
                                                            QStyle::SC_ComboBoxEditField, names);
         QVERIFY(names->fontMetrics().horizontalAdvance(names->itemText(0)) <= field.width());
-        QVERIFY(names->geometry().right() < control<QComboBox>(*s, "cboFontSize")->x());
-        QVERIFY(s->rect().contains(control<QPushButton>(*s, "cmdClose")->geometry()));
+        QVERIFY(names->geometry().right() < control<QComboBox>(*s, "sizeList")->x());
+        QVERIFY(s->rect().contains(control<QPushButton>(*s, "closeButton")->geometry()));
         // A missing font stays selectable, and the window says what that means.
         names->setCurrentIndex(1);
         QCOMPARE(window->settings().fontName, std::string("CS Pishoi"));
@@ -107,7 +107,7 @@ private slots:
         QVERIFY(notice->isVisible());
         QVERIFY(notice->text().startsWith(QStringLiteral("CS Pishoi is not installed")));
         QVERIFY(notice->geometry().intersected(reportEdit(*window)->geometry()).isEmpty());
-        QTest::mouseClick(control<QPushButton>(*s, "cmdDefault"), Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(*s, "defaultButton"), Qt::LeftButton);
         QCOMPARE(window->settings(), defaultSettings(false));
         QCOMPARE(names->currentIndex(), 7);
         QVERIFY(notice->isHidden());
@@ -145,7 +145,7 @@ private slots:
         open(freeFonts);
         enter(numberBox(*window), QStringLiteral("2005"));
         QGuiApplication::clipboard()->clear();
-        window->findChild<QAction*>("mnuCopy")->trigger();
+        window->findChild<QAction*>("copyAllAction")->trigger();
         const QMimeData* data = QGuiApplication::clipboard()->mimeData();
         QVERIFY(data->text().contains(QStringLiteral("\nⲥ̀ⲛⲁⲩ ⲛ̀ϣⲟ ⲧⲓⲟⲩ\n")));
         QVERIFY(data->text().contains(QStringLiteral("\nⲃ̿ⲉ̅\n")));

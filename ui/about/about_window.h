@@ -11,8 +11,7 @@ class AboutWindow : public QDialog {
 public:
     explicit AboutWindow(QWidget* owner);
 
-    // What a click on link label `element` (0-4) does.
-    void linkClicked(int element);
+    // Opens the CS fonts' page, as a click on the banner does.
     void bannerClicked();
 };
 

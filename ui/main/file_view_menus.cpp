@@ -47,27 +47,27 @@ QList<int> sizeSteps() {
 
 void MainWindow::createFileMenu() {
     QMenu* file = menuBar()->addMenu(tr("&File"));
-    file->setObjectName(QStringLiteral("mnuFile"));
-    connect(item(file, "mnuSaveAs", tr("Save Report &As..."),
+    file->setObjectName(QStringLiteral("fileMenu"));
+    connect(item(file, "saveAsAction", tr("Save Report &As..."),
                  QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)),
             &QAction::triggered, this, &MainWindow::saveReportAs);
-    connect(item(file, "mnuPrint", tr("&Print..."), QKeySequence(Qt::CTRL | Qt::Key_P)),
+    connect(item(file, "printAction", tr("&Print..."), QKeySequence(Qt::CTRL | Qt::Key_P)),
             &QAction::triggered, this, &MainWindow::printReportWithDialog);
     file->addSeparator();
-    connect(item(file, "mnuQuit", tr("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q)),
+    connect(item(file, "quitAction", tr("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q)),
             &QAction::triggered, this, &QWidget::close);
 }
 
 void MainWindow::createViewMenu() {
     QMenu* view = menuBar()->addMenu(tr("&View"));
-    view->setObjectName(QStringLiteral("mnuView"));
-    QAction* in = item(view, "mnuZoomIn", tr("Zoom &In"), QKeySequence(QKeySequence::ZoomIn));
+    view->setObjectName(QStringLiteral("viewMenu"));
+    QAction* in = item(view, "zoomInAction", tr("Zoom &In"), QKeySequence(QKeySequence::ZoomIn));
     // Ctrl+= too: on most keyboards "+" needs Shift.
     in->setShortcuts({QKeySequence(QKeySequence::ZoomIn), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
     connect(in, &QAction::triggered, this, &MainWindow::zoomIn);
-    connect(item(view, "mnuZoomOut", tr("Zoom &Out"), QKeySequence(QKeySequence::ZoomOut)),
+    connect(item(view, "zoomOutAction", tr("Zoom &Out"), QKeySequence(QKeySequence::ZoomOut)),
             &QAction::triggered, this, &MainWindow::zoomOut);
-    connect(item(view, "mnuActualSize", tr("&Actual Size"), QKeySequence(Qt::CTRL | Qt::Key_0)),
+    connect(item(view, "actualSizeAction", tr("&Actual Size"), QKeySequence(Qt::CTRL | Qt::Key_0)),
             &QAction::triggered, this, &MainWindow::zoomReset);
 }
 

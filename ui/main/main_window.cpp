@@ -60,7 +60,7 @@ MainWindow::MainWindow(QWidget* parent)
       fontNotice_(new QLabel(inner_)), statusMessageTimer_(new QTimer(this)),
       reportBox_(reportEdit_),
       layout_(designLayout()), random_(seededEngine()) {
-    setObjectName(QStringLiteral("frmMain"));
+    setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(QStringLiteral("Zefnaro"));
     setWindowIcon(zefnaroIcon());
     inner_->setObjectName(QStringLiteral("innerArea"));
@@ -71,7 +71,7 @@ MainWindow::MainWindow(QWidget* parent)
     inner_->setPalette(white);
     setCentralWidget(inner_);
 
-    numberBox_->setObjectName(QStringLiteral("txtNumber"));
+    numberBox_->setObjectName(QStringLiteral("numberBox"));
     numberBox_->setAccessibleName(tr("Number"));
     numberBox_->setAccessibleDescription(
         tr("The number to translate, up to nine digits. Up and Down step it by 1, Page Up and "
@@ -79,7 +79,7 @@ MainWindow::MainWindow(QWidget* parent)
     numberBox_->setFont(arialFont(14.25, true));
     place(numberBox_, 120, 120, 2055, 435);
 
-    spinner_->setObjectName(QStringLiteral("udToggle"));
+    spinner_->setObjectName(QStringLiteral("spinner"));
     spinner_->setAccessibleName(tr("Step the number"));
     spinner_->upButton()->setAccessibleName(tr("Increase the number by 1"));
     spinner_->downButton()->setAccessibleName(tr("Decrease the number by 1"));
@@ -90,10 +90,10 @@ MainWindow::MainWindow(QWidget* parent)
     spinner_->raise();                                    // over the right end of the entry box
     numberBox_->setTextMargins(0, 0, px(2175 - 1905), 0); // digits never run under the arrows
 
-    randomButton_->setObjectName(QStringLiteral("cmdRandom"));
+    randomButton_->setObjectName(QStringLiteral("randomButton"));
     place(randomButton_, 2280, 155, 1335, 375);
 
-    reportEdit_->setObjectName(QStringLiteral("rtDisplay"));
+    reportEdit_->setObjectName(QStringLiteral("reportView"));
     reportEdit_->setAccessibleName(tr("Report"));
     reportEdit_->setAccessibleDescription(
         tr("The number in digits, English words, Coptic words, their pronunciation and Coptic "
@@ -101,7 +101,7 @@ MainWindow::MainWindow(QWidget* parent)
     WindowShortcutsFirst::install(reportEdit_); // Ctrl+C and Ctrl+A are the menu's
     place(reportEdit_, layout_.report);
 
-    statusLabel_->setObjectName(QStringLiteral("lblStatus"));
+    statusLabel_->setObjectName(QStringLiteral("statusLine"));
     statusLabel_->setAccessibleDescription(tr("The Coptic font, the size, the gender and the kind "
                                               "of number of the report"));
     statusLabel_->setFont(arialFont(9, true));

@@ -28,9 +28,9 @@ QAction* item(QMenu* menu, const char* name, const QString& caption, const QKeyS
 void MainWindow::createMenus() {
     createFileMenu();
     QMenu* edit = menuBar()->addMenu(tr("&Edit"));
-    edit->setObjectName(QStringLiteral("mnuEdit"));
+    edit->setObjectName(QStringLiteral("editMenu"));
     copySelectedAction_ =
-        item(edit, "mnuCopySelected", tr("&Copy Selected"), QKeySequence(Qt::CTRL | Qt::Key_C));
+        item(edit, "copySelectedAction", tr("&Copy Selected"), QKeySequence(Qt::CTRL | Qt::Key_C));
     connect(copySelectedAction_, &QAction::triggered, this, &MainWindow::copySelected);
     // Enabled only while there is something to copy: a selection in the report, or
     // in the entry box while it has the focus.
@@ -38,25 +38,25 @@ void MainWindow::createMenus() {
     connect(reportEdit_, &QTextEdit::selectionChanged, this, &MainWindow::updateCopyAction);
     connect(qApp, &QApplication::focusChanged, this, &MainWindow::updateCopyAction);
     updateCopyAction();
-    connect(item(edit, "mnuCopy", tr("Copy &All"), QKeySequence(Qt::CTRL | Qt::Key_A)),
+    connect(item(edit, "copyAllAction", tr("Copy &All"), QKeySequence(Qt::CTRL | Qt::Key_A)),
             &QAction::triggered, this, &MainWindow::copyAll);
-    connect(item(edit, "mnuPaste", tr("&Paste"), QKeySequence(Qt::CTRL | Qt::Key_V)),
+    connect(item(edit, "pasteAction", tr("&Paste"), QKeySequence(Qt::CTRL | Qt::Key_V)),
             &QAction::triggered, this, [this] { pasteText(QGuiApplication::clipboard()->text()); });
-    edit->addSeparator()->setObjectName(QStringLiteral("mnuSep2"));
-    connect(item(edit, "mnuSettings", tr("&Settings"), QKeySequence(Qt::CTRL | Qt::Key_S)),
+    edit->addSeparator()->setObjectName(QStringLiteral("editSeparator"));
+    connect(item(edit, "settingsAction", tr("&Settings"), QKeySequence(Qt::CTRL | Qt::Key_S)),
             &QAction::triggered, this, &MainWindow::showSettings);
 
     createViewMenu();
     QMenu* help = menuBar()->addMenu(tr("&Help"));
-    help->setObjectName(QStringLiteral("mnuHelp"));
-    connect(item(help, "mnuHelpFile", tr("Launch &Help..."), QKeySequence(Qt::Key_F1)),
+    help->setObjectName(QStringLiteral("helpMenu"));
+    connect(item(help, "helpAction", tr("Launch &Help..."), QKeySequence(Qt::Key_F1)),
             &QAction::triggered, this, [this] { launchHelp(this); });
-    connect(item(help, "mnuTutorial", tr("Launch &Tutorial..."), QKeySequence(Qt::Key_F2)),
+    connect(item(help, "tutorialAction", tr("Launch &Tutorial..."), QKeySequence(Qt::Key_F2)),
             &QAction::triggered, this, [this] { launchTutorial(this); });
-    connect(item(help, "mnuEULA", tr("Launch &EULA..."), QKeySequence(Qt::Key_F3)),
+    connect(item(help, "licenceAction", tr("Launch &EULA..."), QKeySequence(Qt::Key_F3)),
             &QAction::triggered, this, [this] { launchEULA(this); });
-    help->addSeparator()->setObjectName(QStringLiteral("mnuSep1"));
-    connect(item(help, "mnuAbout", tr("&About ZFN"), QKeySequence()), &QAction::triggered, this,
+    help->addSeparator()->setObjectName(QStringLiteral("helpSeparator"));
+    connect(item(help, "aboutAction", tr("&About ZFN"), QKeySequence()), &QAction::triggered, this,
             &MainWindow::showAbout);
 }
 

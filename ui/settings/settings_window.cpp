@@ -41,32 +41,32 @@ QStringList SettingsWindow::fontSizes() {
 
 SettingsWindow::SettingsWindow(const DisplaySettings& current, QWidget* owner)
     : QDialog(owner, fixedWindowFlags), settings_(current) {
-    prepareFixedWindow(*this, "frmSettings", tr("Settings"), QSize(232, 127),
+    prepareFixedWindow(*this, "settingsWindow", tr("Settings"), QSize(232, 127),
                        Qt::white); // 3480 x 1905 twips
 
-    auto* panel = named(new QWidget(this), "picBackground");
+    auto* panel = named(new QWidget(this), "settingsPanel");
     place(panel, 120, 120, 3495, 1815);
     genderBox_ =
-        named(new QCheckBox(tr("Display &masculine form of Coptic number"), panel), "chkGender");
+        named(new QCheckBox(tr("Display &masculine form of Coptic number"), panel), "masculineBox");
     place(genderBox_, 0, 0, 3375, 255);
-    ordinalBox_ = named(new QCheckBox(tr("Display Coptic &ordinal number"), panel), "chkOrdinal");
+    ordinalBox_ = named(new QCheckBox(tr("Display Coptic &ordinal number"), panel), "ordinalBox");
     place(ordinalBox_, 0, 240, 3375, 255);
     // The labels carry the lists' access keys (Alt+N, Alt+Z).
-    auto* fontLabel = named(new QLabel(tr("Coptic Fo&nt:"), panel), "lblDisplay0");
+    auto* fontLabel = named(new QLabel(tr("Coptic Fo&nt:"), panel), "fontLabel");
     place(fontLabel, 0, 600, 1095, 255);
-    auto* sizeLabel = named(new QLabel(tr("Si&ze:"), panel), "lblDisplay1");
+    auto* sizeLabel = named(new QLabel(tr("Si&ze:"), panel), "sizeLabel");
     place(sizeLabel, 2280, 600, 615, 255);
-    fontList_ = named(new QComboBox(panel), "cboFontName");
+    fontList_ = named(new QComboBox(panel), "fontList");
     fontList_->setAccessibleName(tr("Coptic font"));
     fontLabel->setBuddy(fontList_);
     place(fontList_, 0, 840, 2175, 330);
-    sizeList_ = named(new QComboBox(panel), "cboFontSize");
+    sizeList_ = named(new QComboBox(panel), "sizeList");
     sizeList_->setAccessibleName(tr("Size"));
     sizeLabel->setBuddy(sizeList_);
     place(sizeList_, 2280, 840, 975, 330);
-    auto* defaultButton = named(new QPushButton(tr("&Default"), panel), "cmdDefault");
+    auto* defaultButton = named(new QPushButton(tr("&Default"), panel), "defaultButton");
     place(defaultButton, 720, 1320, 1215, 375);
-    auto* closeButton = named(new QPushButton(tr("&Close"), panel), "cmdClose");
+    auto* closeButton = named(new QPushButton(tr("&Close"), panel), "closeButton");
     place(closeButton, 2040, 1320, 1215, 375);
     closeButton->setDefault(true); // Enter closes, as Esc does
     NoTyping::install(fontList_);
