@@ -20,18 +20,13 @@ const CompanionDocument eulaDocument{
     "EULA.TXT",
     "The End User License Agreement file (EULA.TXT) could not be found in the root folder."};
 
-bool shellOpen(const QString& file, const QString& operation, const QString& parameters,
-               const QString& directory, int showCommand) {
-    Q_UNUSED(operation); // always "Open": the desktop's default action
-    Q_UNUSED(parameters);
-    Q_UNUSED(directory);
-    Q_UNUSED(showCommand);
-    const QUrl url = QDir::isAbsolutePath(file) ? QUrl::fromLocalFile(file) : QUrl(file);
+bool shellOpen(const QString& target) {
+    const QUrl url = QDir::isAbsolutePath(target) ? QUrl::fromLocalFile(target) : QUrl(target);
     return url.isValid() && QDesktopServices::openUrl(url);
 }
 
 bool openExternally(const QString& target, QWidget* parent) {
-    if (shellOpen(target, QStringLiteral("Open"), QString(), QString(), 1)) return true;
+    if (shellOpen(target)) return true;
     const QString shown = QDir::isAbsolutePath(target) ? QDir::toNativeSeparators(target) : target;
     QMessageBox box(QMessageBox::Warning, QApplication::applicationDisplayName(),
                     QApplication::translate("Launcher",

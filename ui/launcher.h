@@ -8,10 +8,9 @@ class QWidget;
 
 namespace zefnaro {
 
-// Hands a document path or an address (mailto:, https:) to the desktop. The show
-// command has no counterpart here and is ignored. True when the desktop took it.
-bool shellOpen(const QString& file, const QString& operation, const QString& parameters,
-               const QString& directory, int showCommand);
+// Hands a document path or an address (mailto:, https:) to the desktop's default
+// action. True when the desktop took it.
+bool shellOpen(const QString& target);
 
 // The one way the program opens a document or an address: hands it to the desktop
 // and, when nothing there can open it, says so in a message that names it and

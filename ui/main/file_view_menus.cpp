@@ -34,8 +34,6 @@ namespace zefnaro {
 
 namespace {
 
-constexpr int defaultSize = 16;
-
 QList<int> sizeSteps() {
     QList<int> sizes;
     for (const QString& s : SettingsWindow::fontSizes())
@@ -98,7 +96,7 @@ void MainWindow::zoomOut() {
 }
 
 void MainWindow::zoomReset() {
-    setReportSize(defaultSize);
+    setReportSize(DisplaySettings{}.fontSize);
 }
 
 bool MainWindow::saveReport(const QString& path) {
