@@ -1,6 +1,6 @@
 #include "link_label.h"
 
-#include "geometry.h"
+#include "arial.h"
 
 #include <QAccessibleWidget>
 #include <QKeyEvent>

@@ -1,6 +1,6 @@
 #include "report_box.h"
 
-#include "geometry.h"
+#include "arial.h"
 #include "rich_text.h"
 #include "report/fonts.h"
 

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace zefnaro {
 
@@ -16,6 +17,14 @@ struct DisplaySettings {
     bool masculine = true;
     bool operator==(const DisplaySettings&) const = default;
 };
+
+// The report sizes offered, in points: the Settings list and the zoom steps.
+inline std::vector<int> reportSizes() {
+    std::vector<int> sizes;
+    for (int size = 8; size <= 56; size += 2)
+        sizes.push_back(size);
+    return sizes;
+}
 
 // The defaults of a machine: the CS font where it is installed, otherwise the
 // Unicode font, so that a user without the CS fonts sees Coptic letters at once.

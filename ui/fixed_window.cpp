@@ -1,4 +1,5 @@
 #include "fixed_window.h"
+#include "platform/arial.h"
 
 #include "platform/geometry.h"
 #include "ui/art/pictures.h"

@@ -1,4 +1,5 @@
 #include "engine/zefnaro.h"
+#include "platform/locale_separator.h"
 #include "report/report.h"
 #include "ui_test_support.h"
 #include <QToolButton>

@@ -2,6 +2,7 @@
 // and checks after each one what a user would see. A failure names the seed and
 // the event; replay with ZEFNARO_MONKEY_SEED=N (and ZEFNARO_MONKEY_EVENTS=M).
 #include "engine/numbers.h"
+#include "platform/locale_separator.h"
 #include "report/report.h"
 #include "ui/settings/settings_window.h"
 #include "ui_test_support.h"

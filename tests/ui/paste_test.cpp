@@ -2,6 +2,7 @@
 // Edit menu and a drop, with numerals, Coptic words, grouped digits and text
 // that is no written number.
 #include "report/report.h"
+#include "platform/locale_separator.h"
 #include "ui/settings/settings_window.h"
 #include "ui_test_support.h"
 

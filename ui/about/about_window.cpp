@@ -1,4 +1,5 @@
 #include "about_window.h"
+#include "platform/arial.h"
 
 #include "platform/geometry.h"
 #include "platform/link_label.h"

@@ -1,4 +1,6 @@
 #include "main_window.h"
+#include "platform/locale_separator.h"
+#include "platform/arial.h"
 
 #include "platform/geometry.h"
 #include "platform/number_box.h"
@@ -46,11 +48,6 @@ std::mt19937 seededEngine() {
 }
 
 } // namespace
-
-std::string localeGroupSeparator() {
-    const QString separator = QLocale().groupSeparator();
-    return separator.isEmpty() ? std::string(",") : separator.toStdString();
-}
 
 MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent), settings_(machineDefaults()), inner_(new QWidget(this)),

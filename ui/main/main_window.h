@@ -108,7 +108,4 @@ private:
     QPointer<AboutWindow> aboutWindow_;
 };
 
-// The locale's thousands separator, a comma where it has none.
-std::string localeGroupSeparator();
-
 } // namespace zefnaro

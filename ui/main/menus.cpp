@@ -17,14 +17,6 @@
 
 namespace zefnaro {
 
-QAction* item(QMenu* menu, const char* name, const QString& caption, const QKeySequence& shortcut) {
-    QAction* action = menu->addAction(caption);
-    action->setObjectName(QString::fromLatin1(name));
-    action->setShortcut(shortcut);
-    action->setShortcutContext(Qt::WindowShortcut);
-    return action;
-}
-
 void MainWindow::createMenus() {
     createFileMenu();
     QMenu* edit = menuBar()->addMenu(tr("&Edit"));

@@ -32,13 +32,6 @@ QStringList SettingsWindow::fontNames() {
     return names;
 }
 
-QStringList SettingsWindow::fontSizes() {
-    QStringList sizes;
-    for (int size = 8; size <= 56; size += 2)
-        sizes << QString::number(size);
-    return sizes;
-}
-
 SettingsWindow::SettingsWindow(const DisplaySettings& current, QWidget* owner)
     : QDialog(owner, fixedWindowFlags), settings_(current) {
     prepareFixedWindow(*this, "settingsWindow", tr("Settings"), QSize(232, 127),
@@ -94,7 +87,8 @@ SettingsWindow::SettingsWindow(const DisplaySettings& current, QWidget* owner)
         panel->resize(panel->width() + extra, panel->height());
         setFixedSize(width() + extra, height());
     }
-    sizeList_->addItems(fontSizes());
+    for (const int size : reportSizes())
+        sizeList_->addItem(QString::number(size));
     fontList_->setCurrentIndex(fontList_->findData(QString::fromStdString(settings_.fontName)));
     sizeList_->setCurrentIndex(sizeList_->findText(QString::number(settings_.fontSize)));
     genderBox_->setChecked(settings_.masculine);

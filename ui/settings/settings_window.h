@@ -23,7 +23,6 @@ public:
     void showSettings(const DisplaySettings& settings);
 
     static QStringList fontNames();
-    static QStringList fontSizes();
 
 signals:
     void settingsChanged(const zefnaro::DisplaySettings& settings);

@@ -1,15 +1,13 @@
-// The main window's File menu (save, print, quit), its View menu (the report's
-// size) and the keyboard stepping of the number.
+// The main window's File menu: saving the report as a file, printing it, quitting.
 #include "main_window.h"
 #include "menu_item.h"
 
+#include "platform/locale_separator.h"
 #include "platform/number_box.h"
 #include "platform/report_files.h"
-#include "platform/spinner.h"
 #include "report/fonts.h"
 #include "report/report.h"
 #include "ui/fonts.h"
-#include "ui/settings/settings_window.h"
 
 #include <QAction>
 #include <QApplication>
@@ -28,20 +26,8 @@
 #include <QTextDocument>
 #include <QTextEdit>
 
-#include <algorithm>
-
 namespace zefnaro {
 
-namespace {
-
-QList<int> sizeSteps() {
-    QList<int> sizes;
-    for (const QString& s : SettingsWindow::fontSizes())
-        sizes << s.toInt();
-    return sizes;
-}
-
-} // namespace
 
 void MainWindow::createFileMenu() {
     QMenu* file = menuBar()->addMenu(tr("&File"));
@@ -54,49 +40,6 @@ void MainWindow::createFileMenu() {
     file->addSeparator();
     connect(item(file, "quitAction", tr("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q)),
             &QAction::triggered, this, &QWidget::close);
-}
-
-void MainWindow::createViewMenu() {
-    QMenu* view = menuBar()->addMenu(tr("&View"));
-    view->setObjectName(QStringLiteral("viewMenu"));
-    QAction* in = item(view, "zoomInAction", tr("Zoom &In"), QKeySequence(QKeySequence::ZoomIn));
-    // Ctrl+= too: on most keyboards "+" needs Shift.
-    in->setShortcuts({QKeySequence(QKeySequence::ZoomIn), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
-    connect(in, &QAction::triggered, this, &MainWindow::zoomIn);
-    connect(item(view, "zoomOutAction", tr("Zoom &Out"), QKeySequence(QKeySequence::ZoomOut)),
-            &QAction::triggered, this, &MainWindow::zoomOut);
-    connect(item(view, "actualSizeAction", tr("&Actual Size"), QKeySequence(Qt::CTRL | Qt::Key_0)),
-            &QAction::triggered, this, &MainWindow::zoomReset);
-}
-
-void MainWindow::stepNumber(int by) {
-    const long wanted = static_cast<long>(spinner_->value()) + by;
-    spinner_->setValue(
-        static_cast<int>(std::clamp<long>(wanted, spinner_->minimum(), spinner_->maximum())));
-}
-
-void MainWindow::setReportSize(int points) {
-    if (points == settings_.fontSize) return;
-    DisplaySettings changed = settings_;
-    changed.fontSize = static_cast<std::int16_t>(points);
-    applySettings(changed);
-    if (settingsWindow_) settingsWindow_->showSettings(changed);
-}
-
-void MainWindow::zoomIn() {
-    const QList<int> sizes = sizeSteps();
-    const auto next = std::upper_bound(sizes.begin(), sizes.end(), settings_.fontSize);
-    if (next != sizes.end()) setReportSize(*next);
-}
-
-void MainWindow::zoomOut() {
-    const QList<int> sizes = sizeSteps();
-    const auto next = std::lower_bound(sizes.begin(), sizes.end(), settings_.fontSize);
-    if (next != sizes.begin()) setReportSize(*(next - 1));
-}
-
-void MainWindow::zoomReset() {
-    setReportSize(DisplaySettings{}.fontSize);
 }
 
 bool MainWindow::saveReport(const QString& path) {
