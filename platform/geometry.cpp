@@ -5,17 +5,8 @@
 #include <QWidget>
 
 #include <algorithm>
-#include <cmath>
 
 namespace zefnaro {
-
-int px(double twips) {
-    return static_cast<int>(std::lround(twips / 15.0));
-}
-
-void place(QWidget* widget, double left, double top, double width, double height) {
-    widget->setGeometry(px(left), px(top), px(width), px(height));
-}
 
 void centreOnScreen(QWidget& widget) {
     if (const QScreen* screen = QGuiApplication::primaryScreen())

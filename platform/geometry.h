@@ -1,15 +1,9 @@
-// The windows are designed in twips; on screen they are device-independent
-// pixels, 15 twips each (Qt scales them on high-DPI screens).
+// Keeping top-level windows on their screen.
 #pragma once
 
 class QWidget;
 
 namespace zefnaro {
-
-int px(double twips);
-
-// Places a control by its design position and size in twips.
-void place(QWidget* widget, double left, double top, double width, double height);
 
 void centreOnScreen(QWidget& widget);
 

@@ -1,16 +1,18 @@
 #include "fixed_window.h"
-#include "platform/arial.h"
 
+#include "platform/arial.h"
 #include "platform/geometry.h"
 #include "ui/art/pictures.h"
 
 #include <QGuiApplication>
+#include <QLayout>
 #include <QScreen>
 #include <QScrollArea>
+#include <QVBoxLayout>
 
 namespace zefnaro {
 
-void prepareFixedWindow(QDialog& window, const char* name, const QString& title, QSize size,
+void prepareFixedWindow(QDialog& window, const char* name, const QString& title,
                         const QColor& background) {
     window.setObjectName(QString::fromLatin1(name));
     window.setWindowTitle(title);
@@ -26,33 +28,30 @@ void prepareFixedWindow(QDialog& window, const char* name, const QString& title,
     palette.setColor(QPalette::Link, QColor(0, 0, 192));
     window.setPalette(palette);
     window.setAutoFillBackground(true);
-    window.setFixedSize(size);
-    centreOnScreen(window);
 }
 
-void keepReachable(QDialog& window) {
+void fitFixedWindow(QDialog& window, QWidget* content) {
+    content->layout()->activate();
+    QSize size = content->sizeHint();
+    // Wrapped texts are as tall as the width they are given makes them.
+    if (content->hasHeightForWidth()) size.setHeight(content->heightForWidth(size.width()));
+    content->setFixedSize(size);
+    auto* frame = new QVBoxLayout(&window);
+    frame->setContentsMargins(0, 0, 0, 0);
     const QScreen* screen = QGuiApplication::primaryScreen();
-    if (!screen) return;
-    const QSize room = screen->availableGeometry().size() - QSize(8, 36); // frame, title bar
-    const QSize designed = window.size();
-    if (designed.width() <= room.width() && designed.height() <= room.height()) return;
-    // Too large for this screen: the same controls, in their places, scrolled.
-    auto* content = new QWidget;
-    content->setObjectName(QStringLiteral("scrolledContent"));
-    content->setFixedSize(designed);
-    const auto children = window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-    for (QWidget* child : children) {
-        const bool hidden = child->isHidden();
-        child->setParent(content);
-        child->setVisible(!hidden);
+    const QSize room = screen ? screen->availableGeometry().size() - QSize(8, 36) // frame, title bar
+                              : size;
+    if (size.width() <= room.width() && size.height() <= room.height()) {
+        frame->addWidget(content);
+        window.setFixedSize(size);
+    } else {
+        auto* scroll = new QScrollArea(&window);
+        scroll->setObjectName(QStringLiteral("windowScroll"));
+        scroll->setFrameShape(QFrame::NoFrame);
+        scroll->setWidget(content);
+        frame->addWidget(scroll);
+        window.setFixedSize(size.boundedTo(room));
     }
-    auto* scroll = new QScrollArea(&window);
-    scroll->setObjectName(QStringLiteral("windowScroll"));
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setWidget(content);
-    const QSize shown = designed.boundedTo(room);
-    window.setFixedSize(shown);
-    scroll->setGeometry(QRect(QPoint(0, 0), shown));
     centreOnScreen(window);
 }
 

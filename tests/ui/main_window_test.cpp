@@ -327,17 +327,16 @@ private slots:
         QTRY_COMPARE(report->width(), inner->width() - 16);
         QCOMPARE(report->height(), inner->height() - 73);
 
-        // Shorter than the margins: the height is refused and the last valid one
-        // stays, while the width still follows.
-        window->resize(200, 70);
-        QTRY_COMPARE(inner->width(), 200);
-        QVERIFY(inner->height() < 73);
-        QCOMPARE(report->width(), 200 - 16);
-        QCOMPARE(report->height(), h - 13);
-        QCOMPARE(status->width(), report->width());
+        // No smaller than its controls: the entry row whole, the report and the
+        // status line below it, as wide as each other.
         window->resize(1, 1);
         QCoreApplication::processEvents();
-        QVERIFY(report->width() >= 0 && report->height() >= 0);
+        QVERIFY(inner->width() >= 8 + 137 + 7 + 89 + 8);
+        QCOMPARE(box->geometry(), entry);
+        QVERIFY(control<QPushButton>(*window, "randomButton")->geometry().right() < inner->width() - 8);
+        QVERIFY(report->height() > 0);
+        QCOMPARE(report->width(), inner->width() - 16);
+        QCOMPARE(status->geometry(), QRect(8, inner->height() - 21, report->width(), 17));
     }
 };
 

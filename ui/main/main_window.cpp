@@ -1,8 +1,8 @@
 #include "main_window.h"
-#include "platform/locale_separator.h"
-#include "platform/arial.h"
 
+#include "platform/arial.h"
 #include "platform/geometry.h"
+#include "platform/locale_separator.h"
 #include "platform/number_box.h"
 #include "platform/spinner.h"
 #include "platform/window_shortcuts.h"
@@ -15,13 +15,14 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QLocale>
+#include <QHBoxLayout>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QTextEdit>
 #include <QTimer>
 #include <QToolButton>
+#include <QVBoxLayout>
 #include <QWheelEvent>
 
 #include <algorithm>
@@ -35,10 +36,6 @@ namespace zefnaro {
 
 namespace {
 
-void place(QWidget* widget, const Box& b) {
-    zefnaro::place(widget, b.left, b.top, b.width, b.height);
-}
-
 std::mt19937 seededEngine() {
     std::random_device device;
     const auto clock = std::chrono::high_resolution_clock::now().time_since_epoch().count();
@@ -47,35 +44,46 @@ std::mt19937 seededEngine() {
     return std::mt19937(seed);
 }
 
+QPalette coloured(QPalette palette, const QColor& text, const QColor& background = {}) {
+    palette.setColor(QPalette::WindowText, text);
+    if (background.isValid()) palette.setColor(QPalette::Window, background);
+    return palette;
+}
+
 } // namespace
 
 MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent), settings_(machineDefaults()), inner_(new QWidget(this)),
-      numberBox_(new NumberBox(inner_)), spinner_(new Spinner(inner_)),
+      numberBox_(new NumberBox(inner_)), spinner_(new Spinner(numberBox_)),
       randomButton_(new QPushButton(tr("&Random"), inner_)), reportEdit_(new QTextEdit(inner_)),
       statusLabel_(new QLabel(QStringLiteral(" status bar"), inner_)),
       fontNotice_(new QLabel(inner_)), statusMessageTimer_(new QTimer(this)),
-      reportBox_(reportEdit_),
-      layout_(designLayout()), random_(seededEngine()) {
+      reportBox_(reportEdit_), random_(seededEngine()) {
     setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(QStringLiteral("Zefnaro"));
     setWindowIcon(zefnaroIcon());
-    inner_->setObjectName(QStringLiteral("innerArea"));
-    inner_->setAutoFillBackground(true);
-    QPalette white = inner_->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    white.setColor(QPalette::WindowText, Qt::black); // its own background, its own text
-    inner_->setPalette(white);
     setCentralWidget(inner_);
+    describeControls();
+    styleControls();
+    layOutControls();
+    connectControls();
+    createMenus();
 
+    // The settings start from their defaults; a random number's report exists
+    // before the window is first shown.
+    pickRandomNumber();
+    resize(openingSize());
+    centreOnScreen(*this); // and within the screen, shrunk where it must be
+    numberBox_->setFocus();
+}
+
+void MainWindow::describeControls() {
+    inner_->setObjectName(QStringLiteral("innerArea"));
     numberBox_->setObjectName(QStringLiteral("numberBox"));
     numberBox_->setAccessibleName(tr("Number"));
     numberBox_->setAccessibleDescription(
         tr("The number to translate, up to nine digits. Up and Down step it by 1, Page Up and "
            "Page Down by 1,000."));
-    numberBox_->setFont(arialFont(14.25, true));
-    place(numberBox_, 120, 120, 2055, 435);
-
     spinner_->setObjectName(QStringLiteral("spinner"));
     spinner_->setAccessibleName(tr("Step the number"));
     spinner_->upButton()->setAccessibleName(tr("Increase the number by 1"));
@@ -83,48 +91,72 @@ MainWindow::MainWindow(QWidget* parent)
     spinner_->setRange(0, static_cast<int>(largestNumber));
     spinner_->setToolTip(
         tr("Use the up and down buttons to increase or decrease the number by 1."));
-    place(spinner_, 1905, 135, 255, 405);
-    spinner_->raise();                                    // over the right end of the entry box
-    numberBox_->setTextMargins(0, 0, px(2175 - 1905), 0); // digits never run under the arrows
-
     randomButton_->setObjectName(QStringLiteral("randomButton"));
-    place(randomButton_, 2280, 155, 1335, 375);
-
     reportEdit_->setObjectName(QStringLiteral("reportView"));
     reportEdit_->setAccessibleName(tr("Report"));
     reportEdit_->setAccessibleDescription(
         tr("The number in digits, English words, Coptic words, their pronunciation and Coptic "
            "numerals."));
-    WindowShortcutsFirst::install(reportEdit_); // Ctrl+C and Ctrl+A are the menu's
-    place(reportEdit_, layout_.report);
-
     statusLabel_->setObjectName(QStringLiteral("statusLine"));
     statusLabel_->setAccessibleDescription(tr("The Coptic font, the size, the gender and the kind "
                                               "of number of the report"));
+    fontNotice_->setObjectName(QStringLiteral("fontNotice"));
+    statusMessageTimer_->setObjectName(QStringLiteral("statusMessageTimer"));
+}
+
+void MainWindow::styleControls() {
+    inner_->setAutoFillBackground(true);
+    inner_->setPalette(coloured(inner_->palette(), Qt::black, Qt::white)); // its own background, its own text
+    numberBox_->setFont(arialFont(14.25, true));
     statusLabel_->setFont(arialFont(9, true));
     statusLabel_->setAutoFillBackground(true);
-    QPalette status = statusLabel_->palette();
-    status.setColor(QPalette::Window, QColor(255, 255, 192));
-    status.setColor(QPalette::WindowText, QColor(0, 78, 152)); // the classic desktop blue
-    statusLabel_->setPalette(status);
-    place(statusLabel_, layout_.status);
-
-    fontNotice_->setObjectName(QStringLiteral("fontNotice"));
+    statusLabel_->setPalette(coloured(statusLabel_->palette(), QColor(0, 78, 152), // the classic desktop blue
+                                      QColor(255, 255, 192)));
     fontNotice_->setWordWrap(true);
     fontNotice_->setFont(arialFont(8, false));
-    QPalette notice = fontNotice_->palette();
-    notice.setColor(QPalette::WindowText, QColor(160, 0, 0));
-    fontNotice_->setPalette(notice);
+    fontNotice_->setPalette(coloured(fontNotice_->palette(), QColor(160, 0, 0)));
     fontNotice_->hide();
+}
 
-    statusMessageTimer_->setObjectName(QStringLiteral("statusMessageTimer"));
+void MainWindow::layOutControls() {
+    // The entry box holds nine digits and their separators beside the spinner,
+    // which stands over its right end; never narrower than the window was drawn.
+    constexpr int spinnerWidth = 17;
+    const QFontMetrics digits(numberBox_->font());
+    numberBox_->setFixedWidth(std::max(137, digits.horizontalAdvance(QStringLiteral("999,999,999")) +
+                                                spinnerWidth + 12));
+    numberBox_->setFixedHeight(std::max(29, numberBox_->sizeHint().height()));
+    numberBox_->setTextMargins(0, 0, spinnerWidth + 1, 0); // digits never run under the arrows
+    spinner_->setFixedSize(spinnerWidth, numberBox_->height() - 2);
+    spinner_->move(numberBox_->width() - spinnerWidth - 1, 1);
+    randomButton_->setMinimumSize(89, 25);
+    statusLabel_->setFixedHeight(std::max(17, statusLabel_->sizeHint().height()));
+    fontNotice_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
+
+    auto* entryRow = new QHBoxLayout;
+    entryRow->setSpacing(7);
+    entryRow->addWidget(numberBox_);
+    entryRow->addWidget(randomButton_);
+    entryRow->addSpacing(1);
+    entryRow->addWidget(fontNotice_, 1); // beside the button, as wide as the report below
+    entryRow->addStretch(0);             // which keeps the button at its size while it hides
+    auto* column = new QVBoxLayout(inner_);
+    column->setContentsMargins(8, 8, 8, 4);
+    column->setSpacing(0);
+    column->addLayout(entryRow);
+    column->addSpacing(11);
+    column->addWidget(reportEdit_, 1);
+    column->addSpacing(4);
+    column->addWidget(statusLabel_);
+    setTabOrder(numberBox_, randomButton_);
+    setTabOrder(randomButton_, reportEdit_);
+}
+
+void MainWindow::connectControls() {
     statusMessageTimer_->setSingleShot(true);
     statusMessageTimer_->setInterval(statusMessageMilliseconds);
     connect(statusMessageTimer_, &QTimer::timeout, this, &MainWindow::updateStatus);
-
-    setTabOrder(numberBox_, randomButton_);
-    setTabOrder(randomButton_, reportEdit_);
-
+    WindowShortcutsFirst::install(reportEdit_); // Ctrl+C and Ctrl+A are the menu's
     connect(numberBox_, &QLineEdit::textChanged, this, &MainWindow::numberChanged);
     connect(numberBox_, &NumberBox::enterPressed, this, &MainWindow::recompute);
     connect(numberBox_, &NumberBox::focusGained, this, [this] { selectAllText(*numberBox_); });
@@ -136,19 +168,6 @@ MainWindow::MainWindow(QWidget* parent)
     connect(numberBox_, &NumberBox::stepRequested, this, &MainWindow::stepNumber);
     reportEdit_->viewport()->installEventFilter(this); // Ctrl+wheel zooms the report
     setAcceptDrops(true);
-    inner_->installEventFilter(this);
-
-    createMenus();
-
-    // The settings start from their defaults; a random number's report exists
-    // before the window is first shown.
-    pickRandomNumber();
-
-    // No minimum size: below the margins the report box keeps its last valid size.
-    setMinimumSize(1, 1);
-    resize(openingSize());
-    centreOnScreen(*this); // and within the screen, shrunk where it must be
-    numberBox_->setFocus();
 }
 
 MainWindow::~MainWindow() {
@@ -213,10 +232,11 @@ QSize MainWindow::openingSize() {
     // As designed, and tall enough for the whole report of a long nine-digit number
     // in the settings the window starts with; where the screen is too low for that,
     // wider (shorter lines, fewer of them), as far as the screen allows.
-    const MainLayout design = designLayout();
-    const int sides = px(openingWidth) - px(design.report.width) + 2 * reportEdit_->frameWidth();
-    const int around = px(design.report.top) + px(design.report.left + design.status.height) +
-                       2 * reportEdit_->frameWidth() + 2 + menuBar()->sizeHint().height();
+    inner_->resize(openingInner);
+    inner_->layout()->activate();
+    const int sides = openingInner.width() - reportEdit_->width() + 2 * reportEdit_->frameWidth();
+    const int around = openingInner.height() - reportEdit_->height() + 2 * reportEdit_->frameWidth() +
+                       2 + menuBar()->sizeHint().height();
     std::vector<std::unique_ptr<QTextEdit>> reports;
     for (const double n : {777'777'777.0, 999'999'999.0, 373'737'373.0}) {
         reports.push_back(std::make_unique<QTextEdit>());
@@ -228,10 +248,10 @@ QSize MainWindow::openingSize() {
             report->document()->setTextWidth(width - sides);
             tallest = std::max(tallest, report->document()->size().height());
         }
-        return std::max(px(openingHeight) + menuBar()->sizeHint().height(),
+        return std::max(openingInner.height() + menuBar()->sizeHint().height(),
                         static_cast<int>(std::ceil(tallest)) + around);
     };
-    int width = px(openingWidth);
+    int width = openingInner.width();
     int height = heightAt(width);
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen) return {width, height};
@@ -261,7 +281,6 @@ void MainWindow::updateStatus() {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == inner_ && event->type() == QEvent::Resize) applyLayout();
     if (watched == reportEdit_->viewport() && event->type() == QEvent::Wheel) {
         const auto* wheel = static_cast<QWheelEvent*>(event);
         if (wheel->modifiers().testFlag(Qt::ControlModifier)) {
@@ -271,18 +290,6 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QMainWindow::eventFilter(watched, event);
-}
-
-void MainWindow::applyLayout() {
-    layout_ = relayout(layout_, static_cast<float>(inner_->width()) * twipsPerPixel,
-                       static_cast<float>(inner_->height()) * twipsPerPixel);
-    place(reportEdit_, layout_.report);
-    place(statusLabel_, layout_.status);
-    // Beside the Random button, as wide as the report below it.
-    constexpr float noticeLeft = 3735;
-    place(fontNotice_, {noticeLeft, 100, std::max(0.0F, layout_.report.left + layout_.report.width -
-                                                             noticeLeft),
-                        475});
 }
 
 } // namespace zefnaro

@@ -4,7 +4,6 @@
 
 #include "platform/report_box.h"
 #include "report/display_settings.h"
-#include "ui/main/layout.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -27,9 +26,8 @@ struct Report;
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    // Inner area when the window opens, in twips.
-    static constexpr float openingWidth = 9705;
-    static constexpr float openingHeight = 9960;
+    // The inner area when the window opens, at least.
+    static constexpr QSize openingInner{647, 664};
     static constexpr int statusMessageMilliseconds = 6000;
 
     explicit MainWindow(QWidget* parent = nullptr);
@@ -63,7 +61,6 @@ public:
     void applySettings(const DisplaySettings& settings);
 
     ReportBox& reportBox() { return reportBox_; }
-    const MainLayout& currentLayout() const { return layout_; }
 
 signals:
     void recomputed(); // after every report or message
@@ -77,7 +74,10 @@ protected:
 private:
     void numberChanged();
     void spinnerChanged(int value);
-    void applyLayout();
+    void describeControls();
+    void styleControls();
+    void layOutControls();
+    void connectControls();
     void updateFontNotice();
     void updateCopyAction();
     // A message in the status line for a few seconds, told to screen readers too.
@@ -102,7 +102,6 @@ private:
     QAction* copySelectedAction_ = nullptr;
     QTimer* statusMessageTimer_;
     ReportBox reportBox_;
-    MainLayout layout_;
     std::mt19937 random_;
     QPointer<SettingsWindow> settingsWindow_;
     QPointer<AboutWindow> aboutWindow_;

@@ -1,6 +1,5 @@
 #include "settings_window.h"
 
-#include "platform/geometry.h"
 #include "platform/no_typing.h"
 #include "ui/fixed_window.h"
 #include "ui/fonts.h"
@@ -8,9 +7,12 @@
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QVBoxLayout>
 
 namespace zefnaro {
 
@@ -34,33 +36,23 @@ QStringList SettingsWindow::fontNames() {
 
 SettingsWindow::SettingsWindow(const DisplaySettings& current, QWidget* owner)
     : QDialog(owner, fixedWindowFlags), settings_(current) {
-    prepareFixedWindow(*this, "settingsWindow", tr("Settings"), QSize(232, 127),
-                       Qt::white); // 3480 x 1905 twips
+    prepareFixedWindow(*this, "settingsWindow", tr("Settings"), Qt::white);
 
     auto* panel = named(new QWidget(this), "settingsPanel");
-    place(panel, 120, 120, 3495, 1815);
     genderBox_ =
         named(new QCheckBox(tr("Display &masculine form of Coptic number"), panel), "masculineBox");
-    place(genderBox_, 0, 0, 3375, 255);
     ordinalBox_ = named(new QCheckBox(tr("Display Coptic &ordinal number"), panel), "ordinalBox");
-    place(ordinalBox_, 0, 240, 3375, 255);
     // The labels carry the lists' access keys (Alt+N, Alt+Z).
     auto* fontLabel = named(new QLabel(tr("Coptic Fo&nt:"), panel), "fontLabel");
-    place(fontLabel, 0, 600, 1095, 255);
     auto* sizeLabel = named(new QLabel(tr("Si&ze:"), panel), "sizeLabel");
-    place(sizeLabel, 2280, 600, 615, 255);
     fontList_ = named(new QComboBox(panel), "fontList");
     fontList_->setAccessibleName(tr("Coptic font"));
     fontLabel->setBuddy(fontList_);
-    place(fontList_, 0, 840, 2175, 330);
     sizeList_ = named(new QComboBox(panel), "sizeList");
     sizeList_->setAccessibleName(tr("Size"));
     sizeLabel->setBuddy(sizeList_);
-    place(sizeList_, 2280, 840, 975, 330);
     auto* defaultButton = named(new QPushButton(tr("&Default"), panel), "defaultButton");
-    place(defaultButton, 720, 1320, 1215, 375);
     auto* closeButton = named(new QPushButton(tr("&Close"), panel), "closeButton");
-    place(closeButton, 2040, 1320, 1215, 375);
     closeButton->setDefault(true); // Enter closes, as Esc does
     NoTyping::install(fontList_);
     NoTyping::install(sizeList_);
@@ -74,19 +66,39 @@ SettingsWindow::SettingsWindow(const DisplaySettings& current, QWidget* owner)
     // Each entry holds its family; a missing font is marked but stays selectable.
     for (const QString& name : fontNames())
         fontList_->addItem(fontInstalled(name) ? name : tr("%1 (not installed)").arg(name), name);
-    fontList_->view()->setMinimumWidth(fontList_->view()->sizeHintForColumn(0) + px(240));
-    // The closed list shows every name whole ("CS Avva Shenouda (not installed)"):
-    // where the longest does not fit, the list and what stands right of it move over.
+    fontList_->view()->setMinimumWidth(fontList_->view()->sizeHintForColumn(0) + 16);
+    // The closed list shows every name whole ("CS Avva Shenouda (not installed)"),
+    // and what stands right of it moves over.
     fontList_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    if (const int extra = fontList_->sizeHint().width() - fontList_->width(); extra > 0) {
-        fontList_->resize(fontList_->width() + extra, fontList_->height());
-        for (QWidget* right : {static_cast<QWidget*>(sizeLabel), static_cast<QWidget*>(sizeList_),
-                               static_cast<QWidget*>(defaultButton),
-                               static_cast<QWidget*>(closeButton)})
-            right->move(right->x() + extra, right->y());
-        panel->resize(panel->width() + extra, panel->height());
-        setFixedSize(width() + extra, height());
-    }
+    fontList_->setMinimumWidth(145);
+    sizeList_->setFixedWidth(65);
+    for (QPushButton* button : {defaultButton, closeButton})
+        button->setMinimumSize(81, 25);
+
+    auto* lists = new QGridLayout;
+    lists->setHorizontalSpacing(7);
+    lists->setVerticalSpacing(0);
+    for (QLabel* label : {fontLabel, sizeLabel})
+        label->setMinimumHeight(16);
+    lists->addWidget(fontLabel, 0, 0);
+    lists->addWidget(sizeLabel, 0, 1);
+    lists->addWidget(fontList_, 1, 0);
+    lists->addWidget(sizeList_, 1, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(7);
+    buttons->addStretch(1);
+    buttons->addWidget(defaultButton);
+    buttons->addWidget(closeButton);
+    auto* column = new QVBoxLayout(panel);
+    column->setContentsMargins(8, 8, 7, 6);
+    column->setSpacing(0);
+    column->addWidget(genderBox_);
+    column->addWidget(ordinalBox_);
+    column->addSpacing(3);
+    column->addLayout(lists);
+    column->addSpacing(10);
+    column->addLayout(buttons);
+
     for (const int size : reportSizes())
         sizeList_->addItem(QString::number(size));
     fontList_->setCurrentIndex(fontList_->findData(QString::fromStdString(settings_.fontName)));
@@ -115,7 +127,7 @@ SettingsWindow::SettingsWindow(const DisplaySettings& current, QWidget* owner)
     });
     connect(defaultButton, &QPushButton::clicked, this, &SettingsWindow::restoreDefaults);
     connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
-    keepReachable(*this);
+    fitFixedWindow(*this, panel);
 }
 
 void SettingsWindow::showSettings(const DisplaySettings& settings) {
