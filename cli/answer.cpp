@@ -84,8 +84,17 @@ void Translator::answer(std::string_view input) {
     appendCopticWords(out, n, form, Writing::unicode);
     out += "\",\"numerals_unicode\":\"";
     appendCopticNumerals(out, n, form, Writing::unicode);
-    out += '"';
-    out += "}\n";
+    out += "\",\"numeral_values\":[";
+    numeralLetters(letters_, n, Writing::unicode);
+    for (const NumeralLetter& letter : letters_) {
+        out += &letter == letters_.data() ? "[\"" : ",[\"";
+        out += letter.text;
+        out += "\",";
+        const auto valueEnd = std::to_chars(digits, digits + sizeof digits, letter.value()).ptr;
+        out.append(digits, valueEnd);
+        out += ']';
+    }
+    out += "]}\n";
     out_.flushIfFull();
 }
 

@@ -2,11 +2,13 @@
 #pragma once
 
 #include "cli/output.h"
+#include "engine/coptic.h"
 #include "engine/form.h"
 #include "report/report.h"
 
 #include <optional>
 #include <string_view>
+#include <vector>
 
 namespace zefnaro::cli {
 
@@ -32,6 +34,7 @@ private:
     Output& errors_;
     bool anyRejected_ = false;
     Report report_; // reused: its strings keep their room from one input to the next
+    std::vector<NumeralLetter> letters_;
 };
 
 } // namespace zefnaro::cli

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace zefnaro {
 
@@ -22,6 +23,23 @@ std::string toCopticWords(double number, Form form, Writing writing = Writing::f
 // whole number from 1 to 999,999,999, and the pronunciation (numerals have
 // none), give "".
 std::string toCopticNumerals(double number, Form form, Writing writing = Writing::fontText);
+
+// One letter of a numeral with its place mark, as written, and what it stands for:
+// ⲫ̿̅ is 500 (its letter) × 1,000,000 (its mark) = 500,000,000.
+struct NumeralLetter {
+    std::string text;
+    std::uint32_t letterValue = 0; // 1..900
+    std::uint32_t rank = 1;        // 1, 1,000 or 1,000,000
+    std::uint32_t value() const { return letterValue * rank; }
+    bool operator==(const NumeralLetter&) const = default;
+};
+
+// The letters of the number's numeral, most significant first, without the
+// ordinal prefix and the feminine ending; none outside 1..999,999,999 or for the
+// pronunciation.
+std::vector<NumeralLetter> numeralLetters(std::uint32_t number, Writing writing);
+// The same into a list whose strings keep their room: for callers that write many.
+void numeralLetters(std::vector<NumeralLetter>& into, std::uint32_t number, Writing writing);
 
 // The same texts appended to `out`, for callers that write many (nothing is
 // appended for a number outside 1..999,999,999).

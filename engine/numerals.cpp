@@ -40,6 +40,31 @@ void writeNumerals(std::string& out, std::uint32_t number, Form form, Writing wr
 
 } // namespace
 
+std::vector<NumeralLetter> numeralLetters(std::uint32_t number, Writing writing) {
+    std::vector<NumeralLetter> out;
+    numeralLetters(out, number, writing);
+    return out;
+}
+
+void numeralLetters(std::vector<NumeralLetter>& out, std::uint32_t number, Writing writing) {
+    out.clear(); // the elements go, their room stays with the list
+    if (number < 1 || number > largestNumber || writing == Writing::pronunciation) return;
+    const NumeralScript& s = numeralScript(writing);
+    std::uint32_t placeValue = 100'000'000;
+    for (int place = 8; place >= 0; --place, placeValue /= 10) {
+        const std::uint32_t digit = number / placeValue % 10;
+        if (digit == 0) continue;
+        const auto rank = static_cast<std::size_t>(place / 3);
+        const std::uint32_t inGroup = place % 3 == 0 ? 1 : place % 3 == 1 ? 10 : 100;
+        NumeralLetter& letter = out.emplace_back();
+        letter.text.append(s.before[rank])
+            .append(s.letters[static_cast<std::size_t>(place % 3)][digit])
+            .append(s.after[rank]);
+        letter.letterValue = digit * inGroup;
+        letter.rank = rank == 0 ? 1 : rank == 1 ? 1'000 : 1'000'000;
+    }
+}
+
 void appendCopticNumerals(std::string& out, std::uint32_t number, Form form, Writing writing) {
     if (number >= 1 && number <= largestNumber && writing != Writing::pronunciation)
         writeNumerals(out, number, form, writing);

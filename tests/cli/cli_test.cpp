@@ -54,12 +54,13 @@ TEST(Cli, JsonLinesInInputOrder) {
         "\"coptic\":\"met`cnau `nso somt `nse nem `hme tiou\",\"pronunciation\":\"metesnav "
         "ensho shomt enshay nem ehmay tiw\",\"numerals\":\"ËiËb=t=m=e\","
         "\"coptic_unicode\":\"ⲙⲉⲧⲥ̀ⲛⲁⲩ ⲛ̀ϣⲟ ϣⲟⲙⲧ ⲛ̀ϣⲉ ⲛⲉⲙ ϩ̀ⲙⲉ ⲧⲓⲟⲩ\","
-        "\"numerals_unicode\":\"ⲓ̿ⲃ̿ⲧ̅ⲙ̅ⲉ̅\"}\n"
+        "\"numerals_unicode\":\"ⲓ̿ⲃ̿ⲧ̅ⲙ̅ⲉ̅\",\"numeral_values\":[[\"ⲓ̿\",10000],[\"ⲃ̿\",2000],"
+        "[\"ⲧ̅\",300],[\"ⲙ̅\",40],[\"ⲉ̅\",5]]}\n"
         "{\"input\":\"0\",\"error\":\"The number 0 (zero) does not exist in Coptic\"}\n"
         "{\"input\":\"7\",\"number\":7,\"read_as\":\"digits\",\"ordinal\":false,\"masculine\":true,"
         "\"digits\":\"7\",\"english\":\"Seven\",\"coptic\":\"sasf\",\"pronunciation\":"
         "\"shashf\",\"numerals\":\"=z\",\"coptic_unicode\":\"ϣⲁϣϥ\","
-        "\"numerals_unicode\":\"ⲍ̅\"}\n");
+        "\"numerals_unicode\":\"ⲍ̅\",\"numeral_values\":[[\"ⲍ̅\",7]]}\n");
 }
 
 // A terminal shows Unicode Coptic by default; the CS fonts' text on request.

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <utility>
+#include <vector>
 #include <cmath>
 
 using namespace zefnaro;
@@ -50,6 +52,34 @@ INSTANTIATE_TEST_SUITE_P(
                     NumeralCase{0, {"", "", "", ""}}, NumeralCase{-3, {"", "", "", ""}},
                     NumeralCase{2.5, {"", "", "", ""}}, NumeralCase{NAN, {"", "", "", ""}},
                     NumeralCase{1e9, {"", "", "", ""}}));
+
+TEST(NumeralLetters, EachLetterWithItsValue) {
+    using L = NumeralLetter;
+    const std::pair<std::uint32_t, std::vector<L>> rows[] = {
+        {21, {L{"ⲕ\u0305", 20, 1}, L{"ⲁ\u0305", 1, 1}}},
+        {2005, {L{"ⲃ\u033F", 2, 1000}, L{"ⲉ\u0305", 5, 1}}},
+        {500'000'000, {L{"ⲫ\u033F\u0305", 500, 1'000'000}}},
+        {60'090, {L{"ⲝ\u033F", 60, 1000}, L{"ϥ\u0305", 90, 1}}}};
+    for (const auto& [number, letters] : rows)
+        EXPECT_EQ(numeralLetters(number, Writing::unicode), letters) << number;
+    EXPECT_TRUE(numeralLetters(0, Writing::unicode).empty());
+    EXPECT_TRUE(numeralLetters(1'000'000'000, Writing::fontText).empty());
+    EXPECT_TRUE(numeralLetters(21, Writing::pronunciation).empty());
+}
+
+TEST(NumeralLetters, SpellTheNumeralAndAddUpToTheNumber) {
+    for (std::uint32_t n = 1; n <= largestNumber; n = n * 7 + 3)
+        for (const Writing w : {Writing::fontText, Writing::unicode}) {
+            std::string spelt;
+            std::uint32_t sum = 0;
+            for (const NumeralLetter& l : numeralLetters(n, w)) {
+                spelt += l.text;
+                sum += l.value();
+            }
+            EXPECT_EQ(spelt, toCopticNumerals(n, Form{}, w)) << n;
+            EXPECT_EQ(sum, n);
+        }
+}
 
 TEST(Utf8Length, CountsPlaceMarksAsOneCharacter) {
     const std::string numeral = toCopticNumerals(999999999, Form{});
