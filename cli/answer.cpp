@@ -86,14 +86,24 @@ void Translator::answer(std::string_view input) {
     appendCopticNumerals(out, n, form, Writing::unicode);
     out += "\",\"numeral_values\":[";
     numeralLetters(letters_, n, Writing::unicode);
+    // Built on the stack and appended once: at most nine pairs of under 24 bytes.
+    char pairs[256];
+    char* at = pairs;
+    const auto put = [&at](std::string_view piece) {
+        for (const char c : piece)
+            *at++ = c;
+    };
     for (const NumeralLetter& letter : letters_) {
-        out += &letter == letters_.data() ? "[\"" : ",[\"";
-        out += letter.text;
-        out += "\",";
-        const auto valueEnd = std::to_chars(digits, digits + sizeof digits, letter.value()).ptr;
-        out.append(digits, valueEnd);
-        out += ']';
+        put(&letter == letters_.data() ? "[\"" : ",[\"");
+        put(letter.letter); // Unicode has its marks after the letter only
+        put(letter.after);
+        put("\",");
+        *at++ = static_cast<char>('0' + letter.digit); // the value: its digit, its place's zeros
+        for (std::uint32_t zero = 0; zero < letter.place; ++zero)
+            *at++ = '0';
+        *at++ = ']';
     }
+    out.append(pairs, at);
     out += "]}\n";
     out_.flushIfFull();
 }

@@ -27,18 +27,30 @@ std::string toCopticNumerals(double number, Form form, Writing writing = Writing
 // One letter of a numeral with its place mark, as written, and what it stands for:
 // ⲫ̿̅ is 500 (its letter) × 1,000,000 (its mark) = 500,000,000.
 struct NumeralLetter {
-    std::string text;
-    std::uint32_t letterValue = 0; // 1..900
-    std::uint32_t rank = 1;        // 1, 1,000 or 1,000,000
-    std::uint32_t value() const { return letterValue * rank; }
-    bool operator==(const NumeralLetter&) const = default;
+    // The pieces as written, in order: a mark before (font text), the letter, the
+    // marks after it (Unicode); they live as long as the program.
+    std::string_view before, letter, after;
+    std::uint32_t digit = 0; // 1..9
+    std::uint32_t place = 0; // 0 for units .. 8 for hundreds of millions
+    std::uint32_t letterValue() const { return digit * tenTo(place % 3); } // 1..900
+    std::uint32_t rank() const { return tenTo(place / 3 * 3); }          // 1, 1,000, 1,000,000
+    std::uint32_t value() const { return digit * tenTo(place); }
+    std::string text() const { return std::string(before).append(letter).append(after); }
+
+private:
+    static constexpr std::uint32_t tenTo(std::uint32_t power) {
+        std::uint32_t v = 1;
+        while (power-- > 0)
+            v *= 10;
+        return v;
+    }
 };
 
 // The letters of the number's numeral, most significant first, without the
 // ordinal prefix and the feminine ending; none outside 1..999,999,999 or for the
 // pronunciation.
 std::vector<NumeralLetter> numeralLetters(std::uint32_t number, Writing writing);
-// The same into a list whose strings keep their room: for callers that write many.
+// The same into a list that keeps its room: for callers that write many.
 void numeralLetters(std::vector<NumeralLetter>& into, std::uint32_t number, Writing writing);
 
 // The same texts appended to `out`, for callers that write many (nothing is

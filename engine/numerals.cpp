@@ -47,21 +47,18 @@ std::vector<NumeralLetter> numeralLetters(std::uint32_t number, Writing writing)
 }
 
 void numeralLetters(std::vector<NumeralLetter>& out, std::uint32_t number, Writing writing) {
-    out.clear(); // the elements go, their room stays with the list
+    out.clear();
     if (number < 1 || number > largestNumber || writing == Writing::pronunciation) return;
     const NumeralScript& s = numeralScript(writing);
-    std::uint32_t placeValue = 100'000'000;
-    for (int place = 8; place >= 0; --place, placeValue /= 10) {
-        const std::uint32_t digit = number / placeValue % 10;
+    std::array<std::uint32_t, 9> digits{};
+    std::uint32_t count = 0;
+    for (std::uint32_t v = number; v > 0; v /= 10)
+        digits[count++] = v % 10;
+    for (std::uint32_t place = count; place-- > 0;) {
+        const std::uint32_t digit = digits[place];
         if (digit == 0) continue;
-        const auto rank = static_cast<std::size_t>(place / 3);
-        const std::uint32_t inGroup = place % 3 == 0 ? 1 : place % 3 == 1 ? 10 : 100;
-        NumeralLetter& letter = out.emplace_back();
-        letter.text.append(s.before[rank])
-            .append(s.letters[static_cast<std::size_t>(place % 3)][digit])
-            .append(s.after[rank]);
-        letter.letterValue = digit * inGroup;
-        letter.rank = rank == 0 ? 1 : rank == 1 ? 1'000 : 1'000'000;
+        out.push_back({s.before[place / 3], s.letters[place % 3][digit], s.after[place / 3], digit,
+                       place});
     }
 }
 
