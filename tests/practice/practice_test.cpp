@@ -1,0 +1,134 @@
+#include "practice/practice.h"
+#include "practice/worksheet.h"
+
+#include "engine/coptic.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+using namespace zefnaro;
+
+namespace {
+
+constexpr Form cardinal{false, true};
+constexpr Form ordinalFeminine{true, false};
+
+TEST(Practice, Verdicts) {
+    const struct {
+        Ask ask;
+        std::uint32_t number;
+        Form form;
+        const char* answer;
+        bool correct;
+        const char* why; // "" where right, or where the answer cannot be read
+    } rows[] = {
+        // reading: any written form of the right number
+        {Ask::numerals, 2005, cardinal, "2005", true, ""},
+        {Ask::numerals, 2005, cardinal, " 2,005 ", true, ""},
+        {Ask::numerals, 2005, cardinal, "two thousand five", true, ""},
+        {Ask::numerals, 2005, cardinal, "ⲃ̿ⲉ̅", true, ""},
+        {Ask::coptic, 21, ordinalFeminine, "21", true, ""},
+        {Ask::pronunciation, 7, cardinal, "seventh", true, ""},
+        {Ask::numerals, 2005, cardinal, "2015", false, "reads as 2,015, not 2,005"},
+        {Ask::numerals, 2005, cardinal, "xyz", false, ""},
+        {Ask::numerals, 2005, cardinal, "", false, ""},
+        // writing: the form asked, in either writing, with its ordinal and gender
+        {Ask::writeNumerals, 21, ordinalFeminine, "ⲙⲁϩ ⲕ̅ⲁ̅ϯ", true, ""},
+        {Ask::writeNumerals, 21, ordinalFeminine, "mah =k=a]", true, ""},
+        {Ask::writeNumerals, 21, ordinalFeminine, "ⲕ̅ⲁ̅ϯ", false, "cardinal, not ordinal"},
+        {Ask::writeNumerals, 21, ordinalFeminine, "ⲙⲁϩ ⲕ̅ⲁ̅", false, "masculine, not feminine"},
+        {Ask::writeNumerals, 21, ordinalFeminine, "21st", false,
+         "written as digits, not as Coptic numerals"},
+        {Ask::writeNumerals, 21, cardinal, "ⲕ̅ⲃ̅", false, "reads as 22, not 21"},
+        {Ask::writeCoptic, 7, cardinal, "ϣⲁϣϥ", true, ""},
+        {Ask::writeCoptic, 7, cardinal, "sasf", true, ""},
+        {Ask::writeCoptic, 7, cardinal, "shashf", false,
+         "written as pronunciation, not as Coptic words"},
+        {Ask::writeCoptic, 7, cardinal, "ⲍ̅", false, "written as numerals, not as Coptic words"},
+    };
+    for (const auto& r : rows) {
+        const Verdict v = check(makeQuestion(r.ask, r.number, r.form), r.answer);
+        EXPECT_EQ(v.correct, r.correct) << r.answer;
+        EXPECT_EQ(v.why, r.why) << r.answer;
+        if (!r.correct && std::string(r.why).empty()) {
+            EXPECT_FALSE(v.read.ok()) << r.answer;
+        }
+    }
+}
+
+// Every question's own answer is right, and so is any other written form of
+// the number when reading, and the CS fonts' text when writing.
+TEST(Practice, EveryAnswerShownIsAccepted) {
+    for (const Ask ask : allAsks) {
+        QuestionMaker maker({ask, largestNumber, std::nullopt}, 7);
+        for (int i = 0; i < 300; ++i) {
+            const Question q = maker.next();
+            EXPECT_TRUE(check(q, q.answer).correct) << askName(ask) << " " << q.number;
+            const std::string other = asksToWrite(ask)
+                                          ? (ask == Ask::writeNumerals
+                                                 ? toCopticNumerals(q.number, q.form)
+                                                 : toCopticWords(q.number, q.form))
+                                          : toCopticNumerals(q.number, Form{});
+            EXPECT_TRUE(check(q, other).correct) << askName(ask) << " " << other;
+        }
+    }
+}
+
+TEST(Practice, SeedsAndRanges) {
+    const auto draw = [](PracticeOptions o, std::uint64_t seed) {
+        QuestionMaker maker(o, seed);
+        std::vector<std::uint32_t> numbers;
+        for (int i = 0; i < 200; ++i)
+            numbers.push_back(maker.next().number);
+        return numbers;
+    };
+    const PracticeOptions upTo10{Ask::numerals, 10, cardinal};
+    EXPECT_EQ(draw(upTo10, 3), draw(upTo10, 3));
+    EXPECT_NE(draw(upTo10, 3), draw(upTo10, 4));
+    const auto small = draw(upTo10, 3);
+    EXPECT_EQ(std::set<std::uint32_t>(small.begin(), small.end()).size(), 10u); // 1..10, each met
+    EXPECT_EQ(*std::min_element(small.begin(), small.end()), 1u);
+    EXPECT_EQ(*std::max_element(small.begin(), small.end()), 10u);
+    EXPECT_EQ(draw({Ask::coptic, 0, cardinal}, 1), std::vector<std::uint32_t>(200, 1)); // up to 0: 1
+    // Mixed forms meet all four.
+    QuestionMaker mixed({Ask::writeCoptic, 100, std::nullopt}, 5);
+    std::set<std::pair<bool, bool>> forms;
+    for (int i = 0; i < 100; ++i) {
+        const Form f = mixed.next().form;
+        forms.insert({f.ordinal, f.masculine});
+    }
+    EXPECT_EQ(forms.size(), 4u);
+}
+
+TEST(Practice, NamesAndQuestionTexts) {
+    for (const Ask ask : allAsks)
+        EXPECT_EQ(askNamed(askName(ask)), ask);
+    EXPECT_EQ(askNamed("write"), std::nullopt);
+    EXPECT_EQ(makeQuestion(Ask::numerals, 2005, cardinal).text, "ⲃ̿ⲉ̅");
+    EXPECT_EQ(makeQuestion(Ask::pronunciation, 7, cardinal).text, "shashf");
+    EXPECT_EQ(makeQuestion(Ask::writeNumerals, 1021, ordinalFeminine).text, "1,021st (feminine)");
+    EXPECT_EQ(makeQuestion(Ask::writeNumerals, 1021, ordinalFeminine).answer, "ⲙⲁϩ ⲁ̿ⲕ̅ⲁ̅ϯ");
+    EXPECT_EQ(makeQuestion(Ask::coptic, 12345, cardinal).answer, "12,345");
+}
+
+TEST(Worksheet, QuestionsThenAnswersOnAPageOfTheirOwn) {
+    const Worksheet sheet = makeWorksheet({Ask::writeNumerals, 1000, cardinal}, 12, 9);
+    EXPECT_EQ(sheet.title, "Write Coptic numerals: numbers from 1 to 1,000");
+    ASSERT_EQ(sheet.questions.size(), 12u);
+    const std::string html = worksheetHtml(sheet, "Zefnaro Coptic");
+    const auto key = html.find("page-break-before: always");
+    ASSERT_NE(key, std::string::npos);
+    for (const Question& q : sheet.questions) {
+        EXPECT_LT(html.find(q.text), key) << q.text;          // asked before the break
+        EXPECT_GT(html.find(q.answer), key) << q.answer;      // answered after it
+        EXPECT_GE(q.number, 1u);
+        EXPECT_LE(q.number, 1000u);
+    }
+    EXPECT_EQ(makeWorksheet({}, 0, 1).questions.size(), 1u);
+    EXPECT_EQ(makeWorksheet({}, 5000, 1).questions.size(), 200u);
+    EXPECT_NE(worksheetHtml({"a < b & c", "", {}}, "F").find("a &lt; b &amp; c"), std::string::npos);
+}
+
+} // namespace
