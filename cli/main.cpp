@@ -3,12 +3,14 @@
 // report writes.
 #include "cli/answer.h"
 #include "cli/input.h"
+#include "cli/practice_session.h"
 #include "report/fonts.h"
 #include "zefnaro/version.h"
 
 #include <CLI/CLI.hpp>
 
 #include <cstdio>
+#include <random>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -36,6 +38,29 @@ int main(int argc, char** argv) {
     app.add_flag("--json", json,
                  "One JSON object per number (JSON Lines), with the Coptic both ways");
     app.add_flag("--version", version, "Print the version and exit");
+    bool practice = false;
+    std::string askName = "numerals";
+    std::uint32_t upTo = zefnaro::largestNumber;
+    int count = 10;
+    std::uint64_t seed = std::random_device{}();
+    auto* practiceFlag = app.add_flag(
+        "--practice", practice,
+        "Practise: ask questions, read one answer per line from standard input, tell each "
+        "verdict and the score");
+    app.add_option("--ask", askName,
+                   "What practice asks: numerals, coptic, pronunciation (read them; answer in "
+                   "any form), write-numerals or write-coptic (write the number shown)")
+        ->check(CLI::IsMember({"numerals", "coptic", "pronunciation", "write-numerals",
+                               "write-coptic"}))
+        ->needs(practiceFlag);
+    app.add_option("--up-to", upTo, "Practice numbers from 1 up to N (default 999,999,999)")
+        ->check(CLI::Range(std::uint32_t{1}, zefnaro::largestNumber))
+        ->needs(practiceFlag);
+    app.add_option("--count", count, "How many practice questions (default 10)")
+        ->check(CLI::Range(1, 1'000'000))
+        ->needs(practiceFlag);
+    app.add_option("--seed", seed, "The same seed asks the same practice questions")
+        ->needs(practiceFlag);
     app.add_option("NUMBER", numbers,
                    "Numbers such as 2005, 1,234,567, 21st, \"twenty-one\" or ⲕ̅ⲁ̅");
     try {
@@ -48,6 +73,25 @@ int main(int argc, char** argv) {
     }
     if (version) {
         std::printf("zefnaro-cli %s\n", zefnaro::versionText);
+        return 0;
+    }
+
+    if (practice) {
+        if (!numbers.empty()) {
+            std::fprintf(stderr, "zefnaro-cli: --practice reads its answers from standard input "
+                                 "and takes no NUMBER\n");
+            return 2;
+        }
+        zefnaro::cli::PracticeRun run;
+        run.options.ask = *zefnaro::askNamed(askName);
+        run.options.upTo = upTo;
+        run.options.form = zefnaro::Form{ordinal, !feminine};
+        run.count = count;
+        run.seed = seed;
+        run.json = json;
+        zefnaro::cli::Output out(STDOUT_FILENO);
+        zefnaro::cli::InputLines answers(STDIN_FILENO, [&out] { out.flush(); });
+        zefnaro::cli::practise(run, answers, out);
         return 0;
     }
 

@@ -1,7 +1,11 @@
 #include "child_process.h"
 
-#include <gtest/gtest.h>
+#include "engine/read/reader.h"
 
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <sstream>
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -169,3 +173,58 @@ TEST(Cli, UsageErrorsHelpAndVersion) {
 }
 
 } // namespace
+
+// Practice: each question, its verdict as one JSON line, the score; the same seed
+// asks the same questions, and the answers are checked against them.
+TEST(CliPractice, JsonStepsScoreAndSeed) {
+    const std::vector<std::string> args{"--practice", "--json", "--seed", "42", "--up-to", "10",
+                                        "--count", "3", "--ask", "numerals"};
+    const Outcome first = cli(args, "");
+    // No input: the first question is asked, none answered.
+    ASSERT_EQ(first.status, 0);
+    const auto question = nlohmann::json::parse(first.out.substr(0, first.out.find('\n')));
+    EXPECT_EQ(question["question"], 1);
+    EXPECT_EQ(question["ask"], "numerals");
+    const std::string text = question["text"];
+    const std::uint32_t asked = zefnaro::readWrittenNumber(text).reading.number;
+    ASSERT_GE(asked, 1u);
+    ASSERT_LE(asked, 10u);
+    EXPECT_EQ(first.out.substr(first.out.find('\n') + 1), "{\"score\":0,\"of\":0}\n");
+
+    // The right number in digits, then a wrong one, then a word that is no number.
+    const Outcome r = cli(args, std::to_string(asked) + "\n11\nxyz\n");
+    std::vector<nlohmann::json> lines;
+    std::istringstream in(r.out);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(nlohmann::json::parse(line));
+    ASSERT_EQ(lines.size(), 7u);
+    EXPECT_EQ(lines[0], question); // the same seed, the same question
+    EXPECT_EQ(lines[1], nlohmann::json::parse("{\"question\":1,\"answer\":\"" +
+                                              std::to_string(asked) +
+                                              "\",\"correct\":true,\"number\":" +
+                                              std::to_string(asked) +
+                                              ",\"read_as\":\"digits\",\"expected\":" +
+                                              std::to_string(asked) + "}"));
+    EXPECT_EQ(lines[3]["correct"], false);
+    EXPECT_EQ(lines[3]["number"], 11);
+    EXPECT_EQ(lines[5]["correct"], false);
+    EXPECT_TRUE(lines[5].contains("error") && !lines[5].contains("number"));
+    EXPECT_EQ(lines[6], nlohmann::json::parse("{\"score\":1,\"of\":3}"));
+}
+
+TEST(CliPractice, WriteModesAndBadOptions) {
+    const Outcome r = cli({"--practice", "--ask", "write-numerals", "--ordinal", "--feminine",
+                           "--up-to", "1", "--count", "2"},
+                          "ⲙⲁϩ ⲁ̅ϯ\nⲁ̅\n");
+    EXPECT_EQ(r.out, "Write each number in Coptic numerals.\n"
+                     "Question 1 of 2: 1st (feminine)\nRight.\n"
+                     "Question 2 of 2: 1st (feminine)\n"
+                     "Wrong: you wrote 1 (numerals), cardinal, not ordinal. The answer is ⲙⲁϩ ⲁ̅ϯ.\n"
+                     "Score: 1 of 2\n");
+    for (const std::vector<std::string>& bad :
+         {std::vector<std::string>{"--practice", "--up-to", "0"},
+          {"--practice", "--ask", "letters"},
+          {"--practice", "21"},
+          {"--seed", "3"}})
+        EXPECT_EQ(cli(bad).status, 2) << bad.back();
+}

@@ -1,0 +1,85 @@
+#include "practice_session.h"
+
+#include "engine/numbers.h"
+
+#include <nlohmann/json.hpp>
+
+#include <string>
+
+namespace zefnaro::cli {
+
+namespace {
+
+using Json = nlohmann::ordered_json; // members in the order they are written
+
+void writeLine(Output& out, const Json& line) {
+    out.buffer() += line.dump(-1, ' ', false, Json::error_handler_t::replace);
+    out.buffer() += '\n';
+}
+
+void ask(const PracticeRun& run, const Question& q, int index, Output& out) {
+    if (run.json) {
+        writeLine(out, Json{{"question", index}, {"ask", askName(q.ask)}, {"text", q.text}});
+        return;
+    }
+    out.buffer() += "Question " + std::to_string(index) + " of " + std::to_string(run.count) +
+                    ": " + q.text + "\n";
+}
+
+void tell(const PracticeRun& run, const Question& q, int index, const std::string& answer,
+          const Verdict& v, Output& out) {
+    if (run.json) {
+        Json line{{"question", index}, {"answer", answer}, {"correct", v.correct}};
+        if (v.read.ok()) {
+            line["number"] = v.read.reading.number;
+            line["read_as"] = formName(v.read.reading.form);
+        } else {
+            line["error"] = v.read.error;
+        }
+        line["expected"] = q.number;
+        writeLine(out, line);
+        return;
+    }
+    std::string& text = out.buffer();
+    if (v.correct) {
+        text += "Right.\n";
+        return;
+    }
+    text += "Wrong: ";
+    if (!v.read.ok())
+        text += v.read.error;
+    else {
+        text += "you wrote " + groupDigits(v.read.reading.number) + " (" +
+                std::string(formName(v.read.reading.form)) + ")";
+        // The number itself is told already; what else is wrong, after it.
+        if (v.read.reading.number == q.number || v.why.starts_with("written as"))
+            text += ", " + v.why;
+    }
+    text += ". The answer is " + q.answer + ".\n";
+}
+
+} // namespace
+
+int practise(const PracticeRun& run, InputLines& answers, Output& out) {
+    QuestionMaker maker(run.options, run.seed);
+    if (!run.json) out.buffer() += std::string(instruction(run.options.ask)) + "\n";
+    int right = 0, answered = 0;
+    std::string answer;
+    while (answered < run.count) {
+        const Question q = maker.next();
+        ask(run, q, answered + 1, out);
+        out.flush(); // the question shows before the answer is awaited
+        if (!answers.next(answer)) break;
+        const Verdict v = check(q, answer);
+        tell(run, q, ++answered, answer, v, out);
+        right += v.correct ? 1 : 0;
+    }
+    if (run.json)
+        writeLine(out, Json{{"score", right}, {"of", answered}});
+    else
+        out.buffer() += "Score: " + std::to_string(right) + " of " + std::to_string(answered) + "\n";
+    out.flush();
+    return right;
+}
+
+} // namespace zefnaro::cli
