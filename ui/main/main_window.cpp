@@ -6,12 +6,15 @@
 #include "platform/number_box.h"
 #include "platform/spinner.h"
 #include "platform/window_shortcuts.h"
+#include "practice/practice.h"
+#include "engine/numbers.h"
 #include "report/report.h"
 #include "ui/art/pictures.h"
 #include "ui/fonts.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QLabel>
@@ -55,7 +58,8 @@ QPalette coloured(QPalette palette, const QColor& text, const QColor& background
 MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent), settings_(machineDefaults()), inner_(new QWidget(this)),
       numberBox_(new NumberBox(inner_)), spinner_(new Spinner(numberBox_)),
-      randomButton_(new QPushButton(tr("&Random"), inner_)), reportEdit_(new QTextEdit(inner_)),
+      randomButton_(new QPushButton(tr("&Random"), inner_)), rangeList_(new QComboBox(inner_)),
+      reportEdit_(new QTextEdit(inner_)),
       statusLabel_(new QLabel(QStringLiteral(" status bar"), inner_)),
       fontNotice_(new QLabel(inner_)), statusMessageTimer_(new QTimer(this)),
       reportBox_(reportEdit_), random_(seededEngine()) {
@@ -92,6 +96,12 @@ void MainWindow::describeControls() {
     spinner_->setToolTip(
         tr("Use the up and down buttons to increase or decrease the number by 1."));
     randomButton_->setObjectName(QStringLiteral("randomButton"));
+    rangeList_->setObjectName(QStringLiteral("rangeList"));
+    rangeList_->setAccessibleName(tr("Random numbers up to"));
+    rangeList_->setToolTip(tr("How large the numbers Random picks may be"));
+    for (const std::uint32_t upTo : practiceRanges)
+        rangeList_->addItem(tr("up to %1").arg(QString::fromStdString(groupDigits(upTo))), upTo);
+    rangeList_->setCurrentIndex(rangeList_->count() - 1);
     reportEdit_->setObjectName(QStringLiteral("reportView"));
     reportEdit_->setAccessibleName(tr("Report"));
     reportEdit_->setAccessibleDescription(
@@ -137,6 +147,7 @@ void MainWindow::layOutControls() {
     entryRow->setSpacing(7);
     entryRow->addWidget(numberBox_);
     entryRow->addWidget(randomButton_);
+    entryRow->addWidget(rangeList_);
     entryRow->addSpacing(1);
     entryRow->addWidget(fontNotice_, 1); // beside the button, as wide as the report below
     entryRow->addStretch(0);             // which keeps the button at its size while it hides
@@ -149,7 +160,8 @@ void MainWindow::layOutControls() {
     column->addSpacing(4);
     column->addWidget(statusLabel_);
     setTabOrder(numberBox_, randomButton_);
-    setTabOrder(randomButton_, reportEdit_);
+    setTabOrder(randomButton_, rangeList_);
+    setTabOrder(rangeList_, reportEdit_);
 }
 
 void MainWindow::connectControls() {
@@ -189,7 +201,8 @@ void MainWindow::spinnerChanged(int value) {
 }
 
 void MainWindow::pickRandomNumber() {
-    std::uniform_int_distribution<int> pick(1, static_cast<int>(largestNumber));
+    const auto upTo = rangeList_->currentData().toUInt();
+    std::uniform_int_distribution<std::uint32_t> pick(1, upTo >= 1 ? upTo : largestNumber);
     numberBox_->setNumberText(QString::number(pick(random_)));
     selectAllText(*numberBox_);
 }

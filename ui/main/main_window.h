@@ -9,6 +9,7 @@
 #include <QPointer>
 #include <random>
 
+class QComboBox;
 class QLabel;
 class QTimer;
 class QPrinter;
@@ -18,6 +19,7 @@ class QTextEdit;
 namespace zefnaro {
 
 class AboutWindow;
+class PracticeWindow;
 class NumberBox;
 class SettingsWindow;
 class Spinner;
@@ -40,6 +42,7 @@ public:
     void copyAll();
     void showSettings();
     void showAbout();
+    void showPractice();
     // Reads a pasted or dropped text as a written number: its digits go into the
     // entry box, and an ordinal or feminine form it shows into the settings. Text
     // that is no written number is pasted into the box as it is.
@@ -96,6 +99,7 @@ private:
     NumberBox* numberBox_;
     Spinner* spinner_;
     QPushButton* randomButton_;
+    QComboBox* rangeList_; // how large Random's numbers may be
     QTextEdit* reportEdit_;
     QLabel* statusLabel_;
     QLabel* fontNotice_; // why the Coptic lines show Latin letters, when they do
@@ -105,6 +109,7 @@ private:
     std::mt19937 random_;
     QPointer<SettingsWindow> settingsWindow_;
     QPointer<AboutWindow> aboutWindow_;
+    QPointer<PracticeWindow> practiceWindow_;
 };
 
 } // namespace zefnaro

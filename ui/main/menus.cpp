@@ -5,6 +5,7 @@
 #include "ui/about/about_window.h"
 #include "ui/launcher.h"
 #include "platform/number_box.h"
+#include "ui/practice/practice_window.h"
 #include "ui/settings/settings_window.h"
 
 #include <QAction>
@@ -39,6 +40,10 @@ void MainWindow::createMenus() {
             &QAction::triggered, this, &MainWindow::showSettings);
 
     createViewMenu();
+    QMenu* learn = menuBar()->addMenu(tr("&Learn"));
+    learn->setObjectName(QStringLiteral("learnMenu"));
+    connect(item(learn, "practiceAction", tr("&Practice..."), QKeySequence(Qt::Key_F5)),
+            &QAction::triggered, this, &MainWindow::showPractice);
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("helpMenu"));
     connect(item(help, "helpAction", tr("Launch &Help..."), QKeySequence(Qt::Key_F1)),
@@ -81,6 +86,15 @@ void MainWindow::showSettings() {
     }
     settingsWindow_->raise();
     settingsWindow_->activateWindow();
+}
+
+void MainWindow::showPractice() {
+    if (!practiceWindow_) {
+        practiceWindow_ = new PracticeWindow([this] { return settings_; }, this);
+        practiceWindow_->show();
+    }
+    practiceWindow_->raise();
+    practiceWindow_->activateWindow();
 }
 
 void MainWindow::showAbout() {

@@ -1,0 +1,175 @@
+// The Practice window through its controls: every mode answered right (the write
+// modes on the keypad alone) and wrong, the score, worksheets as PDF pages, and
+// Random's range in the main window.
+#include "ui_test_support.h"
+
+#include "ui/practice/practice_window.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QtTest>
+
+#include <set>
+
+using namespace zefnaro;
+using namespace zefnaro::testing;
+
+class PracticeWindowTest : public QObject {
+    Q_OBJECT
+    std::unique_ptr<MainWindow> window;
+    PracticeWindow* practice = nullptr;
+
+    // Writes a text on the keypad, key by key: marks from their own keys.
+    void typeOnKeypad(const QString& text) {
+        const auto keys = practice->findChild<QWidget*>("keypad")->findChildren<QToolButton*>();
+        for (qsizetype i = 0; i < text.size();) {
+            QToolButton* best = nullptr;
+            qsizetype bestLength = 0;
+            for (QToolButton* key : keys) {
+                const QString typed = key->text().remove(QStringLiteral("◌"));
+                if (typed.size() > bestLength && text.mid(i).startsWith(typed) &&
+                    (typed != QStringLiteral("Space"))) {
+                    best = key;
+                    bestLength = typed.size();
+                }
+            }
+            if (!best && text.at(i) == QLatin1Char(' '))
+                for (QToolButton* key : keys)
+                    if (key->text() == QStringLiteral("Space")) best = key, bestLength = 1;
+            QVERIFY2(best, qPrintable(QStringLiteral("no key for ") + text.mid(i)));
+            best->click();
+            i += bestLength;
+        }
+    }
+
+    QString verdict() { return control<QLabel>(*practice, "verdictText")->text(); }
+    QString score() { return control<QLabel>(*practice, "scoreText")->text(); }
+
+private slots:
+    void init() {
+        assumeFonts();
+        window = shownMainWindow();
+        QTest::keyClick(window.get(), Qt::Key_F5);
+        practice = window->findChild<PracticeWindow*>("practiceWindow");
+        QVERIFY(practice);
+        QVERIFY(QTest::qWaitForWindowExposed(practice));
+    }
+    void cleanup() { window.reset(); }
+
+    void opensOnceFromTheMenuAndF5() {
+        QCOMPARE(practice->windowTitle(), QStringLiteral("Practice"));
+        window->findChild<QAction*>("practiceAction")->trigger();
+        QCOMPARE(window->findChildren<PracticeWindow*>().size(), 1);
+        QVERIFY(!practice->question().text.empty());
+    }
+
+    void everyModeRightAndWrong() {
+        const Form forms[] = {{false, true}, {true, false}};
+        int asked = 0, right = 0;
+        for (const Ask ask : allAsks)
+            for (const Form form : forms) {
+                const Question q = makeQuestion(ask, 2005, form);
+                practice->ask(q);
+                QCOMPARE(control<QWidget>(*practice, "keypad")->isVisible(), asksToWrite(ask));
+                auto* answer = control<QLineEdit>(*practice, "answerBox");
+                if (asksToWrite(ask))
+                    typeOnKeypad(QString::fromStdString(q.answer));
+                else
+                    QTest::keyClicks(answer, QStringLiteral("two thousand five"));
+                QCOMPARE(answer->text().toStdString(), asksToWrite(ask) ? q.answer : "two thousand five");
+                QTest::keyClick(answer, Qt::Key_Return);
+                QCOMPARE(verdict(), QStringLiteral("Right!"));
+                QVERIFY(!control<QWidget>(*practice, "practiceReport")->isVisible());
+                ++asked, ++right;
+                QCOMPARE(score(), QStringLiteral("Score: %1 of %2 · streak 1").arg(right).arg(asked));
+
+                practice->ask(q);
+                QTest::keyClicks(answer, QStringLiteral("2015"));
+                QTest::keyClick(answer, Qt::Key_Return);
+                QVERIFY2(verdict().startsWith(QStringLiteral("Not yet: you wrote 2,015")), qPrintable(verdict()));
+                QVERIFY(verdict().endsWith(QStringLiteral("The answer is %1.").arg(QString::fromStdString(q.answer))));
+                // The whole report of the number asked, in the form asked.
+                auto* report = control<QTextEdit>(*practice, "practiceReport");
+                QVERIFY(report->isVisible());
+                QVERIFY(report->toPlainText().contains(form.ordinal ? QStringLiteral("2,005th")
+                                                                    : QStringLiteral("2,005")));
+                ++asked;
+                QCOMPARE(score(), QStringLiteral("Score: %1 of %2 · streak 0").arg(right).arg(asked));
+                // Enter again goes on to a new question.
+                QTest::keyClick(answer, Qt::Key_Return);
+                QVERIFY(verdict().isEmpty());
+            }
+    }
+
+    void rangeAndFormsChooseTheQuestions() {
+        auto* range = control<QComboBox>(*practice, "practiceRangeList");
+        range->setCurrentIndex(0); // up to 10
+        changeSettings(*window, [](DisplaySettings& s) { s.ordinal = true; s.masculine = false; });
+        for (int i = 0; i < 40; ++i) {
+            practice->nextQuestion();
+            QVERIFY(practice->question().number >= 1 && practice->question().number <= 10);
+            QCOMPARE(practice->question().form, (Form{true, false}));
+        }
+        control<QComboBox>(*practice, "formList")->setCurrentIndex(1); // mixed
+        std::set<std::pair<bool, bool>> seen;
+        for (int i = 0; i < 60; ++i) {
+            practice->nextQuestion();
+            seen.insert({practice->question().form.ordinal, practice->question().form.masculine});
+        }
+        QCOMPARE(seen.size(), std::size_t{4});
+    }
+
+    void worksheetPagesWithTheAnswersLast() {
+        control<QComboBox>(*practice, "modeList")->setCurrentIndex(3); // write numerals
+        control<QComboBox>(*practice, "practiceRangeList")->setCurrentIndex(2); // up to 1,000
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("sheet.pdf"));
+        QVERIFY(practice->saveWorksheet(pdf, 40));
+        QProcess info;
+        info.start(QStringLiteral("pdfinfo"), {pdf});
+        if (!info.waitForFinished() || info.exitCode() != 0) QSKIP("pdfinfo is not installed");
+        const QString infoText = QString::fromUtf8(info.readAllStandardOutput());
+        const int pages = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(infoText).captured(1).toInt();
+        QVERIFY2(pages >= 2, qPrintable(infoText));
+        QProcess last;
+        last.start(QStringLiteral("pdftotext"), {QStringLiteral("-f"), QString::number(pages), pdf, QStringLiteral("-")});
+        QVERIFY(last.waitForFinished());
+        const QString key = QString::fromUtf8(last.readAllStandardOutput());
+        QVERIFY2(key.contains(QStringLiteral("Answers")) || pages > 2, qPrintable(key));
+        // Every answer on the key reads back as a Coptic numeral of 1..1,000.
+        int numerals = 0;
+        for (const QString& word : key.split(QRegularExpression(QStringLiteral("\\s+")))) {
+            const ReadResult r = readWrittenNumber(word.toStdString());
+            if (r.ok() && r.reading.form == WrittenForm::numerals) {
+                QVERIFY(r.reading.number <= 1000);
+                ++numerals;
+            }
+        }
+        QVERIFY2(numerals >= 10, qPrintable(key));
+        QProcess first;
+        first.start(QStringLiteral("pdftotext"), {QStringLiteral("-l"), QStringLiteral("1"), pdf, QStringLiteral("-")});
+        QVERIFY(first.waitForFinished());
+        QVERIFY(QString::fromUtf8(first.readAllStandardOutput())
+                    .contains(QStringLiteral("Write Coptic numerals: numbers from 1 to 1,000")));
+    }
+
+    void randomKeepsToItsRange() {
+        auto* range = control<QComboBox>(*window, "rangeList");
+        QCOMPARE(range->currentText(), QStringLiteral("up to 999,999,999"));
+        range->setCurrentIndex(0);
+        std::set<int> seen;
+        for (int i = 0; i < 200; ++i) {
+            control<QPushButton>(*window, "randomButton")->click();
+            seen.insert(numberBox(*window)->text().toInt());
+        }
+        QCOMPARE(*seen.begin(), 1);
+        QCOMPARE(*seen.rbegin(), 10);
+    }
+};
+
+QTEST_MAIN(PracticeWindowTest)
+#include "practice_window_test.moc"

@@ -1,0 +1,361 @@
+#include "practice_window.h"
+
+#include "engine/numbers.h"
+#include "platform/arial.h"
+#include "platform/geometry.h"
+#include "practice/worksheet.h"
+#include "report/fonts.h"
+#include "report/report.h"
+#include "ui/art/pictures.h"
+#include "ui/fonts.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPageLayout>
+#include <QPdfWriter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QStandardPaths>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace zefnaro {
+
+namespace {
+
+QString qs(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QFont copticFont(double points) {
+    QFont font(qs(projectFont));
+    font.setPointSizeF(points);
+    return font;
+}
+
+// The keypad: the numerals' letters by place, the strokes, the ordinal prefix
+// and feminine ending, and the letters only words use.
+struct Key {
+    const char* text;
+    const char* name; // for screen readers
+};
+const Key keys[][10] = {
+    {{"ⲁ", "alpha, 1"}, {"ⲃ", "vida, 2"}, {"ⲅ", "gamma, 3"}, {"ⲇ", "dalda, 4"}, {"ⲉ", "ei, 5"},
+     {"ⲋ", "so, 6"}, {"ⲍ", "zata, 7"}, {"ⲏ", "ita, 8"}, {"ⲑ", "thita, 9"}, {"\u0305", "one stroke: units"}},
+    {{"ⲓ", "iota, 10"}, {"ⲕ", "kappa, 20"}, {"ⲗ", "laula, 30"}, {"ⲙ", "mi, 40"}, {"ⲛ", "ni, 50"},
+     {"ⲝ", "exi, 60"}, {"ⲟ", "o, 70"}, {"ⲡ", "pi, 80"}, {"ϥ", "fai, 90"}, {"\u033F", "two strokes: thousands"}},
+    {{"ⲣ", "ro, 100"}, {"ⲥ", "sima, 200"}, {"ⲧ", "tav, 300"}, {"ⲩ", "epsilon, 400"},
+     {"ⲫ", "phi, 500"}, {"ⲭ", "khi, 600"}, {"ⲯ", "epsi, 700"}, {"ⲱ", "o, 800"}, {"ϣ", "shai, 900"},
+     {"\u033F\u0305", "three strokes: millions"}},
+    {{"ϧ", "khai"}, {"ϩ", "hori"}, {"ϫ", "janja"}, {"ϭ", "chima"}, {"ϯ", "ti, the feminine ending"},
+     {"\u0300", "jinkim"}, {"ⲙⲁϩ ", "mah, the ordinal prefix"}, {" ", "space"}, {"⌫", "delete the last character"}, {nullptr, nullptr}}};
+
+} // namespace
+
+PracticeWindow::PracticeWindow(std::function<DisplaySettings()> settings, QWidget* owner)
+    : QDialog(owner, Qt::Window), settings_(std::move(settings)), random_(std::random_device{}()),
+      modeList_(new QComboBox), rangeList_(new QComboBox), formList_(new QComboBox),
+      instructionText_(new QLabel), questionText_(new QLabel), answerBox_(new QLineEdit),
+      checkButton_(new QPushButton(tr("&Check"))), keypad_(buildKeypad()),
+      verdictText_(new QLabel), reportEdit_(new QTextEdit), reportBox_(reportEdit_),
+      showAnswerButton_(new QPushButton(tr("Show &Answer"))),
+      nextButton_(new QPushButton(tr("&Next"))),
+      worksheetButton_(new QPushButton(tr("&Worksheet..."))), scoreText_(new QLabel) {
+    setObjectName(QStringLiteral("practiceWindow"));
+    setWindowTitle(tr("Practice"));
+    setWindowIcon(zefnaroIcon());
+    setAttribute(Qt::WA_DeleteOnClose);
+    loadProjectFont();
+    buildControls();
+    layOut();
+    nextQuestion();
+    resize(620, 560);
+    centreOnScreen(*this);
+}
+
+void PracticeWindow::buildControls() {
+    const auto name = [](QWidget* w, const char* objectName, const QString& accessible) {
+        w->setObjectName(QString::fromLatin1(objectName));
+        w->setAccessibleName(accessible);
+    };
+    name(modeList_, "modeList", tr("What to practise"));
+    for (const auto& [ask, caption] :
+         {std::pair{Ask::numerals, tr("Read Coptic numerals")}, {Ask::coptic, tr("Read Coptic words")},
+          {Ask::pronunciation, tr("Read the pronunciation")},
+          {Ask::writeNumerals, tr("Write Coptic numerals")}, {Ask::writeCoptic, tr("Write Coptic words")}})
+        modeList_->addItem(caption, static_cast<int>(ask));
+    name(rangeList_, "practiceRangeList", tr("Numbers up to"));
+    for (const std::uint32_t upTo : practiceRanges)
+        rangeList_->addItem(tr("up to %1").arg(qs(groupDigits(upTo))), upTo);
+    rangeList_->setCurrentIndex(1); // up to 100: where learners start
+    name(formList_, "formList", tr("Forms"));
+    formList_->addItem(tr("As in Settings"));
+    formList_->addItem(tr("Mixed"));
+    for (QComboBox* list : {modeList_, rangeList_, formList_})
+        connect(list, &QComboBox::currentIndexChanged, this, &PracticeWindow::nextQuestion);
+
+    name(instructionText_, "instructionText", tr("What to do"));
+    instructionText_->setWordWrap(true);
+    name(questionText_, "questionText", tr("Question"));
+    questionText_->setAlignment(Qt::AlignCenter);
+    questionText_->setWordWrap(true);
+    questionText_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    questionText_->setMinimumHeight(64);
+    name(answerBox_, "answerBox", tr("Your answer"));
+    answerBox_->setFont(copticFont(16));
+    answerBox_->setPlaceholderText(tr("Your answer"));
+    checkButton_->setObjectName(QStringLiteral("checkButton"));
+    checkButton_->setDefault(true);
+    name(verdictText_, "verdictText", tr("Verdict"));
+    verdictText_->setWordWrap(true);
+    verdictText_->setFont(arialFont(11, true));
+    name(reportEdit_, "practiceReport", tr("The report of the number asked"));
+    reportEdit_->setReadOnly(true);
+    reportEdit_->hide();
+    showAnswerButton_->setObjectName(QStringLiteral("showAnswerButton"));
+    nextButton_->setObjectName(QStringLiteral("nextButton"));
+    worksheetButton_->setObjectName(QStringLiteral("worksheetButton"));
+    worksheetButton_->setToolTip(tr("Save or print a worksheet of questions in this mode and "
+                                    "range, with the answers on its last page"));
+    name(scoreText_, "scoreText", tr("Score"));
+
+    // Enter (the default button) checks the answer; once checked, it goes on.
+    connect(checkButton_, &QPushButton::clicked, this,
+            [this] { answered_ ? nextQuestion() : checkAnswer(); });
+    connect(showAnswerButton_, &QPushButton::clicked, this, &PracticeWindow::showAnswer);
+    connect(nextButton_, &QPushButton::clicked, this, &PracticeWindow::nextQuestion);
+    connect(worksheetButton_, &QPushButton::clicked, this, &PracticeWindow::chooseWorksheet);
+}
+
+QWidget* PracticeWindow::buildKeypad() {
+    auto* pad = new QWidget;
+    pad->setObjectName(QStringLiteral("keypad"));
+    pad->setAccessibleName(tr("Coptic keypad"));
+    auto* grid = new QGridLayout(pad);
+    grid->setSpacing(2);
+    grid->setContentsMargins(0, 0, 0, 0);
+    for (int row = 0; row < 4; ++row)
+        for (int column = 0; column < 10 && keys[row][column].text; ++column) {
+            const Key& key = keys[row][column];
+            const QString text = QString::fromUtf8(key.text);
+            // A lone mark is shown on a dotted circle, as type specimens show them.
+            const bool mark = text.at(0).isMark();
+            auto* button = new QToolButton(pad);
+            button->setText(mark ? QStringLiteral("◌") + text : text.trimmed().isEmpty() ? tr("Space") : text);
+            button->setFont(copticFont(14));
+            button->setAccessibleName(QString::fromUtf8(key.name));
+            button->setToolTip(QString::fromUtf8(key.name));
+            button->setFocusPolicy(Qt::NoFocus); // the answer box keeps the focus
+            button->setMinimumSize(36, 32);
+            connect(button, &QToolButton::clicked, this, [this, text] { insertOnKeypad(text); });
+            grid->addWidget(button, row, column);
+        }
+    return pad;
+}
+
+void PracticeWindow::layOut() {
+    auto* choices = new QHBoxLayout;
+    const auto labelled = [&](const QString& caption, QComboBox* list) {
+        auto* label = new QLabel(caption);
+        label->setBuddy(list);
+        choices->addWidget(label);
+        choices->addWidget(list);
+    };
+    labelled(tr("&Practise:"), modeList_);
+    labelled(tr("N&umbers:"), rangeList_);
+    labelled(tr("&Forms:"), formList_);
+    choices->addStretch(1);
+    auto* answerRow = new QHBoxLayout;
+    answerRow->addWidget(answerBox_, 1);
+    answerRow->addWidget(checkButton_);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(scoreText_, 1);
+    buttons->addWidget(showAnswerButton_);
+    buttons->addWidget(nextButton_);
+    buttons->addWidget(worksheetButton_);
+
+    auto* content = new QWidget;
+    auto* column = new QVBoxLayout(content);
+    column->addLayout(choices);
+    column->addWidget(instructionText_);
+    column->addWidget(questionText_);
+    column->addLayout(answerRow);
+    column->addWidget(keypad_);
+    column->addWidget(verdictText_);
+    column->addWidget(reportEdit_, 1);
+    column->addStretch(0);
+    column->addLayout(buttons);
+    // Scrolls rather than leaving controls off a small screen.
+    auto* scroll = new QScrollArea;
+    scroll->setObjectName(QStringLiteral("practiceScroll"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(content);
+    auto* whole = new QVBoxLayout(this);
+    whole->setContentsMargins(0, 0, 0, 0);
+    whole->addWidget(scroll);
+    setTabOrder(modeList_, rangeList_);
+    setTabOrder(rangeList_, formList_);
+    setTabOrder(formList_, answerBox_);
+    setTabOrder(answerBox_, checkButton_);
+    setTabOrder(checkButton_, showAnswerButton_);
+    setTabOrder(showAnswerButton_, nextButton_);
+    setTabOrder(nextButton_, worksheetButton_);
+}
+
+PracticeOptions PracticeWindow::options() const {
+    PracticeOptions o;
+    o.ask = static_cast<Ask>(modeList_->currentData().toInt());
+    o.upTo = rangeList_->currentData().toUInt();
+    if (formList_->currentIndex() == 0) {
+        const DisplaySettings s = settings_();
+        o.form = Form{s.ordinal, s.masculine};
+    }
+    return o;
+}
+
+void PracticeWindow::nextQuestion() {
+    QuestionMaker maker(options(), random_());
+    ask(maker.next());
+}
+
+void PracticeWindow::ask(const Question& question) {
+    question_ = question;
+    answered_ = false;
+    const bool coptic = question.ask == Ask::numerals || question.ask == Ask::coptic;
+    questionText_->setFont(coptic ? copticFont(question.ask == Ask::numerals ? 30 : 20)
+                                  : arialFont(20, true));
+    questionText_->setText(qs(question.text));
+    questionText_->setAccessibleDescription(qs(question.text));
+    instructionText_->setText(qs(instruction(question.ask)).replace(tr("each "), tr("this ")));
+    keypad_->setVisible(asksToWrite(question.ask));
+    answerBox_->clear();
+    // Choosing a mode, range or forms with the arrows keeps the focus on that list.
+    if (!qobject_cast<QComboBox*>(focusWidget())) answerBox_->setFocus();
+    verdictText_->clear();
+    reportEdit_->hide();
+    checkButton_->setText(tr("&Check"));
+    updateScore();
+}
+
+void PracticeWindow::checkAnswer() {
+    if (answered_ || answerBox_->text().trimmed().isEmpty()) return;
+    const Verdict v = check(question_, answerBox_->text().toStdString());
+    answered_ = true;
+    ++asked_;
+    right_ += v.correct ? 1 : 0;
+    streak_ = v.correct ? streak_ + 1 : 0;
+    QString verdict;
+    if (v.correct) {
+        verdict = tr("Right!");
+    } else if (!v.read.ok()) {
+        verdict = tr("Not yet: %1. The answer is %2.").arg(qs(v.read.error), qs(question_.answer));
+    } else {
+        verdict = tr("Not yet: you wrote %1").arg(qs(groupDigits(v.read.reading.number)));
+        if (v.read.reading.number == question_.number || v.why.starts_with("written as"))
+            verdict += QStringLiteral(", ") + qs(v.why);
+        verdict += tr(". The answer is %1.").arg(qs(question_.answer));
+    }
+    QPalette p = verdictText_->palette();
+    p.setColor(QPalette::WindowText, v.correct ? QColor(0, 128, 0) : QColor(176, 0, 0));
+    verdictText_->setPalette(p);
+    verdictText_->setText(verdict);
+    verdictText_->setAccessibleDescription(verdict);
+    if (!v.correct) showReport();
+    checkButton_->setText(tr("&Next"));
+    updateScore();
+}
+
+void PracticeWindow::showAnswer() {
+    if (!answered_) {
+        answered_ = true; // shown, so no longer asked: it counts as not known
+        ++asked_;
+        streak_ = 0;
+        checkButton_->setText(tr("&Next"));
+    }
+    verdictText_->setText(tr("The answer is %1.").arg(qs(question_.answer)));
+    showReport();
+    updateScore();
+}
+
+void PracticeWindow::showReport() {
+    DisplaySettings s = settings_();
+    s.ordinal = question_.form.ordinal;
+    s.masculine = question_.form.masculine;
+    reportBox_.setReport(composeReport(static_cast<double>(question_.number), s));
+    reportEdit_->show();
+}
+
+void PracticeWindow::updateScore() {
+    scoreText_->setText(tr("Score: %1 of %2 · streak %3").arg(right_).arg(asked_).arg(streak_));
+}
+
+void PracticeWindow::insertOnKeypad(const QString& text) {
+    if (text == QStringLiteral("⌫")) {
+        answerBox_->backspace();
+    } else {
+        answerBox_->insert(text);
+    }
+    answerBox_->setFocus();
+}
+
+void PracticeWindow::printWorksheet(QPagedPaintDevice& device, int count) {
+    const Worksheet sheet = makeWorksheet(options(), count, random_());
+    QTextDocument document;
+    document.setHtml(qs(worksheetHtml(sheet, projectFont)));
+    document.print(&device);
+}
+
+bool PracticeWindow::saveWorksheet(const QString& path, int count) {
+    {
+        QPdfWriter pdf(path);
+        pdf.setTitle(tr("Zefnaro worksheet"));
+        pdf.setCreator(QStringLiteral("Zefnaro"));
+        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                      QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
+        printWorksheet(pdf, count);
+    }
+    if (QFileInfo(path).size() > 0) return true;
+    QMessageBox::warning(this, tr("Worksheet"),
+                         tr("The worksheet could not be saved as %1.").arg(QDir::toNativeSeparators(path)));
+    return false;
+}
+
+void PracticeWindow::chooseWorksheet() {
+    bool ok = false;
+    const int count = QInputDialog::getInt(this, tr("Worksheet"), tr("How many questions?"), 20,
+                                           1, 200, 1, &ok);
+    if (!ok) return;
+    QMessageBox choice(QMessageBox::Question, tr("Worksheet"),
+                       tr("Save the worksheet as a PDF, or print it?"), QMessageBox::Cancel, this);
+    QPushButton* save = choice.addButton(tr("&Save as PDF..."), QMessageBox::AcceptRole);
+    QPushButton* print = choice.addButton(tr("&Print..."), QMessageBox::AcceptRole);
+    choice.exec();
+    if (choice.clickedButton() == save) {
+        const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        QString path = QFileDialog::getSaveFileName(
+            this, tr("Save Worksheet"), QDir(folder).filePath(tr("Zefnaro worksheet.pdf")),
+            tr("PDF (*.pdf)"));
+        if (path.isEmpty()) return;
+        if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".pdf");
+        saveWorksheet(path, count);
+    } else if (choice.clickedButton() == print) {
+        QPrinter printer(QPrinter::HighResolution);
+        QPrintDialog dialog(&printer, this);
+        if (dialog.exec() == QDialog::Accepted) printWorksheet(printer, count);
+    }
+}
+
+} // namespace zefnaro
