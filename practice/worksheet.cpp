@@ -70,7 +70,7 @@ std::string worksheetHtml(const Worksheet& sheet, std::string_view copticFamily)
     for (const Question& q : sheet.questions) {
         out += "<tr><td width=\"8%\">" + std::to_string(++n) + ".</td><td style=\"font-size: 16pt\">";
         appendShown(out, q.text, copticQuestions, copticFamily);
-        out += "</td><td width=\"45%\">______________________________</td></tr>";
+        out += "</td><td width=\"45%\">____________________</td></tr>";
     }
     out += "</table><h2 style=\"page-break-before: always\">Answers</h2><p>";
     appendEscaped(out, sheet.title);

@@ -1,6 +1,9 @@
 #include "report.h"
 
+#include "engine/coptic.h"
+#include "engine/numeral_letters.h"
 #include "engine/read/reader.h"
+#include "engine/utf8.h"
 #include "engine/zefnaro.h"
 
 namespace zefnaro {
@@ -41,6 +44,8 @@ void fill(Report& r, std::uint32_t n, Form form, Writing writing, int pointSize,
     numerals.bold = writing != Writing::unicode;
 
     r.isMessage = false;
+    r.form = form;
+    r.writing = writing;
     r.lines.resize(23);
     std::size_t next = 0;
     // A blank line, then a line of the piece whose text `write` appends.
@@ -154,6 +159,27 @@ Report composeReport(std::uint32_t number, Form form, Writing writing) {
     Report r;
     composeReport(r, number, form, writing);
     return r;
+}
+
+std::string explainNumeralAt(const Report& report, std::size_t character) {
+    const auto n = translatable(report.number);
+    if (report.isMessage || !n) return {};
+    const std::vector<NumeralLetter> shown = numeralLetters(*n, report.writing);
+    std::size_t at = report.form.ordinal
+                         ? utf8::codePoints(numeralScript(report.writing).prefix)
+                         : 0;
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+        const std::size_t length = utf8::codePoints(shown[i].text());
+        if (character >= at && character < at + length) {
+            const NumeralLetter& letter = shown[i];
+            std::string out = numeralLetters(*n, Writing::unicode)[i].text();
+            out += " = " + groupDigits(letter.letterValue());
+            if (letter.rank() > 1) out += " × " + groupDigits(letter.rank());
+            return out;
+        }
+        at += length;
+    }
+    return {};
 }
 
 std::string statusText(const DisplaySettings& settings) {

@@ -62,6 +62,8 @@ struct Line {
 struct Report {
     double number = 0;      // the entry text as read
     bool isMessage = false; // the zero or range message instead of a report
+    Form form;              // of a report
+    Writing writing = Writing::fontText; // of its Coptic words and numerals
     std::vector<Line> lines;
     std::string copticFont, numeralsFont; // the families of those roles
 
@@ -97,6 +99,11 @@ Report composeReport(double number, const DisplaySettings& settings,
 Report composeReport(std::uint32_t number, Form form, Writing writing);
 // The same into a report whose strings keep their room: for callers that write many.
 void composeReport(Report& into, std::uint32_t number, Form form, Writing writing);
+
+// What the numeral letter at a character of the numerals line stands for (the
+// character counted in code points from the line's start), e.g. "ⲫ̿̅ = 500 ×
+// 1,000,000", the letter in Unicode; "" off the letters and for a message.
+std::string explainNumeralAt(const Report& report, std::size_t character);
 
 // The status line: " font | size | Masculine | Cardinal", the font part naming the
 // numerals' font too where it is not the words' font.

@@ -10,7 +10,9 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTextBlock>
 #include <QToolButton>
+#include <QToolTip>
 #include <QtTest>
 
 #include <set>
@@ -155,6 +157,54 @@ private slots:
         QVERIFY(first.waitForFinished());
         QVERIFY(QString::fromUtf8(first.readAllStandardOutput())
                     .contains(QStringLiteral("Write Coptic numerals: numbers from 1 to 1,000")));
+    }
+
+    // Each letter of the numerals line tells its value under the mouse and, as
+    // the caret reaches it, in the status line; the prefix and ending tell none.
+    void numeralLettersExplained() {
+        practice->close();
+        const std::vector<QString> letters{QStringLiteral("ⲫ̿̅ = 500 × 1,000,000"),
+                                           QStringLiteral("ⲕ̅ = 20"), QStringLiteral("ⲁ̅ = 1")};
+        for (const char* font : {"Zefnaro Coptic", "CS Avva Shenouda"}) {
+            changeSettings(*window, [font](DisplaySettings& s) {
+                s.fontName = font;
+                s.ordinal = true;
+                s.masculine = false;
+            });
+            enter(numberBox(*window), QStringLiteral("500000021"));
+            auto* edit = reportEdit(*window);
+            const Report report = composeReport(500000021.0, window->settings());
+            const QString numerals = QString::fromStdString(std::string(report.text(Piece::numerals)));
+            QTextBlock block = edit->document()->begin();
+            while (block.isValid() && block.text() != numerals)
+                block = block.next();
+            QVERIFY2(block.isValid(), font);
+            QStringList tips;
+            for (int i = 0; i < block.length() - 1; ++i) {
+                QTextCursor a(edit->document()), b(edit->document());
+                a.setPosition(block.position() + i);
+                b.setPosition(block.position() + i + 1);
+                const QPoint middle((edit->cursorRect(a).x() + edit->cursorRect(b).x()) / 2,
+                                    edit->cursorRect(a).center().y());
+                QToolTip::hideText();
+                QHelpEvent help(QEvent::ToolTip, middle, edit->viewport()->mapToGlobal(middle));
+                QCoreApplication::sendEvent(edit->viewport(), &help);
+                if (QToolTip::isVisible() && (tips.isEmpty() || tips.last() != QToolTip::text()))
+                    tips << QToolTip::text();
+            }
+            QCOMPARE(tips, QStringList(letters.begin(), letters.end()));
+            // The keyboard: the caret on the second letter.
+            window->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(window.get()));
+            edit->setFocus();
+            QTextCursor caret = edit->textCursor();
+            const auto second = static_cast<int>(
+                numerals.indexOf(QString::fromUtf8(font[0] == 'Z' ? "ⲕ" : "=k")));
+            caret.setPosition(block.position() + second);
+            edit->setTextCursor(caret);
+            QVERIFY2(edit->hasFocus(), "focus");
+            QCOMPARE(statusLabel(*window)->text().trimmed(), letters[1]);
+        }
     }
 
     void randomKeepsToItsRange() {

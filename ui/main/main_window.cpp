@@ -178,7 +178,8 @@ void MainWindow::connectControls() {
             [this] { pasteText(QGuiApplication::clipboard()->text()); });
     connect(numberBox_, &NumberBox::textDropped, this, &MainWindow::pasteText);
     connect(numberBox_, &NumberBox::stepRequested, this, &MainWindow::stepNumber);
-    reportEdit_->viewport()->installEventFilter(this); // Ctrl+wheel zooms the report
+    reportEdit_->viewport()->installEventFilter(this); // Ctrl+wheel zooms; tips on the numerals
+    connect(reportEdit_, &QTextEdit::cursorPositionChanged, this, &MainWindow::tellNumeralAtCaret);
     setAcceptDrops(true);
 }
 
@@ -218,6 +219,7 @@ void MainWindow::applySettings(const DisplaySettings& settings) {
 }
 
 void MainWindow::apply(const Report& report) {
+    report_ = report;
     reportBox_.setReport(report);
     if (report.isMessage) {
         // A message stays selected and leaves the status line as it was.
@@ -294,6 +296,8 @@ void MainWindow::updateStatus() {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == reportEdit_->viewport() && event->type() == QEvent::ToolTip)
+        return showNumeralTip(event);
     if (watched == reportEdit_->viewport() && event->type() == QEvent::Wheel) {
         const auto* wheel = static_cast<QWheelEvent*>(event);
         if (wheel->modifiers().testFlag(Qt::ControlModifier)) {

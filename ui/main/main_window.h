@@ -4,6 +4,7 @@
 
 #include "platform/report_box.h"
 #include "report/display_settings.h"
+#include "report/report.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -23,7 +24,6 @@ class PracticeWindow;
 class NumberBox;
 class SettingsWindow;
 class Spinner;
-struct Report;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -82,6 +82,9 @@ private:
     void layOutControls();
     void connectControls();
     void updateFontNotice();
+    QString numeralTipAt(int position) const; // "" off the numerals' letters
+    bool showNumeralTip(QEvent* event);
+    void tellNumeralAtCaret();
     void updateCopyAction();
     // A message in the status line for a few seconds, told to screen readers too.
     void showStatusMessage(const QString& message);
@@ -106,6 +109,7 @@ private:
     QAction* copySelectedAction_ = nullptr;
     QTimer* statusMessageTimer_;
     ReportBox reportBox_;
+    Report report_; // as shown, for the numerals' tips
     std::mt19937 random_;
     QPointer<SettingsWindow> settingsWindow_;
     QPointer<AboutWindow> aboutWindow_;
