@@ -4,6 +4,7 @@
 #include "engine/numbers.h"
 #include "platform/locale_separator.h"
 #include "report/report.h"
+#include "ui/practice/practice_window.h"
 #include "ui/settings/settings_window.h"
 #include "ui_test_support.h"
 
@@ -12,6 +13,8 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
@@ -120,6 +123,47 @@ class MonkeyTest : public QObject {
         }
     }
 
+    // Practice, driven as a restless learner would; its score never counts more
+    // right answers than questions, and its questions keep to the chosen range.
+    QString practise(MainWindow& w) {
+        w.findChild<QAction*>("practiceAction")->trigger();
+        auto* p = w.findChild<PracticeWindow*>("practiceWindow");
+        if (!p) return QStringLiteral("no Practice window");
+        switch (pick(7)) {
+        case 0:
+            control<QComboBox>(*p, "modeList")->setCurrentIndex(pick(5));
+            break;
+        case 1:
+            control<QComboBox>(*p, "practiceRangeList")->setCurrentIndex(pick(6));
+            break;
+        case 2:
+            control<QComboBox>(*p, "formList")->setCurrentIndex(pick(2));
+            break;
+        case 3: {
+            auto* answer = control<QLineEdit>(*p, "answerBox");
+            answer->setText(pick(2) ? randomText() : QString::fromStdString(p->question().answer));
+            QTest::keyClick(answer, Qt::Key_Return);
+            break;
+        }
+        case 4: {
+            const auto keys = control<QWidget>(*p, "keypad")->findChildren<QToolButton*>();
+            keys[pick(static_cast<int>(keys.size()))]->click();
+            break;
+        }
+        case 5:
+            control<QPushButton>(*p, pick(2) ? "showAnswerButton" : "nextButton")->click();
+            break;
+        default:
+            p->close();
+            return {};
+        }
+        const QStringList score = control<QLabel>(*p, "scoreText")->text().split(QLatin1Char(' '));
+        if (score.size() < 4 || score[1].toInt() > score[3].toInt()) return QStringLiteral("score");
+        const auto upTo = control<QComboBox>(*p, "practiceRangeList")->currentData().toUInt();
+        if (p->question().number < 1 || p->question().number > upTo) return QStringLiteral("range");
+        return {};
+    }
+
     void resize(MainWindow& w) {
         // Log-uniform sizes from 1 x 1 to very large.
         const auto side = [&] {
@@ -179,8 +223,12 @@ private slots:
                 } else {
                     window.findChild<QAction*>("copyAllAction")->trigger();
                 }
-            } else if (kind < 92)
+            } else if (kind < 89)
                 resize(window);
+            else if (kind < 92) {
+                if (const QString wrong = practise(window); !wrong.isEmpty())
+                    QFAIL(qPrintable(QStringLiteral("practice: %1 at event %2").arg(wrong).arg(event)));
+            }
             else
                 QTest::keyClick(box, Qt::Key_Return);
             if (event % 64 == 0) QCoreApplication::processEvents();
