@@ -19,6 +19,7 @@ struct Letter {
     int place;
     int rank;
     std::size_t from, to; // where it is written in the text
+    bool blankBefore = false; // set apart from the letter before it
 };
 
 // Within a rank the letters run hundreds, tens, units, each at most once; the
@@ -40,6 +41,10 @@ Attempt total(const Chars& text, const std::vector<Letter>& letters, Reading r) 
                 position);
         const int lr = l.rank == unmarked ? 0 : l.rank;
         const auto rn = rankNames[static_cast<std::size_t>(lr)];
+        if (l.blankBefore && (l.rank == unmarked || lr == rank))
+            return failed(joined({"the blank before ", what(),
+                                  " stands inside a rank (a blank may only part the ranks)"}),
+                          position);
         if (lr > rank)
             return failed(joined({what(), ": ", rn, " must come before ",
                                   rankNames[static_cast<std::size_t>(rank)]}),
@@ -68,8 +73,10 @@ Attempt total(const Chars& text, const std::vector<Letter>& letters, Reading r) 
     return Attempt{r, {}, text.size()};
 }
 
-// Where the numeral starts after an ordinal prefix written as `prefix` (lower case).
-std::size_t afterPrefix(const Chars& text, std::u32string_view prefix, Reading& r) {
+// Where the numeral starts after an ordinal prefix written as `prefix` (lower case),
+// apart or, where `joinedToo`, joined to it as Bohairic writes it.
+std::size_t afterPrefix(const Chars& text, std::u32string_view prefix, Reading& r,
+                        bool joinedToo = false) {
     if (text.size() <= prefix.size()) return 0;
     for (std::size_t i = 0; i < prefix.size(); ++i) {
         char32_t c = copticLower(text[i].code);
@@ -77,7 +84,11 @@ std::size_t afterPrefix(const Chars& text, std::u32string_view prefix, Reading& 
         if (c != prefix[i]) return 0;
     }
     std::size_t i = prefix.size();
-    if (!isBlank(text[i].code)) return 0;
+    if (!isBlank(text[i].code)) {
+        if (!joinedToo) return 0;
+        r.ordinal = true;
+        return i;
+    }
     while (i < text.size() && isBlank(text[i].code))
         ++i;
     r.ordinal = true;
@@ -156,45 +167,112 @@ Attempt readFontNumerals(const Chars& text) {
     return total(text, letters, r);
 }
 
+namespace {
+
+bool isKeraia(char32_t c) {
+    return c == 0x0374 || c == 0x02B9;
+}
+
+// The ranks of marks after a letter; -2 where they name none.
+int rankOfMarks(const std::u32string& marks) {
+    if (marks.empty()) return unmarked;
+    if (marks == U"\u0305") return 0;
+    if (marks == U"\u033F" || marks == U"\u0305\u0305" || marks == U"\u0331" ||
+        marks == U"\u0331\u0305" || marks == U"\u0305\u0331")
+        return 1; // two strokes over, or the scholars' stroke under
+    if (marks == U"\u033F\u0305" || marks == U"\u0305\u033F") return 2;
+    return -2;
+}
+
+// "ⲕ͵ⲁ": the sign parts thousands before it from units after it, where the
+// letters before it carry no mark of their own.
+bool readSignAsParting(std::vector<Letter>& letters, std::size_t signAt) {
+    bool before = false;
+    for (Letter& l : letters) {
+        if (l.from < signAt) {
+            if (l.rank != unmarked) return false;
+            l.rank = 1;
+            before = true;
+        } else if (l.rank == unmarked || (l.rank == 1 && l.from == signAt + 1)) {
+            l.rank = 0;
+        }
+    }
+    return before;
+}
+
+} // namespace
+
 Attempt readUnicodeNumerals(const Chars& text) {
     Reading r;
     r.writing = Writing::unicode;
-    std::size_t i = afterPrefix(text, U"ⲙⲁϩ", r);
+    std::size_t i = afterPrefix(text, U"ⲙⲁϩ", r, true);
     std::size_t end = text.size();
+    // After the numeral: a full stop, a keraia, the feminine ending with or without
+    // its own stroke.
+    if (end > i && text[end - 1].code == U'.') --end;
+    if (end > i && isKeraia(text[end - 1].code)) --end;
+    while (end > i && (text[end - 1].code == 0x0305 || text[end - 1].code == 0x0304) && end - 1 > i &&
+           copticLower(text[end - 2].code) == 0x03EF)
+        --end;
     if (end > i && copticLower(text[end - 1].code) == 0x03EF) { // ϯ
         r.feminine = true;
         --end;
     }
+    if (end > i && isKeraia(text[end - 1].code)) --end;
     std::vector<Letter> letters;
+    std::size_t signAt = text.size(); // where a lower numeral sign ͵ stands, if one does
+    bool blank = false;
     while (i < end) {
         const Char c = text[i];
-        Letter l{0, 0, unmarked, i, i + 1};
-        if (!unicodeLetter(c.code, l.place, l.digit))
-            return failed(
-                joined({"\"", utf8::encoded(c.code), "\"", at(c.position), " is no numeral letter"}),
-                c.position);
+        if (isBlank(c.code) && !letters.empty()) {
+            blank = true;
+            ++i;
+            continue;
+        }
+        const bool sign = c.code == 0x0375;
+        if (sign) {
+            signAt = i;
+            if (++i >= end)
+                return failed(joined({"the numeral sign \"͵\"", at(c.position),
+                                      " needs a letter after it"}),
+                              c.position);
+        }
+        const Char letter = text[i];
+        Letter l{0, 0, unmarked, i, i + 1, blank};
+        blank = false;
+        if (!unicodeLetter(letter.code, l.place, l.digit))
+            return failed(joined({"\"", utf8::encoded(letter.code), "\"", at(letter.position),
+                                  " is no numeral letter"}),
+                          letter.position);
         std::u32string marks; // U+0304 is read as U+0305, as people type it
         std::size_t j = i + 1;
-        for (; j < end &&
-               (text[j].code == 0x0304 || text[j].code == 0x0305 || text[j].code == 0x033F);
+        for (; j < end && (text[j].code == 0x0304 || text[j].code == 0x0305 ||
+                           text[j].code == 0x033F || text[j].code == 0x0331);
              ++j)
             marks += text[j].code == 0x0304 ? char32_t{0x0305} : text[j].code;
         l.to = j;
-        if (marks == U"\u0305")
-            l.rank = 0;
-        else if (marks == U"\u033F" || marks == U"\u0305\u0305")
-            l.rank = 1;
-        else if (marks == U"\u033F\u0305" || marks == U"\u0305\u033F")
-            l.rank = 2;
-        else if (!marks.empty())
-            return failed(joined({"the marks on \"", toUtf8(text, i, j), "\"", at(c.position),
+        l.rank = rankOfMarks(marks);
+        if (l.rank == -2)
+            return failed(joined({"the marks on \"", toUtf8(text, i, j), "\"", at(letter.position),
                                   " name no place (one stroke for units, two for thousands, "
                                   "three for millions)"}),
-                          c.position);
+                          letter.position);
+        if (sign) {
+            if (l.rank != unmarked && l.rank != 1)
+                return failed(joined({"\"", toUtf8(text, i, j), "\"", at(letter.position),
+                                      " is marked both as thousands and as another rank"}),
+                              letter.position);
+            l.rank = 1;
+        }
         letters.push_back(l);
         i = j;
     }
-    return total(text, letters, r);
+    Attempt read = total(text, letters, r);
+    if (!read.reading && signAt < text.size() && readSignAsParting(letters, signAt)) {
+        Attempt parted = total(text, letters, r);
+        if (parted.reading) return parted;
+    }
+    return read;
 }
 
 } // namespace zefnaro::reading

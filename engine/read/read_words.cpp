@@ -203,6 +203,19 @@ Attempt readLatinWords(const Chars& text) {
 }
 
 Attempt readUnicodeWords(const Chars& text) {
+    // Bohairic writes the ordinal prefix joined to its number ("ⲙⲁϩⲥ̀ⲛⲁⲩ"): read
+    // as if apart.
+    constexpr std::u32string_view prefix = U"ⲙⲁϩ";
+    bool joinedPrefix = text.size() > prefix.size() && !isBlank(text[prefix.size()].code);
+    for (std::size_t i = 0; joinedPrefix && i < prefix.size(); ++i)
+        joinedPrefix = copticLower(text[i].code) == prefix[i];
+    if (joinedPrefix) {
+        Chars apart(text.begin(), text.end());
+        apart.insert(apart.begin() + static_cast<std::ptrdiff_t>(prefix.size()),
+                     Char{U' ', text[prefix.size()].position});
+        Attempt read = readCopticWords(apart, words(apart), WrittenForm::coptic, Writing::unicode);
+        if (read.reading) return read;
+    }
     return readCopticWords(text, words(text), WrittenForm::coptic, Writing::unicode);
 }
 

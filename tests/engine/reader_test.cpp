@@ -85,6 +85,18 @@ constexpr Readable readable[] = {
     {"ⳁ̅", 900, numerals, uni, false, false},
     {"ⲁ̿̅ⲁ̿ⲁ̅", 1001001, numerals, uni, false, false},
     // numerals in font text
+    // as scholars and text tools write them
+    {"ⲃ̱ⲉ̅", 2005, numerals, uni, false, false},        // stroke below: thousands
+    {"͵ⲃⲉ̅", 2005, numerals, uni, false, false},        // lower numeral sign before thousands
+    {"ⲕ͵ⲁ", 20001, numerals, uni, false, false},        // the sign parting thousands from units
+    {"ⲕⲁʹ", 21, numerals, uni, false, false},           // keraia U+02B9
+    {"ⲕⲁʹ", 21, numerals, uni, false, false},           // keraia U+0374
+    {"ⲕ̅ⲁ̅ϯ̅", 21, numerals, uni, false, true},          // stroke over the feminine ending
+    {"ⲙⲁϩⲕ̅ⲁ̅ϯ", 21, numerals, uni, true, true},         // ordinal prefix joined
+    {"ⲙⲁϩⲥ̀ⲛⲁⲩ", 2, coptic, uni, true, false},
+    {"ⲃ̿ ⲉ̅", 2005, numerals, uni, false, false},        // blank between ranks
+    {"ⲁ̿̅ ⲃ̿ ⲉ̅", 1002005, numerals, uni, false, false},
+    {"ⲃ̿ⲉ̅.", 2005, numerals, uni, false, false},        // final full stop
     {"Ëb=e", 2005, numerals, font, false, false},
     {"mah =k=a]", 21, numerals, font, true, true},
     {"ÌsÌfÌ:ËsËfË:=s=f=:", 999999999, numerals, font, false, false},
@@ -126,6 +138,13 @@ constexpr std::pair<const char*, const char*> unreadable[] = {
     {"&HFF", "not a number: \"&hff\" at character 1"},
     {"1E3", "not a number"},
     {"21th", "21 takes the suffix \"st\", not \"th\" at character 3"},
+    // scholarly conventions keep the grammar's rules
+    {"ⲃ̅ ⲉ̅", "the blank before \"ⲉ̅\" at character 3 stands inside a rank"},
+    {"ⲉ̅ ⲃ̿", "thousands must come before units"},
+    {"ⲃ̱̿", "name no place"},
+    {"ⲉ͵", "needs a letter after it"},
+    {"͵ⲃ̿̅", "marked both as thousands and as another rank"},
+    {"ⲕ̅ⲁ̅..", "\".\" at character 3 is no numeral letter"},
     {"21xx", "\"xx\" at character 3 is no ordinal suffix"},
     {"\xff\xfe", "invalid UTF-8 at character 1"},
     {"zero", "\"zero\" at character 1 is no word of a number"},
