@@ -2,6 +2,7 @@
 // standard input, as text or JSON Lines. A number may be written in any form the
 // report writes.
 #include "cli/answer.h"
+#include "cli/find_numerals.h"
 #include "cli/input.h"
 #include "cli/practice_session.h"
 #include "report/fonts.h"
@@ -9,7 +10,10 @@
 
 #include <CLI/CLI.hpp>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <fcntl.h>
 #include <random>
 #include <string>
 #include <unistd.h>
@@ -38,6 +42,11 @@ int main(int argc, char** argv) {
     app.add_flag("--json", json,
                  "One JSON object per number (JSON Lines), with the Coptic both ways");
     app.add_flag("--version", version, "Print the version and exit");
+    bool find = false;
+    auto* findFlag = app.add_flag(
+        "--find", find,
+        "List every Coptic numeral in a text (the FILE argument, or standard input): line, "
+        "column, the numeral, its value, ordinal or cardinal, masculine or feminine");
     bool practice = false;
     std::string askName = "numerals";
     std::uint32_t upTo = zefnaro::largestNumber;
@@ -63,6 +72,7 @@ int main(int argc, char** argv) {
         ->needs(practiceFlag);
     app.add_option("NUMBER", numbers,
                    "Numbers such as 2005, 1,234,567, 21st, \"twenty-one\" or ⲕ̅ⲁ̅");
+    practiceFlag->excludes(findFlag);
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {
@@ -76,6 +86,22 @@ int main(int argc, char** argv) {
         return 0;
     }
 
+    if (find) {
+        if (numbers.size() > 1) {
+            std::fprintf(stderr, "zefnaro-cli: --find takes one FILE at most\n");
+            return 2;
+        }
+        int fd = STDIN_FILENO;
+        if (!numbers.empty() && (fd = ::open(numbers[0].c_str(), O_RDONLY)) < 0) {
+            std::fprintf(stderr, "zefnaro-cli: %s: %s\n", numbers[0].c_str(), std::strerror(errno));
+            return 2;
+        }
+        zefnaro::cli::Output out(STDOUT_FILENO);
+        const bool read = zefnaro::cli::findNumeralsIn(fd, json, out);
+        if (!read) std::fprintf(stderr, "zefnaro-cli: cannot read the input: %s\n", std::strerror(errno));
+        if (fd != STDIN_FILENO) ::close(fd);
+        return read ? 0 : 2;
+    }
     if (practice) {
         if (!numbers.empty()) {
             std::fprintf(stderr, "zefnaro-cli: --practice reads its answers from standard input "

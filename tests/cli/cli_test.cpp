@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <fstream>
 #include <sstream>
 #include <algorithm>
 #include <string>
@@ -227,4 +228,25 @@ TEST(CliPractice, WriteModesAndBadOptions) {
           {"--practice", "21"},
           {"--seed", "3"}})
         EXPECT_EQ(cli(bad).status, 2) << bad.back();
+}
+
+// --find: a file or standard input, each marked numeral with its place; plain
+// words and sacred names passed over; a file that cannot be read is an error.
+TEST(CliFind, FileStdinAndJson) {
+    const std::string text = "Year ⲁ̿ⲱ̅ⲡ̅ⲏ̅ of ⲓ̅ⲥ̅ ⲡⲉ,\nthe ⲙⲁϩ ⲕ̅ⲁ̅ϯ day\n";
+    const std::string path = testing::TempDir() + "/find.txt";
+    {
+        std::ofstream(path) << text;
+    }
+    const Outcome fromFile = cli({"--find", path});
+    EXPECT_EQ(fromFile.status, 0);
+    EXPECT_EQ(fromFile.out, "1:6\tⲁ̿ⲱ̅ⲡ̅ⲏ̅\t1888\tcardinal\tmasculine\n"
+                            "2:5\tⲙⲁϩ ⲕ̅ⲁ̅ϯ\t21\tordinal\tfeminine\n");
+    const Outcome json = cli({"--find", "--json"}, text);
+    EXPECT_EQ(json.out, "{\"line\":1,\"column\":6,\"text\":\"ⲁ̿ⲱ̅ⲡ̅ⲏ̅\",\"number\":1888,"
+                        "\"ordinal\":false,\"masculine\":true}\n"
+                        "{\"line\":2,\"column\":5,\"text\":\"ⲙⲁϩ ⲕ̅ⲁ̅ϯ\",\"number\":21,"
+                        "\"ordinal\":true,\"masculine\":false}\n");
+    EXPECT_EQ(cli({"--find", path + ".missing"}).status, 2);
+    EXPECT_EQ(cli({"--find", "--practice"}).status, 2);
 }

@@ -1,0 +1,86 @@
+#include "find_numerals.h"
+
+#include "engine/numbers.h"
+#include "engine/read/find.h"
+
+#include <cerrno>
+#include <charconv>
+#include <string>
+#include <unistd.h>
+
+namespace zefnaro::cli {
+
+namespace {
+
+constexpr std::size_t blockSize = 1 << 20;
+
+void appendNumber(std::string& out, std::size_t n) {
+    char digits[24];
+    out.append(digits, std::to_chars(digits, digits + sizeof digits, n).ptr);
+}
+
+void write(const FoundNumeral& f, bool json, Output& out) {
+    std::string& o = out.buffer();
+    if (json) {
+        o += "{\"line\":";
+        appendNumber(o, f.line);
+        o += ",\"column\":";
+        appendNumber(o, f.column);
+        o += ",\"text\":";
+        appendJsonString(o, f.text);
+        o += ",\"number\":";
+        appendNumber(o, f.reading.number);
+        o += f.reading.ordinal ? ",\"ordinal\":true" : ",\"ordinal\":false";
+        o += f.reading.feminine ? ",\"masculine\":false}\n" : ",\"masculine\":true}\n";
+    } else {
+        appendNumber(o, f.line);
+        o += ':';
+        appendNumber(o, f.column);
+        o += '\t';
+        o += f.text;
+        o += '\t';
+        appendNumber(o, f.reading.number);
+        o += f.reading.ordinal ? "\tordinal" : "\tcardinal";
+        o += f.reading.feminine ? "\tfeminine\n" : "\tmasculine\n";
+    }
+    out.flushIfFull();
+}
+
+} // namespace
+
+bool findNumeralsIn(int fd, bool json, Output& out) {
+    NumeralFinder finder;
+    const auto found = [&](const FoundNumeral& f) { write(f, json, out); };
+    std::string buffer;
+    buffer.reserve(2 * blockSize);
+    for (;;) {
+        const std::size_t kept = buffer.size();
+        buffer.resize(kept + blockSize);
+        const ssize_t got = ::read(fd, buffer.data() + kept, blockSize);
+        if (got < 0 && errno == EINTR) {
+            buffer.resize(kept);
+            continue;
+        }
+        if (got < 0) return false;
+        buffer.resize(kept + static_cast<std::size_t>(got));
+        if (got == 0) break;
+        // Scan up to the last line end, or the last blank, and keep the rest for
+        // the next block: pieces never cut a word.
+        std::size_t cut = buffer.rfind('\n');
+        if (cut == std::string::npos) cut = buffer.rfind(' ');
+        if (cut == std::string::npos) {
+            if (buffer.size() < 4 * blockSize) continue; // one endless word: more
+            cut = buffer.size() - 1;                      // scan it, cut where it must be
+            while (cut > 0 && (static_cast<unsigned char>(buffer[cut]) & 0xC0) == 0x80)
+                --cut;
+            --cut;
+        }
+        finder.scan(std::string_view(buffer).substr(0, cut + 1), found);
+        buffer.erase(0, cut + 1);
+    }
+    finder.scan(buffer, found);
+    out.flush();
+    return true;
+}
+
+} // namespace zefnaro::cli

@@ -1,0 +1,13 @@
+// zefnaro-cli --find: every Coptic numeral in a text, with its line and column.
+#pragma once
+
+#include "cli/output.h"
+
+namespace zefnaro::cli {
+
+// Reads `fd` to its end in blocks (memory stays bounded whatever the file's
+// size) and writes one line per numeral, as text or JSON Lines. False when the
+// input cannot be read.
+bool findNumeralsIn(int fd, bool json, Output& out);
+
+} // namespace zefnaro::cli

@@ -1,0 +1,36 @@
+// Coptic numerals found in running text: only marked ones (a stroke over or under
+// a letter, the sign ͵ or a keraia), read with the strict grammar, so that plain
+// words and the stroked abbreviations of sacred names (ⲓ̅ⲥ̅, ⲡ̅ⲛ̅ⲁ̅) are passed over.
+#pragma once
+
+#include "engine/read/reader.h"
+
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zefnaro {
+
+struct FoundNumeral {
+    std::size_t line = 1;   // from 1
+    std::size_t column = 1; // from 1, in characters as people see them (a letter with its marks is one)
+    std::string text;       // as written, the ordinal prefix and feminine ending included
+    Reading reading;
+};
+
+// Scans text that may come in pieces: each piece continues the one before and is
+// cut at a line end or a blank (never inside a word). Invalid UTF-8 is skipped.
+class NumeralFinder {
+public:
+    using Found = std::function<void(const FoundNumeral&)>;
+    void scan(std::string_view piece, const Found& found);
+
+private:
+    std::size_t line_ = 1, column_ = 1;
+};
+
+std::vector<FoundNumeral> findNumerals(std::string_view text);
+
+} // namespace zefnaro
