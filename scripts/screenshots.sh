@@ -34,5 +34,9 @@ if [ "${1:-}" = "--all" ]; then
   xdotool search --name '^Zefnaro$' windowactivate --sync
   xdotool key alt+h a
   shoot about About
+  xdotool key Escape
+  xdotool search --name '^Zefnaro$' windowactivate --sync
+  xdotool key F5
+  shoot practice Practice
 fi
 kill $app
