@@ -51,9 +51,8 @@ void tell(const PracticeRun& run, const Question& q, int index, const std::strin
     else {
         text += "you wrote " + groupDigits(v.read.reading.number) + " (" +
                 std::string(formName(v.read.reading.form)) + ")";
-        // The number itself is told already; what else is wrong, after it.
-        if (v.read.reading.number == q.number || v.why.starts_with("written as"))
-            text += ", " + v.why;
+        if (const auto besides = besidesTheNumber(q, v); !besides.empty())
+            text.append(", ").append(besides);
     }
     text += ". The answer is " + q.answer + ".\n";
 }

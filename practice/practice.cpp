@@ -46,6 +46,13 @@ bool gendersAlike(Ask ask, std::uint32_t number, bool ordinal) {
     return written(ask, number, Form{ordinal, true}) == written(ask, number, Form{ordinal, false});
 }
 
+// In the write modes, the answer is in the form asked; any form does for reading.
+bool rightForm(Ask ask, const Reading& r) {
+    if (ask == Ask::writeNumerals) return r.form == WrittenForm::numerals;
+    if (ask == Ask::writeCoptic) return r.form == WrittenForm::coptic;
+    return true;
+}
+
 } // namespace
 
 std::string_view askName(Ask ask) {
@@ -100,15 +107,10 @@ Verdict check(const Question& q, std::string_view answer) {
     v.read = readWrittenNumber(answer);
     if (!v.read.ok()) return v;
     const Reading& r = v.read.reading;
-    const bool wantNumerals = q.ask == Ask::writeNumerals;
-    if (asksToWrite(q.ask)) {
-        const bool rightForm = wantNumerals ? r.form == WrittenForm::numerals
-                                            : r.form == WrittenForm::coptic;
-        if (!rightForm) {
-            v.why = std::string("written as ").append(formName(r.form)).append(", not as ")
-                        .append(wantNumerals ? "Coptic numerals" : "Coptic words");
-            return v;
-        }
+    if (!rightForm(q.ask, r)) {
+        v.why = std::string("written as ").append(formName(r.form)).append(", not as ")
+                    .append(q.ask == Ask::writeNumerals ? "Coptic numerals" : "Coptic words");
+        return v;
     }
     if (r.number != q.number) {
         v.why = "reads as " + groupDigits(r.number) + ", not " + groupDigits(q.number);
@@ -126,6 +128,13 @@ Verdict check(const Question& q, std::string_view answer) {
     }
     v.correct = true;
     return v;
+}
+
+std::string_view besidesTheNumber(const Question& q, const Verdict& v) {
+    if (v.correct || !v.read.ok()) return {};
+    const Reading& r = v.read.reading;
+    return r.number == q.number || !rightForm(q.ask, r) ? std::string_view(v.why)
+                                                        : std::string_view();
 }
 
 } // namespace zefnaro

@@ -71,4 +71,8 @@ struct Verdict {
 // writing) and show the asked ordinal and gender.
 Verdict check(const Question& question, std::string_view answer);
 
+// What a wrong answer that was read gets wrong besides its number, to tell after
+// "you wrote 2,015"; "" where the number is all that is wrong.
+std::string_view besidesTheNumber(const Question& question, const Verdict& verdict);
+
 } // namespace zefnaro

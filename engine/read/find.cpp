@@ -1,23 +1,18 @@
 #include "find.h"
 
+#include "engine/read/read_support.h"
 #include "engine/utf8.h"
 
 namespace zefnaro {
 
 namespace {
 
-bool isCoptic(char32_t c) {
-    return (c >= 0x2C80 && c <= 0x2CE3) || (c >= 0x03E2 && c <= 0x03EF);
-}
-
-bool isNumeralMark(char32_t c) {
-    return c == 0x0304 || c == 0x0305 || c == 0x033F || c == 0x0331 || c == 0x0375 ||
-           c == 0x0374 || c == 0x02B9;
-}
+using reading::isCopticLetter;
+using reading::isNumeralMark;
 
 // What may stand inside a written numeral besides its letters.
 bool continuesNumeral(char32_t c) {
-    return isCoptic(c) || utf8::isCombiningMark(c) || c == 0x0375 || c == 0x0374 || c == 0x02B9;
+    return isCopticLetter(c) || utf8::isCombiningMark(c) || c == 0x0375 || c == 0x0374 || c == 0x02B9;
 }
 
 bool isOrdinalPrefix(std::string_view word) {

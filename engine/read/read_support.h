@@ -71,6 +71,13 @@ inline bool isCopticLetter(char32_t c) {
     return (c >= 0x2C80 && c <= 0x2CE3) || (c >= 0x03E2 && c <= 0x03EF);
 }
 
+// What marks a numeral: the strokes over and under, the sign ͵ before a thousand,
+// a keraia after a numeral.
+inline bool isNumeralMark(char32_t c) {
+    return c == 0x0304 || c == 0x0305 || c == 0x033F || c == 0x0331 || c == 0x0375 ||
+           c == 0x0374 || c == 0x02B9;
+}
+
 // Capitals stand at the even code points, each small letter right after.
 inline char32_t copticLower(char32_t c) {
     return isCopticLetter(c) && c % 2 == 0 ? c + 1 : c;

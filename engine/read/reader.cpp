@@ -48,10 +48,7 @@ std::optional<Chars> decode(std::string_view text, std::size_t& bad, Kinds& kind
         }
         const char32_t c = d->code;
         kinds.coptic = kinds.coptic || isCopticLetter(c);
-        // The strokes over and under, and the numeral signs: ͵ before a thousand,
-        // a keraia after a numeral.
-        kinds.overline = kinds.overline || c == 0x0304 || c == 0x0305 || c == 0x033F ||
-                         c == 0x0331 || c == 0x0375 || c == 0x0374 || c == 0x02B9;
+        kinds.overline = kinds.overline || isNumeralMark(c);
         kinds.fontMark = kinds.fontMark || c == U'=' || c == 0xCB || c == 0xCC;
         if (utf8::isCombiningMark(c) && !out.empty()) {
             out.push_back({c, out.back().position});

@@ -264,8 +264,8 @@ void PracticeWindow::checkAnswer() {
         verdict = tr("Not yet: %1. The answer is %2.").arg(qs(v.read.error), qs(question_.answer));
     } else {
         verdict = tr("Not yet: you wrote %1").arg(qs(groupDigits(v.read.reading.number)));
-        if (v.read.reading.number == question_.number || v.why.starts_with("written as"))
-            verdict += QStringLiteral(", ") + qs(v.why);
+        if (const auto besides = besidesTheNumber(question_, v); !besides.empty())
+            verdict += QStringLiteral(", ") + qs(besides);
         verdict += tr(". The answer is %1.").arg(qs(question_.answer));
     }
     QPalette p = verdictText_->palette();
