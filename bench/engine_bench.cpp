@@ -1,5 +1,5 @@
 // Per-number cost of each report piece, and ICU's English spellout as a peer.
-#include "engine/read/reader.h"
+#include "zefnaro/read.h"
 #include "engine/zefnaro.h"
 
 #include <benchmark/benchmark.h>

@@ -1,6 +1,6 @@
 #include "cli/answer.h"
 
-#include "engine/read/reader.h"
+#include "zefnaro/read.h"
 #include "engine/zefnaro.h"
 #include "report/report.h"
 

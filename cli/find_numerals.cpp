@@ -1,7 +1,7 @@
 #include "find_numerals.h"
 
 #include "engine/numbers.h"
-#include "engine/read/find.h"
+#include "zefnaro/find.h"
 
 #include <cerrno>
 #include <charconv>

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "engine/form.h"
-#include "engine/read/reader.h"
+#include "zefnaro/read.h"
 
 #include <array>
 #include <cstdint>

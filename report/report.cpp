@@ -2,7 +2,7 @@
 
 #include "engine/coptic.h"
 #include "engine/numeral_letters.h"
-#include "engine/read/reader.h"
+#include "zefnaro/read.h"
 #include "engine/utf8.h"
 #include "engine/zefnaro.h"
 

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "engine/form.h"
-#include "engine/read/reader.h"
+#include "zefnaro/read.h"
 #include "report/display_settings.h"
 
 #include <string>

@@ -10,6 +10,7 @@ ZEFNARO_PACKAGES=(
   fonts-freefont-ttf fonts-noto-core python3-fonttools libharfbuzz-bin
   libgtest-dev libgmock-dev libbenchmark-dev libicu-dev
   desktop-file-utils appstream dpkg-dev file poppler-utils unzip
+  python3-dev pybind11-dev python3-pytest
 )
 
 ensure_packages() {

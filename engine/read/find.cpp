@@ -1,4 +1,4 @@
-#include "find.h"
+#include "zefnaro/find.h"
 
 #include "engine/read/read_support.h"
 #include "engine/utf8.h"

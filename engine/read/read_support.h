@@ -2,7 +2,7 @@
 // positions, and the shape of a reader's answer.
 #pragma once
 
-#include "engine/read/reader.h"
+#include "zefnaro/read.h"
 #include "engine/utf8.h"
 
 #include <functional>

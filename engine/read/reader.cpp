@@ -1,4 +1,4 @@
-#include "engine/read/reader.h"
+#include "zefnaro/read.h"
 
 #include "engine/numbers.h"
 #include "engine/read/read_support.h"

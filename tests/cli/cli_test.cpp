@@ -1,6 +1,6 @@
 #include "child_process.h"
 
-#include "engine/read/reader.h"
+#include "zefnaro/read.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>

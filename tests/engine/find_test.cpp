@@ -1,4 +1,4 @@
-#include "engine/read/find.h"
+#include "zefnaro/find.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Reading every written form back: tables of each form and of each error.
-#include "engine/read/reader.h"
+#include "zefnaro/read.h"
 #include "engine/zefnaro.h"
 
 #include <gtest/gtest.h>

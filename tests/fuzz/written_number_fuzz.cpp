@@ -1,7 +1,7 @@
 // The reader of written numbers on arbitrary bytes: no crash or hang; an accepted
 // text gives a number in range, and that number written in the form read reads
 // back to the same number.
-#include "engine/read/reader.h"
+#include "zefnaro/read.h"
 #include "engine/zefnaro.h"
 
 #include <cstdint>

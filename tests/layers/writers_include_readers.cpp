@@ -1,2 +1,2 @@
 // Must not compile: the writers never see the readers.
-#include "engine/read/reader.h"
+#include "zefnaro/read.h"

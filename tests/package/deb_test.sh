@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Builds the .deb, unpacks it into a scratch root and checks that what it installs
-# works: the command line, the window program's documents, the desktop files.
-# Usage: deb_test.sh BUILD_DIR VERSION
+# works: the command line, the window program's documents, the desktop files,
+# the library and the Python module.
+# Usage: deb_test.sh BUILD_DIR VERSION PYTHON_SITE
 set -euo pipefail
 build=$1
 version=$2
+site=$3
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 
@@ -48,6 +50,8 @@ export QT_QPA_PLATFORM=offscreen
 found=$("$usr/bin/zefnaro" --check-documents) || fail "the installed program misses documents: $found"
 echo "$found"
 [ "$(grep -c "^found: $usr/share/zefnaro/" <<<"$found")" = 3 ] || fail "documents not from the data folder"
+
+bash "$(dirname "$0")/use_library.sh" "$usr" "$site" "$version"
 
 desktop-file-validate "$usr/share/applications/org.zefnaro.Zefnaro.desktop"
 appstreamcli validate --no-net "$usr/share/metainfo/org.zefnaro.Zefnaro.metainfo.xml"

@@ -1,6 +1,6 @@
 #include "invariants.h"
 
-#include "engine/read/reader.h"
+#include "zefnaro/read.h"
 #include "engine/internal/words.h"
 #include "engine/zefnaro.h"
 

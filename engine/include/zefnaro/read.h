@@ -1,9 +1,9 @@
-// Reading a number back from any form the report writes: digits (with an ordinal
+// Zefnaro: reading a number back from any form the report writes: digits (with an ordinal
 // suffix), English words, Coptic words (font text or Unicode), their pronunciation,
 // and Coptic numerals (font text or Unicode, and as people type them).
 #pragma once
 
-#include "engine/form.h"
+#include "zefnaro/form.h"
 
 #include <cstdint>
 #include <string>

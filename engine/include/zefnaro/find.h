@@ -1,9 +1,9 @@
-// Coptic numerals found in running text: only marked ones (a stroke over or under
+// Zefnaro: Coptic numerals found in running text: only marked ones (a stroke over or under
 // a letter, the sign ͵ or a keraia), read with the strict grammar, so that plain
 // words and the stroked abbreviations of sacred names (ⲓ̅ⲥ̅, ⲡ̅ⲛ̅ⲁ̅) are passed over.
 #pragma once
 
-#include "engine/read/reader.h"
+#include "zefnaro/read.h"
 
 #include <cstddef>
 #include <functional>

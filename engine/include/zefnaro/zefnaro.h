@@ -1,0 +1,31 @@
+// libzefnaro: whole numbers from 1 to 999,999,999 in Bohairic Coptic.
+//
+//   writeNumber        every piece of a number's report, Coptic in both writings
+//                      (zefnaro/write.h)
+//   readWrittenNumber  the number any written form stands for: digits, English,
+//                      Coptic words, pronunciation, numerals (zefnaro/read.h)
+//   findNumerals       the marked Coptic numerals in running text, with their
+//                      line and column (zefnaro/find.h)
+//
+// Everything is in namespace zefnaro, takes and gives UTF-8, and never throws:
+// what cannot be written gives empty texts, what cannot be read an error text.
+// The headers need C++17; link with -lzefnaro (pkg-config zefnaro) or
+// Zefnaro::zefnaro (find_package(Zefnaro)).
+//
+//   #include <zefnaro/zefnaro.h>
+//   #include <iostream>
+//   int main() {
+//       zefnaro::Pieces p = zefnaro::writeNumber(2005, {/*ordinal*/ true, /*masculine*/ true});
+//       std::cout << p.copticUnicode << " = " << p.numeralsUnicode << '\n'; // ⲙⲁϩ ⲥ̀ⲛⲁⲩ ⲛ̀ϣⲟ ⲧⲓⲟⲩ = ⲙⲁϩ ⲃ̿ⲉ̅
+//       zefnaro::ReadResult r = zefnaro::readWrittenNumber("ⲁ̿̅ⲃ̿ⲉ̅");
+//       std::cout << (r.ok() ? std::to_string(r.reading.number) : r.error) << '\n'; // 1002005
+//       for (const zefnaro::FoundNumeral& f : zefnaro::findNumerals("ⲁⲩⲱ ⲓ̅ⲃ̅ ⲛ̀ⲣⲱⲙⲓ"))
+//           std::cout << f.line << ':' << f.column << ' ' << f.text << '\n'; // 1:5 ⲓ̅ⲃ̅
+//   }
+#pragma once
+
+#include "zefnaro/find.h"
+#include "zefnaro/form.h"
+#include "zefnaro/read.h"
+#include "zefnaro/version.h"
+#include "zefnaro/write.h"

@@ -1,0 +1,97 @@
+// The Python module: libzefnaro's three services as functions that take and give
+// plain Python values, named as zefnaro-cli --json names them.
+#include "zefnaro/zefnaro.h"
+
+#include <pybind11/pybind11.h>
+
+#include <Python.h>
+
+#include <string>
+#include <vector>
+
+namespace py = pybind11;
+
+namespace {
+
+std::uint32_t wholeNumber(const py::int_& number) {
+    int overflow = 0;
+    const long long value = PyLong_AsLongLongAndOverflow(number.ptr(), &overflow);
+    if (overflow != 0 || value < 1 || value > zefnaro::largestNumber)
+        throw py::value_error("zefnaro writes whole numbers from 1 to 999,999,999, not " +
+                              std::string(py::repr(number)));
+    return static_cast<std::uint32_t>(value);
+}
+
+py::dict writePieces(const py::int_& number, bool ordinal, bool feminine) {
+    const zefnaro::Pieces p = zefnaro::writeNumber(wholeNumber(number), {ordinal, !feminine});
+    py::dict d;
+    d["digits"] = p.digits;
+    d["english"] = p.english;
+    d["coptic"] = p.coptic;
+    d["pronunciation"] = p.pronunciation;
+    d["numerals"] = p.numerals;
+    d["coptic_unicode"] = p.copticUnicode;
+    d["numerals_unicode"] = p.numeralsUnicode;
+    return d;
+}
+
+// The members in zefnaro-cli's order; found numerals leave out read_as (always numerals).
+void addReading(py::dict& d, const zefnaro::Reading& r, bool withForm) {
+    d["number"] = r.number;
+    if (withForm)
+        d["read_as"] = std::string(zefnaro::formName(r.form));
+    d["ordinal"] = r.ordinal;
+    d["masculine"] = !r.feminine;
+}
+
+py::dict readText(const std::string& text) {
+    const zefnaro::ReadResult result = zefnaro::readWrittenNumber(text);
+    if (!result.ok())
+        throw py::value_error(result.error);
+    py::dict d;
+    addReading(d, result.reading, true);
+    return d;
+}
+
+py::list findNumerals(const std::string& text) {
+    std::vector<zefnaro::FoundNumeral> found;
+    {
+        // A long text is scanned while other Python threads run.
+        py::gil_scoped_release unlocked;
+        found = zefnaro::findNumerals(text);
+    }
+    py::list list;
+    for (const zefnaro::FoundNumeral& f : found) {
+        py::dict d;
+        d["line"] = f.line;
+        d["column"] = f.column;
+        d["text"] = f.text;
+        addReading(d, f.reading, false);
+        list.append(d);
+    }
+    return list;
+}
+
+} // namespace
+
+PYBIND11_MODULE(_zefnaro, m) {
+    m.doc() = "Whole numbers from 1 to 999,999,999 in Bohairic Coptic: write every form, "
+              "read any written form back, find Coptic numerals in running text.";
+    m.attr("__version__") = zefnaro::versionText;
+    m.attr("LARGEST_NUMBER") = zefnaro::largestNumber;
+    m.def("write", &writePieces, py::arg("number"), py::arg("ordinal") = false,
+          py::arg("feminine") = false,
+          "Every piece of the number's report as a dict: digits, english, coptic and\n"
+          "numerals (Coptic-font text), pronunciation, coptic_unicode, numerals_unicode.\n"
+          "Raises ValueError for a number outside 1..999,999,999.");
+    m.def("read", &readText, py::arg("text"),
+          "The number a written form stands for -- digits, English or Coptic words, their\n"
+          "pronunciation, Coptic numerals in either writing -- as a dict: number, read_as\n"
+          "(the form it was written in), ordinal, masculine. Raises ValueError saying what\n"
+          "is wrong and at which character.");
+    m.def("find_numerals", &findNumerals, py::arg("text"),
+          "Every marked Coptic numeral in a text (a stroke over or under its letters, the\n"
+          "sign \u0375 or a keraia), as a list of dicts: line and column (from 1, the column\n"
+          "in characters as people see them), text, number, ordinal, masculine. Plain words\n"
+          "and the stroked abbreviations of sacred names are passed over.");
+}

@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# Checks an installed libzefnaro the way its users meet it: the README's example
+# built with find_package(Zefnaro) and with pkg-config, and the Python module.
+# Usage: use_library.sh PREFIX PYTHON_SITE VERSION (PYTHON_SITE "-": no Python module)
+set -euo pipefail
+prefix=$1
+site=$2
+version=$3
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+readme=$here/../../README.md
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+lib=$(find "$prefix" -name libzefnaro.so.1 | head -1)
+[ -n "$lib" ] || fail "no libzefnaro.so.1 under $prefix"
+readelf -d "$lib" | grep -q 'SONAME.*\[libzefnaro\.so\.1\]' || fail "libzefnaro has no SONAME libzefnaro.so.1"
+for program in zefnaro zefnaro-cli; do
+  readelf -d "$prefix/bin/$program" | grep -q 'NEEDED.*\[libzefnaro\.so\.1\]' ||
+    fail "$program does not link libzefnaro"
+done
+
+# The README's first C++ block, as it stands.
+sed -n '/^```cpp$/,/^```$/{/^```/d;p}' "$readme" | awk 'NR == 1, /^}$/' > "$work/example.cpp"
+[ "$(wc -l < "$work/example.cpp")" -le 12 ] || fail "the README's example is longer than it says"
+expected=$(printf '%s\n' 'ⲙⲁϩ ⲥ̀ⲛⲁⲩ ⲛ̀ϣⲟ ⲧⲓⲟⲩ = ⲙⲁϩ ⲃ̿ⲉ̅' 1002005 '1:5 ⲓ̅ⲃ̅ = 12')
+
+cmake -S "$here/consumer" -B "$work/cmake" -DCMAKE_PREFIX_PATH="$prefix" -DEXAMPLE="$work/example.cpp" \
+  -DZEFNARO_VERSION="$version" >/dev/null
+cmake --build "$work/cmake" >/dev/null
+[ "$("$work/cmake/example")" = "$expected" ] || fail "find_package build printed: $("$work/cmake/example")"
+if cmake -S "$here/consumer" -B "$work/later" -DCMAKE_PREFIX_PATH="$prefix" \
+     -DEXAMPLE="$work/example.cpp" -DZEFNARO_VERSION=$((${version%%.*} + 1)).0 >/dev/null 2>&1; then
+  fail "find_package accepted a later major version"
+fi
+
+pc=$(dirname "$(find "$prefix" -name zefnaro.pc | head -1)")
+[ "$(PKG_CONFIG_PATH=$pc pkg-config --modversion zefnaro)" = "$version" ] || fail "pkg-config version"
+# shellcheck disable=SC2046
+g++ -std=c++17 -Wall -Wextra -Wpedantic -Werror "$work/example.cpp" -o "$work/pc-example" \
+  $(PKG_CONFIG_PATH=$pc pkg-config --cflags --libs zefnaro)
+[ "$(LD_LIBRARY_PATH=$(dirname "$lib") "$work/pc-example")" = "$expected" ] || fail "pkg-config build"
+
+if [ "$site" = - ]; then
+  echo "libzefnaro works from $prefix: find_package, pkg-config"
+  exit 0
+fi
+out=$(cd "$work" && PYTHONPATH="$prefix/$site" /usr/bin/python3 -c '
+import zefnaro, pathlib
+print(zefnaro.write(2005, ordinal=True)["numerals_unicode"], zefnaro.read("ⲁ̿̅ⲃ̿ⲉ̅")["number"],
+      pathlib.Path(zefnaro.__file__).with_name("_zefnaro.pyi").is_file(), zefnaro.__version__)')
+[ "$out" = "ⲙⲁϩ ⲃ̿ⲉ̅ 1002005 True $version" ] || fail "the Python module said: $out"
+echo "libzefnaro works from $prefix: find_package, pkg-config, Python"

@@ -1,0 +1,91 @@
+"""The Python module against the command line: both are libzefnaro, so they agree."""
+import ast
+import json
+import os
+import pathlib
+import re
+import subprocess
+
+import pytest
+import zefnaro
+
+CLI = os.environ["ZEFNARO_CLI"]
+PIECES = ["digits", "english", "coptic", "pronunciation", "numerals",
+          "coptic_unicode", "numerals_unicode"]
+FORMS = [(False, False), (True, False), (False, True), (True, True)]
+NUMBERS = [1, 2, 5, 10, 12, 19, 100, 101, 999, 1000, 2005, 20001,
+           31415926, 500000000, 999999999]
+
+
+def cli_lines(args, stdin=None):
+    run = subprocess.run([CLI, *args], input=stdin, capture_output=True, text=True)
+    return [json.loads(line) for line in run.stdout.splitlines()]
+
+
+@pytest.mark.parametrize("ordinal,feminine", FORMS)
+def test_write_gives_the_command_lines_pieces(ordinal, feminine):
+    flags = ["--ordinal"] * ordinal + ["--feminine"] * feminine
+    for n, line in zip(NUMBERS, cli_lines(["--json", *flags, *map(str, NUMBERS)])):
+        assert zefnaro.write(n, ordinal=ordinal, feminine=feminine) == \
+            {k: line[k] for k in PIECES}
+
+
+@pytest.mark.parametrize("text,number,read_as,ordinal,masculine", [
+    ("2,005th", 2005, "digits", True, True),
+    ("Two Thousand Five", 2005, "english", False, True),
+    ("ⲥ̀ⲛⲁⲩ ⲛ̀ϣⲟ ⲧⲓⲟⲩ", 2005, "coptic", False, True),
+    ("esnav ensho tiw", 2005, "pronunciation", False, True),
+    ("Ëb=e", 2005, "numerals", False, True),
+    ("ⲃ̱ⲉ̅", 2005, "numerals", False, True),
+    ("͵ⲃⲉ̅", 2005, "numerals", False, True),
+    ("ⲕ͵ⲁ", 20001, "numerals", False, True),
+    ("ⲕⲁʹ", 21, "numerals", False, True),
+    ("ⲙⲁϩⲕ̅ⲁ̅ϯ", 21, "numerals", True, False),
+    ("ⲁ̿̅ ⲃ̿ ⲉ̅.", 1002005, "numerals", False, True),
+])
+def test_read_every_form(text, number, read_as, ordinal, masculine):
+    assert zefnaro.read(text) == {"number": number, "read_as": read_as,
+                                  "ordinal": ordinal, "masculine": masculine}
+
+
+@pytest.mark.parametrize("text", ["", "ⲓ̅ⲥ̅", "ⲃ̿ⲉ̅..", "0", "1,000,000,000", "ⲃ̱̿ⲉ̅", "͵"])
+def test_read_raises_the_readers_message(text):
+    [line] = cli_lines(["--json"], stdin=text + "\n") if text else [
+        {"error": "empty input: expected a whole number from 1 to 999,999,999"}]
+    with pytest.raises(ValueError) as raised:
+        zefnaro.read(text)
+    assert str(raised.value) == line["error"]
+
+
+@pytest.mark.parametrize("number,error", [
+    (0, ValueError), (-1, ValueError), (10**9, ValueError), (10**30, ValueError),
+    ("5", TypeError), (5.0, TypeError), (None, TypeError)])
+def test_write_refuses_what_is_not_a_number_it_writes(number, error):
+    with pytest.raises(error):
+        zefnaro.write(number)
+
+
+def test_find_numerals_gives_what_find_json_gives():
+    text = ("ⲁⲩⲱ ⲓ̅ⲃ̅ ⲛ̀ⲣⲱⲙⲓ ⲡⲉ ⲧⲉ ⲛⲉ\n"
+            "ⲓ̅ⲥ̅ ⲡⲉⲭ̅ⲥ̅ ⲙⲁϩ ⲕ̅ⲁ̅ϯ ⲛ̀ⲣⲟⲙⲡⲓ\n"
+            "\n"
+            "ⲣ̅ⲙ̅ⲇ̅ ⲛ̀ϣⲟ ⲃ̿ ⲉ̅. ⲕⲁʹ")
+    found = zefnaro.find_numerals(text)
+    assert found == cli_lines(["--find", "--json"], stdin=text)
+    assert [(f["line"], f["column"], f["number"]) for f in found] == \
+        [(1, 5, 12), (2, 9, 21), (4, 1, 144), (4, 9, 2005), (4, 14, 21)]
+
+
+def test_type_hints_name_what_the_module_has():
+    stub = ast.parse((pathlib.Path(zefnaro.__file__).parent / "_zefnaro.pyi").read_text())
+    functions = {f.name: [a.arg for a in f.args.args] for f in stub.body
+                 if isinstance(f, ast.FunctionDef)}
+    for name, params in functions.items():
+        signature = getattr(zefnaro, name).__doc__.splitlines()[0]
+        assert re.findall(r"(\w+):", signature) == params, signature
+    assert sorted(functions) == sorted(n for n in zefnaro.__all__ if callable(getattr(zefnaro, n)))
+    keys = {c.name: [s.target.id for s in c.body if isinstance(s, ast.AnnAssign)]
+            for c in stub.body if isinstance(c, ast.ClassDef)}
+    assert keys["Pieces"] == list(zefnaro.write(7))
+    assert keys["Reading"] == list(zefnaro.read("ⲍ̅"))
+    assert keys["FoundNumeral"] == list(zefnaro.find_numerals("ⲍ̅")[0])
