@@ -20,8 +20,9 @@ struct FoundNumeral {
     Reading reading;
 };
 
-// Scans text that may come in pieces: each piece continues the one before and is
-// cut at a line end or a blank (never inside a word). Invalid UTF-8 is skipped.
+// Scans text that may come in pieces, as a file is read in blocks: each piece
+// continues the one before and is cut at a line end or a blank (never inside a
+// word), and `found` is called for each numeral in order. Invalid UTF-8 is skipped.
 class NumeralFinder {
 public:
     using Found = std::function<void(const FoundNumeral&)>;
@@ -31,6 +32,8 @@ private:
     std::size_t line_ = 1, column_ = 1;
 };
 
+// Every numeral of a whole text: findNumerals("ⲁⲩⲱ ⲓ̅ⲃ̅ ⲛ̀ⲣⲱⲙⲓ") finds "ⲓ̅ⲃ̅" = 12 at line 1,
+// column 5.
 std::vector<FoundNumeral> findNumerals(std::string_view text);
 
 } // namespace zefnaro

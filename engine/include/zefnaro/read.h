@@ -11,7 +11,7 @@
 
 namespace zefnaro {
 
-// The form a text was written in; names() gives "digits", "english", "coptic",
+// The form a text was written in; formName() gives "digits", "english", "coptic",
 // "pronunciation" and "numerals".
 enum class WrittenForm { digits, english, coptic, pronunciation, numerals };
 std::string_view formName(WrittenForm form);
@@ -30,8 +30,12 @@ struct ReadResult {
     bool ok() const { return error.empty(); }
 };
 
-// Reads one written number; blanks at either end are ignored. Total: any bytes
-// give a reading or an error, never an exception.
+// Reads one written number; blanks at either end are ignored. "2,005th",
+// "two thousand and five", "ⲥ̀ⲛⲁⲩ ⲛ̀ϣⲟ ⲧⲓⲟⲩ", "esnav ensho tiw", "ⲃ̿ⲉ̅", "ⲃ̱ⲉ̅", "͵ⲃⲉ̅" and
+// "ⲙⲁϩⲕ̅ⲁ̅ϯ" are all read; "ⲃ̿ⲃ̿" and "ⲓ̅ⲥ̅" give an error such as
+// "\"ⲥ̅\" at character 2: hundreds must come before tens: expected a whole number
+// from 1 to 999,999,999". Total: any bytes give a reading or an error, never an
+// exception.
 ReadResult readWrittenNumber(std::string_view text);
 
 } // namespace zefnaro

@@ -10,7 +10,9 @@
 // Everything is in namespace zefnaro, takes and gives UTF-8, and never throws:
 // what cannot be written gives empty texts, what cannot be read an error text.
 // The headers need C++17; link with -lzefnaro (pkg-config zefnaro) or
-// Zefnaro::zefnaro (find_package(Zefnaro)).
+// Zefnaro::zefnaro (find_package(Zefnaro)). The library's SONAME, libzefnaro.so.1,
+// changes with any change to these headers that a program built against them
+// would notice.
 //
 //   #include <zefnaro/zefnaro.h>
 //   #include <iostream>
