@@ -53,6 +53,11 @@ if [ "$site" = - ]; then
   echo "libzefnaro works from $prefix: find_package, pkg-config"
   exit 0
 fi
+# The folder is one Debian's Python searches when the tree is installed for real:
+# under /usr for the package, under /usr/local for cmake --install's default prefix.
+case $prefix in */usr) real=/usr ;; *) real=/usr/local ;; esac
+/usr/bin/python3 -c 'import sys; sys.exit(sys.argv[1] not in sys.path)' "$real/$site" ||
+  fail "Debian's Python does not search $real/$site"
 out=$(cd "$work" && PYTHONPATH="$prefix/$site" run /usr/bin/python3 -c '
 import zefnaro, pathlib
 print(zefnaro.write(2005, ordinal=True)["numerals_unicode"], zefnaro.read("ⲁ̿̅ⲃ̿ⲉ̅")["number"],
