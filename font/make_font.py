@@ -15,6 +15,7 @@ The same source gives the same bytes.
 """
 
 import io
+import re
 import sys
 import unicodedata
 
@@ -32,9 +33,20 @@ PITCH = THICK + 90  # from one stroke to the next of a stack
 LINE = 660  # height of the lowest stroke over letters of the x-height
 X_HEIGHT_TOP = 580  # letters no taller than this share that line
 CLEAR = 90  # gap between a taller letter and its stroke
-RANK_GAP = 120  # where one rank's strokes end before the next rank
+RANK_GAP = 160  # where one rank's strokes end before the next rank: 2 px at 12 px
+# A stroke that runs on into its neighbour's reaches under it, so the two
+# antialiased edges never meet at a fractional pixel and leave a pale seam.
+OVERLAP = 40
 
 COPTIC = list(range(0x2C80, 0x2CE5)) + list(range(0x03E2, 0x03F0))
+# The letters Coptic numerals are written with, small and capital.
+NUMERAL_LETTERS = "ⲁⲃⲅⲇⲉⲋⲍⲏⲑⲓⲕⲗⲙⲛⲝⲟⲡϥⲣⲥⲧⲩⲫⲭⲯⲱϣ"
+NUMERAL_LETTERS += NUMERAL_LETTERS.upper()
+
+# How a stroke ends: running on into the next letter's stroke of its rank,
+# stopping short of a letter of another rank, or flush with its letter.
+ENDS = ("join", "end", "flush")
+KINDS = ("one", "two", "top")
 
 
 def coptic_letters(font):
@@ -55,6 +67,31 @@ def stroke_height(glyph):
     return glyph.yMax + CLEAR
 
 
+def stroke_levels(font, letters):
+    """The heights a numeral's lowest stroke may stand at: over the x-height,
+    over the tallest numeral letter, over the tallest Coptic letter at all. A
+    whole numeral takes the level of its tallest letter, so its lines run
+    straight and every rank's lowest stroke shares one height."""
+    glyf, cmap = font["glyf"], font.getBestCmap()
+    numeral = {cmap[ord(c)] for c in NUMERAL_LETTERS if ord(c) in cmap}
+    needs = [stroke_height(glyf[n]) for n in letters]
+    tallest_numeral = max(stroke_height(glyf[n]) for n in numeral)
+    levels = sorted({LINE, tallest_numeral, max(needs)})
+    return levels, levels.index(tallest_numeral)
+
+
+def level_widths(levels, numeral_top, widths, levels_of):
+    """The letter widths that have strokes at each level: every width up to the
+    numerals' highest level (any letter may stand in a numeral with ⲫ); above it
+    only the widths of letters that tall, which no numeral holds."""
+    return [sorted(set(widths.values())) if lv <= numeral_top else
+            sorted({widths[n] for n in widths if levels_of[n] >= lv}) for lv in range(len(levels))]
+
+
+def level_of(height, levels):
+    return next(i for i, h in enumerate(levels) if h >= height)
+
+
 def rectangles(boxes):
     pen = TTGlyphPen(None)
     for x0, y0, x1, y1 in boxes:
@@ -66,22 +103,31 @@ def rectangles(boxes):
     return pen.glyph()
 
 
-def stroke_glyphs(width):
+def stroke_name(kind, end, width, level):
+    return f"zfn.{kind}.{end}.{width}.{level}"
+
+
+def raised(name, level):
+    return re.sub(r"\.\d+$", f".{level}", name)
+
+
+def stroke_glyphs(width, levels, level_ws):
     """The stroke glyphs for letters of one advance width, by name. Each is drawn
-    back over the letter from the pen position after it, so a mark needs no
-    offset: PDF text extractors then keep it with its letter, in order."""
-    single = [(-width, 0, 0, THICK)]
-    double = single + [(-width, PITCH, 0, PITCH + THICK)]
-    single_end = [(-width, 0, -RANK_GAP, THICK)]
-    double_end = single_end + [(-width, PITCH, -RANK_GAP, PITCH + THICK)]
-    return {
-        f"zfn.one.{width}": single,
-        f"zfn.one.end.{width}": single_end,
-        f"zfn.two.{width}": double,
-        f"zfn.two.end.{width}": double_end,
-        f"zfn.top.{width}": single,
-        f"zfn.top.end.{width}": single_end,
-    }
+    back over the letter from the pen position after it, at the height of its
+    level, so a mark needs no offset: PDF text extractors then keep it with its
+    letter, in order."""
+    glyphs = {}
+    right = {"join": OVERLAP, "end": -RANK_GAP, "flush": 0}
+    for level, low in enumerate(levels):
+        if width not in level_ws[level]:
+            continue
+        for end in ENDS:
+            x1 = right[end]
+            rows = {"one": [low], "two": [low, low + PITCH], "top": [low + 2 * PITCH]}
+            for kind in KINDS:
+                glyphs[stroke_name(kind, end, width, level)] = [
+                    (-width, y, x1, y + THICK) for y in rows[kind]]
+    return glyphs
 
 
 # The glyphs U+0305 and U+033F map to: empty, each with its visible stroke put in
@@ -111,71 +157,96 @@ def add_glyphs(font, glyphs):
         gdef[name] = 3  # mark
 
 
-def features(letters, widths, heights):
+def features(letters, widths, levels_of, levels, level_ws):
     """The feature file for the strokes: which glyph stands for a mark, where
-    ranks end, and where the strokes sit."""
+    ranks end, one height for a whole numeral, and where the strokes attach."""
     def group(names):
         return "[" + " ".join(names) + "]"
 
-    by_width = {}
+    n = len(levels)
+    by_key = {}
     for name in letters:
-        by_width.setdefault(widths[name], []).append(name)
-    ws = sorted(by_width)
-    one = group(f"zfn.one.{w}" for w in ws)
-    two = group(f"zfn.two.{w}" for w in ws)
-    top = group(f"zfn.top.{w}" for w in ws)
-    base = group(letters)
+        by_key.setdefault((widths[name], levels_of[name]), []).append(name)
 
+    def strokes(kinds=KINDS, ends=ENDS, levels_in=range(n)):
+        return [stroke_name(k, e, w, lv) for lv in levels_in for w in level_ws[lv]
+                for k in kinds for e in ends]
+
+    base = group(letters)
     out = ["languagesystem DFLT dflt;", "languagesystem copt dflt;"]
     texts = " ".join(f"sub {text} by {shown} {text};" for text, shown in TEXT_MARKS.values())
     out.append(f"lookup zfn_text {{ {texts} }} zfn_text;")
     # The rules see only letters and strokes: the empty text marks are skipped.
-    strokes = " ".join(["uni0305", "uni033F"] + [f"zfn.{k}.{w}" for w in ws for k in (
-        "one", "one.end", "two", "two.end", "top", "top.end")])
-    out.append(f"@ZFN_STROKES = [{strokes}];")
+    out.append(f"@ZFN_STROKES = [uni0305 uni033F {' '.join(strokes())}];")
     only_strokes = "lookupflag UseMarkFilteringSet @ZFN_STROKES;"
-    for w in ws:
-        out.append(f"lookup zfn_marks_{w} {{ sub uni0305 by zfn.one.{w}; "
-                   f"sub uni033F by zfn.two.{w}; }} zfn_marks_{w};")
-        out.append(f"lookup zfn_top_{w} {{ sub uni0305 by zfn.top.{w}; }} zfn_top_{w};")
-    ends = " ".join(f"sub zfn.{k}.{w} by zfn.{k}.end.{w};" for w in ws for k in ("one", "two", "top"))
-    out.append(f"lookup zfn_end {{ {ends} }} zfn_end;")
+    for (w, lv) in sorted(by_key):
+        out.append(f"lookup zfn_marks_{w}_{lv} {{ sub uni0305 by {stroke_name('one', 'join', w, lv)}; "
+                   f"sub uni033F by {stroke_name('two', 'join', w, lv)}; }} zfn_marks_{w}_{lv};")
+        out.append(f"lookup zfn_top_{w}_{lv} {{ sub uni0305 by {stroke_name('top', 'join', w, lv)}; "
+                   f"}} zfn_top_{w}_{lv};")
+    for end in ("end", "flush"):
+        rules = " ".join(f"sub {stroke_name(k, 'join', w, lv)} by {stroke_name(k, end, w, lv)};"
+                         for lv in range(n) for w in level_ws[lv] for k in KINDS)
+        out.append(f"lookup zfn_{end} {{ {rules} }} zfn_{end};")
+    def below(lv):  # the strokes under level lv that it has a glyph to raise them to
+        return [stroke_name(k, e, w, low) for low in range(lv) for w in level_ws[lv]
+                for k in KINDS for e in ENDS]
+
+    for lv in range(1, n):
+        rules = " ".join(f"sub {name} by {raised(name, lv)};" for name in below(lv))
+        out.append(f"lookup zfn_raise_{lv} {{ {rules} }} zfn_raise_{lv};")
 
     out.append("feature ccmp {")
     out.append("  lookup zfn_text;")
     out.append(f"  lookup zfn_widths {{ {only_strokes}")
-    for w in ws:
-        letters_w = group(by_width[w])
-        out.append(f"    sub {letters_w} uni0305' lookup zfn_marks_{w};")
-        out.append(f"    sub {letters_w} uni033F' lookup zfn_marks_{w};")
-        out.append(f"    sub zfn.two.{w} uni0305' lookup zfn_top_{w};")
+    for (w, lv) in sorted(by_key):
+        letters_k = group(by_key[(w, lv)])
+        out.append(f"    sub {letters_k} uni0305' lookup zfn_marks_{w}_{lv};")
+        out.append(f"    sub {letters_k} uni033F' lookup zfn_marks_{w}_{lv};")
+        out.append(f"    sub {stroke_name('two', 'join', w, lv)} uni0305' lookup zfn_top_{w}_{lv};")
     out.append("  } zfn_widths;")
     # A rank is a letter with one stroke (units), two (thousands) or two and a
-    # top stroke (millions); a stroke runs on into a letter of its own rank.
+    # top stroke (millions); a stroke runs on into a letter of its own rank,
+    # stops short of another rank and ends flush where the numeral ends.
+    one, two, top = (group(strokes([k], ["join"])) for k in KINDS)
     out.append(f"""  lookup zfn_rank_ends {{ {only_strokes}
     ignore sub {one}' {base} {one};
     sub {one}' lookup zfn_end {base};
+    sub {one}' lookup zfn_flush;
     ignore sub {two}' {top} {base} {two} {top};
     sub {two}' lookup zfn_end {top} {base};
     sub {two}' lookup zfn_end {base} {two} {top};
     ignore sub {two}' {base} {two};
     sub {two}' lookup zfn_end {base};
+    sub {two}' lookup zfn_flush;
     ignore sub {top}' {base} {two} {top};
     sub {top}' lookup zfn_end {base};
+    sub {top}' lookup zfn_flush;
   }} zfn_rank_ends;""")
+    # One height for the whole numeral: a level spreads forwards, stroke to
+    # stroke (over the letters between), then backwards from the last.
+    out.append(f"  lookup zfn_level_forward {{ {only_strokes}")
+    for lv in reversed(range(1, n)):
+        high, low = group(strokes(levels_in=range(lv, n))), group(below(lv))
+        out.append(f"    sub {high} {low}' lookup zfn_raise_{lv};")
+        out.append(f"    sub {high} {base} {low}' lookup zfn_raise_{lv};")
+    out.append("  } zfn_level_forward;")
+    out.append(f"  lookup zfn_level_back {{ {only_strokes}")
+    for lv in reversed(range(1, n)):
+        low = below(lv)
+        up = group(raised(name, lv) for name in low)
+        high = group(strokes(levels_in=range(lv, n)))
+        out.append(f"    rsub {group(low)}' {high} by {up};")
+        out.append(f"    rsub {group(low)}' {base} {high} by {up};")
+    out.append("  } zfn_level_back;")
     out.append("} ccmp;")
 
-    low = group(f"zfn.{k}.{w}" for w in ws for k in ("one", "one.end", "two", "two.end"))
-    high = group(f"zfn.{k}.{w}" for w in ws for k in ("top", "top.end"))
-    doubles = group(f"zfn.{k}.{w}" for w in ws for k in ("two", "two.end"))
-    out.append(f"markClass {low} <anchor 0 0> @ZFN_LOW;")
-    out.append(f"markClass {high} <anchor 0 0> @ZFN_TOP;")
+    # Every stroke carries its own height, so all attach at the letter's end.
+    out.append(f"markClass {group(strokes())} <anchor 0 0> @ZFN_STROKE;")
     out.append("feature mark { lookup zfn_mark {")
     for name in letters:
-        out.append(f"  pos base {name} <anchor {widths[name]} {heights[name]}> mark @ZFN_LOW;")
+        out.append(f"  pos base {name} <anchor {widths[name]} 0> mark @ZFN_STROKE;")
     out.append("} zfn_mark; } mark;")
-    out.append(f"feature mkmk {{ lookup zfn_mkmk {{ {only_strokes} pos mark {doubles} "
-               f"<anchor 0 {2 * PITCH}> mark @ZFN_TOP; }} zfn_mkmk; }} mkmk;")
     return "\n".join(out) + "\n"
 
 
@@ -226,9 +297,12 @@ def make(source, output):
     glyf = font["glyf"]
     widths = {n: font["hmtx"][n][0] for n in letters}
     heights = {n: stroke_height(glyf[n]) for n in letters}
+    levels, numeral_top = stroke_levels(font, letters)
+    levels_of = {n: level_of(heights[n], levels) for n in letters}
+    level_ws = level_widths(levels, numeral_top, widths, levels_of)
     glyphs = {}
     for w in sorted(set(widths.values())):
-        glyphs.update(stroke_glyphs(w))
+        glyphs.update(stroke_glyphs(w, levels, level_ws))
     add_glyphs(font, glyphs)
     add_text_marks(font)
 
@@ -238,7 +312,7 @@ def make(source, output):
     font.save(scratch_bytes)
     scratch = TTFont(io.BytesIO(scratch_bytes.getvalue()))
     del scratch["GSUB"], scratch["GPOS"]
-    addOpenTypeFeaturesFromString(scratch, features(letters, widths, heights),
+    addOpenTypeFeaturesFromString(scratch, features(letters, widths, levels_of, levels, level_ws),
                                   tables=["GSUB", "GPOS", "GDEF"])
     font["GSUB"] = scratch["GSUB"]
     append_lookups(font["GPOS"], scratch["GPOS"])

@@ -128,31 +128,51 @@ private slots:
         }
     }
 
-    // 12,345 as ⲓ̿ⲃ̿ⲧ̅ⲙ̅ⲉ̅ and 101,002,003 as ⲣ̿̅ⲁ̿̅ⲃ̿ⲅ̅: over each rank one
-    // unbroken line, and a gap where the rank changes.
-    void strokesJoinWithinARankAndPartBetweenRanks() {
+    // Whole numerals with tall letters (ⲫ, ϥ, capitals) and x-height ones at
+    // every rank: each stroke level is one straight row of ink the numeral
+    // long, so the rows above the letters come in exactly as many bands as the
+    // deepest stack has strokes; each rank's strokes join into one piece and
+    // ranks stay apart, in the lowest level as in all the strokes together.
+    void strokeLevelsRunStraightAcrossTheNumeral() {
         const struct {
             const char* text;
-            int pieces; // of the lowest stroke
-        } rows[] = {{"ⲓ̿ⲃ̿ⲧ̅ⲙ̅ⲉ̅", 2}, {"ⲣ̿̅ⲁ̿̅ⲃ̿ⲅ̅", 3},
-                    // ⲫ's strokes ride above its tall stem, higher than the rest.
-                    {"ⲫ̿̅ⲣ̿ⲕ̿ⲁ̿ⲥ̅ⲓ̅ⲉ̅", 2}};
+            int ranks, levels;
+        } rows[] = {
+            {"ⲫ̿̅ⲗ̿̅ⲏ̿̅ⲣ̿ⲓ̿ⲋ̿ⲱ̅ⲡ̅ⲃ̅", 3, 3}, // 538,116,892
+            {"ⲁ̿ⲫ̅ⲓ̅ⲃ̅", 2, 2},             // 1,512
+            {"ⲯ̿̅ϥ̿̅ⲁ̿̅ⲫ̿ϥ̿ⲃ̿ⲯ̅ϥ̅ⲑ̅", 3, 3},
+            {"ⲁ̿̅ⲃ̿ⲫ̅", 3, 3},
+            {"ⲙ̿̅ⲉ̿̅ⲙ̅ⲉ̅", 2, 3},
+            {"Ⲫ̿̅Ⲯ̿Ϥ̿Ⲁ̅Ⲫ̅", 3, 3},
+            {"Ⲁ̿Ⲯ̅Ⲗ̅Ⲉ̅", 2, 2},
+            {"ⲓ̿ⲃ̿ⲧ̅ⲙ̅ⲉ̅", 2, 2},
+            {"ⲣ̿̅ⲁ̿̅ⲃ̿ⲅ̅", 3, 3},
+        };
         for (const auto& row : rows) {
-            for (const int pixels : {16, 21, 64}) {
+            for (const int pixels : {12, 16, 21, 40, 64}) {
                 const QString text = QString::fromUtf8(row.text);
                 QString letters = text;
                 letters.remove(QChar(0x0305)).remove(QChar(0x033F));
                 const int letterTop = topRow(drawn(pixels, letters));
                 const QImage image = drawn(pixels, text);
-                const auto strokes = strokeRows(image, letterTop - 1);
-                QVERIFY(!strokes.empty());
-                const Span lowest = strokes.back();
-                const auto pieces = columnRuns(image, lowest.first, lowest.last + 1);
-                QVERIFY2(int(pieces.size()) == row.pieces,
-                         qPrintable(QStringLiteral("%1 at %2 px: %3 pieces")
-                                        .arg(text)
-                                        .arg(pixels)
-                                        .arg(pieces.size())));
+                const auto bands = strokeRows(image, letterTop - 1);
+                // Small sizes may blur a stroke into the letter top below it.
+                const auto all = columnRuns(image, 0, letterTop - (pixels < 16 ? 0 : 1));
+                const QString what = QStringLiteral("%1 at %2 px: %3 bands, %4 pieces")
+                                         .arg(text)
+                                         .arg(pixels)
+                                         .arg(bands.size())
+                                         .arg(all.size());
+                QVERIFY2(!bands.empty() && int(all.size()) == row.ranks, qPrintable(what));
+                if (pixels < 16) continue; // small sizes may blur the levels together
+                QVERIFY2(int(bands.size()) == row.levels, qPrintable(what));
+                const auto lowest = columnRuns(image, bands.back().first, bands.back().last + 1);
+                QVERIFY2(int(lowest.size()) == row.ranks, qPrintable(what));
+                // The lowest level spans the numeral from its first letter to its last.
+                const Span ink = columns(image, letterTop, image.height());
+                QVERIFY2(lowest.front().first <= ink.first + pixels / 5 + 1 &&
+                             lowest.back().last >= ink.last - pixels / 5 - 1,
+                         qPrintable(what));
             }
         }
     }
