@@ -15,6 +15,20 @@ bool continuesNumeral(char32_t c) {
     return isCopticLetter(c) || utf8::isCombiningMark(c) || c == 0x0375 || c == 0x0374 || c == 0x02B9;
 }
 
+// Sacred names abbreviated under a stroke that have a year's shape: a units
+// letter before a hundreds letter (ⲑ̅ⲥ̅, God, is no 9,200). The others (ⲓ̅ⲥ̅,
+// ⲡ̅ⲛ̅ⲁ̅) break the numerals' grammar and are passed over as it is.
+bool isSacredName(std::string_view word) {
+    std::u32string letters;
+    for (std::size_t i = 0; i < word.size();) {
+        const auto d = utf8::decodeAt(word, i);
+        if (!d) return false;
+        if (!utf8::isCombiningMark(d->code)) letters += reading::copticLower(d->code);
+        i += d->length;
+    }
+    return letters == U"ⲑⲥ" || letters == U"ⲑⲩ" || letters == U"ⲑⲱ";
+}
+
 bool isOrdinalPrefix(std::string_view word) {
     return word == "ⲙⲁϩ" || word == "Ⲙⲁϩ" || word == "ⲘⲀϨ";
 }
@@ -44,7 +58,7 @@ void NumeralFinder::scan(std::string_view text, const Found& found) {
     const auto endWord = [&] {
         inWord = false;
         const std::string_view written = text.substr(word.from, word.to - word.from);
-        if (!word.marked) {
+        if (!word.marked || isSacredName(written)) {
             flush();
             previousIsPrefix = isOrdinalPrefix(written);
             previous = word;

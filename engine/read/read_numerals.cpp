@@ -1,8 +1,10 @@
 // Reading Coptic numerals: font text (a mark before each letter) and Unicode (the
 // marks after each letter), with the ordinal prefix and the feminine ending.
+#include "engine/numbers.h"
 #include "engine/numeral_letters.h"
 #include "engine/read/read_support.h"
 
+#include <algorithm>
 #include <array>
 
 namespace zefnaro::reading {
@@ -185,19 +187,42 @@ int rankOfMarks(const std::u32string& marks) {
 }
 
 // "ⲕ͵ⲁ": the sign parts thousands before it from units after it, where the
-// letters before it carry no mark of their own.
+// letters before it carry no mark of their own; "͵ⲃⲉ": the sign marks its own
+// letter as thousands and the unmarked letters after it are units.
 bool readSignAsParting(std::vector<Letter>& letters, std::size_t signAt) {
-    bool before = false;
+    const bool before = !letters.empty() && letters.front().from < signAt;
+    bool changed = false;
     for (Letter& l : letters) {
         if (l.from < signAt) {
             if (l.rank != unmarked) return false;
             l.rank = 1;
-            before = true;
-        } else if (l.rank == unmarked || (l.rank == 1 && l.from == signAt + 1)) {
+        } else if (l.rank == unmarked || (before && l.rank == 1 && l.from == signAt + 1)) {
             l.rank = 0;
+        } else {
+            continue;
         }
+        changed = true;
     }
-    return before;
+    return changed;
+}
+
+// A year as calendars print it: one stroke over every letter, where a units
+// letter stands before a hundreds letter and so can only count thousands
+// ("ⲁ̅ⲯ̅ⲗ̅ⲉ̅" = 1,735). Any other order stays wrong, but the message names the
+// thousands reading the writer probably meant.
+Attempt readAsYear(const Chars& text, std::vector<Letter> letters, const Reading& r,
+                   Attempt strict) {
+    const bool oneStrokeEach = letters.size() >= 2 && std::all_of(letters.begin(), letters.end(),
+                                                                  [](const Letter& l) { return l.rank == 0; });
+    if (!oneStrokeEach || letters[0].place != 0) return strict;
+    letters[0].rank = 1;
+    Attempt year = total(text, letters, r);
+    if (!year.reading) return strict;
+    if (letters[1].place == 2) return year;
+    strict.error += joined({"; for ", groupDigits(year.reading->number), " write ",
+                            toUtf8(text, letters[0].from, letters[0].from + 1), "\u033F",
+                            toUtf8(text, letters[1].from, letters.back().to)});
+    return strict;
 }
 
 } // namespace
@@ -268,11 +293,16 @@ Attempt readUnicodeNumerals(const Chars& text) {
         i = j;
     }
     Attempt read = total(text, letters, r);
-    if (!read.reading && signAt < text.size() && readSignAsParting(letters, signAt)) {
-        Attempt parted = total(text, letters, r);
-        if (parted.reading) return parted;
+    if (read.reading) return read;
+    if (signAt < text.size()) {
+        std::vector<Letter> parted = letters;
+        if (readSignAsParting(parted, signAt)) {
+            Attempt again = total(text, parted, r);
+            if (again.reading) return again;
+        }
+        return read;
     }
-    return read;
+    return readAsYear(text, std::move(letters), r, std::move(read));
 }
 
 } // namespace zefnaro::reading

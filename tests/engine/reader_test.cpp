@@ -89,6 +89,13 @@ constexpr Readable readable[] = {
     {"ⲃ̱ⲉ̅", 2005, numerals, uni, false, false},        // stroke below: thousands
     {"͵ⲃⲉ̅", 2005, numerals, uni, false, false},        // lower numeral sign before thousands
     {"ⲕ͵ⲁ", 20001, numerals, uni, false, false},        // the sign parting thousands from units
+    {"͵ⲃⲉ", 2005, numerals, uni, false, false},         // the sign, units unmarked
+    {"ⲃ͵ⲓⲇ", 2014, numerals, uni, false, false},
+    // years as calendars print them: a stroke over every letter
+    {"ⲁ̅ⲯ̅ⲗ̅ⲉ̅", 1735, numerals, uni, false, false},
+    {"ⲁ̅ⲫ̅ⲝ̅ⲉ̅", 1565, numerals, uni, false, false},
+    {"ⲃ̅ⲣ̅", 2100, numerals, uni, false, false},
+    {"Ⲁ̅Ⲯ̅Ⲗ̅Ⲉ̅", 1735, numerals, uni, false, false},
     {"ⲕⲁʹ", 21, numerals, uni, false, false},           // keraia U+02B9
     {"ⲕⲁʹ", 21, numerals, uni, false, false},           // keraia U+0374
     {"ⲕ̅ⲁ̅ϯ̅", 21, numerals, uni, false, true},          // stroke over the feminine ending
@@ -162,7 +169,9 @@ constexpr std::pair<const char*, const char*> unreadable[] = {
     // Positions count what a reader sees: a letter with its marks is one character.
     {"ⲥ̀ⲛⲁⲩ ⲛ̀ϣⲟ xyz", "\"xyz\" at character 10"},
     {"ⲃ̿ⲃ̿", "\"ⲃ̿\" at character 2: the thousands already have a units letter"},
-    {"ⲁ̅ⲃ̅", "\"ⲃ̅\" at character 2: the units already have a units letter"},
+    {"ⲁ̅ⲃ̅", "\"ⲃ̅\" at character 2: the units already have a units letter (each place at most once); for 1,002 write ⲁ̿ⲃ̅"},
+    {"ⲃ̅ⲓ̅", "tens must come before units; for 2,010 write ⲃ̿ⲓ̅"},
+    {"ⲣ̅ⲁ̅ⲓ̅", "tens must come before units: expected"}, // no year: no hint
     {"ⲓ̅ⲣ̅", "\"ⲣ̅\" at character 2: hundreds must come before tens"},
     {"ⲁ̅ⲁ̿", "\"ⲁ̿\" at character 2: thousands must come before units"},
     {"ⲃ̿ⲉ", "\"ⲉ\" at character 2 has no place mark"},
