@@ -47,7 +47,7 @@ void tell(const PracticeRun& run, const Question& q, int index, const std::strin
     }
     text += "Wrong: ";
     if (!v.read.ok())
-        text += v.read.error;
+        text += v.why;
     else {
         text += "you wrote " + groupDigits(v.read.reading.number) + " (" +
                 std::string(formName(v.read.reading.form)) + ")";
@@ -64,11 +64,16 @@ int practise(const PracticeRun& run, InputLines& answers, Output& out) {
     if (!run.json) out.buffer() += std::string(instruction(run.options.ask)) + "\n";
     int right = 0, answered = 0;
     std::string answer;
-    while (answered < run.count) {
+    bool more = true;
+    while (more && answered < run.count) {
         const Question q = maker.next();
-        ask(run, q, answered + 1, out);
-        out.flush(); // the question shows before the answer is awaited
-        if (!answers.next(answer)) break;
+        // An empty line is no answer: the same question is asked again.
+        do {
+            ask(run, q, answered + 1, out);
+            out.flush(); // the question shows before the answer is awaited
+            more = answers.next(answer);
+        } while (more && isNoAnswer(answer));
+        if (!more) break;
         const Verdict v = check(q, answer);
         tell(run, q, ++answered, answer, v, out);
         right += v.correct ? 1 : 0;

@@ -2,8 +2,10 @@
 
 #include "engine/coptic.h"
 #include "engine/numbers.h"
+#include "engine/utf8.h"
 
 #include <algorithm>
+#include <regex>
 
 namespace zefnaro {
 
@@ -51,6 +53,83 @@ bool rightForm(Ask ask, const Reading& r) {
     if (ask == Ask::writeNumerals) return r.form == WrittenForm::numerals;
     if (ask == Ask::writeCoptic) return r.form == WrittenForm::coptic;
     return true;
+}
+
+std::string_view plainName(WrittenForm form) {
+    switch (form) {
+    case WrittenForm::digits:
+        return "digits";
+    case WrittenForm::english:
+        return "English words";
+    case WrittenForm::coptic:
+        return "Coptic words";
+    case WrittenForm::pronunciation:
+        return "their pronunciation";
+    case WrittenForm::numerals:
+        return "Coptic numerals";
+    }
+    return "digits";
+}
+
+// The blank-separated word of `text` at character `position` (from 1, a letter
+// with its marks one character), or "".
+std::string wordAt(std::string_view text, std::size_t position) {
+    std::size_t seen = 0, start = 0;
+    bool found = false;
+    for (std::size_t i = 0; i < text.size();) {
+        const auto d = utf8::decodeAt(text, i);
+        const std::size_t length = d ? d->length : 1;
+        const char32_t c = d ? d->code : U'?';
+        if (c == U' ') {
+            if (found) return std::string(text.substr(start, i - start));
+            start = i + 1;
+        } else if (!utf8::isCombiningMark(c) && ++seen == position) {
+            found = true;
+        }
+        i += length;
+    }
+    return found ? std::string(text.substr(start)) : std::string();
+}
+
+// The reader's reason told plainly: no range sentence, no character count where
+// the text is quoted, none of the grammar's own terms.
+std::string plainly(std::string error) {
+    static const std::string range = ": expected a whole number from 1 to 999,999,999";
+    if (error.size() >= range.size() && error.compare(error.size() - range.size(), range.size(), range) == 0)
+        error.resize(error.size() - range.size());
+    static const std::regex notANumber("^not a number: ");
+    static const std::regex quotedAt("(\"[^\"]*\") at character [0-9]+");
+    static const std::regex once(" \\(each place at most once\\)");
+    error = std::regex_replace(error, notANumber, "");
+    error = std::regex_replace(error, quotedAt, "$1");
+    error = std::regex_replace(error, once, "");
+    for (const auto& [term, plain] : {std::pair<std::string, std::string>{"is no word of a number", "is no number word"},
+                                      {"has no place mark", "has no stroke"},
+                                      {"has a place mark", "has a stroke"},
+                                      {"is no place mark (=, Ë or Ì)", "is no Coptic numeral letter"},
+                                      {"empty input", "nothing is written"}}) {
+        if (const auto at = error.find(term); at != std::string::npos) error.replace(at, term.size(), plain);
+    }
+    return error;
+}
+
+// What is wrong with an answer in Coptic words that the reader cannot take: a
+// word that is no Coptic number word, or one out of place.
+std::string wrongWords(std::string_view answer) {
+    const ReadResult words = readWrittenNumberAs(answer, WrittenForm::coptic);
+    const std::string& error = words.error;
+    static const std::regex unknownWord("\"([^\"]*)\" at character [0-9]+ is no word of a number");
+    static const std::regex where("at character ([0-9]+)");
+    std::smatch m;
+    if (std::regex_search(error, m, unknownWord)) return "\"" + m[1].str() + "\" is not a Coptic number word";
+    if (error.find("mix masculine and feminine") != std::string::npos)
+        return "the words mix masculine and feminine forms";
+    if (error.find("the ordinal of one") != std::string::npos) return plainly(error);
+    if (std::regex_search(error, m, where)) {
+        const std::string word = wordAt(answer, std::stoul(m[1].str()));
+        if (!word.empty()) return "\"" + word + "\" is out of place";
+    }
+    return "not a number Zefnaro can read: " + plainly(error);
 }
 
 } // namespace
@@ -105,10 +184,21 @@ Question QuestionMaker::next() {
 Verdict check(const Question& q, std::string_view answer) {
     Verdict v;
     v.read = readWrittenNumber(answer);
-    if (!v.read.ok()) return v;
+    if (!v.read.ok()) {
+        if (q.ask == Ask::writeCoptic) {
+            v.why = wrongWords(answer);
+        } else {
+            // A numerals answer is told the numerals' reason, not the words'.
+            const ReadResult as = q.ask == Ask::writeNumerals
+                                      ? readWrittenNumberAs(answer, WrittenForm::numerals)
+                                      : v.read;
+            v.why = "not a number Zefnaro can read: " + plainly(as.ok() ? v.read.error : as.error);
+        }
+        return v;
+    }
     const Reading& r = v.read.reading;
     if (!rightForm(q.ask, r)) {
-        v.why = std::string("written as ").append(formName(r.form)).append(", not as ")
+        v.why = std::string("written as ").append(plainName(r.form)).append(", not as ")
                     .append(q.ask == Ask::writeNumerals ? "Coptic numerals" : "Coptic words");
         return v;
     }
@@ -128,6 +218,10 @@ Verdict check(const Question& q, std::string_view answer) {
     }
     v.correct = true;
     return v;
+}
+
+bool isNoAnswer(std::string_view answer) {
+    return answer.find_first_not_of(" \t\r\n\v\f") == std::string_view::npos;
 }
 
 std::string_view besidesTheNumber(const Question& q, const Verdict& v) {

@@ -63,13 +63,19 @@ private:
 struct Verdict {
     bool correct = false;
     ReadResult read; // what the answer reads as, or why it cannot be read
-    std::string why; // for a wrong answer that was read: what is wrong with it
+    // For a wrong answer, what is wrong with it in a learner's words: for one the
+    // reader cannot take, which Coptic word is wrong, or "not a number Zefnaro
+    // can read" and the reason.
+    std::string why;
 };
 
 // Reading: any written form of the right number is right. Writing: the answer
 // must be written in the form asked (Coptic numerals, or Coptic words in either
 // writing) and show the asked ordinal and gender.
 Verdict check(const Question& question, std::string_view answer);
+
+// No answer at all (nothing, or blanks): not wrong, the question is asked again.
+bool isNoAnswer(std::string_view answer);
 
 // What a wrong answer that was read gets wrong besides its number, to tell after
 // "you wrote 2,015"; "" where the number is all that is wrong.

@@ -3,6 +3,7 @@
 #include "engine/numbers.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 namespace zefnaro {
 
@@ -19,72 +20,30 @@ std::string_view modeTitle(Ask ask) {
     return {};
 }
 
-void appendEscaped(std::string& out, std::string_view text) {
-    for (const char c : text) {
-        switch (c) {
-        case '&': out += "&amp;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        case '"': out += "&quot;"; break;
-        default: out += c;
-        }
-    }
-}
-
-// A question's or answer's text, in the Coptic font where it is Coptic.
-void appendShown(std::string& out, std::string_view text, bool coptic, std::string_view family) {
-    if (coptic) {
-        out += "<span style=\"font-family: '";
-        appendEscaped(out, family);
-        out += "'\">";
-    }
-    appendEscaped(out, text);
-    if (coptic) out += "</span>";
-}
-
 } // namespace
+
+std::string worksheetTitle(const PracticeOptions& options) {
+    return std::string(modeTitle(options.ask)) + ": numbers from 1 to " +
+           groupDigits(std::clamp<std::uint32_t>(options.upTo, 1, largestNumber));
+}
 
 Worksheet makeWorksheet(const PracticeOptions& options, int count, std::uint64_t seed) {
     Worksheet sheet;
-    sheet.title = std::string(modeTitle(options.ask)) + ": numbers from 1 to " +
-                  groupDigits(std::clamp<std::uint32_t>(options.upTo, 1, largestNumber));
+    sheet.title = worksheetTitle(options);
     sheet.instruction = instruction(options.ask);
     QuestionMaker maker(options, seed);
-    for (int i = 0; i < std::clamp(count, 1, 200); ++i)
-        sheet.questions.push_back(maker.next());
+    const auto wanted = static_cast<std::size_t>(std::clamp(count, 1, largestWorksheet));
+    const std::uint32_t range = std::clamp<std::uint32_t>(options.upTo, 1, largestNumber);
+    std::unordered_set<std::uint32_t> asked;
+    while (sheet.questions.size() < wanted) {
+        Question q = maker.next();
+        // A small range runs out of numbers: then they come round again, each
+        // round without repeats.
+        if (asked.size() >= range) asked.clear();
+        if (!asked.insert(q.number).second) continue;
+        sheet.questions.push_back(std::move(q));
+    }
     return sheet;
-}
-
-std::string worksheetHtml(const Worksheet& sheet, std::string_view copticFamily) {
-    const bool writing = !sheet.questions.empty() && asksToWrite(sheet.questions.front().ask);
-    // The pronunciation is Latin letters: only Coptic letters take the Coptic font.
-    const bool copticQuestions =
-        !sheet.questions.empty() && !writing && sheet.questions.front().ask != Ask::pronunciation;
-    std::string out = "<html><body style=\"font-family: Arial; font-size: 12pt\"><h2>";
-    appendEscaped(out, sheet.title);
-    out += "</h2><p>";
-    appendEscaped(out, sheet.instruction);
-    out += "</p><p>Name: ____________________ Date: __________</p>"
-           "<table cellpadding=\"6\" width=\"100%\">";
-    int n = 0;
-    for (const Question& q : sheet.questions) {
-        out += "<tr><td width=\"8%\">" + std::to_string(++n) + ".</td><td style=\"font-size: 16pt\">";
-        appendShown(out, q.text, copticQuestions, copticFamily);
-        out += "</td><td width=\"45%\">____________________</td></tr>";
-    }
-    out += "</table><h2 style=\"page-break-before: always\">Answers</h2><p>";
-    appendEscaped(out, sheet.title);
-    out += "</p><table cellpadding=\"4\">";
-    n = 0;
-    for (const Question& q : sheet.questions) {
-        out += "<tr><td>" + std::to_string(++n) + ".</td><td>";
-        appendShown(out, q.text, copticQuestions, copticFamily);
-        out += "</td><td>";
-        appendShown(out, q.answer, writing, copticFamily);
-        out += "</td></tr>";
-    }
-    out += "</table></body></html>";
-    return out;
 }
 
 } // namespace zefnaro

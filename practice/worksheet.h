@@ -1,5 +1,5 @@
 // A worksheet for a class: numbered questions in one mode and range, and an
-// answer key on a page of its own, as HTML for a page renderer.
+// answer key, drawn by the window onto pages.
 #pragma once
 
 #include "practice/practice.h"
@@ -11,17 +11,19 @@
 
 namespace zefnaro {
 
+inline constexpr int largestWorksheet = 200; // questions
+
 struct Worksheet {
     std::string title;       // e.g. "Read Coptic numerals: numbers from 1 to 1,000"
     std::string instruction; // what to do with each question
     std::vector<Question> questions;
 };
 
-// `count` questions (at least 1, at most 200) drawn as Practice draws them.
-Worksheet makeWorksheet(const PracticeOptions& options, int count, std::uint64_t seed);
+// "Read Coptic numerals: numbers from 1 to 1,000", the title a sheet starts with.
+std::string worksheetTitle(const PracticeOptions& options);
 
-// The questions with a line to write on, then the answer key after a page break;
-// Coptic is set in `copticFamily`.
-std::string worksheetHtml(const Worksheet& sheet, std::string_view copticFamily);
+// `count` questions (at least 1, at most largestWorksheet) drawn as Practice draws
+// them, no number twice while the range holds enough numbers.
+Worksheet makeWorksheet(const PracticeOptions& options, int count, std::uint64_t seed);
 
 } // namespace zefnaro

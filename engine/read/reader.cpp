@@ -176,19 +176,58 @@ std::string_view formName(WrittenForm form) {
     return "digits";
 }
 
-ReadResult readWrittenNumber(std::string_view input) {
+namespace {
+
+ReadResult result(const reading::Attempt& a) {
     using namespace reading;
-    const auto result = [](const Attempt& a) {
-        if (a.reading) return ReadResult{*a.reading, {}};
-        if (a.error == zeroText) return ReadResult{{}, a.error};
-        return ReadResult{{}, joined({a.error, ": ", rangeText})};
-    };
+    if (a.reading) return ReadResult{*a.reading, {}};
+    if (a.error == zeroText) return ReadResult{{}, a.error};
+    return ReadResult{{}, joined({a.error, ": ", rangeText})};
+}
+
+// The text decoded and trimmed, or the error of a text that is none.
+std::variant<reading::Chars, ReadResult> decodedText(std::string_view input, reading::Kinds& kinds) {
+    using namespace reading;
     std::size_t bad = 0;
-    Kinds kinds;
     auto decoded = decode(input, bad, kinds);
     if (!decoded) return result(failed(joined({"not text: invalid UTF-8", at(bad)}), bad));
-    const Chars text = trimmed(std::move(*decoded));
+    Chars text = trimmed(std::move(*decoded));
     if (text.empty()) return result(failed("empty input", 0));
+    return text;
+}
+
+} // namespace
+
+ReadResult readWrittenNumberAs(std::string_view input, WrittenForm form) {
+    using namespace reading;
+    Kinds kinds;
+    auto decoded = decodedText(input, kinds);
+    if (auto* error = std::get_if<ReadResult>(&decoded)) return *error;
+    const Chars& text = std::get<Chars>(decoded);
+    Attempt a;
+    switch (form) {
+    case WrittenForm::digits:
+        a = readDigits(text);
+        break;
+    case WrittenForm::numerals:
+        a = kinds.coptic || kinds.overline ? readUnicodeNumerals(text) : readFontNumerals(text);
+        break;
+    default:
+        a = kinds.coptic ? readUnicodeWords(text) : readLatinWords(text);
+        if (a.reading && a.reading->form != form)
+            a = failed(joined({"written as ", formName(a.reading->form), ", not as ",
+                               formName(form)}),
+                       1);
+    }
+    return result(a);
+}
+
+ReadResult readWrittenNumber(std::string_view input) {
+    using namespace reading;
+    Kinds kinds;
+    auto decoded = decodedText(input, kinds);
+    if (auto* error = std::get_if<ReadResult>(&decoded)) return *error;
+    const Chars& text = std::get<Chars>(decoded);
 
     const char32_t first = text[0].code;
     const bool numeric = isDigit(first) || ((first == U'-' || first == U'+' || first == U'.') &&

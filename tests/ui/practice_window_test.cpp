@@ -9,6 +9,8 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QProcess>
+#include <QPushButton>
+#include <QScrollArea>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QToolButton>
@@ -48,7 +50,23 @@ class PracticeWindowTest : public QObject {
         }
     }
 
-    QString verdict() { return control<QLabel>(*practice, "verdictText")->text(); }
+    QString verdict() { return control<QLabel>(*practice, "verdictText")->accessibleDescription(); }
+
+    int pdfPages(const QString& pdf) {
+        QProcess info;
+        info.start(QStringLiteral("pdfinfo"), {pdf});
+        if (!info.waitForFinished() || info.exitCode() != 0) return -1;
+        const QString text = QString::fromUtf8(info.readAllStandardOutput());
+        return QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(text).captured(1).toInt();
+    }
+
+    QString pdfText(const QString& pdf, int first, int last) {
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"), {QStringLiteral("-f"), QString::number(first), QStringLiteral("-l"),
+                                                 QString::number(last), pdf, QStringLiteral("-")});
+        text.waitForFinished();
+        return QString::fromUtf8(text.readAllStandardOutput());
+    }
     QString score() { return control<QLabel>(*practice, "scoreText")->text(); }
 
 private slots:
@@ -125,38 +143,109 @@ private slots:
         QCOMPARE(seen.size(), std::size_t{4});
     }
 
+    // 40 questions of each mode: a header with the title and the name line on
+    // the first page, every question on the question pages, the key after them
+    // on pages of its own whose numerals read back within the range.
     void worksheetPagesWithTheAnswersLast() {
-        control<QComboBox>(*practice, "modeList")->setCurrentIndex(3); // write numerals
-        control<QComboBox>(*practice, "practiceRangeList")->setCurrentIndex(2); // up to 1,000
         QTemporaryDir dir;
-        const QString pdf = dir.filePath(QStringLiteral("sheet.pdf"));
-        QVERIFY(practice->saveWorksheet(pdf, 40));
-        QProcess info;
-        info.start(QStringLiteral("pdfinfo"), {pdf});
-        if (!info.waitForFinished() || info.exitCode() != 0) QSKIP("pdfinfo is not installed");
-        const QString infoText = QString::fromUtf8(info.readAllStandardOutput());
-        const int pages = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(infoText).captured(1).toInt();
-        QVERIFY2(pages >= 2, qPrintable(infoText));
-        QProcess last;
-        last.start(QStringLiteral("pdftotext"), {QStringLiteral("-f"), QString::number(pages), pdf, QStringLiteral("-")});
-        QVERIFY(last.waitForFinished());
-        const QString key = QString::fromUtf8(last.readAllStandardOutput());
-        QVERIFY2(key.contains(QStringLiteral("Answers")) || pages > 2, qPrintable(key));
-        // Every answer on the key reads back as a Coptic numeral of 1..1,000.
-        int numerals = 0;
-        for (const QString& word : key.split(QRegularExpression(QStringLiteral("\\s+")))) {
-            const ReadResult r = readWrittenNumber(word.toStdString());
-            if (r.ok() && r.reading.form == WrittenForm::numerals) {
-                QVERIFY(r.reading.number <= 1000);
-                ++numerals;
+        for (const Ask ask : allAsks) {
+            WorksheetRequest request;
+            request.options = {ask, 1000, Form{}};
+            request.count = 40;
+            request.title = QStringLiteral("Class 3, week %1").arg(static_cast<int>(ask));
+            const QString pdf = dir.filePath(QStringLiteral("sheet%1.pdf").arg(static_cast<int>(ask)));
+            QVERIFY(practice->saveWorksheet(pdf, request));
+            if (qEnvironmentVariableIsSet("ZEFNARO_KEEP_SHEETS"))
+                QFile::copy(pdf, qEnvironmentVariable("ZEFNARO_KEEP_SHEETS") + QFileInfo(pdf).fileName());
+            const int pages = pdfPages(pdf);
+            if (pages < 0) QSKIP("pdfinfo is not installed");
+            int questionPages = 0;
+            while (questionPages < pages && !pdfText(pdf, questionPages + 1, questionPages + 1)
+                                                  .contains(QStringLiteral("Answers:")))
+                ++questionPages;
+            QVERIFY2(questionPages >= 1 && pages > questionPages, qPrintable(request.title));
+            request.look.answerKey = false;
+            QVERIFY(practice->saveWorksheet(pdf + QStringLiteral(".q"), request));
+            QVERIFY(!pdfText(pdf + QStringLiteral(".q"), 1, 99).contains(QStringLiteral("Answers:")));
+            const QString first = pdfText(pdf, 1, 1);
+            QVERIFY2(first.contains(request.title) && first.contains(QStringLiteral("Name")) &&
+                         first.contains(QStringLiteral("Date")),
+                     qPrintable(first));
+            const QString questions = pdfText(pdf, 1, questionPages);
+            for (int n = 1; n <= 40; ++n)
+                QVERIFY2(questions.contains(QStringLiteral("%1.").arg(n)), qPrintable(questions));
+            const QString key = pdfText(pdf, questionPages + 1, pages);
+            QVERIFY2(key.contains(QStringLiteral("Answers")), qPrintable(key));
+            if (ask != Ask::writeNumerals) continue;
+            int numerals = 0;
+            for (const QString& word : key.split(QRegularExpression(QStringLiteral("\\s+")))) {
+                const ReadResult r = readWrittenNumber(word.toStdString());
+                if (r.ok() && r.reading.form == WrittenForm::numerals) {
+                    QVERIFY(r.reading.number <= 1000);
+                    ++numerals;
+                }
             }
+            QVERIFY2(numerals == 40, qPrintable(key));
         }
-        QVERIFY2(numerals >= 10, qPrintable(key));
-        QProcess first;
-        first.start(QStringLiteral("pdftotext"), {QStringLiteral("-l"), QStringLiteral("1"), pdf, QStringLiteral("-")});
-        QVERIFY(first.waitForFinished());
-        QVERIFY(QString::fromUtf8(first.readAllStandardOutput())
-                    .contains(QStringLiteral("Write Coptic numerals: numbers from 1 to 1,000")));
+    }
+
+    // Enter always checks: after a click on Next, after a list is chosen; the
+    // verdict and the report show with every control still in the window.
+    void noAnswerIsLost() {
+        auto* answer = control<QLineEdit>(*practice, "answerBox");
+        for (const char* button : {"nextButton", "showAnswerButton"}) {
+            QTest::mouseClick(control<QPushButton>(*practice, button), Qt::LeftButton);
+            QVERIFY(answer->hasFocus());
+            if (QByteArray(button) == "showAnswerButton") QTest::keyClick(answer, Qt::Key_Return); // on
+            const QString before = score();
+            QTest::keyClicks(answer, QStringLiteral("5"));
+            QTest::keyClick(answer, Qt::Key_Return);
+            QVERIFY2(!verdict().isEmpty() && score() != before, qPrintable(score()));
+        }
+        auto* mode = control<QComboBox>(*practice, "modeList");
+        mode->setFocus();
+        QTest::keyClick(mode, Qt::Key_Down);
+        QVERIFY(answer->hasFocus());
+        // Nothing written is no answer: asked again, the score kept.
+        const QString before = score();
+        QTest::keyClick(answer, Qt::Key_Return);
+        QCOMPARE(score(), before);
+        QVERIFY(!verdict().isEmpty());
+
+        QTest::mouseClick(control<QPushButton>(*practice, "showAnswerButton"), Qt::LeftButton);
+        QVERIFY(practice->findChildren<QScrollArea*>().size() <= 1); // the report's own
+        auto* report = control<QTextEdit>(*practice, "practiceReport");
+        QVERIFY(report->isVisible() && report->height() >= 150);
+        for (const char* name : {"scoreText", "showAnswerButton", "nextButton", "worksheetButton", "checkButton"}) {
+            auto* w = control<QWidget>(*practice, name);
+            const QRect inWindow(w->mapTo(practice, QPoint(0, 0)), w->size());
+            QVERIFY2(practice->rect().contains(inWindow), name);
+        }
+    }
+
+    // A Coptic answer in a words question is told about its words.
+    void wrongWordsToldAsWords() {
+        auto* answer = control<QLineEdit>(*practice, "answerBox");
+        practice->ask(makeQuestion(Ask::writeCoptic, 7, Form{}));
+        answer->setText(QStringLiteral("ⲙⲏⲧϣⲁϣϥ"));
+        QTest::keyClick(answer, Qt::Key_Return);
+        QVERIFY2(verdict().startsWith(QStringLiteral("Not yet: \"ⲙⲏⲧϣⲁϣϥ\" is not a Coptic number word.")),
+                 qPrintable(verdict()));
+    }
+
+    // Mode, range and forms come back when the window opens again.
+    void choicesKeptForTheRun() {
+        control<QComboBox>(*practice, "modeList")->setCurrentIndex(3);
+        control<QComboBox>(*practice, "practiceRangeList")->setCurrentIndex(4);
+        practice->close();
+        QTRY_VERIFY(!window->findChild<PracticeWindow*>("practiceWindow"));
+        window->findChild<QAction*>("practiceAction")->trigger();
+        practice = window->findChild<PracticeWindow*>("practiceWindow");
+        QVERIFY(practice);
+        QCOMPARE(control<QComboBox>(*practice, "modeList")->currentIndex(), 3);
+        QCOMPARE(control<QComboBox>(*practice, "practiceRangeList")->currentIndex(), 4);
+        control<QComboBox>(*practice, "modeList")->setCurrentIndex(0);
+        control<QComboBox>(*practice, "practiceRangeList")->setCurrentIndex(1);
     }
 
     // Each letter of the numerals line tells its value under the mouse and, as

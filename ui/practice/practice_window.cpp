@@ -4,18 +4,20 @@
 #include "platform/arial.h"
 #include "platform/geometry.h"
 #include "practice/worksheet.h"
+#include "ui/practice/worksheet_pages.h"
 #include "report/fonts.h"
 #include "report/report.h"
 #include "ui/art/pictures.h"
 #include "ui/fonts.h"
 
 #include <QComboBox>
+#include <QApplication>
 #include <QDir>
+#include <QKeyEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -24,7 +26,6 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
-#include <QScrollArea>
 #include <QStandardPaths>
 #include <QTextDocument>
 #include <QTextEdit>
@@ -62,6 +63,15 @@ const Key keys[][10] = {
     {{"ϧ", "khai"}, {"ϩ", "hori"}, {"ϫ", "janja"}, {"ϭ", "chima"}, {"ϯ", "ti, the feminine ending"},
      {"\u0300", "jinkim"}, {"ⲙⲁϩ ", "mah, the ordinal prefix"}, {" ", "space"}, {"⌫", "delete the last character"}, {nullptr, nullptr}}};
 
+// Mode, range and forms, kept for the run when the window opens again.
+struct Choices {
+    int mode = 0, range = 1, forms = 0; // range: up to 100, where learners start
+};
+Choices& remembered() {
+    static Choices choices;
+    return choices;
+}
+
 } // namespace
 
 PracticeWindow::PracticeWindow(std::function<DisplaySettings()> settings, QWidget* owner)
@@ -81,7 +91,11 @@ PracticeWindow::PracticeWindow(std::function<DisplaySettings()> settings, QWidge
     buildControls();
     layOut();
     nextQuestion();
-    resize(620, 560);
+    // Opens tall enough for the verdict and the report pane with every control
+    // in sight; the pane scrolls, the window does not.
+    reportEdit_->show();
+    resize(std::max(640, sizeHint().width()), std::max(640, sizeHint().height()));
+    reportEdit_->hide();
     centreOnScreen(*this);
 }
 
@@ -99,12 +113,15 @@ void PracticeWindow::buildControls() {
     name(rangeList_, "practiceRangeList", tr("Numbers up to"));
     for (const std::uint32_t upTo : practiceRanges)
         rangeList_->addItem(tr("up to %1").arg(qs(groupDigits(upTo))), upTo);
-    rangeList_->setCurrentIndex(1); // up to 100: where learners start
     name(formList_, "formList", tr("Forms"));
     formList_->addItem(tr("As in Settings"));
     formList_->addItem(tr("Mixed"));
+    const Choices& kept = remembered();
+    modeList_->setCurrentIndex(kept.mode);
+    rangeList_->setCurrentIndex(kept.range);
+    formList_->setCurrentIndex(kept.forms);
     for (QComboBox* list : {modeList_, rangeList_, formList_})
-        connect(list, &QComboBox::currentIndexChanged, this, &PracticeWindow::nextQuestion);
+        connect(list, &QComboBox::currentIndexChanged, this, &PracticeWindow::choiceChanged);
 
     name(instructionText_, "instructionText", tr("What to do"));
     instructionText_->setWordWrap(true);
@@ -116,14 +133,21 @@ void PracticeWindow::buildControls() {
     name(answerBox_, "answerBox", tr("Your answer"));
     answerBox_->setFont(copticFont(16));
     answerBox_->setPlaceholderText(tr("Your answer"));
+    answerBox_->installEventFilter(this);
     checkButton_->setObjectName(QStringLiteral("checkButton"));
     checkButton_->setDefault(true);
     name(verdictText_, "verdictText", tr("Verdict"));
     verdictText_->setWordWrap(true);
     verdictText_->setFont(arialFont(11, true));
+    verdictText_->setTextFormat(Qt::RichText);
+    verdictText_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     name(reportEdit_, "practiceReport", tr("The report of the number asked"));
     reportEdit_->setReadOnly(true);
+    reportEdit_->setMinimumHeight(200);
     reportEdit_->hide();
+    // Enter in the answer box checks; no button takes Enter for itself.
+    for (QPushButton* b : {checkButton_, showAnswerButton_, nextButton_, worksheetButton_})
+        b->setAutoDefault(false);
     showAnswerButton_->setObjectName(QStringLiteral("showAnswerButton"));
     nextButton_->setObjectName(QStringLiteral("nextButton"));
     worksheetButton_->setObjectName(QStringLiteral("worksheetButton"));
@@ -131,11 +155,14 @@ void PracticeWindow::buildControls() {
                                     "range, with the answers on its last page"));
     name(scoreText_, "scoreText", tr("Score"));
 
-    // Enter (the default button) checks the answer; once checked, it goes on.
+    // Check, or once checked, go on; the answer box has the focus again after
+    // every button.
     connect(checkButton_, &QPushButton::clicked, this,
-            [this] { answered_ ? nextQuestion() : checkAnswer(); });
-    connect(showAnswerButton_, &QPushButton::clicked, this, &PracticeWindow::showAnswer);
-    connect(nextButton_, &QPushButton::clicked, this, &PracticeWindow::nextQuestion);
+            [this] { answered_ ? nextQuestion() : checkAnswer(); answerBox_->setFocus(); });
+    connect(showAnswerButton_, &QPushButton::clicked, this,
+            [this] { showAnswer(); answerBox_->setFocus(); });
+    connect(nextButton_, &QPushButton::clicked, this,
+            [this] { nextQuestion(); answerBox_->setFocus(); });
     connect(worksheetButton_, &QPushButton::clicked, this, &PracticeWindow::chooseWorksheet);
 }
 
@@ -186,8 +213,7 @@ void PracticeWindow::layOut() {
     buttons->addWidget(nextButton_);
     buttons->addWidget(worksheetButton_);
 
-    auto* content = new QWidget;
-    auto* column = new QVBoxLayout(content);
+    auto* column = new QVBoxLayout(this);
     column->addLayout(choices);
     column->addWidget(instructionText_);
     column->addWidget(questionText_);
@@ -195,17 +221,8 @@ void PracticeWindow::layOut() {
     column->addWidget(keypad_);
     column->addWidget(verdictText_);
     column->addWidget(reportEdit_, 1);
-    column->addStretch(0);
+    column->addStretch(1); // where the report will stand, while it is hidden
     column->addLayout(buttons);
-    // Scrolls rather than leaving controls off a small screen.
-    auto* scroll = new QScrollArea;
-    scroll->setObjectName(QStringLiteral("practiceScroll"));
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setWidgetResizable(true);
-    scroll->setWidget(content);
-    auto* whole = new QVBoxLayout(this);
-    whole->setContentsMargins(0, 0, 0, 0);
-    whole->addWidget(scroll);
     setTabOrder(modeList_, rangeList_);
     setTabOrder(rangeList_, formList_);
     setTabOrder(formList_, answerBox_);
@@ -242,16 +259,58 @@ void PracticeWindow::ask(const Question& question) {
     instructionText_->setText(qs(instruction(question.ask)).replace(tr("each "), tr("this ")));
     keypad_->setVisible(asksToWrite(question.ask));
     answerBox_->clear();
-    // Choosing a mode, range or forms with the arrows keeps the focus on that list.
-    if (!qobject_cast<QComboBox*>(focusWidget())) answerBox_->setFocus();
+    answerBox_->setFocus();
     verdictText_->clear();
+    verdictText_->setAccessibleDescription({});
     reportEdit_->hide();
     checkButton_->setText(tr("&Check"));
     updateScore();
 }
 
+void PracticeWindow::choiceChanged() {
+    remembered() = Choices{modeList_->currentIndex(), rangeList_->currentIndex(),
+                           formList_->currentIndex()};
+    nextQuestion();
+    answerBox_->setFocus(); // a list chosen, the next answer is typed at once
+}
+
+bool PracticeWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == answerBox_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            answered_ ? nextQuestion() : checkAnswer();
+            return true; // taken here, so no button acts on it too
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+// The verdict with the answer in the Coptic font where it is Coptic, so that a
+// Coptic line is drawn in one font.
+void PracticeWindow::setVerdict(const QString& text, const QString& answer, const QColor& colour) {
+    const bool coptic = asksToWrite(question_.ask);
+    QString html = text.toHtmlEscaped();
+    if (!answer.isEmpty()) {
+        const QString shown = coptic ? QStringLiteral("<span style=\"font-family:'%1'; font-weight:normal; "
+                                                      "font-size:14pt\">%2</span>")
+                                           .arg(qs(projectFont), answer.toHtmlEscaped())
+                                     : answer.toHtmlEscaped();
+        html += QLatin1Char(' ') + tr("The answer is %1.").arg(shown);
+    }
+    QPalette p = verdictText_->palette();
+    p.setColor(QPalette::WindowText, colour);
+    verdictText_->setPalette(p);
+    verdictText_->setText(html);
+    const QString plain = answer.isEmpty() ? text : text + QLatin1Char(' ') + tr("The answer is %1.").arg(answer);
+    verdictText_->setAccessibleDescription(plain);
+}
+
 void PracticeWindow::checkAnswer() {
-    if (answered_ || answerBox_->text().trimmed().isEmpty()) return;
+    if (answered_) return;
+    if (isNoAnswer(answerBox_->text().toStdString())) { // no answer yet: ask again
+        setVerdict(tr("Write your answer, then press Enter."), {}, palette().color(QPalette::WindowText));
+        return;
+    }
     const Verdict v = check(question_, answerBox_->text().toStdString());
     answered_ = true;
     ++asked_;
@@ -261,18 +320,15 @@ void PracticeWindow::checkAnswer() {
     if (v.correct) {
         verdict = tr("Right!");
     } else if (!v.read.ok()) {
-        verdict = tr("Not yet: %1. The answer is %2.").arg(qs(v.read.error), qs(question_.answer));
+        verdict = tr("Not yet: %1.").arg(qs(v.why));
     } else {
         verdict = tr("Not yet: you wrote %1").arg(qs(groupDigits(v.read.reading.number)));
         if (const auto besides = besidesTheNumber(question_, v); !besides.empty())
             verdict += QStringLiteral(", ") + qs(besides);
-        verdict += tr(". The answer is %1.").arg(qs(question_.answer));
+        verdict += QLatin1Char('.');
     }
-    QPalette p = verdictText_->palette();
-    p.setColor(QPalette::WindowText, v.correct ? QColor(0, 128, 0) : QColor(176, 0, 0));
-    verdictText_->setPalette(p);
-    verdictText_->setText(verdict);
-    verdictText_->setAccessibleDescription(verdict);
+    setVerdict(verdict, v.correct ? QString() : qs(question_.answer),
+               v.correct ? QColor(0, 128, 0) : QColor(176, 0, 0));
     if (!v.correct) showReport();
     checkButton_->setText(tr("&Next"));
     updateScore();
@@ -285,7 +341,7 @@ void PracticeWindow::showAnswer() {
         streak_ = 0;
         checkButton_->setText(tr("&Next"));
     }
-    verdictText_->setText(tr("The answer is %1.").arg(qs(question_.answer)));
+    setVerdict({}, qs(question_.answer), palette().color(QPalette::WindowText));
     showReport();
     updateScore();
 }
@@ -311,21 +367,25 @@ void PracticeWindow::insertOnKeypad(const QString& text) {
     answerBox_->setFocus();
 }
 
-void PracticeWindow::printWorksheet(QPagedPaintDevice& device, int count) {
-    const Worksheet sheet = makeWorksheet(options(), count, random_());
-    QTextDocument document;
-    document.setHtml(qs(worksheetHtml(sheet, projectFont)));
-    document.print(&device);
+void PracticeWindow::printWorksheet(QPagedPaintDevice& device, const WorksheetRequest& request) {
+    Worksheet sheet = makeWorksheet(request.options, request.count, random_());
+    if (!request.title.isEmpty()) sheet.title = request.title.toStdString();
+    paintWorksheet(device, sheet, request.look);
 }
 
-bool PracticeWindow::saveWorksheet(const QString& path, int count) {
+// Printing and the PDF share the page: A4, 15 mm margins.
+static QPageLayout worksheetPage() {
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 15, 15, 15),
+                       QPageLayout::Millimeter);
+}
+
+bool PracticeWindow::saveWorksheet(const QString& path, const WorksheetRequest& request) {
     {
         QPdfWriter pdf(path);
-        pdf.setTitle(tr("Zefnaro worksheet"));
+        pdf.setTitle(request.title.isEmpty() ? tr("Zefnaro worksheet") : request.title);
         pdf.setCreator(QStringLiteral("Zefnaro"));
-        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                      QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
-        printWorksheet(pdf, count);
+        pdf.setPageLayout(worksheetPage());
+        printWorksheet(pdf, request);
     }
     if (QFileInfo(path).size() > 0) return true;
     QMessageBox::warning(this, tr("Worksheet"),
@@ -334,28 +394,27 @@ bool PracticeWindow::saveWorksheet(const QString& path, int count) {
 }
 
 void PracticeWindow::chooseWorksheet() {
-    bool ok = false;
-    const int count = QInputDialog::getInt(this, tr("Worksheet"), tr("How many questions?"), 20,
-                                           1, 200, 1, &ok);
-    if (!ok) return;
-    QMessageBox choice(QMessageBox::Question, tr("Worksheet"),
-                       tr("Save the worksheet as a PDF, or print it?"), QMessageBox::Cancel, this);
-    QPushButton* save = choice.addButton(tr("&Save as PDF..."), QMessageBox::AcceptRole);
-    QPushButton* print = choice.addButton(tr("&Print..."), QMessageBox::AcceptRole);
-    choice.exec();
-    if (choice.clickedButton() == save) {
+    const PracticeOptions now = options();
+    WorksheetDialog dialog(now, formList_->currentIndex() == 1,
+                           now.form.value_or(Form{settings_().ordinal, settings_().masculine}), this);
+    if (dialog.exec() != QDialog::Accepted) return answerBox_->setFocus();
+    const WorksheetRequest request = dialog.request();
+    if (dialog.choice() == WorksheetDialog::savePdf) {
         const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
         QString path = QFileDialog::getSaveFileName(
             this, tr("Save Worksheet"), QDir(folder).filePath(tr("Zefnaro worksheet.pdf")),
             tr("PDF (*.pdf)"));
-        if (path.isEmpty()) return;
-        if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".pdf");
-        saveWorksheet(path, count);
-    } else if (choice.clickedButton() == print) {
+        if (!path.isEmpty()) {
+            if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".pdf");
+            saveWorksheet(path, request);
+        }
+    } else if (dialog.choice() == WorksheetDialog::print) {
         QPrinter printer(QPrinter::HighResolution);
-        QPrintDialog dialog(&printer, this);
-        if (dialog.exec() == QDialog::Accepted) printWorksheet(printer, count);
+        printer.setPageLayout(worksheetPage());
+        QPrintDialog printDialog(&printer, this);
+        if (printDialog.exec() == QDialog::Accepted) printWorksheet(printer, request);
     }
+    answerBox_->setFocus();
 }
 
 } // namespace zefnaro

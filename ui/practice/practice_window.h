@@ -5,6 +5,7 @@
 #include "platform/report_box.h"
 #include "practice/practice.h"
 #include "report/display_settings.h"
+#include "ui/practice/worksheet_dialog.h"
 
 #include <QDialog>
 
@@ -36,9 +37,12 @@ public:
     void nextQuestion();
     void checkAnswer();
     void showAnswer();
-    // The worksheet of `count` questions as chosen: a PDF, or on a printer.
-    bool saveWorksheet(const QString& path, int count);
-    void printWorksheet(QPagedPaintDevice& device, int count);
+    // The worksheet asked for: a PDF, or on a printer, the same pages.
+    bool saveWorksheet(const QString& path, const WorksheetRequest& request);
+    void printWorksheet(QPagedPaintDevice& device, const WorksheetRequest& request);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildControls();
@@ -48,6 +52,8 @@ private:
     void showReport();
     void updateScore();
     void chooseWorksheet();
+    void choiceChanged();
+    void setVerdict(const QString& text, const QString& answer, const QColor& colour);
 
     std::function<DisplaySettings()> settings_;
     std::mt19937_64 random_;

@@ -38,4 +38,10 @@ struct ReadResult {
 // exception.
 ReadResult readWrittenNumber(std::string_view text);
 
+// Reads the text as one written form only: its error is that form's, as a
+// teacher who asked for Coptic words wants to hear what is wrong with the words.
+// Coptic words and numerals are read in Unicode where the text holds Coptic
+// letters, else as the CS fonts' text.
+ReadResult readWrittenNumberAs(std::string_view text, WrittenForm form);
+
 } // namespace zefnaro

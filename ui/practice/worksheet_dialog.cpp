@@ -1,0 +1,106 @@
+#include "worksheet_dialog.h"
+
+#include "engine/numbers.h"
+#include "practice/worksheet.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+namespace zefnaro {
+
+namespace {
+
+QString qs(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+constexpr int typeSizes[] = {12, 14, 16, 20, 24};
+
+} // namespace
+
+WorksheetDialog::WorksheetDialog(const PracticeOptions& start, bool mixed, Form settingsForm,
+                                 QWidget* owner)
+    : QDialog(owner), settingsForm_(settingsForm), titleBox_(new QLineEdit),
+      modeList_(new QComboBox), rangeList_(new QComboBox), formList_(new QComboBox),
+      countBox_(new QSpinBox), sizeList_(new QComboBox), keyCheck_(new QCheckBox) {
+    setObjectName(QStringLiteral("worksheetDialog"));
+    setWindowTitle(tr("Worksheet"));
+    const auto name = [](QWidget* w, const char* objectName) {
+        w->setObjectName(QString::fromLatin1(objectName));
+    };
+    name(titleBox_, "worksheetTitle");
+    name(modeList_, "worksheetMode");
+    name(rangeList_, "worksheetRange");
+    name(formList_, "worksheetForms");
+    name(countBox_, "worksheetCount");
+    name(sizeList_, "worksheetSize");
+    name(keyCheck_, "worksheetKey");
+    for (const Ask ask : allAsks)
+        modeList_->addItem(qs(instruction(ask)), static_cast<int>(ask));
+    modeList_->setCurrentIndex(modeList_->findData(static_cast<int>(start.ask)));
+    for (const std::uint32_t upTo : practiceRanges)
+        rangeList_->addItem(tr("up to %1").arg(qs(groupDigits(upTo))), upTo);
+    rangeList_->setCurrentIndex(std::max(0, rangeList_->findData(start.upTo)));
+    formList_->addItem(tr("As in Settings"));
+    formList_->addItem(tr("Mixed"));
+    formList_->setCurrentIndex(mixed ? 1 : 0);
+    countBox_->setRange(1, largestWorksheet);
+    countBox_->setValue(20);
+    for (const int points : typeSizes)
+        sizeList_->addItem(tr("%1 pt").arg(points), points);
+    sizeList_->setCurrentIndex(sizeList_->findData(16));
+    keyCheck_->setText(tr("&Answer key on pages of its own"));
+    keyCheck_->setChecked(true);
+    titleBox_->setMinimumWidth(360);
+
+    auto* form = new QFormLayout;
+    form->addRow(tr("&Title:"), titleBox_);
+    form->addRow(tr("&Practise:"), modeList_);
+    form->addRow(tr("N&umbers:"), rangeList_);
+    form->addRow(tr("&Forms:"), formList_);
+    form->addRow(tr("&Questions:"), countBox_);
+    form->addRow(tr("Type si&ze:"), sizeList_);
+    form->addRow(QString(), keyCheck_);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel);
+    QPushButton* save = buttons->addButton(tr("&Save as PDF..."), QDialogButtonBox::AcceptRole);
+    QPushButton* printButton = buttons->addButton(tr("P&rint..."), QDialogButtonBox::AcceptRole);
+    save->setObjectName(QStringLiteral("worksheetSave"));
+    printButton->setObjectName(QStringLiteral("worksheetPrint"));
+    save->setDefault(true);
+    connect(save, &QPushButton::clicked, this, [this] { choice_ = savePdf; accept(); });
+    connect(printButton, &QPushButton::clicked, this, [this] { choice_ = print; accept(); });
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* column = new QVBoxLayout(this);
+    column->addLayout(form);
+    column->addWidget(buttons);
+
+    // The title follows the mode and range until the teacher writes one.
+    connect(titleBox_, &QLineEdit::textEdited, this, [this] { titleEdited_ = true; });
+    connect(modeList_, &QComboBox::currentIndexChanged, this, &WorksheetDialog::modeChanged);
+    connect(rangeList_, &QComboBox::currentIndexChanged, this, &WorksheetDialog::modeChanged);
+    modeChanged();
+}
+
+void WorksheetDialog::modeChanged() {
+    if (!titleEdited_) titleBox_->setText(qs(worksheetTitle(request().options)));
+}
+
+WorksheetRequest WorksheetDialog::request() const {
+    WorksheetRequest r;
+    r.title = titleBox_->text().trimmed();
+    r.options.ask = static_cast<Ask>(modeList_->currentData().toInt());
+    r.options.upTo = rangeList_->currentData().toUInt();
+    if (formList_->currentIndex() == 0) r.options.form = settingsForm_;
+    r.count = countBox_->value();
+    r.look.points = sizeList_->currentData().toDouble();
+    r.look.answerKey = keyCheck_->isChecked();
+    return r;
+}
+
+} // namespace zefnaro

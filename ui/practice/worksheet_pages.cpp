@@ -1,0 +1,191 @@
+#include "worksheet_pages.h"
+
+#include "platform/arial.h"
+#include "report/fonts.h"
+
+#include <QCoreApplication>
+#include <QFontMetricsF>
+#include <QPagedPaintDevice>
+#include <QPainter>
+
+#include <algorithm>
+#include <vector>
+
+namespace zefnaro {
+
+namespace {
+
+QString qs(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QFont coptic(double points) {
+    QFont font(qs(projectFont));
+    font.setPointSizeF(points);
+    return font;
+}
+
+// One column of a grid: the texts of each cell and how it is drawn.
+struct Grid {
+    QFont numberFont, textFont, answerFont;
+    double numberWidth = 0, textWidth = 0, answerWidth = 0; // device units
+    double rowHeight = 0;
+    bool stacked = false; // the answer's line under the question, not beside it
+    bool lines = true;    // lines to write on (questions) or the answers (key)
+};
+
+class Pages {
+public:
+    Pages(QPagedPaintDevice& device, QPainter& painter) : device_(device), painter_(painter) {}
+
+    double width() const { return device_.width(); }
+    double height() const { return device_.height(); }
+    // Millimetres in device units.
+    double mm(double millimetres) const { return millimetres * device_.logicalDpiX() / 25.4; }
+
+    void newPage() {
+        if (drawn_ > 0) device_.newPage();
+        ++drawn_;
+    }
+    int drawn() const { return drawn_; }
+
+private:
+    QPagedPaintDevice& device_;
+    QPainter& painter_;
+    int drawn_ = 0;
+};
+
+double advance(const QFont& font, const QString& text, QPaintDevice* device) {
+    return QFontMetricsF(font, device).horizontalAdvance(text);
+}
+
+// The header of a page: the title, and on question pages the lines for the
+// learner's name and the date and what to do. Returns where the grid starts.
+double header(QPainter& p, Pages& pages, const QString& title, const QString& instruction,
+              bool nameLine) {
+    QPaintDevice* device = p.device();
+    const QFont titleFont = arialFont(16, true);
+    const QFont plain = arialFont(11, false);
+    p.setFont(titleFont);
+    const QFontMetricsF tm(titleFont, device);
+    const QRectF titleBox(0, 0, pages.width(), tm.height() * 4); // a long title wraps
+    p.drawText(titleBox, Qt::TextWordWrap | Qt::AlignLeft, title);
+    double y = tm.boundingRect(titleBox, Qt::TextWordWrap, title).height();
+    const QFontMetricsF pm(plain, device);
+    p.setFont(plain);
+    if (nameLine) {
+        y += pm.height() * 1.6;
+        const QString name = QCoreApplication::translate("Worksheet", "Name"), date = QCoreApplication::translate("Worksheet", "Date");
+        const double nameW = pm.horizontalAdvance(name + QLatin1Char(' '));
+        const double dateW = pm.horizontalAdvance(date + QLatin1Char(' '));
+        const double dateAt = pages.width() * 0.65;
+        p.drawText(QPointF(0, y), name);
+        p.drawLine(QPointF(nameW, y + 2), QPointF(dateAt - pages.mm(6), y + 2));
+        p.drawText(QPointF(dateAt, y), date);
+        p.drawLine(QPointF(dateAt + dateW, y + 2), QPointF(pages.width(), y + 2));
+    }
+    if (!instruction.isEmpty()) {
+        y += pm.height() * 1.6;
+        p.drawText(QPointF(0, y), instruction);
+    }
+    return y + pm.height() * 1.2;
+}
+
+// Draws the cells into columns down each page, as many rows as a page holds,
+// starting a page with a header each time.
+void drawGrid(QPainter& p, Pages& pages, const Grid& g, const std::vector<QString>& texts,
+              const std::vector<QString>& answers, const QString& title,
+              const QString& instruction, bool nameLine) {
+    const double gap = pages.mm(6);
+    const double cell = g.numberWidth + (g.stacked ? std::max(g.textWidth, g.answerWidth)
+                                                   : g.textWidth + gap + g.answerWidth);
+    const int columns = std::max(1, static_cast<int>((pages.width() + gap) / (cell + gap)));
+    const double columnWidth = columns == 1 ? pages.width() : (pages.width() + gap) / columns;
+    std::size_t next = 0;
+    while (next < texts.size()) {
+        pages.newPage();
+        const double top = header(p, pages, title, instruction, nameLine);
+        const int rows = std::max(1, static_cast<int>((pages.height() - top) / g.rowHeight));
+        for (int column = 0; column < columns && next < texts.size(); ++column) {
+            const double x = column * columnWidth;
+            for (int row = 0; row < rows && next < texts.size(); ++row, ++next) {
+                const double baseline = top + row * g.rowHeight +
+                                        QFontMetricsF(g.textFont, p.device()).ascent() * 1.25;
+                // The number stands on the question's own baseline.
+                p.setFont(g.numberFont);
+                p.drawText(QPointF(x, baseline), QString::number(next + 1) + QLatin1Char('.'));
+                p.setFont(g.textFont);
+                p.drawText(QPointF(x + g.numberWidth, baseline), texts[next]);
+                const double answerX = g.stacked ? x + g.numberWidth
+                                                 : x + g.numberWidth + g.textWidth + gap;
+                const double answerY = g.stacked ? baseline + g.rowHeight * 0.45 : baseline;
+                const double answerEnd = std::min(x + columnWidth - gap / 2, answerX + g.answerWidth);
+                if (g.lines) {
+                    p.drawLine(QPointF(answerX, answerY + 2), QPointF(answerEnd, answerY + 2));
+                } else {
+                    p.setFont(g.answerFont);
+                    p.drawText(QPointF(answerX, answerY), answers[next]);
+                }
+            }
+        }
+    }
+}
+
+} // namespace
+
+int paintWorksheet(QPagedPaintDevice& device, const Worksheet& sheet, const WorksheetLook& look) {
+    QPainter p(&device);
+    if (!p.isActive() || sheet.questions.empty()) return 0;
+    Pages pages(device, p);
+    const Ask ask = sheet.questions.front().ask;
+    const bool writing = asksToWrite(ask);
+    const bool copticQuestions = ask == Ask::numerals || ask == Ask::coptic;
+    const double points = std::clamp(look.points, 8.0, 48.0);
+    std::vector<QString> texts, answers;
+    for (const Question& q : sheet.questions) {
+        texts.push_back(qs(q.text));
+        answers.push_back(qs(q.answer));
+    }
+    const auto widest = [&](const QFont& font, const std::vector<QString>& all) {
+        double w = 0;
+        for (const QString& t : all)
+            w = std::max(w, advance(font, t, &device));
+        return w;
+    };
+
+    Grid questions;
+    questions.numberFont = arialFont(points * 0.8, false);
+    questions.textFont = copticQuestions ? coptic(points) : arialFont(points, false);
+    questions.answerFont = writing ? coptic(points) : arialFont(points, false);
+    questions.numberWidth = advance(questions.numberFont, QString::number(texts.size()) +
+                                                              QStringLiteral(". "), &device);
+    questions.textWidth = widest(questions.textFont, texts);
+    // Handwriting is wider than type: room for the longest answer half as wide again.
+    questions.answerWidth = std::max(widest(questions.answerFont, answers) * 1.5, pages.mm(30));
+    const double gap = pages.mm(6);
+    questions.stacked = questions.numberWidth + questions.textWidth + gap + questions.answerWidth >
+                        pages.width();
+    const double line = QFontMetricsF(questions.textFont, &device).height();
+    questions.rowHeight = line * (questions.stacked ? 3.0 : 2.0);
+    const QString title = qs(sheet.title);
+    drawGrid(p, pages, questions, texts, answers, title, qs(sheet.instruction), true);
+
+    if (look.answerKey) {
+        Grid key = questions;
+        const double keyPoints = std::max(10.0, points * 0.75);
+        key.numberFont = arialFont(keyPoints * 0.9, false);
+        key.textFont = copticQuestions ? coptic(keyPoints) : arialFont(keyPoints, false);
+        key.answerFont = writing ? coptic(keyPoints) : arialFont(keyPoints, true);
+        key.numberWidth = advance(key.numberFont, QString::number(texts.size()) +
+                                                      QStringLiteral(". "), &device);
+        key.textWidth = widest(key.textFont, texts);
+        key.answerWidth = widest(key.answerFont, answers);
+        key.stacked = key.numberWidth + key.textWidth + gap + key.answerWidth > pages.width();
+        key.rowHeight = QFontMetricsF(key.textFont, &device).height() * (key.stacked ? 2.4 : 1.5);
+        key.lines = false;
+        drawGrid(p, pages, key, texts, answers, QCoreApplication::translate("Worksheet", "Answers: %1").arg(title), {}, false);
+    }
+    return pages.drawn();
+}
+
+} // namespace zefnaro
