@@ -67,11 +67,22 @@ Runs runsOf(const QTextDocument& document) {
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
         Paragraph line;
         line.centred = (block.blockFormat().alignment() & Qt::AlignHCenter) != 0;
-        line.style = r.styleOf(block.charFormat());
         for (auto it = block.begin(); !it.atEnd(); ++it)
             line.runs.push_back({it.fragment().text(), r.styleOf(it.fragment().charFormat())});
+        // An empty line is as tall as the text before it: its own format carries
+        // only the box's default size, which no line of the report is set in.
+        if (line.runs.empty())
+            line.style = !r.lines.empty() && !r.lines.back().runs.empty() ? r.lines.back().runs.back().style
+                         : !r.lines.empty() ? r.lines.back().style
+                                            : -1;
         r.lines.push_back(std::move(line));
     }
+    // Empty lines before any text take the first text's style.
+    const auto first = std::find_if(r.lines.begin(), r.lines.end(),
+                                    [](const Paragraph& p) { return !p.runs.empty(); });
+    for (Paragraph& line : r.lines)
+        if (line.style < 0) line.style = first != r.lines.end() ? first->runs.front().style : 0;
+    if (r.styles.empty()) r.styleOf(document.begin().charFormat());
     return r;
 }
 

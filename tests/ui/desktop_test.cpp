@@ -304,6 +304,14 @@ private slots:
                                   "fo:color=\"#ff0000\"", "fo:font-style=\"italic\"",
                                   "Two Thousand Five"})
             QVERIFY2(content.contains(QString::fromUtf8(piece)), piece);
+        // The sizes the window uses, and no other: empty lines too.
+        QSet<QString> odtSizes, pageSizes;
+        for (const auto& m : QRegularExpression(QStringLiteral("fo:font-size=\"([0-9.]+)pt")).globalMatch(content))
+            odtSizes << m.captured(1);
+        for (const auto& m : QRegularExpression(QStringLiteral("font-size: ([0-9.]+)pt")).globalMatch(page))
+            pageSizes << m.captured(1);
+        QCOMPARE(odtSizes, QSet<QString>{QStringLiteral("16")}); // every line at the report's 16 pt
+        QCOMPARE(odtSizes, pageSizes);
         QVERIFY(output(QStringLiteral("unzip"), {QStringLiteral("-p"), odt, QStringLiteral("meta.xml")})
                     .contains(QStringLiteral("<dc:title>Zefnaro report: 2,005</dc:title>")));
 
