@@ -390,6 +390,11 @@ bool writeOdt(const QTextDocument& document, const QString& title, const QString
     return true;
 }
 
+QPageLayout reportPageLayout() {
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 15, 15, 15),
+                       QPageLayout::Millimeter);
+}
+
 bool paintOnOnePage(const QTextDocument& document, QPagedPaintDevice& device) {
     std::unique_ptr<QTextDocument> page(document.clone());
     // A compound number ("Ninety-Nine") is one word: no line break after its hyphen.

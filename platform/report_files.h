@@ -2,6 +2,7 @@
 // OpenDocument text package, and a report painted on one page (PDF or printer).
 #pragma once
 
+#include <QPageLayout>
 #include <QMap>
 #include <QString>
 
@@ -27,5 +28,8 @@ bool writeOdt(const QTextDocument& document, const QString& title, const QString
 // page number, lines broken only between words, made smaller where it would not
 // fit. False when the device cannot be painted on.
 bool paintOnOnePage(const QTextDocument& document, QPagedPaintDevice& device);
+
+// The report's page, printed or saved as PDF: A4 upright, 15 mm margins.
+QPageLayout reportPageLayout();
 
 } // namespace zefnaro

@@ -57,8 +57,7 @@ bool MainWindow::saveReport(const QString& path) {
         QPdfWriter pdf(path);
         pdf.setTitle(title);
         pdf.setCreator(QStringLiteral("Zefnaro"));
-        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                      QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
+        pdf.setPageLayout(reportPageLayout());
         written = paintOnOnePage(document, pdf) && QFileInfo(path).size() > 0;
     } else if (suffix == QLatin1String("odt")) {
         written = writeOdt(document, title, path, why, carriedFonts);
@@ -104,6 +103,7 @@ void MainWindow::printReport(QPrinter& printer) {
 void MainWindow::printReportWithDialog() {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(tr("Zefnaro %1").arg(numberBox_->text()));
+    printer.setPageLayout(reportPageLayout()); // the page a saved PDF has
     QPrintDialog dialog(&printer, this);
     dialog.setWindowTitle(tr("Print Report"));
     if (dialog.exec() == QDialog::Accepted) printReport(printer);
