@@ -5,6 +5,8 @@
 #include <QAction>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QApplication>
+#include <QTimer>
 #include <QMenu>
 #include <QMimeData>
 
@@ -76,6 +78,13 @@ void NumberBox::keyPressEvent(QKeyEvent* event) {
     const QString text = event->text();
     const bool digit = text.size() == 1 && text[0] >= u'0' && text[0] <= u'9' && !held;
     if (digit) {
+        // Full: the digit has no room, and the box says so as desktop boxes do.
+        if (text.size() + this->text().size() > maxLength() && !hasSelectedText()) {
+            event->accept();
+            flash();
+            emit refused();
+            return;
+        }
         QLineEdit::keyPressEvent(event);
         return;
     }
@@ -88,6 +97,20 @@ void NumberBox::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QLineEdit::keyPressEvent(event);
+}
+
+void NumberBox::flash() {
+    QApplication::beep();
+    if (property("flashing").toBool()) return;
+    const QPalette normal = palette();
+    QPalette lit = normal;
+    lit.setColor(QPalette::Base, normal.color(QPalette::Highlight).lighter(170));
+    setPalette(lit);
+    setProperty("flashing", true);
+    QTimer::singleShot(200, this, [this, normal] {
+        setPalette(normal);
+        setProperty("flashing", false);
+    });
 }
 
 void NumberBox::focusInEvent(QFocusEvent* event) {

@@ -27,12 +27,16 @@ signals:
     void pasteRequested();                 // the context menu's Paste, or a paste key
     void stepRequested(int by);            // Up/Down (1), Page Up/Page Down (1,000)
     void textDropped(const QString& text); // text dropped onto the box
+    void refused();                        // a digit typed into a full box
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+
+private:
+    void flash();
 };
 
 // Selects the whole text of a line edit; an empty one is left alone.

@@ -145,8 +145,19 @@ private slots:
 
     void tenthDigitIsRefused() {
         enter(box, "1");
-        QTest::keyClicks(box, "234567890");
+        QTest::keyClicks(box, "23456789");
+        const QColor base = box->palette().color(QPalette::Base);
+        QSignalSpy refused(box, &NumberBox::refused);
+        QTest::keyClicks(box, "0");
         QCOMPARE(box->text(), QStringLiteral("123456789"));
+        // Refused with a sign: the bell and a flash of the box, that passes.
+        QCOMPARE(refused.count(), 1);
+        QVERIFY(box->palette().color(QPalette::Base) != base);
+        QTRY_COMPARE(box->palette().color(QPalette::Base), base);
+        box->selectAll(); // a selection makes room
+        QTest::keyClicks(box, "7");
+        QCOMPARE(box->text(), QStringLiteral("7"));
+        QCOMPARE(refused.count(), 1);
         box->setNumberText(QStringLiteral("98765432109876"));
         QCOMPARE(box->text(), QStringLiteral("987654321"));
     }

@@ -153,8 +153,12 @@ private slots:
         QVERIFY(window->settings().ordinal);
         QVERIFY(!window->settings().masculine);
         QCOMPARE(report(), expected(21, true, false));
+        // Said where the user looks, then the status line as ever.
         QCOMPARE(statusLabel(*window)->text(),
-                 QStringLiteral(" CS Copto Manuscript | 16 | Feminine | Ordinal"));
+                 QStringLiteral(" Now showing ordinal, feminine forms, as the pasted text is written"));
+        window->findChild<QTimer*>("statusMessageTimer")->start(1);
+        QTRY_COMPARE(statusLabel(*window)->text(),
+                     QStringLiteral(" CS Copto Manuscript | 16 | Feminine | Ordinal"));
         QVERIFY(control<QCheckBox>(*settings, "ordinalBox")->isChecked());
         QVERIFY(!control<QCheckBox>(*settings, "masculineBox")->isChecked());
         // The same number again in another form: the report follows the form.

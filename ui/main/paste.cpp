@@ -37,6 +37,12 @@ void MainWindow::pasteText(const QString& text) {
     else if (formChanged)
         recompute();
     numberBox_->setCursorPosition(static_cast<int>(digits.size()));
+    // The form followed the text: said, so that it does not change unseen.
+    if (formChanged)
+        showStatusMessage(tr("Now showing %1 forms, as the pasted text is written")
+                              .arg(QStringList{shown.ordinal ? tr("ordinal") : tr("cardinal"),
+                                               shown.masculine ? tr("masculine") : tr("feminine")}
+                                       .join(QStringLiteral(", "))));
 }
 
 void MainWindow::showStatusMessage(const QString& message) {
