@@ -7,8 +7,6 @@
 
 namespace zefnaro {
 
-namespace {
-
 std::string_view modeTitle(Ask ask) {
     switch (ask) {
     case Ask::numerals: return "Read Coptic numerals";
@@ -19,8 +17,6 @@ std::string_view modeTitle(Ask ask) {
     }
     return {};
 }
-
-} // namespace
 
 std::string worksheetTitle(const PracticeOptions& options) {
     return std::string(modeTitle(options.ask)) + ": numbers from 1 to " +

@@ -19,6 +19,9 @@ struct Worksheet {
     std::vector<Question> questions;
 };
 
+// "Read Coptic numerals", "Write Coptic words": what a mode practises.
+std::string_view modeTitle(Ask ask);
+
 // "Read Coptic numerals: numbers from 1 to 1,000", the title a sheet starts with.
 std::string worksheetTitle(const PracticeOptions& options);
 

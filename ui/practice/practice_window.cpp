@@ -222,6 +222,7 @@ void PracticeWindow::layOut() {
     column->addWidget(verdictText_);
     column->addWidget(reportEdit_, 1);
     column->addStretch(1); // where the report will stand, while it is hidden
+    column_ = column;
     column->addLayout(buttons);
     setTabOrder(modeList_, rangeList_);
     setTabOrder(rangeList_, formList_);
@@ -262,7 +263,7 @@ void PracticeWindow::ask(const Question& question) {
     answerBox_->setFocus();
     verdictText_->clear();
     verdictText_->setAccessibleDescription({});
-    reportEdit_->hide();
+    showReportPane(false);
     checkButton_->setText(tr("&Check"));
     updateScore();
 }
@@ -351,7 +352,13 @@ void PracticeWindow::showReport() {
     s.ordinal = question_.form.ordinal;
     s.masculine = question_.form.masculine;
     reportBox_.setReport(composeReport(static_cast<double>(question_.number), s));
-    reportEdit_->show();
+    showReportPane(true);
+}
+
+// The report takes the room the stretch below it keeps while it is hidden.
+void PracticeWindow::showReportPane(bool shown) {
+    reportEdit_->setVisible(shown);
+    column_->setStretch(column_->indexOf(reportEdit_) + 1, shown ? 0 : 1);
 }
 
 void PracticeWindow::updateScore() {

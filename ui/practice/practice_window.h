@@ -12,6 +12,7 @@
 #include <functional>
 #include <random>
 
+class QBoxLayout;
 class QComboBox;
 class QGridLayout;
 class QLabel;
@@ -50,6 +51,7 @@ private:
     void layOut();
     void insertOnKeypad(const QString& text);
     void showReport();
+    void showReportPane(bool shown);
     void updateScore();
     void chooseWorksheet();
     void choiceChanged();
@@ -76,6 +78,7 @@ private:
     QPushButton* nextButton_;
     QPushButton* worksheetButton_;
     QLabel* scoreText_;
+    QBoxLayout* column_ = nullptr;
 };
 
 } // namespace zefnaro

@@ -42,7 +42,7 @@ WorksheetDialog::WorksheetDialog(const PracticeOptions& start, bool mixed, Form 
     name(sizeList_, "worksheetSize");
     name(keyCheck_, "worksheetKey");
     for (const Ask ask : allAsks)
-        modeList_->addItem(qs(instruction(ask)), static_cast<int>(ask));
+        modeList_->addItem(qs(modeTitle(ask)), static_cast<int>(ask));
     modeList_->setCurrentIndex(modeList_->findData(static_cast<int>(start.ask)));
     for (const std::uint32_t upTo : practiceRanges)
         rangeList_->addItem(tr("up to %1").arg(qs(groupDigits(upTo))), upTo);
