@@ -43,4 +43,10 @@ DisplaySettings machineDefaults() {
     return defaultSettings(fontInstalled(QString::fromUtf8(fontTextDefault)));
 }
 
+QFont projectCopticFont(double points) {
+    QFont font(qs(projectFont));
+    font.setPointSizeF(points);
+    return font;
+}
+
 } // namespace zefnaro

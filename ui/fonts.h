@@ -4,8 +4,10 @@
 
 #include "report/display_settings.h"
 
+#include <QFont>
 #include <QString>
 #include <functional>
+#include <string_view>
 
 namespace zefnaro {
 
@@ -15,6 +17,14 @@ using FontCheck = std::function<bool(const QString& family)>;
 // from where the build and the install put it beside the programs; once per run.
 // True when the family can be used.
 bool loadProjectFont();
+
+// The program's own Coptic font at a size in points.
+QFont projectCopticFont(double points);
+
+// UTF-8 from the engine as a QString.
+inline QString qs(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 // Where the program's own Coptic font file is, beside the programs.
 QString projectFontFile();

@@ -36,16 +36,6 @@ namespace zefnaro {
 
 namespace {
 
-QString qs(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QFont copticFont(double points) {
-    QFont font(qs(projectFont));
-    font.setPointSizeF(points);
-    return font;
-}
-
 // The keypad: the numerals' letters by place, the strokes, the ordinal prefix
 // and feminine ending, and the letters only words use.
 struct Key {
@@ -131,7 +121,7 @@ void PracticeWindow::buildControls() {
     questionText_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     questionText_->setMinimumHeight(64);
     name(answerBox_, "answerBox", tr("Your answer"));
-    answerBox_->setFont(copticFont(16));
+    answerBox_->setFont(projectCopticFont(16));
     answerBox_->setPlaceholderText(tr("Your answer"));
     answerBox_->installEventFilter(this);
     checkButton_->setObjectName(QStringLiteral("checkButton"));
@@ -181,7 +171,7 @@ QWidget* PracticeWindow::buildKeypad() {
             const bool mark = text.at(0).isMark();
             auto* button = new QToolButton(pad);
             button->setText(mark ? QStringLiteral("◌") + text : text.trimmed().isEmpty() ? tr("Space") : text);
-            button->setFont(copticFont(14));
+            button->setFont(projectCopticFont(14));
             button->setAccessibleName(QString::fromUtf8(key.name));
             button->setToolTip(QString::fromUtf8(key.name));
             button->setFocusPolicy(Qt::NoFocus); // the answer box keeps the focus
@@ -253,7 +243,7 @@ void PracticeWindow::ask(const Question& question) {
     question_ = question;
     answered_ = false;
     const bool coptic = question.ask == Ask::numerals || question.ask == Ask::coptic;
-    questionText_->setFont(coptic ? copticFont(question.ask == Ask::numerals ? 30 : 20)
+    questionText_->setFont(coptic ? projectCopticFont(question.ask == Ask::numerals ? 30 : 20)
                                   : arialFont(20, true));
     questionText_->setText(qs(question.text));
     questionText_->setAccessibleDescription(qs(question.text));

@@ -3,6 +3,8 @@
 #include "engine/numbers.h"
 #include "practice/worksheet.h"
 
+#include "ui/fonts.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -15,10 +17,6 @@
 namespace zefnaro {
 
 namespace {
-
-QString qs(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 constexpr int typeSizes[] = {12, 14, 16, 20, 24};
 

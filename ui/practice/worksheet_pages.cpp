@@ -3,6 +3,8 @@
 #include "platform/arial.h"
 #include "report/fonts.h"
 
+#include "ui/fonts.h"
+
 #include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
@@ -14,16 +16,6 @@
 namespace zefnaro {
 
 namespace {
-
-QString qs(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QFont coptic(double points) {
-    QFont font(qs(projectFont));
-    font.setPointSizeF(points);
-    return font;
-}
 
 // One column of a grid: the texts of each cell and how it is drawn.
 struct Grid {
@@ -155,8 +147,8 @@ int paintWorksheet(QPagedPaintDevice& device, const Worksheet& sheet, const Work
 
     Grid questions;
     questions.numberFont = arialFont(points * 0.8, false);
-    questions.textFont = copticQuestions ? coptic(points) : arialFont(points, false);
-    questions.answerFont = writing ? coptic(points) : arialFont(points, false);
+    questions.textFont = copticQuestions ? projectCopticFont(points) : arialFont(points, false);
+    questions.answerFont = writing ? projectCopticFont(points) : arialFont(points, false);
     questions.numberWidth = advance(questions.numberFont, QString::number(texts.size()) +
                                                               QStringLiteral(". "), &device);
     questions.textWidth = widest(questions.textFont, texts);
@@ -174,8 +166,8 @@ int paintWorksheet(QPagedPaintDevice& device, const Worksheet& sheet, const Work
         Grid key = questions;
         const double keyPoints = std::max(10.0, points * 0.75);
         key.numberFont = arialFont(keyPoints * 0.9, false);
-        key.textFont = copticQuestions ? coptic(keyPoints) : arialFont(keyPoints, false);
-        key.answerFont = writing ? coptic(keyPoints) : arialFont(keyPoints, true);
+        key.textFont = copticQuestions ? projectCopticFont(keyPoints) : arialFont(keyPoints, false);
+        key.answerFont = writing ? projectCopticFont(keyPoints) : arialFont(keyPoints, true);
         key.numberWidth = advance(key.numberFont, QString::number(texts.size()) +
                                                       QStringLiteral(". "), &device);
         key.textWidth = widest(key.textFont, texts);
