@@ -176,6 +176,9 @@ private slots:
     void copyAllPutsTheWholeReportOnTheClipboard() {
         changeSettings(*window, [](DisplaySettings& s) { s.fontName = "CS Koptos Manuscript"; });
         numberBox(*window)->setNumberText(QStringLiteral("2005"));
+        // The entry box focused with its number selected, as after Up: still the report.
+        numberBox(*window)->setFocus();
+        numberBox(*window)->selectAll();
         QGuiApplication::clipboard()->clear();
         window->findChild<QAction*>("copyAllAction")->trigger();
         const QMimeData* data = QGuiApplication::clipboard()->mimeData();

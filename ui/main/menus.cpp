@@ -72,9 +72,11 @@ void MainWindow::copySelected() {
     reportBox_.clearSelection();
 }
 
+// The whole report, whatever the entry box holds selected.
 void MainWindow::copyAll() {
     reportBox_.selectAll();
-    copySelected();
+    reportBox_.copySelection();
+    reportBox_.clearSelection();
 }
 
 void MainWindow::showSettings() {
