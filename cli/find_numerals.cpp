@@ -79,6 +79,7 @@ bool findNumeralsIn(int fd, bool json, Output& out) {
         buffer.erase(0, cut + 1);
     }
     finder.scan(buffer, found);
+    finder.finish(found);
     out.flush();
     return true;
 }

@@ -42,69 +42,77 @@ struct Word {
 } // namespace
 
 void NumeralFinder::scan(std::string_view text, const Found& found) {
-    Word previous{}, word{};
-    bool inWord = false, previousIsPrefix = false;
-    std::size_t i = 0;
-    // The last numeral found waits one word: a blank and a lower rank may go on
-    // with it ("ⲃ̿ ⲉ̅").
-    FoundNumeral pending;
-    std::size_t pendingEnd = 0; // byte after it; 0: none waits
+    Word word{};
+    bool inWord = false;
     const auto flush = [&] {
-        if (pendingEnd != 0) found(pending);
-        pendingEnd = 0;
+        if (hasPending_) found(pending_);
+        hasPending_ = false;
+        pendingGap_ = Gap::none;
     };
-    // A word of Coptic ends: report it when it reads as a numeral; a blank and
-    // another ranked word may continue it ("ⲃ̿ ⲉ̅"), "ⲙⲁϩ " before it is its prefix.
+    // A character outside a word: one blank keeps a numeral or prefix open.
+    const auto between = [&](bool blank) {
+        for (Gap* g : {&pendingGap_, &prefixGap_})
+            *g = *g == Gap::justEnded && blank ? Gap::oneBlank : Gap::none;
+        if (hasPending_ && pendingGap_ == Gap::none) flush();
+    };
+    // A word of Coptic ends: the numeral waiting may go on with it ("ⲃ̿ ⲉ̅"),
+    // "ⲙⲁϩ " before it is its prefix, or it is a numeral of its own.
     const auto endWord = [&] {
         inWord = false;
         const std::string_view written = text.substr(word.from, word.to - word.from);
+        const bool afterPrefix = prefixGap_ == Gap::oneBlank;
+        prefixGap_ = Gap::none;
         if (!word.marked || isSacredName(written)) {
             flush();
-            previousIsPrefix = isOrdinalPrefix(written);
-            previous = word;
+            if (isOrdinalPrefix(written)) {
+                prefix_ = FoundNumeral{word.line, word.column, std::string(written), {}};
+                prefixGap_ = Gap::justEnded;
+            }
             return;
         }
-        const auto oneBlankApart = [&](std::size_t end) {
-            return end + 1 == word.from && text[end] == ' ';
-        };
-        if (pendingEnd != 0 && oneBlankApart(pendingEnd)) {
-            std::string joined = pending.text + " ";
+        if (hasPending_ && pendingGap_ == Gap::oneBlank) {
+            std::string joined = pending_.text + " ";
             joined += written;
             const ReadResult more = readWrittenNumber(joined);
             if (more.ok() && more.reading.form == WrittenForm::numerals) {
-                pending.text = std::move(joined);
-                pending.reading = more.reading;
-                pendingEnd = word.to;
-                previous = word;
+                pending_.text = std::move(joined);
+                pending_.reading = more.reading;
+                pendingGap_ = Gap::justEnded;
                 return;
             }
         }
         flush();
-        Word start = previousIsPrefix && oneBlankApart(previous.to) ? previous : word;
-        std::string_view candidate = text.substr(start.from, word.to - start.from);
-        ReadResult read = readWrittenNumber(candidate);
-        if ((!read.ok() || read.reading.form != WrittenForm::numerals) && start.from != word.from) {
-            start = word;
-            candidate = written;
-            read = readWrittenNumber(candidate);
+        FoundNumeral candidate{word.line, word.column, std::string(written), {}};
+        ReadResult read;
+        if (afterPrefix) {
+            std::string prefixed = prefix_.text + " ";
+            prefixed += written;
+            read = readWrittenNumber(prefixed);
+            if (read.ok() && read.reading.form == WrittenForm::numerals)
+                candidate = FoundNumeral{prefix_.line, prefix_.column, std::move(prefixed), {}};
+            else
+                read = readWrittenNumber(written);
+        } else {
+            read = readWrittenNumber(written);
         }
-        previousIsPrefix = false;
-        previous = word;
         if (!read.ok() || read.reading.form != WrittenForm::numerals) return;
-        pending = FoundNumeral{start.line, start.column, std::string(candidate), read.reading};
-        pendingEnd = word.to;
+        candidate.reading = read.reading;
+        pending_ = std::move(candidate);
+        hasPending_ = true;
+        pendingGap_ = Gap::justEnded;
     };
+    std::size_t i = 0;
     while (i < text.size()) {
         const unsigned char b = static_cast<unsigned char>(text[i]);
         if (b < 0x80) { // ASCII: the fast path, and every word's end
             if (inWord) endWord();
+            between(b == ' ');
             if (b == '\n') {
                 ++line_;
                 column_ = 1;
             } else {
                 ++column_;
             }
-            if (b != ' ') previousIsPrefix = false;
             ++i;
             continue;
         }
@@ -120,19 +128,26 @@ void NumeralFinder::scan(std::string_view text, const Found& found) {
             word.marked = word.marked || isNumeralMark(c);
         } else {
             if (inWord) endWord();
-            previousIsPrefix = false;
+            between(false);
         }
         if (!utf8::isCombiningMark(c)) ++column_; // a mark belongs to its letter's column
         i += length;
     }
     if (inWord) endWord();
-    flush();
+}
+
+void NumeralFinder::finish(const Found& found) {
+    if (hasPending_) found(pending_);
+    hasPending_ = false;
+    pendingGap_ = prefixGap_ = Gap::none;
 }
 
 std::vector<FoundNumeral> findNumerals(std::string_view text) {
     std::vector<FoundNumeral> out;
     NumeralFinder finder;
-    finder.scan(text, [&out](const FoundNumeral& f) { out.push_back(f); });
+    const auto found = [&out](const FoundNumeral& f) { out.push_back(f); };
+    finder.scan(text, found);
+    finder.finish(found);
     return out;
 }
 

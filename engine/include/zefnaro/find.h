@@ -22,14 +22,26 @@ struct FoundNumeral {
 
 // Scans text that may come in pieces, as a file is read in blocks: each piece
 // continues the one before and is cut at a line end or a blank (never inside a
-// word), and `found` is called for each numeral in order. Invalid UTF-8 is skipped.
+// word), and `found` is called for each numeral in order. A numeral may go on
+// across a cut ("ⲃ̿" in one piece, " ⲉ̅" in the next), so the last one waits
+// until finish(). Invalid UTF-8 is skipped.
 class NumeralFinder {
 public:
     using Found = std::function<void(const FoundNumeral&)>;
     void scan(std::string_view piece, const Found& found);
+    // The text has ended: the numeral still waiting is found.
+    void finish(const Found& found);
 
 private:
+    // What stands between the last numeral (or ordinal prefix) and here: a numeral
+    // goes on after exactly one blank.
+    enum class Gap { none, justEnded, oneBlank };
     std::size_t line_ = 1, column_ = 1;
+    FoundNumeral pending_;
+    bool hasPending_ = false;
+    Gap pendingGap_ = Gap::none;
+    FoundNumeral prefix_; // "ⲙⲁϩ" as written, where it may stand before a numeral
+    Gap prefixGap_ = Gap::none;
 };
 
 // Every numeral of a whole text: findNumerals("ⲁⲩⲱ ⲓ̅ⲃ̅ ⲛ̀ⲣⲱⲙⲓ") finds "ⲓ̅ⲃ̅" = 12 at line 1,
