@@ -36,7 +36,7 @@ CLEAR = 90  # gap between a taller letter and its stroke
 RANK_GAP = 160  # where one rank's strokes end before the next rank: 2 px at 12 px
 # A stroke that runs on into its neighbour's reaches under it, so the two
 # antialiased edges never meet at a fractional pixel and leave a pale seam.
-OVERLAP = 40
+OVERLAP = 20
 
 COPTIC = list(range(0x2C80, 0x2CE5)) + list(range(0x03E2, 0x03F0))
 # The letters Coptic numerals are written with, small and capital.
