@@ -16,7 +16,6 @@ bool isDigit(char32_t c) {
     return c >= U'0' && c <= U'9';
 }
 
-constexpr std::string_view rangeText = "expected a whole number from 1 to 999,999,999";
 constexpr std::string_view zeroText = "The number 0 (zero) does not exist in Coptic";
 
 Chars trimmed(Chars chars) {
