@@ -28,7 +28,7 @@ struct Grid {
 
 class Pages {
 public:
-    Pages(QPagedPaintDevice& device, QPainter& painter) : device_(device), painter_(painter) {}
+    explicit Pages(QPagedPaintDevice& device) : device_(device) {}
 
     double width() const { return device_.width(); }
     double height() const { return device_.height(); }
@@ -43,7 +43,6 @@ public:
 
 private:
     QPagedPaintDevice& device_;
-    QPainter& painter_;
     int drawn_ = 0;
 };
 
@@ -128,7 +127,7 @@ void drawGrid(QPainter& p, Pages& pages, const Grid& g, const std::vector<QStrin
 int paintWorksheet(QPagedPaintDevice& device, const Worksheet& sheet, const WorksheetLook& look) {
     QPainter p(&device);
     if (!p.isActive() || sheet.questions.empty()) return 0;
-    Pages pages(device, p);
+    Pages pages(device);
     const Ask ask = sheet.questions.front().ask;
     const bool writing = asksToWrite(ask);
     const bool copticQuestions = ask == Ask::numerals || ask == Ask::coptic;
