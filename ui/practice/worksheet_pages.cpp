@@ -1,8 +1,6 @@
 #include "worksheet_pages.h"
 
 #include "platform/arial.h"
-#include "report/fonts.h"
-
 #include "ui/fonts.h"
 
 #include <QCoreApplication>
@@ -26,6 +24,8 @@ struct Grid {
     bool lines = true;    // lines to write on (questions) or the answers (key)
 };
 
+constexpr double gapMm = 6; // between a question and its answer, and between columns
+
 class Pages {
 public:
     explicit Pages(QPagedPaintDevice& device) : device_(device) {}
@@ -40,6 +40,7 @@ public:
         ++drawn_;
     }
     int drawn() const { return drawn_; }
+    QPagedPaintDevice& device() const { return device_; }
 
 private:
     QPagedPaintDevice& device_;
@@ -82,12 +83,45 @@ double header(QPainter& p, Pages& pages, const QString& title, const QString& in
     return y + pm.height() * 1.2;
 }
 
+// How a grid is set: the questions' with lines to write on, the key's with the answers.
+struct GridLook {
+    double points;
+    double numberScale;              // the numbers' size against the texts'
+    bool copticText, copticAnswer;   // set in the Coptic font
+    bool boldAnswer;
+    double answerScale, answerLeast; // the answer's room: the widest answer times this, at least
+    double rowsBeside, rowsStacked;  // a row's height in text lines
+    bool lines;
+};
+
+Grid measured(const GridLook& look, const Pages& pages, const std::vector<QString>& texts,
+              const std::vector<QString>& answers) {
+    QPaintDevice* device = &pages.device();
+    const auto widest = [&](const QFont& font, const std::vector<QString>& all) {
+        double w = 0;
+        for (const QString& t : all)
+            w = std::max(w, advance(font, t, device));
+        return w;
+    };
+    Grid g;
+    g.numberFont = arialFont(look.points * look.numberScale, false);
+    g.textFont = look.copticText ? projectCopticFont(look.points) : arialFont(look.points, false);
+    g.answerFont = look.copticAnswer ? projectCopticFont(look.points) : arialFont(look.points, look.boldAnswer);
+    g.numberWidth = advance(g.numberFont, QString::number(texts.size()) + QStringLiteral(". "), device);
+    g.textWidth = widest(g.textFont, texts);
+    g.answerWidth = std::max(widest(g.answerFont, answers) * look.answerScale, look.answerLeast);
+    g.stacked = g.numberWidth + g.textWidth + pages.mm(gapMm) + g.answerWidth > pages.width();
+    g.rowHeight = QFontMetricsF(g.textFont, device).height() * (g.stacked ? look.rowsStacked : look.rowsBeside);
+    g.lines = look.lines;
+    return g;
+}
+
 // Draws the cells into columns down each page, as many rows as a page holds,
 // starting a page with a header each time.
 void drawGrid(QPainter& p, Pages& pages, const Grid& g, const std::vector<QString>& texts,
               const std::vector<QString>& answers, const QString& title,
               const QString& instruction, bool nameLine) {
-    const double gap = pages.mm(6);
+    const double gap = pages.mm(gapMm);
     const double cell = g.numberWidth + (g.stacked ? std::max(g.textWidth, g.answerWidth)
                                                    : g.textWidth + gap + g.answerWidth);
     const int columns = std::max(1, static_cast<int>((pages.width() + gap) / (cell + gap)));
@@ -137,44 +171,17 @@ int paintWorksheet(QPagedPaintDevice& device, const Worksheet& sheet, const Work
         texts.push_back(qs(q.text));
         answers.push_back(qs(q.answer));
     }
-    const auto widest = [&](const QFont& font, const std::vector<QString>& all) {
-        double w = 0;
-        for (const QString& t : all)
-            w = std::max(w, advance(font, t, &device));
-        return w;
-    };
-
-    Grid questions;
-    questions.numberFont = arialFont(points * 0.8, false);
-    questions.textFont = copticQuestions ? projectCopticFont(points) : arialFont(points, false);
-    questions.answerFont = writing ? projectCopticFont(points) : arialFont(points, false);
-    questions.numberWidth = advance(questions.numberFont, QString::number(texts.size()) +
-                                                              QStringLiteral(". "), &device);
-    questions.textWidth = widest(questions.textFont, texts);
-    // Handwriting is wider than type: room for the longest answer half as wide again.
-    questions.answerWidth = std::max(widest(questions.answerFont, answers) * 1.5, pages.mm(30));
-    const double gap = pages.mm(6);
-    questions.stacked = questions.numberWidth + questions.textWidth + gap + questions.answerWidth >
-                        pages.width();
-    const double line = QFontMetricsF(questions.textFont, &device).height();
-    questions.rowHeight = line * (questions.stacked ? 3.0 : 2.0);
     const QString title = qs(sheet.title);
-    drawGrid(p, pages, questions, texts, answers, title, qs(sheet.instruction), true);
-
+    // Room to write: handwriting is wider than type, so the longest answer half
+    // as wide again, and never less than 30 mm.
+    const GridLook questions{points, 0.8, copticQuestions, writing, false, 1.5, pages.mm(30), 2.0, 3.0, true};
+    drawGrid(p, pages, measured(questions, pages, texts, answers), texts, answers, title,
+             qs(sheet.instruction), true);
     if (look.answerKey) {
-        Grid key = questions;
         const double keyPoints = std::max(10.0, points * 0.75);
-        key.numberFont = arialFont(keyPoints * 0.9, false);
-        key.textFont = copticQuestions ? projectCopticFont(keyPoints) : arialFont(keyPoints, false);
-        key.answerFont = writing ? projectCopticFont(keyPoints) : arialFont(keyPoints, true);
-        key.numberWidth = advance(key.numberFont, QString::number(texts.size()) +
-                                                      QStringLiteral(". "), &device);
-        key.textWidth = widest(key.textFont, texts);
-        key.answerWidth = widest(key.answerFont, answers);
-        key.stacked = key.numberWidth + key.textWidth + gap + key.answerWidth > pages.width();
-        key.rowHeight = QFontMetricsF(key.textFont, &device).height() * (key.stacked ? 2.4 : 1.5);
-        key.lines = false;
-        drawGrid(p, pages, key, texts, answers, QCoreApplication::translate("Worksheet", "Answers: %1").arg(title), {}, false);
+        const GridLook key{keyPoints, 0.9, copticQuestions, writing, !writing, 1.0, 0, 1.5, 2.4, false};
+        drawGrid(p, pages, measured(key, pages, texts, answers), texts, answers,
+                 QCoreApplication::translate("Worksheet", "Answers: %1").arg(title), {}, false);
     }
     return pages.drawn();
 }
