@@ -3,7 +3,7 @@
 
 #include "cli/output.h"
 #include "engine/coptic.h"
-#include "engine/form.h"
+#include "zefnaro/form.h"
 #include "report/report.h"
 
 #include <optional>

@@ -4,6 +4,7 @@
 #include "cli/answer.h"
 #include "cli/find_numerals.h"
 #include "cli/input.h"
+#include "cli/page.h"
 #include "cli/practice_session.h"
 #include "report/fonts.h"
 #include "zefnaro/version.h"
@@ -41,6 +42,11 @@ int main(int argc, char** argv) {
         ->excludes(unicodeFlag);
     app.add_flag("--json", json,
                  "One JSON object per number (JSON Lines), with the Coptic both ways");
+    bool html = false;
+    auto* htmlFlag = app.add_flag(
+        "--html", html,
+        "Write one NUMBER's report as a standalone web page (what the window's Save Report As "
+        "writes)");
     app.add_flag("--version", version, "Print the version and exit");
     bool find = false;
     auto* findFlag = app.add_flag(
@@ -73,6 +79,7 @@ int main(int argc, char** argv) {
     app.add_option("NUMBER", numbers,
                    "Numbers such as 2005, 1,234,567, 21st, \"twenty-one\" or ⲕ̅ⲁ̅");
     practiceFlag->excludes(findFlag);
+    htmlFlag->excludes(findFlag)->excludes(practiceFlag);
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {
@@ -125,6 +132,23 @@ int main(int argc, char** argv) {
     if (ordinal || feminine) options.form = zefnaro::Form{ordinal, !feminine};
     options.writing = fontText ? zefnaro::Writing::fontText : zefnaro::Writing::unicode;
     options.json = json;
+    if (html) {
+        if (numbers.size() != 1 || json) {
+            std::fprintf(stderr, "zefnaro-cli: --html writes the page of one NUMBER, without --json\n");
+            return 2;
+        }
+        std::string why;
+        const std::string page = zefnaro::cli::reportPageFor(numbers[0], options, why);
+        if (page.empty()) {
+            std::string message = "zefnaro-cli: ";
+            zefnaro::cli::appendJsonString(message, numbers[0]);
+            std::fprintf(stderr, "%s: %s\n", message.c_str(), why.c_str());
+            return 1;
+        }
+        zefnaro::cli::Output out(STDOUT_FILENO);
+        out.buffer() = page;
+        return 0;
+    }
     zefnaro::cli::Output out(STDOUT_FILENO), errors(STDERR_FILENO);
     zefnaro::cli::Translator translator(options, out, errors);
     if (!numbers.empty()) {

@@ -117,16 +117,14 @@ void appendGroup(std::string& out, long long n, long long groupKey, const Words&
 
 } // namespace
 
-std::string getCopticWord(double key, bool masculine, Writing writing, Ten ten) {
-    const auto k = lexicon::wholeKey(key);
-    if (!k || *k == 0) return "";
-    return std::string(Words{masculine, writing}(*k, ten));
+std::string getCopticWord(long long key, bool masculine, Writing writing, Ten ten) {
+    if (key == 0) return "";
+    return std::string(Words{masculine, writing}(key, ten));
 }
 
-std::string copticHundreds(double number, bool masculine, Writing writing) {
-    const auto n = lexicon::wholeKey(number);
-    if (!n || *n < 0 || *n > 999) return "";
-    return hundredsText(*n, masculine, writing);
+std::string copticHundreds(std::uint32_t number, bool masculine, Writing writing) {
+    if (number > 999) return "";
+    return hundredsText(number, masculine, writing);
 }
 
 namespace {
@@ -166,11 +164,11 @@ void appendCopticWords(std::string& out, std::uint32_t number, Form form, Writin
     if (inRange(number)) appendWords(out, number, form, writing);
 }
 
-std::string toCopticWords(double number, Form form, Writing writing) {
+std::string toCopticWords(std::uint32_t number, Form form, Writing writing) {
     std::string out;
-    if (const auto n = translatable(number)) {
+    if (inRange(number)) {
         out.reserve(writing == Writing::unicode ? 320 : 160);
-        appendWords(out, *n, form, writing);
+        appendWords(out, number, form, writing);
     }
     return out;
 }

@@ -2,7 +2,7 @@
 // plus the Latin-1 place marks, stored as UTF-8) and as Latin-letter pronunciation.
 #pragma once
 
-#include "engine/form.h"
+#include "zefnaro/form.h"
 
 #include <cstdint>
 #include <string>
@@ -12,17 +12,16 @@
 namespace zefnaro {
 
 // The whole number in Coptic words: font text, Unicode (the font text transcoded)
-// or their pronunciation. Anything that is not a whole number from 1 to
-// 999,999,999 gives "".
-std::string toCopticWords(double number, Form form, Writing writing = Writing::fontText);
+// or their pronunciation. A number outside 1..999,999,999 gives "".
+std::string toCopticWords(std::uint32_t number, Form form, Writing writing = Writing::fontText);
 
 // The number as Coptic alphabetic numerals. In font text the place marks stand
 // before their letters ("=" units, "Ë" thousands, "Ì" millions); in Unicode they
 // follow them (U+0305 units, U+033F thousands, U+033F U+0305 millions), with ϯ as
-// the feminine ending and "ⲙⲁϩ " as the ordinal prefix. Anything that is not a
-// whole number from 1 to 999,999,999, and the pronunciation (numerals have
+// the feminine ending and "ⲙⲁϩ " as the ordinal prefix. A number outside
+// 1..999,999,999, and the pronunciation (numerals have
 // none), give "".
-std::string toCopticNumerals(double number, Form form, Writing writing = Writing::fontText);
+std::string toCopticNumerals(std::uint32_t number, Form form, Writing writing = Writing::fontText);
 
 // One letter of a numeral with its place mark, as written, and what it stands for:
 // ⲫ̿̅ is 500 (its letter) × 1,000,000 (its mark) = 500,000,000.

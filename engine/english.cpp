@@ -48,16 +48,14 @@ const std::string& hundredsText(long long n, bool ordinal) {
 
 } // namespace
 
-std::string getEnglishWord(double key, Form form) {
-    const auto k = lexicon::wholeKey(key);
-    if (!k || *k == 0) return "";
-    return std::string(word(*k, form.ordinal));
+std::string getEnglishWord(long long key, Form form) {
+    if (key == 0) return "";
+    return std::string(word(key, form.ordinal));
 }
 
-std::string englishHundreds(double number, Form form) {
-    const auto n = lexicon::wholeKey(number);
-    if (!n || *n < 0 || *n > 999) return "";
-    return hundredsText(*n, form.ordinal);
+std::string englishHundreds(std::uint32_t number, Form form) {
+    if (number > 999) return "";
+    return hundredsText(number, form.ordinal);
 }
 
 void appendEnglishWords(std::string& out, std::uint32_t number, Form form) {
@@ -82,12 +80,10 @@ void appendEnglishWords(std::string& out, std::uint32_t number, Form form) {
     if (units != 0) out += hundredsText(units, ordinal);
 }
 
-std::string toEnglishWords(double number, Form form) {
+std::string toEnglishWords(std::uint32_t number, Form form) {
     std::string out;
-    if (const auto n = translatable(number)) {
-        out.reserve(128);
-        appendEnglishWords(out, *n, form);
-    }
+    out.reserve(128);
+    appendEnglishWords(out, number, form);
     return out;
 }
 

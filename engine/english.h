@@ -2,16 +2,16 @@
 // English has no gender: only form.ordinal matters here.
 #pragma once
 
-#include "engine/form.h"
+#include "zefnaro/form.h"
 
 #include <cstdint>
 #include <string>
 
 namespace zefnaro {
 
-// The whole number in words; only the last word takes the ordinal form. Anything
-// that is not a whole number from 1 to 999,999,999 gives "".
-std::string toEnglishWords(double number, Form form);
+// The whole number in words; only the last word takes the ordinal form. A number
+// outside 1..999,999,999 gives "".
+std::string toEnglishWords(std::uint32_t number, Form form);
 
 // The same appended to `out` (nothing for a number outside 1..999,999,999).
 void appendEnglishWords(std::string& out, std::uint32_t number, Form form);

@@ -2,7 +2,7 @@
 // numeral builder writes and what the reader of numerals reads back.
 #pragma once
 
-#include "engine/form.h"
+#include "zefnaro/form.h"
 
 #include <array>
 #include <string_view>

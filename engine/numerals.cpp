@@ -67,10 +67,9 @@ void appendCopticNumerals(std::string& out, std::uint32_t number, Form form, Wri
         writeNumerals(out, number, form, writing);
 }
 
-std::string toCopticNumerals(double number, Form form, Writing writing) {
+std::string toCopticNumerals(std::uint32_t number, Form form, Writing writing) {
     std::string out;
-    const auto n = translatable(number);
-    if (n && writing != Writing::pronunciation) writeNumerals(out, *n, form, writing);
+    appendCopticNumerals(out, number, form, writing);
     return out;
 }
 

@@ -79,6 +79,15 @@ bool isCombiningMark(char32_t c) {
            (c >= 0xFE20 && c <= 0xFE2F) || (c >= 0x2CEF && c <= 0x2CF1);
 }
 
+bool hasCopticLetter(std::string_view text) {
+    for (std::size_t i = 0; i < text.size();) {
+        const std::optional<Decoded> d = decodeAt(text, i);
+        if (d && isCopticLetter(d->code)) return true;
+        i += d ? d->length : 1;
+    }
+    return false;
+}
+
 std::size_t codePoints(std::string_view text) {
     std::size_t count = 0;
     for (char c : text)

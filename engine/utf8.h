@@ -31,6 +31,13 @@ std::string encoded(char32_t code);
 // the Coptic combining marks.
 bool isCombiningMark(char32_t code);
 
+// The Coptic block's letters and the Coptic letters of Greek and Coptic (its
+// symbols, marks and punctuation are not letters).
+constexpr bool isCopticLetter(char32_t c) {
+    return (c >= 0x2C80 && c <= 0x2CE3) || (c >= 0x03E2 && c <= 0x03EF);
+}
+bool hasCopticLetter(std::string_view text);
+
 // Code points in well-formed text (continuation bytes are not counted).
 std::size_t codePoints(std::string_view text);
 

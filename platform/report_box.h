@@ -4,27 +4,27 @@
 
 #include "report/report.h"
 
-#include <QColor>
 #include <QString>
 
+class QMimeData;
 class QTextEdit;
 
 namespace zefnaro {
 
 class ReportBox {
 public:
-    static constexpr double basePointSize = 15.75;
-    static constexpr QColor background{255, 255, 192}; // light yellow, on screen and in saved pages
-
     explicit ReportBox(QTextEdit* edit);
 
     // Replaces what the box shows, laid out once, with the caret at the start.
     void setReport(const Report& report);
+    const Report& report() const { return report_; }
     QString text() const; // the lines with "\n" between them
 
     void selectAll();
     void clearSelection(); // the caret at the start
     bool isWholeSelected() const;
+    // The selected part of the report, lines cut where the selection is.
+    Report selected() const;
 
     // Puts the current selection on the clipboard as HTML, RTF and plain text
     // (with "\n" line breaks); an empty selection leaves the clipboard alone.
@@ -32,6 +32,10 @@ public:
 
 private:
     QTextEdit* edit_;
+    Report report_;
 };
+
+// text/html, text/plain and text/rtf of a report, from the writers the saved files use.
+QMimeData* mimeDataOf(const Report& report);
 
 } // namespace zefnaro

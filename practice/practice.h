@@ -3,7 +3,7 @@
 // the Practice window, worksheets and the command line.
 #pragma once
 
-#include "engine/form.h"
+#include "zefnaro/form.h"
 #include "zefnaro/read.h"
 
 #include <array>

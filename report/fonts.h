@@ -2,7 +2,7 @@
 // (ASCII drawn as Coptic letters); every other font gets Unicode Coptic.
 #pragma once
 
-#include "engine/form.h"
+#include "zefnaro/form.h"
 
 #include <algorithm>
 #include <array>

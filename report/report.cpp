@@ -5,6 +5,9 @@
 #include "zefnaro/read.h"
 #include "engine/utf8.h"
 #include "engine/zefnaro.h"
+#include "report/entry.h"
+
+#include <algorithm>
 
 namespace zefnaro {
 
@@ -14,11 +17,10 @@ Line line(Piece piece, std::string text, Style style) {
     return Line{piece, std::move(text), style};
 }
 
-Report message(double number, std::string_view text) {
+Report message(std::string_view text) {
     Report r;
-    r.number = number;
     r.isMessage = true;
-    const Style style; // blue, the report's font, 16 points whatever the chosen size
+    const Style style = styleOf(Piece::message, Writing::unicode, 0);
     r.lines = {line(Piece::blank, "", style), line(Piece::message, std::string(text), style)};
     return r;
 }
@@ -28,21 +30,7 @@ Report message(double number, std::string_view text) {
 // and number are the caller's to set.
 void fill(Report& r, std::uint32_t n, Form form, Writing writing, int pointSize,
           std::string_view groupSeparator) {
-    Style words;
-    words.pointSize = pointSize;
-    const auto styled = [&](Rgb colour) {
-        Style s = words;
-        s.colour = colour;
-        return s;
-    };
-    Style spoken = styled(colours::green);
-    spoken.italic = true;
-    Style coptic = styled(colours::red);
-    coptic.font = FontRole::coptic;
-    Style numerals = styled(colours::brown);
-    numerals.font = FontRole::numerals;
-    numerals.bold = writing != Writing::unicode;
-
+    const Style words = styleOf(Piece::words, writing, pointSize);
     r.isMessage = false;
     r.form = form;
     r.writing = writing;
@@ -62,22 +50,22 @@ void fill(Report& r, std::uint32_t n, Form form, Writing writing, int pointSize,
     };
     const auto text = [](std::string_view t) { return [t](std::string& out) { out += t; }; };
     add(Piece::words, words, text(form.ordinal ? "The ordinal number" : "The cardinal number"));
-    add(Piece::digits, styled(colours::black), [&](std::string& out) {
+    add(Piece::digits, styleOf(Piece::digits, writing, pointSize), [&](std::string& out) {
         appendGroupedDigits(out, n, groupSeparator);
         if (form.ordinal) out += getOrdinalSuffix(n);
     });
     add(Piece::words, words, text("or"));
-    add(Piece::english, styled(colours::purple),
+    add(Piece::english, styleOf(Piece::english, writing, pointSize),
         [&](std::string& out) { appendEnglishWords(out, n, form); });
     add(Piece::words, words,
         text(form.masculine ? "in Bohairic Coptic (masculine) is written"
                             : "in Bohairic Coptic (feminine) is written"));
-    add(Piece::coptic, coptic, [&](std::string& out) { appendCopticWords(out, n, form, writing); });
+    add(Piece::coptic, styleOf(Piece::coptic, writing, pointSize), [&](std::string& out) { appendCopticWords(out, n, form, writing); });
     add(Piece::words, words, text("which is pronounced"));
-    add(Piece::pronunciation, spoken,
+    add(Piece::pronunciation, styleOf(Piece::pronunciation, writing, pointSize),
         [&](std::string& out) { appendCopticWords(out, n, form, Writing::pronunciation); });
     add(Piece::words, words, text("or"));
-    add(Piece::numerals, numerals,
+    add(Piece::numerals, styleOf(Piece::numerals, writing, pointSize),
         [&](std::string& out) { appendCopticNumerals(out, n, form, writing); });
     add(Piece::words, words, text("for short"));
     Line& last = r.lines[next];
@@ -103,7 +91,7 @@ std::string_view Report::family(FontRole role) const {
     case FontRole::report:
         break;
     }
-    return "Arial";
+    return reportFamily;
 }
 
 void appendPlainText(std::string& out, const Report& report) {
@@ -120,8 +108,17 @@ std::string plainText(const Report& report) {
     return out;
 }
 
-double entryNumber(std::string_view entryText) {
-    return readNumber(entryText);
+Report excerpt(const Report& report, ReportSpot from, ReportSpot to) {
+    Report part = report;
+    part.lines.clear();
+    for (std::size_t i = from.line; i <= to.line && i < report.lines.size(); ++i) {
+        Line line = report.lines[i];
+        const std::size_t end = i == to.line ? std::min(to.byte, line.text.size()) : line.text.size();
+        const std::size_t start = i == from.line ? std::min(from.byte, end) : 0;
+        line.text = line.text.substr(start, end - start);
+        part.lines.push_back(std::move(line));
+    }
+    return part;
 }
 
 ReadResult readPasted(std::string_view text) {
@@ -130,17 +127,19 @@ ReadResult readPasted(std::string_view text) {
 
 Report composeReport(std::string_view entryText, const DisplaySettings& settings,
                      std::string_view groupSeparator) {
-    return composeReport(entryNumber(entryText), settings, groupSeparator);
+    const double number = readNumber(entryText);
+    if (number == 0) return message(zeroMessage);
+    const auto n = translatable(number);
+    if (!n) return message(rangeMessage);
+    return composeReport(*n, settings, groupSeparator);
 }
 
-Report composeReport(double number, const DisplaySettings& settings,
+Report composeReport(std::uint32_t number, const DisplaySettings& settings,
                      std::string_view groupSeparator) {
-    if (number == 0) return message(number, zeroMessage);
-    const auto n = translatable(number);
-    if (!n) return message(number, rangeMessage);
+    if (number < 1 || number > largestNumber) return message(rangeMessage);
     const Writing writing = writingFor(settings.fontName);
     Report r;
-    fill(r, *n, Form{settings.ordinal, settings.masculine}, writing, settings.fontSize,
+    fill(r, number, Form{settings.ordinal, settings.masculine}, writing, settings.fontSize,
          groupSeparator);
     r.number = number;
     r.copticFont = settings.fontName;
@@ -162,9 +161,9 @@ Report composeReport(std::uint32_t number, Form form, Writing writing) {
 }
 
 std::string explainNumeralAt(const Report& report, std::size_t character) {
-    const auto n = translatable(report.number);
-    if (report.isMessage || !n) return {};
-    const std::vector<NumeralLetter> shown = numeralLetters(*n, report.writing);
+    if (report.isMessage) return {};
+    const std::uint32_t n = report.number;
+    const std::vector<NumeralLetter> shown = numeralLetters(n, report.writing);
     std::size_t at = report.form.ordinal
                          ? utf8::codePoints(numeralScript(report.writing).prefix)
                          : 0;
@@ -172,7 +171,7 @@ std::string explainNumeralAt(const Report& report, std::size_t character) {
         const std::size_t length = utf8::codePoints(shown[i].text());
         if (character >= at && character < at + length) {
             const NumeralLetter& letter = shown[i];
-            std::string out = numeralLetters(*n, Writing::unicode)[i].text();
+            std::string out = numeralLetters(n, Writing::unicode)[i].text();
             out += " = " + groupDigits(letter.letterValue());
             if (letter.rank() > 1) out += " × " + groupDigits(letter.rank());
             return out;

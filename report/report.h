@@ -2,9 +2,10 @@
 // composed without any window so it can be checked and reused.
 #pragma once
 
-#include "engine/form.h"
+#include "zefnaro/form.h"
 #include "zefnaro/read.h"
 #include "report/display_settings.h"
+#include "report/styles.h"
 
 #include <string>
 #include <string_view>
@@ -12,42 +13,9 @@
 
 namespace zefnaro {
 
-struct Rgb {
-    int red = 0;
-    int green = 0;
-    int blue = 0;
-    bool operator==(const Rgb&) const = default;
-};
-
-namespace colours {
-inline constexpr Rgb blue{0, 0, 255};
-inline constexpr Rgb black{0, 0, 0};
-inline constexpr Rgb purple{128, 0, 128};
-inline constexpr Rgb red{255, 0, 0};
-inline constexpr Rgb green{0, 128, 0};
-inline constexpr Rgb brown{128, 64, 0};
-} // namespace colours
-
 inline constexpr std::string_view zeroMessage = "The number 0 (zero) does not exist in Coptic";
 inline constexpr std::string_view rangeMessage =
     "Only whole numbers from 1 to 999,999,999 can be translated";
-
-// What a line of the report is: the report's own words (the heading and the
-// lines between the pieces), a piece of the number, a blank line, or a message
-// in place of a report.
-enum class Piece { words, digits, english, coptic, pronunciation, numerals, blank, message };
-
-// Which font a line is drawn in: the report's own, the Coptic words', the numerals'.
-enum class FontRole { report, coptic, numerals };
-
-struct Style {
-    Rgb colour = colours::blue;
-    FontRole font = FontRole::report;
-    int pointSize = 16;
-    bool italic = false;
-    bool bold = true; // the report is bold; the Unicode numerals are not
-    bool operator==(const Style&) const = default;
-};
 
 struct Line {
     Piece piece = Piece::words;
@@ -60,7 +28,7 @@ struct Line {
 // each centred. Written once here; the window, copies, saved files and the
 // command line all render these lines.
 struct Report {
-    double number = 0;      // the entry text as read
+    std::uint32_t number = 0; // 1..largestNumber; 0 for a message
     bool isMessage = false; // the zero or range message instead of a report
     Form form;              // of a report
     Writing writing = Writing::fontText; // of its Coptic words and numerals
@@ -78,20 +46,26 @@ struct Report {
 std::string plainText(const Report& report);
 void appendPlainText(std::string& out, const Report& report);
 
-// The number an entry text stands for, read the lenient way: the leading number of
-// the text, 0 when there is none.
-double entryNumber(std::string_view entryText);
+// Where in the report: a line and a byte of its text.
+struct ReportSpot {
+    std::size_t line = 0;
+    std::size_t byte = 0;
+};
+// The part of the report from one spot to another (as a selection runs): the
+// lines between, the first and last cut there, each keeping its piece and style.
+Report excerpt(const Report& report, ReportSpot from, ReportSpot to);
 
 // A pasted or dropped text read as a written number: any form the report writes.
 ReadResult readPasted(std::string_view text);
 
-// The report (or message) for an entry text and the current settings. The digits
-// are grouped with the given separator.
+// The report (or message) for an entry text, read the lenient way (see entry.h),
+// and the current settings. The digits are grouped with the given separator.
 Report composeReport(std::string_view entryText, const DisplaySettings& settings,
                      std::string_view groupSeparator = ",");
 
-// The same for a number already read.
-Report composeReport(double number, const DisplaySettings& settings,
+// The same for a number already read; a number outside 1..largestNumber gives
+// the range message.
+Report composeReport(std::uint32_t number, const DisplaySettings& settings,
                      std::string_view groupSeparator = ",");
 
 // The report of a number already checked to be 1..999,999,999, in a form and a

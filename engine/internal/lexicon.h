@@ -2,18 +2,9 @@
 // into constant tables, no allocation.
 #pragma once
 
-#include <cmath>
-#include <optional>
 #include <string_view>
 
 namespace zefnaro::lexicon {
-
-// The integer a double stands for, when it is a whole number small enough to be
-// a key or a number the builders write; nullopt for fractions, NaN, infinities.
-inline std::optional<long long> wholeKey(double number) {
-    if (!(number >= -1e12 && number <= 1e12) || number != std::floor(number)) return std::nullopt;
-    return static_cast<long long>(number);
-}
 
 // Half of a "text#pronunciation" or "cardinal#ordinal" entry.
 constexpr std::string_view half(std::string_view entry, bool second) {

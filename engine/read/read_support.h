@@ -69,10 +69,7 @@ inline bool isBlank(char32_t c) {
            c == 0xA0;
 }
 
-// The Coptic block's letters and the Coptic letters of Greek and Coptic.
-inline bool isCopticLetter(char32_t c) {
-    return (c >= 0x2C80 && c <= 0x2CE3) || (c >= 0x03E2 && c <= 0x03EF);
-}
+using utf8::isCopticLetter;
 
 // What marks a numeral: the strokes over and under, the sign ͵ before a thousand,
 // a keraia after a numeral.

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 #include <cmath>
 #include <limits>
 
@@ -11,7 +13,7 @@ using namespace zefnaro;
 namespace {
 
 struct WordsCase {
-    double number;
+    std::uint32_t number;
     bool masculine;
     bool ordinal;
     const char* text;
@@ -87,23 +89,17 @@ INSTANTIATE_TEST_SUITE_P(
                     WordsCase{1000000, true, true, "mah so`nso", "mah shoensho"},
                     WordsCase{1000000, false, true, "mah so`nso", "mah shoensho"}));
 
-// Outside the whole numbers 1..999,999,999 every builder gives the empty text.
+// Outside 1..999,999,999 every builder gives the empty text.
 INSTANTIATE_TEST_SUITE_P(
     Unsupported, CopticWords,
-    testing::Values(WordsCase{0, true, false, "", ""}, WordsCase{-5, true, true, "", ""},
-                    WordsCase{1.5, true, false, "", ""}, WordsCase{1e9, true, false, "", ""},
-                    WordsCase{1e300, false, true, "", ""},
-                    WordsCase{std::numeric_limits<double>::quiet_NaN(), true, false, "", ""},
-                    WordsCase{std::numeric_limits<double>::infinity(), true, false, "", ""},
-                    WordsCase{-std::numeric_limits<double>::infinity(), true, true, "", ""}));
+    testing::Values(WordsCase{0, true, false, "", ""}, WordsCase{1'000'000'000, true, false, "", ""},
+                    WordsCase{4'294'967'295, false, true, "", ""}));
 
 TEST(CopticHundreds, GroupValues) {
     EXPECT_EQ(copticHundreds(0, true, Writing::fontText), "");
     EXPECT_EQ(copticHundreds(345, true, Writing::fontText), "somt `nse nem `hme tiou");
     EXPECT_EQ(copticHundreds(15, false, Writing::pronunciation), "mettiay");
     EXPECT_EQ(copticHundreds(1000, true, Writing::fontText), "");
-    EXPECT_EQ(copticHundreds(-1, true, Writing::fontText), "");
-    EXPECT_EQ(copticHundreds(2.5, true, Writing::fontText), "");
 }
 
 } // namespace

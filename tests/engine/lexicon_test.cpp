@@ -12,7 +12,7 @@ using namespace zefnaro;
 namespace {
 
 struct WordCase {
-    double key;
+    long long key;
     bool standaloneTen;
     bool masculine;
     const char* text;
@@ -34,7 +34,7 @@ INSTANTIATE_TEST_SUITE_P(
         WordCase{0, true, true, "", ""}, WordCase{0, true, false, "", ""},
         WordCase{11, true, true, "", ""}, WordCase{11, false, false, "", ""},
         WordCase{200, true, true, "", ""}, WordCase{-5, true, true, "", ""},
-        WordCase{1.5, true, true, "", ""}, WordCase{10, false, true, "met", "met"},
+        WordCase{10, false, true, "met", "met"},
         WordCase{10, false, false, "met", "met"}, WordCase{10, true, true, "myt", "meet"},
         WordCase{10, true, false, "my]", "meeti"}, WordCase{6, true, false, "co", "so"},
         WordCase{1, true, false, "ou`i", "wee"}, WordCase{1, true, true, "ouai", "way"},
@@ -46,8 +46,7 @@ INSTANTIATE_TEST_SUITE_P(
         WordCase{-3, true, true, "mah", "mah"}));
 
 TEST(CopticWord, GenderFreeKeysIgnoreGender) {
-    for (double key :
-         {30.0, 40.0, 50.0, 60.0, 70.0, 80.0, 90.0, 100.0, 1000.0, 1e6, -1.0, -2.0, -3.0})
+    for (long long key : {30, 40, 50, 60, 70, 80, 90, 100, 1000, 1'000'000, -1, -2, -3})
         for (Writing half : {Writing::fontText, Writing::pronunciation}) {
             EXPECT_EQ(getCopticWord(key, true, half), getCopticWord(key, false, half));
             EXPECT_FALSE(getCopticWord(key, true, half).empty()) << key;
@@ -70,7 +69,6 @@ TEST(EnglishWord, LexiconAndMends) {
     EXPECT_EQ(getEnglishWord(12, ordinal), "Twelfth");
     EXPECT_EQ(getEnglishWord(0, ordinal), "");
     EXPECT_EQ(getEnglishWord(21, cardinal), "");
-    EXPECT_EQ(getEnglishWord(std::nan(""), cardinal), "");
     EXPECT_EQ(englishHundreds(0, ordinal), "");
 }
 

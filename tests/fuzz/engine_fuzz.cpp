@@ -1,10 +1,9 @@
-// Every engine operation on arbitrary doubles; numbers in range must also pass
+// Every engine operation on arbitrary numbers; numbers in range must also pass
 // the invariants of every written form.
 #include "engine/internal/words.h"
 #include "engine/zefnaro.h"
 #include "tests/support/invariants.h"
 
-#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -20,30 +19,30 @@ void check(bool condition) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    if (size < 9) return 0;
-    double x;
-    std::memcpy(&x, data, 8);
-    const bool a = data[8] & 1, b = data[8] & 2;
-    const Writing half = (data[8] & 4) ? Writing::pronunciation : Writing::fontText;
-    const Ten ten = (data[8] & 16) ? Ten::combining : Ten::standalone;
-    // Small whole numbers are the interesting ones; let some bytes pick them.
-    if ((data[8] & 8) && std::isfinite(x)) x = std::floor(std::fmod(std::fabs(x), 1e9));
+    if (size < 5) return 0;
+    std::uint32_t x;
+    std::memcpy(&x, data, 4);
+    const bool a = data[4] & 1, b = data[4] & 2;
+    const Writing half = (data[4] & 4) ? Writing::pronunciation : Writing::fontText;
+    const Ten ten = (data[4] & 16) ? Ten::combining : Ten::standalone;
+    // Small numbers are the interesting ones; let some bytes pick them.
+    if (data[4] & 8) x %= 1'000'000'000U;
+    if (data[4] & 32) x %= 1000U;
     const Form form{b, a};
 
-    (void)getCopticWord(x, a, half, ten);
+    (void)getCopticWord(static_cast<long long>(x % 2000) - 8, a, half, ten);
     (void)copticHundreds(x, a, half);
-    (void)getEnglishWord(x, form);
+    (void)getEnglishWord(static_cast<long long>(x % 2000) - 8, form);
     (void)englishHundreds(x, form);
 
     const std::string words = toCopticWords(x, form, half);
     const std::string english = toEnglishWords(x, form);
     const std::string numerals = toCopticNumerals(x, form);
-    if (const auto n = translatable(x)) {
-        check(*n >= 1 && *n <= largestNumber && static_cast<double>(*n) == x);
-        const std::string suffix = getOrdinalSuffix(*n);
+    if (x >= 1 && x <= largestNumber) {
+        const std::string suffix = getOrdinalSuffix(x);
         check(suffix == "st" || suffix == "nd" || suffix == "rd" || suffix == "th");
-        check(!groupDigits(*n).empty());
-        check(checks::violation(static_cast<long>(*n), a, b).empty());
+        check(!groupDigits(x).empty());
+        check(checks::violation(static_cast<long>(x), a, b).empty());
     } else {
         check(words.empty() && english.empty() && numerals.empty());
     }

@@ -1,6 +1,6 @@
 // The lenient reader on arbitrary bytes: never crashes, never NaN, and blanks
 // anywhere never change the value.
-#include "engine/numbers.h"
+#include "report/entry.h"
 
 #include <cmath>
 #include <cstdint>

@@ -138,7 +138,7 @@ TEST(PlainReport, SameTextAsTheWindowsReport) {
                 s.masculine = f % 2 == 0;
                 s.fontName = font;
                 ASSERT_EQ(plainText(composeReport(n, Form{s.ordinal, s.masculine}, writingFor(font))),
-                          plainText(composeReport(static_cast<double>(n), s)))
+                          plainText(composeReport(std::to_string(n), s)))
                     << n << " " << font << " form " << f;
             }
     }

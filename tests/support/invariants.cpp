@@ -46,9 +46,7 @@ std::u32string codePoints(std::string_view s) {
     return out;
 }
 
-bool isCopticLetter(char32_t c) {
-    return (c >= 0x2C80 && c <= 0x2CFF) || (c >= 0x03E2 && c <= 0x03EF);
-}
+using utf8::isCopticLetter;
 
 bool isMark(char32_t c) {
     return c == 0x0300 || c == 0x0305 || c == 0x033F;
@@ -97,7 +95,7 @@ std::string unicodeNumeralViolation(long n, bool masculine, bool ordinal, std::u
 } // namespace
 
 std::string violation(long n, bool masculine, bool ordinal) {
-    const double x = static_cast<double>(n);
+    const auto x = static_cast<std::uint32_t>(n);
     const Form form{ordinal, masculine};
     const std::string text = toCopticWords(x, form, Writing::fontText);
     const std::string spoken = toCopticWords(x, form, Writing::pronunciation);
@@ -156,7 +154,7 @@ std::string violation(long n, bool masculine, bool ordinal) {
 namespace zefnaro::checks {
 
 std::string roundTripViolation(long n, bool masculine, bool ordinal) {
-    const double x = static_cast<double>(n);
+    const auto x = static_cast<std::uint32_t>(n);
     const Form form{ordinal, masculine};
     const auto number = static_cast<std::uint32_t>(n);
     std::string digits = groupDigits(number);

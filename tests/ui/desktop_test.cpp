@@ -1,7 +1,7 @@
 // The habits of a desktop program: any theme, the keyboard, screen readers, and
 // saving, printing and zooming the report.
 #include "platform/link_label.h"
-#include "platform/report_files.h"
+#include "platform/report_document.h"
 #include "report/report.h"
 #include "ui/about/about_window.h"
 #include "ui/settings/settings_window.h"
@@ -256,6 +256,27 @@ private slots:
         p.start(program, arguments);
         p.waitForFinished();
         return QString::fromUtf8(p.readAllStandardOutput());
+    }
+
+    // zefnaro-cli --html writes the bytes the window saves for the same report.
+    void commandLinePageIsTheSavedPage() {
+        changeSettings(*window, [](DisplaySettings& s) {
+            s.fontName = "Zefnaro Coptic";
+            s.ordinal = true;
+        });
+        enter(box, QStringLiteral("2005"));
+        QTemporaryDir dir;
+        const QString html = dir.filePath(QStringLiteral("r.html"));
+        QVERIFY(window->saveReport(html));
+        QFile saved(html);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QProcess cli;
+        cli.start(QCoreApplication::applicationDirPath() + QStringLiteral("/zefnaro-cli"),
+                  {QStringLiteral("--html"), QStringLiteral("--ordinal"), QStringLiteral("2005")});
+        QVERIFY(cli.waitForFinished());
+        const QByteArray page = cli.readAllStandardOutput();
+        QVERIFY(page.contains("@font-face")); // the font travels in both
+        QCOMPARE(page, saved.readAll());
     }
 
     void savesHtmlOpenDocumentAndPdf() {

@@ -1,7 +1,7 @@
 // Drives the real main window with thousands of random events from a fixed seed
 // and checks after each one what a user would see. A failure names the seed and
 // the event; replay with ZEFNARO_MONKEY_SEED=N (and ZEFNARO_MONKEY_EVENTS=M).
-#include "engine/numbers.h"
+#include "report/entry.h"
 #include "platform/locale_separator.h"
 #include "report/report.h"
 #include "ui/practice/practice_window.h"

@@ -30,7 +30,7 @@ class PasteTest : public QObject {
         DisplaySettings s = window->settings();
         s.ordinal = ordinal;
         s.masculine = masculine;
-        return plain(composeReport(static_cast<double>(n), s, localeGroupSeparator()));
+        return plain(composeReport(n, s, localeGroupSeparator()));
     }
     void clipboard(const QString& text) { QGuiApplication::clipboard()->setText(text); }
 

@@ -187,8 +187,8 @@ private slots:
         QVERIFY(html.contains(QStringLiteral("CS Koptos Manuscript")));
         for (const char* colour : {"#ff0000", "#008000", "#800080", "#804000", "#0000ff"})
             QVERIFY2(html.contains(QString::fromLatin1(colour)), colour);
-        QVERIFY(html.contains(QStringLiteral("font-style:italic")));
-        QVERIFY(html.contains(QStringLiteral("font-weight:700")));
+        QVERIFY(html.contains(QStringLiteral("font-style: italic")));
+        QVERIFY(html.contains(QStringLiteral("font-weight: bold")));
         const QByteArray rtf = data->data(QStringLiteral("text/rtf"));
         QVERIFY(rtf.startsWith("{\\rtf1"));
         QVERIFY(rtf.contains("CS Koptos Manuscript;"));

@@ -152,7 +152,7 @@ private slots:
         QVERIFY(data->html().contains(QStringLiteral("ⲥ̀ⲛⲁⲩ")));
         // The program's font first, the other Coptic fonts as fallbacks.
         QVERIFY(data->html().contains(
-            QStringLiteral("'Zefnaro Coptic','FreeSerif','Noto Sans Coptic'")));
+            QStringLiteral("\"Zefnaro Coptic\", \"FreeSerif\", \"Noto Sans Coptic\"")));
         const QByteArray rtf = data->data(QStringLiteral("text/rtf"));
         QVERIFY(rtf.contains("Zefnaro Coptic;"));
         // ⲥ U+2CA5, the jinkim U+0300, ⲛ U+2C9B; ⲃ U+2C83 and its U+033F.

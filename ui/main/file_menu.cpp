@@ -4,7 +4,9 @@
 
 #include "platform/locale_separator.h"
 #include "platform/number_box.h"
-#include "platform/report_files.h"
+#include "export/html.h"
+#include "export/odt.h"
+#include "platform/report_document.h"
 #include "report/fonts.h"
 #include "report/report.h"
 #include "ui/fonts.h"
@@ -23,8 +25,6 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QStandardPaths>
-#include <QTextDocument>
-#include <QTextEdit>
 
 namespace zefnaro {
 
@@ -42,29 +42,39 @@ void MainWindow::createFileMenu() {
             &QAction::triggered, this, &QWidget::close);
 }
 
+namespace {
+
+// The program's font travels in saved pages and packages that use it.
+std::vector<CarriedFont> carriedFonts() {
+    QFile file(projectFontFile());
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    const QByteArray bytes = file.readAll();
+    return {{std::string(projectFont), QFileInfo(file).fileName().toStdString(), bytes.toStdString()}};
+}
+
+} // namespace
+
 bool MainWindow::saveReport(const QString& path) {
     const QString suffix = QFileInfo(path).suffix().toLower();
-    const QTextDocument& document = *reportEdit_->document();
-    const Report shown =
-        composeReport(numberBox_->text().toStdString(), settings_, localeGroupSeparator());
-    const QString title = shown.isMessage
-                              ? tr("Zefnaro report")
-                              : tr("Zefnaro report: %1").arg(QString::fromUtf8(shown.text(Piece::digits)));
+    const Report& shown = reportBox_.report();
+    const std::string title = reportTitle(shown);
     bool written = false;
     QString why;
-    const QMap<QString, QString> carriedFonts{{QString::fromUtf8(projectFont), projectFontFile()}};
     if (suffix == QLatin1String("pdf")) {
         QPdfWriter pdf(path);
-        pdf.setTitle(title);
+        pdf.setTitle(QString::fromStdString(title));
         pdf.setCreator(QStringLiteral("Zefnaro"));
         pdf.setPageLayout(reportPageLayout());
-        written = paintOnOnePage(document, pdf) && QFileInfo(path).size() > 0;
+        written = paintOnOnePage(shown, pdf) && QFileInfo(path).size() > 0;
     } else if (suffix == QLatin1String("odt")) {
-        written = writeOdt(document, title, path, why, carriedFonts);
+        std::string reason;
+        written = saveOdt(shown, title, QFile::encodeName(path).toStdString(), reason, carriedFonts());
+        why = QString::fromStdString(reason);
     } else {
         QFile file(path);
-        const QByteArray page = toHtml5(document, title, carriedFonts).toUtf8();
-        written = file.open(QIODevice::WriteOnly) && file.write(page) == page.size();
+        const std::string page = reportPage(shown, title, carriedFonts());
+        written = file.open(QIODevice::WriteOnly) &&
+                  file.write(page.data(), static_cast<qint64>(page.size())) == static_cast<qint64>(page.size());
         if (!written) why = file.errorString();
     }
     if (!written) {
@@ -97,7 +107,7 @@ void MainWindow::saveReportAs() {
 }
 
 void MainWindow::printReport(QPrinter& printer) {
-    paintOnOnePage(*reportEdit_->document(), printer);
+    paintOnOnePage(reportBox_.report(), printer);
 }
 
 void MainWindow::printReportWithDialog() {

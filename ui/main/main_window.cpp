@@ -8,6 +8,7 @@
 #include "platform/window_shortcuts.h"
 #include "practice/practice.h"
 #include "engine/numbers.h"
+#include "report/entry.h"
 #include "report/report.h"
 #include "ui/art/pictures.h"
 #include "ui/fonts.h"
@@ -190,7 +191,7 @@ MainWindow::~MainWindow() {
 
 void MainWindow::numberChanged() {
     // The spinner mirrors the box; a value it cannot hold leaves it as it was.
-    const double value = std::nearbyint(entryNumber(numberBox_->text().toStdString()));
+    const double value = std::nearbyint(readNumber(numberBox_->text().toStdString()));
     if (value >= std::numeric_limits<int>::min() && value <= std::numeric_limits<int>::max())
         spinner_->setValue(static_cast<int>(value));
     recompute();
@@ -253,7 +254,7 @@ QSize MainWindow::openingSize() {
     const int around = openingInner.height() - reportEdit_->height() + 2 * reportEdit_->frameWidth() +
                        2 + menuBar()->sizeHint().height();
     std::vector<std::unique_ptr<QTextEdit>> reports;
-    for (const double n : {777'777'777.0, 999'999'999.0, 373'737'373.0}) {
+    for (const std::uint32_t n : {777'777'777U, 999'999'999U, 373'737'373U}) {
         reports.push_back(std::make_unique<QTextEdit>());
         ReportBox(reports.back().get()).setReport(composeReport(n, settings_, localeGroupSeparator()));
     }

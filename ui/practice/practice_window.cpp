@@ -341,7 +341,7 @@ void PracticeWindow::showReport() {
     DisplaySettings s = settings_();
     s.ordinal = question_.form.ordinal;
     s.masculine = question_.form.masculine;
-    reportBox_.setReport(composeReport(static_cast<double>(question_.number), s));
+    reportBox_.setReport(composeReport(question_.number, s));
     showReportPane(true);
 }
 

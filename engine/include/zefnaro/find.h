@@ -3,6 +3,7 @@
 // words and the stroked abbreviations of sacred names (ⲓ̅ⲥ̅, ⲡ̅ⲛ̅ⲁ̅) are passed over.
 #pragma once
 
+#include "zefnaro/export.h"
 #include "zefnaro/read.h"
 
 #include <cstddef>
@@ -25,7 +26,7 @@ struct FoundNumeral {
 // word), and `found` is called for each numeral in order. A numeral may go on
 // across a cut ("ⲃ̿" in one piece, " ⲉ̅" in the next), so the last one waits
 // until finish(). Invalid UTF-8 is skipped.
-class NumeralFinder {
+class ZEFNARO_API NumeralFinder {
 public:
     using Found = std::function<void(const FoundNumeral&)>;
     void scan(std::string_view piece, const Found& found);
@@ -46,6 +47,6 @@ private:
 
 // Every numeral of a whole text: findNumerals("ⲁⲩⲱ ⲓ̅ⲃ̅ ⲛ̀ⲣⲱⲙⲓ") finds "ⲓ̅ⲃ̅" = 12 at line 1,
 // column 5.
-std::vector<FoundNumeral> findNumerals(std::string_view text);
+ZEFNARO_API std::vector<FoundNumeral> findNumerals(std::string_view text);
 
 } // namespace zefnaro

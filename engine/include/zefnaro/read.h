@@ -3,6 +3,7 @@
 // and Coptic numerals (font text or Unicode, and as people type them).
 #pragma once
 
+#include "zefnaro/export.h"
 #include "zefnaro/form.h"
 
 #include <cstdint>
@@ -14,7 +15,7 @@ namespace zefnaro {
 // The form a text was written in; formName() gives "digits", "english", "coptic",
 // "pronunciation" and "numerals".
 enum class WrittenForm { digits, english, coptic, pronunciation, numerals };
-std::string_view formName(WrittenForm form);
+ZEFNARO_API std::string_view formName(WrittenForm form);
 
 struct Reading {
     std::uint32_t number = 0; // 1..largestNumber
@@ -36,12 +37,12 @@ struct ReadResult {
 // "\"ⲥ̅\" at character 2: hundreds must come before tens: expected a whole number
 // from 1 to 999,999,999". Total: any bytes give a reading or an error, never an
 // exception.
-ReadResult readWrittenNumber(std::string_view text);
+ZEFNARO_API ReadResult readWrittenNumber(std::string_view text);
 
 // Reads the text as one written form only: its error is that form's, as a
 // teacher who asked for Coptic words wants to hear what is wrong with the words.
 // Coptic words and numerals are read in Unicode where the text holds Coptic
 // letters, else as the CS fonts' text.
-ReadResult readWrittenNumberAs(std::string_view text, WrittenForm form);
+ZEFNARO_API ReadResult readWrittenNumberAs(std::string_view text, WrittenForm form);
 
 } // namespace zefnaro

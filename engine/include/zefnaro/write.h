@@ -1,6 +1,7 @@
 // Zefnaro: every piece of a number's report, in both writings.
 #pragma once
 
+#include "zefnaro/export.h"
 #include "zefnaro/form.h"
 
 #include <cstdint>
@@ -30,6 +31,6 @@ struct Pieces {
 
 // Writes the number in every piece. A number outside 1..largestNumber gives
 // pieces that are all empty; nothing throws.
-Pieces writeNumber(std::uint32_t number, Form form = {});
+ZEFNARO_API Pieces writeNumber(std::uint32_t number, Form form = {});
 
 } // namespace zefnaro

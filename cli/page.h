@@ -1,0 +1,16 @@
+// zefnaro-cli --html: one number's report as the standalone page the window saves.
+#pragma once
+
+#include "cli/answer.h"
+
+#include <string>
+#include <string_view>
+
+namespace zefnaro::cli {
+
+// The page, or "" with the reader's reason in `why` when the input is no number.
+// The program's font travels in it where the report uses it and it is installed
+// beside the program.
+std::string reportPageFor(std::string_view input, const Options& options, std::string& why);
+
+} // namespace zefnaro::cli

@@ -1,0 +1,23 @@
+// The report as HTML: one writer for the saved page, the clipboard and the command
+// line's --html.
+#pragma once
+
+#include "export/looks.h"
+#include "report/report.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zefnaro {
+
+// "Zefnaro report: 2,005", or "Zefnaro report" for a message.
+std::string reportTitle(const Report& report);
+
+// A standalone HTML5 page: lang, UTF-8, a title, one CSS class per look, font
+// families with their fallbacks. Lines in Coptic letters carry lang="cop". The
+// fonts given that the report uses travel inside the page.
+std::string reportPage(const Report& report, std::string_view title,
+                       const std::vector<CarriedFont>& fonts = {});
+
+} // namespace zefnaro

@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# The shared library exports the functions its headers declare, and nothing else.
+# Usage: exports.sh LIBRARY
+set -euo pipefail
+expected="zefnaro::NumeralFinder::finish
+zefnaro::NumeralFinder::scan
+zefnaro::findNumerals
+zefnaro::formName
+zefnaro::readWrittenNumber
+zefnaro::readWrittenNumberAs
+zefnaro::writeNumber"
+exported=$(nm -D --defined-only -C "$1" | awk '$2 == "T" || $2 == "W" || $2 == "i"' |
+  sed -E 's/^[0-9a-f]+ [TWi] //; s/\(.*//' | LC_ALL=C sort)
+if [ "$exported" != "$expected" ]; then
+  diff <(echo "$expected") <(echo "$exported") || true
+  exit 1
+fi
