@@ -23,9 +23,10 @@ run() {
 lib=$(find "$prefix" -name libzefnaro.so.1 | head -1)
 [ -n "$lib" ] || fail "no libzefnaro.so.1 under $prefix"
 readelf -d "$lib" | grep -q 'SONAME.*\[libzefnaro\.so\.1\]' || fail "libzefnaro has no SONAME libzefnaro.so.1"
+# Our own programs carry the engine inside (they use more than the library shows).
 for program in zefnaro zefnaro-cli; do
-  readelf -d "$prefix/bin/$program" | grep -q 'NEEDED.*\[libzefnaro\.so\.1\]' ||
-    fail "$program does not link libzefnaro"
+  ! readelf -d "$prefix/bin/$program" | grep -q 'NEEDED.*libzefnaro' ||
+    fail "$program links the shared libzefnaro"
 done
 
 # The README's first C++ block, as it stands.
