@@ -30,6 +30,6 @@ back=$(median sh -c "'$build/bin/zefnaro-cli' --json <'$work/numerals'")
 ratio() { awk -v a="$1" -v b="$icu" 'BEGIN { printf "%.2f", a / b }'; }
 echo "$count numbers, median of three runs, output to /dev/null"
 echo "ICU English spellout:               ${icu} s"
-echo "zefnaro-cli --json:                 ${json} s  ($(ratio "$json") x ICU, target <= 1.0)"
-echo "zefnaro-cli (text):                 ${text} s  ($(ratio "$text") x ICU, target <= 1.5)"
-echo "zefnaro-cli --json, Unicode numerals: ${back} s  ($(ratio "$back") x ICU, target <= 1.5)"
+echo "zefnaro-cli --json:                 ${json} s  ($(ratio "$json") x ICU, target <= 0.5)"
+echo "zefnaro-cli (text):                 ${text} s  ($(ratio "$text") x ICU, target <= 0.35)"
+echo "zefnaro-cli --json, Unicode numerals: ${back} s  ($(ratio "$back") x ICU, target <= 0.9)"

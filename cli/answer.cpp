@@ -1,12 +1,16 @@
 #include "cli/answer.h"
 
 #include "zefnaro/read.h"
+#include "engine/numeral_letters.h"
 #include "engine/zefnaro.h"
 #include "report/report.h"
 
+#include <array>
 #include <charconv>
 
 namespace zefnaro::cli {
+
+using namespace std::string_view_literals;
 
 namespace {
 
@@ -15,6 +19,21 @@ void field(std::string& out, std::string_view name, std::string_view value) {
     out += name;
     out += "\":";
     appendJsonString(out, value);
+}
+
+// ["ⲃ̿",2000]: a Unicode numeral letter with its marks and what it stands for, for
+// each place and digit, written once.
+const std::string& valuePair(std::size_t place, std::uint32_t digit) {
+    static const auto table = [] {
+        std::array<std::array<std::string, 10>, 9> t;
+        for (std::size_t p = 0; p < 9; ++p)
+            for (std::uint32_t d = 1; d < 10; ++d)
+                t[p][d] = "[\"" + std::string(unicodeNumerals.letters[p % 3][d]) +
+                          std::string(unicodeNumerals.after[p / 3]) + "\"," + std::to_string(d) +
+                          std::string(p, '0') + "]";
+        return t;
+    }();
+    return table[place][digit];
 }
 
 } // namespace
@@ -49,62 +68,51 @@ void Translator::answer(std::string_view input) {
     const Form form = options_.form.value_or(Form{read.reading.ordinal, !read.reading.feminine});
     std::string& out = out_.buffer();
     if (!options_.json) {
-        composeReport(report_, n, form, options_.writing);
-        appendPlainText(out, report_);
+        appendPlainReport(out, n, form, options_.writing);
         out_.flushIfFull();
         return;
     }
-    composeReport(report_, n, form, Writing::fontText);
-    const Report& report = report_;
     char digits[16];
     const auto end = std::to_chars(digits, digits + sizeof digits, n).ptr;
-    out += "{\"input\":";
+    out += "{\"input\":"sv;
     appendJsonString(out, input);
-    out += ",\"number\":";
+    out += ",\"number\":"sv;
     out.append(digits, end);
-    out += ",\"read_as\":\"";
+    out += ",\"read_as\":\""sv;
     out += formName(read.reading.form);
-    out += form.ordinal ? "\",\"ordinal\":true" : "\",\"ordinal\":false";
-    out += form.masculine ? ",\"masculine\":true" : ",\"masculine\":false";
+    out += form.ordinal ? "\",\"ordinal\":true"sv : "\",\"ordinal\":false"sv;
+    out += form.masculine ? ",\"masculine\":true"sv : ",\"masculine\":false"sv;
     // The engine's own texts hold no quote, backslash or control character and
     // are valid UTF-8 (the tests check every word of its lists): they are written
-    // straight into the line.
-    const std::pair<const char*, Piece> pieces[] = {
-        {"digits", Piece::digits},       {"english", Piece::english},
-        {"coptic", Piece::coptic},       {"pronunciation", Piece::pronunciation},
-        {"numerals", Piece::numerals}};
-    for (const auto& [name, piece] : pieces) {
-        out += ",\"";
-        out += name;
-        out += "\":\"";
-        out += report.text(piece);
-        out += '"';
-    }
-    out += ",\"coptic_unicode\":\"";
+    // straight into the line, each piece by its writer, without a report between.
+    out += ",\"digits\":\""sv;
+    appendGroupedDigits(out, n);
+    if (form.ordinal) out += getOrdinalSuffix(n);
+    out += "\",\"english\":\""sv;
+    appendEnglishWords(out, n, form);
+    out += "\",\"coptic\":\""sv;
+    appendCopticWords(out, n, form, Writing::fontText);
+    out += "\",\"pronunciation\":\""sv;
+    appendCopticWords(out, n, form, Writing::pronunciation);
+    out += "\",\"numerals\":\""sv;
+    appendCopticNumerals(out, n, form, Writing::fontText);
+    out += "\",\"coptic_unicode\":\""sv;
     appendCopticWords(out, n, form, Writing::unicode);
-    out += "\",\"numerals_unicode\":\"";
+    out += "\",\"numerals_unicode\":\""sv;
     appendCopticNumerals(out, n, form, Writing::unicode);
-    out += "\",\"numeral_values\":[";
-    numeralLetters(letters_, n, Writing::unicode);
-    // Built on the stack and appended once: at most nine pairs of under 24 bytes.
-    char pairs[256];
-    char* at = pairs;
-    const auto put = [&at](std::string_view piece) {
-        for (const char c : piece)
-            *at++ = c;
-    };
-    for (const NumeralLetter& letter : letters_) {
-        put(&letter == letters_.data() ? "[\"" : ",[\"");
-        put(letter.letter); // Unicode has its marks after the letter only
-        put(letter.after);
-        put("\",");
-        *at++ = static_cast<char>('0' + letter.digit); // the value: its digit, its place's zeros
-        for (std::uint32_t zero = 0; zero < letter.place; ++zero)
-            *at++ = '0';
-        *at++ = ']';
+    out += "\",\"numeral_values\":["sv;
+    std::array<std::uint32_t, 9> places{};
+    std::size_t count = 0;
+    for (std::uint32_t v = n; v > 0; v /= 10)
+        places[count++] = v % 10;
+    bool first = true;
+    for (std::size_t place = count; place-- > 0;) {
+        if (places[place] == 0) continue;
+        if (!first) out += ',';
+        first = false;
+        out += valuePair(place, places[place]);
     }
-    out.append(pairs, at);
-    out += "]}\n";
+    out += "]}\n"sv;
     out_.flushIfFull();
 }
 

@@ -33,8 +33,6 @@ private:
     Output& out_;
     Output& errors_;
     bool anyRejected_ = false;
-    Report report_; // reused: its strings keep their room from one input to the next
-    std::vector<NumeralLetter> letters_;
 };
 
 } // namespace zefnaro::cli

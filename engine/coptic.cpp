@@ -104,7 +104,7 @@ const std::string& hundredsText(long long n, bool masculine, Writing writing) {
 
 // A thousands or millions group: the bare group word for 1, otherwise the
 // group's words, a space, and the particle glued to the group word.
-void appendGroup(std::string& out, long long n, long long groupKey, const Words& word) {
+void writeGroup(std::string& out, long long n, long long groupKey, const Words& word) {
     if (n == 1) {
         out += word(groupKey);
         return;
@@ -113,6 +113,24 @@ void appendGroup(std::string& out, long long n, long long groupKey, const Words&
     out += ' ';
     out += word(lexicon::particle);
     out += word(groupKey);
+}
+
+// Every thousands and millions group in each gender and writing, written once:
+// a number's words are then three copies.
+void appendGroup(std::string& out, long long n, long long groupKey, const Words& word) {
+    static const std::vector<std::string> table = [] {
+        std::vector<std::string> t(12000);
+        for (int form = 0; form < 6; ++form)
+            for (int group = 0; group < 2; ++group)
+                for (long long k = 1; k < 1000; ++k)
+                    writeGroup(t[static_cast<std::size_t>((form * 2 + group) * 1000 + k)], k,
+                               group == 0 ? thousand : million,
+                               Words{form % 2 != 0, static_cast<Writing>(form / 2)});
+        return t;
+    }();
+    const int form = (word.masculine ? 1 : 0) + 2 * static_cast<int>(word.writing);
+    const int group = groupKey == thousand ? 0 : 1;
+    out += table[static_cast<std::size_t>((form * 2 + group) * 1000 + n)];
 }
 
 } // namespace

@@ -10,32 +10,32 @@ namespace zefnaro {
 
 namespace {
 
+// Each letter with its rank's marks, as written, for both writings: one copy per
+// letter when a numeral is written.
+struct Pieces {
+    std::array<std::array<std::string, 10>, 9> at; // [place][digit]
+    explicit Pieces(const NumeralScript& s) {
+        for (std::size_t place = 0; place < 9; ++place)
+            for (std::size_t digit = 1; digit < 10; ++digit)
+                at[place][digit] = std::string(s.before[place / 3])
+                                       .append(s.letters[place % 3][digit])
+                                       .append(s.after[place / 3]);
+    }
+};
+
 // For a number already checked to be 1..999,999,999.
 void writeNumerals(std::string& out, std::uint32_t number, Form form, Writing writing) {
+    static const Pieces fontText(fontTextNumerals), unicode(unicodeNumerals);
     const NumeralScript& s = numeralScript(writing);
-    std::array<std::size_t, 9> digits{};
-    int count = 0;
+    const Pieces& pieces = writing == Writing::unicode ? unicode : fontText;
+    std::array<std::uint32_t, 9> digits{};
+    std::size_t count = 0;
     for (std::uint32_t v = number; v > 0; v /= 10)
-        digits[static_cast<std::size_t>(count++)] = v % 10;
-    // At most the prefix, 9 letters of 3 bytes with 4 bytes of marks and the
-    // ending: built on the stack, copied out once.
-    char buf[80];
-    std::size_t len = 0;
-    const auto put = [&](std::string_view piece) {
-        for (char c : piece)
-            buf[len++] = c;
-    };
-    if (form.ordinal) put(s.prefix);
-    for (int place = count - 1; place >= 0; --place) {
-        const std::size_t digit = digits[static_cast<std::size_t>(place)];
-        if (digit == 0) continue;
-        const auto rank = static_cast<std::size_t>(place / 3);
-        put(s.before[rank]);
-        put(s.letters[static_cast<std::size_t>(place % 3)][digit]);
-        put(s.after[rank]);
-    }
-    if (!form.masculine) put(s.ending);
-    out.append(buf, len);
+        digits[count++] = v % 10;
+    if (form.ordinal) out += s.prefix;
+    for (std::size_t place = count; place-- > 0;)
+        if (digits[place] != 0) out += pieces.at[place][digits[place]];
+    if (!form.masculine) out += s.ending;
 }
 
 } // namespace

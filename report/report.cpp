@@ -25,9 +25,34 @@ Report message(std::string_view text) {
     return r;
 }
 
+// The report's lines with text, in order, each given to `line` with a function
+// that appends its text: one list for the report and its plain text.
+template <class Line>
+void eachLine(std::uint32_t n, Form form, Writing writing, std::string_view groupSeparator,
+              Line&& line) {
+    const auto text = [](std::string_view t) { return [t](std::string& out) { out += t; }; };
+    line(Piece::words, text(form.ordinal ? "The ordinal number" : "The cardinal number"));
+    line(Piece::digits, [&](std::string& out) {
+        appendGroupedDigits(out, n, groupSeparator);
+        if (form.ordinal) out += getOrdinalSuffix(n);
+    });
+    line(Piece::words, text("or"));
+    line(Piece::english, [&](std::string& out) { appendEnglishWords(out, n, form); });
+    line(Piece::words, text(form.masculine ? "in Bohairic Coptic (masculine) is written"
+                                           : "in Bohairic Coptic (feminine) is written"));
+    line(Piece::coptic, [&](std::string& out) { appendCopticWords(out, n, form, writing); });
+    line(Piece::words, text("which is pronounced"));
+    line(Piece::pronunciation,
+         [&](std::string& out) { appendCopticWords(out, n, form, Writing::pronunciation); });
+    line(Piece::words, text("or"));
+    line(Piece::numerals, [&](std::string& out) { appendCopticNumerals(out, n, form, writing); });
+    line(Piece::words, text("for short"));
+}
+
 // Fills in the report's lines for a number 1..999,999,999, reusing the room the
 // report's strings already have (the command line writes millions); its fonts
-// and number are the caller's to set.
+// and number are the caller's to set. A blank line stands before each line with
+// text and after the last.
 void fill(Report& r, std::uint32_t n, Form form, Writing writing, int pointSize,
           std::string_view groupSeparator) {
     const Style words = styleOf(Piece::words, writing, pointSize);
@@ -36,42 +61,21 @@ void fill(Report& r, std::uint32_t n, Form form, Writing writing, int pointSize,
     r.writing = writing;
     r.lines.resize(23);
     std::size_t next = 0;
-    // A blank line, then a line of the piece whose text `write` appends.
-    const auto add = [&](Piece piece, Style style, auto write) {
-        Line& blank = r.lines[next++];
-        blank.piece = Piece::blank;
-        blank.text.clear();
-        blank.style = words;
+    const auto blank = [&] {
+        Line& b = r.lines[next++];
+        b.piece = Piece::blank;
+        b.text.clear();
+        b.style = words;
+    };
+    eachLine(n, form, writing, groupSeparator, [&](Piece piece, auto write) {
+        blank();
         Line& l = r.lines[next++];
         l.piece = piece;
-        l.style = style;
+        l.style = styleOf(piece, writing, pointSize);
         l.text.clear();
         write(l.text);
-    };
-    const auto text = [](std::string_view t) { return [t](std::string& out) { out += t; }; };
-    add(Piece::words, words, text(form.ordinal ? "The ordinal number" : "The cardinal number"));
-    add(Piece::digits, styleOf(Piece::digits, writing, pointSize), [&](std::string& out) {
-        appendGroupedDigits(out, n, groupSeparator);
-        if (form.ordinal) out += getOrdinalSuffix(n);
     });
-    add(Piece::words, words, text("or"));
-    add(Piece::english, styleOf(Piece::english, writing, pointSize),
-        [&](std::string& out) { appendEnglishWords(out, n, form); });
-    add(Piece::words, words,
-        text(form.masculine ? "in Bohairic Coptic (masculine) is written"
-                            : "in Bohairic Coptic (feminine) is written"));
-    add(Piece::coptic, styleOf(Piece::coptic, writing, pointSize), [&](std::string& out) { appendCopticWords(out, n, form, writing); });
-    add(Piece::words, words, text("which is pronounced"));
-    add(Piece::pronunciation, styleOf(Piece::pronunciation, writing, pointSize),
-        [&](std::string& out) { appendCopticWords(out, n, form, Writing::pronunciation); });
-    add(Piece::words, words, text("or"));
-    add(Piece::numerals, styleOf(Piece::numerals, writing, pointSize),
-        [&](std::string& out) { appendCopticNumerals(out, n, form, writing); });
-    add(Piece::words, words, text("for short"));
-    Line& last = r.lines[next];
-    last.piece = Piece::blank;
-    last.text.clear();
-    last.style = words;
+    blank();
 }
 
 } // namespace
@@ -145,6 +149,17 @@ Report composeReport(std::uint32_t number, const DisplaySettings& settings,
     r.copticFont = settings.fontName;
     r.numeralsFont = writing == Writing::unicode ? std::string(unicodeNumeralsFont) : settings.fontName;
     return r;
+}
+
+void appendPlainReport(std::string& out, std::uint32_t number, Form form, Writing writing) {
+    if (number < 1 || number > largestNumber) return;
+    // Each line with text between blank ones: "\n" before the first, "\n\n" between.
+    out += '\n';
+    eachLine(number, form, writing, ",", [&](Piece, auto write) {
+        write(out);
+        out.append("\n\n", 2);
+    });
+    out.pop_back(); // one blank line after the last
 }
 
 void composeReport(Report& into, std::uint32_t number, Form form, Writing writing) {

@@ -71,6 +71,9 @@ Report composeReport(std::uint32_t number, const DisplaySettings& settings,
 // The report of a number already checked to be 1..999,999,999, in a form and a
 // writing, at the size of the default settings: for the command line.
 Report composeReport(std::uint32_t number, Form form, Writing writing);
+// Its plain text appended straight to `out`, as plainText(composeReport(...))
+// gives it, without the report between: for the command line's pace.
+void appendPlainReport(std::string& out, std::uint32_t number, Form form, Writing writing);
 // The same into a report whose strings keep their room: for callers that write many.
 void composeReport(Report& into, std::uint32_t number, Form form, Writing writing);
 

@@ -5,7 +5,7 @@ cd "$(dirname "${BASH_SOURCE[0]}")/.."
 # Debian packages the build and the tests need.
 ZEFNARO_PACKAGES=(
   cmake ninja-build g++ pkg-config
-  libcli11-dev nlohmann-json3-dev libzip-dev
+  libcli11-dev nlohmann-json3-dev libzip-dev emscripten
   qt6-base-dev qt6-svg-dev libgl-dev fonts-dejavu-core fonts-liberation
   fonts-freefont-ttf fonts-noto-core python3-fonttools libharfbuzz-bin
   libgtest-dev libgmock-dev libbenchmark-dev libicu-dev

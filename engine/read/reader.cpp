@@ -223,6 +223,14 @@ ReadResult readWrittenNumberAs(std::string_view input, WrittenForm form) {
 
 ReadResult readWrittenNumber(std::string_view input) {
     using namespace reading;
+    // Plain digits, the commonest input by far (a script's numbers), read at once.
+    if (!input.empty() && input.size() <= 9 && input[0] != '0' &&
+        std::all_of(input.begin(), input.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+        ReadResult plain;
+        for (const char c : input)
+            plain.reading.number = plain.reading.number * 10 + static_cast<std::uint32_t>(c - '0');
+        return plain;
+    }
     Kinds kinds;
     auto decoded = decodedText(input, kinds);
     if (auto* error = std::get_if<ReadResult>(&decoded)) return *error;

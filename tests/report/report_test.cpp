@@ -137,7 +137,10 @@ TEST(PlainReport, SameTextAsTheWindowsReport) {
                 s.ordinal = f >= 2;
                 s.masculine = f % 2 == 0;
                 s.fontName = font;
-                ASSERT_EQ(plainText(composeReport(n, Form{s.ordinal, s.masculine}, writingFor(font))),
+                std::string text;
+                appendPlainReport(text, n, Form{s.ordinal, s.masculine}, writingFor(font));
+                ASSERT_EQ(text, plainText(composeReport(n, Form{s.ordinal, s.masculine}, writingFor(font))));
+                ASSERT_EQ(text,
                           plainText(composeReport(std::to_string(n), s)))
                     << n << " " << font << " form " << f;
             }
