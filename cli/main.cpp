@@ -68,7 +68,8 @@ int main(int argc, char** argv) {
         ->check(CLI::IsMember({"numerals", "coptic", "pronunciation", "write-numerals",
                                "write-coptic"}))
         ->needs(practiceFlag);
-    app.add_option("--up-to", upTo, "Practice numbers from 1 up to N (default 999,999,999)")
+    app.add_option("--up-to", upTo,
+                   "Practice numbers from 1 up to N (default " + std::string(zefnaro::largestNumberText) + ")")
         ->check(CLI::Range(std::uint32_t{1}, zefnaro::largestNumber))
         ->needs(practiceFlag);
     app.add_option("--count", count, "How many practice questions (default 10)")

@@ -11,6 +11,9 @@
 
 namespace zefnaro {
 
+// What the readers and the report say for 0, which Coptic cannot write.
+inline constexpr std::string_view zeroMessage = "The number 0 (zero) does not exist in Coptic";
+
 // "st", "nd", "rd" or "th" for a whole number.
 std::string getOrdinalSuffix(std::uint64_t number);
 

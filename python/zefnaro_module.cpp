@@ -17,7 +17,8 @@ std::uint32_t wholeNumber(const py::int_& number) {
     int overflow = 0;
     const long long value = PyLong_AsLongLongAndOverflow(number.ptr(), &overflow);
     if (overflow != 0 || value < 1 || value > zefnaro::largestNumber)
-        throw py::value_error("zefnaro writes whole numbers from 1 to 999,999,999, not " +
+        throw py::value_error("zefnaro writes whole numbers from 1 to " +
+                              std::string(zefnaro::largestNumberText) + ", not " +
                               std::string(py::repr(number)));
     return static_cast<std::uint32_t>(value);
 }

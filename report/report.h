@@ -13,9 +13,9 @@
 
 namespace zefnaro {
 
-inline constexpr std::string_view zeroMessage = "The number 0 (zero) does not exist in Coptic";
 inline constexpr std::string_view rangeMessage =
     "Only whole numbers from 1 to 999,999,999 can be translated";
+static_assert(rangeMessage.find(largestNumberText) != std::string_view::npos);
 
 struct Line {
     Piece piece = Piece::words;

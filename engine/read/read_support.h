@@ -17,6 +17,7 @@ namespace zefnaro::reading {
 
 // What every reader's error but zero's ends with, after ": ".
 inline constexpr std::string_view rangeText = "expected a whole number from 1 to 999,999,999";
+static_assert(rangeText.ends_with(largestNumberText));
 
 // One character of the input and its 1-based position in the whole text.
 struct Char {

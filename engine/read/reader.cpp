@@ -16,7 +16,6 @@ bool isDigit(char32_t c) {
     return c >= U'0' && c <= U'9';
 }
 
-constexpr std::string_view zeroText = "The number 0 (zero) does not exist in Coptic";
 
 Chars trimmed(Chars chars) {
     const auto first =
@@ -126,7 +125,7 @@ std::variant<std::uint32_t, Attempt> groupedValue(const Chars& text, std::size_t
         if (value > largestNumber) return failed("too large", text[i].position);
     }
     if (grouped && group != 3) return failed(std::string(inThrees), end);
-    if (value == 0) return failed(std::string(zeroText), end);
+    if (value == 0) return failed(std::string(zeroMessage), end);
     return static_cast<std::uint32_t>(value);
 }
 
@@ -180,7 +179,7 @@ namespace {
 ReadResult result(const reading::Attempt& a) {
     using namespace reading;
     if (a.reading) return ReadResult{*a.reading, {}};
-    if (a.error == zeroText) return ReadResult{{}, a.error};
+    if (a.error == zeroMessage) return ReadResult{{}, a.error};
     return ReadResult{{}, joined({a.error, ": ", rangeText})};
 }
 

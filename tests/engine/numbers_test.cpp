@@ -30,6 +30,7 @@ TEST(GroupDigits, Table) {
         {1'000'000'000'000'000, "1,000,000,000,000,000"}};
     for (const auto& [number, text] : rows)
         EXPECT_EQ(groupDigits(number), text) << number;
+    EXPECT_EQ(groupDigits(largestNumber), largestNumberText);
     EXPECT_EQ(groupDigits(1234567, "."), "1.234.567");
     EXPECT_EQ(groupDigits(1234567, "\u202f"), "1\u202f234\u202f567");
 }

@@ -134,7 +134,7 @@ void MainWindow::layOutControls() {
     // which stands over its right end; never narrower than the window was drawn.
     constexpr int spinnerWidth = 17;
     const QFontMetrics digits(numberBox_->font());
-    numberBox_->setFixedWidth(std::max(137, digits.horizontalAdvance(QStringLiteral("999,999,999")) +
+    numberBox_->setFixedWidth(std::max(137, digits.horizontalAdvance(QString::fromUtf8(largestNumberText.data(), static_cast<qsizetype>(largestNumberText.size()))) +
                                                 spinnerWidth + 12));
     numberBox_->setFixedHeight(std::max(29, numberBox_->sizeHint().height()));
     numberBox_->setTextMargins(0, 0, spinnerWidth + 1, 0); // digits never run under the arrows

@@ -2,11 +2,14 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
 namespace zefnaro {
 
 // The largest number Zefnaro writes; the smallest is 1 (Coptic has no zero).
 inline constexpr std::uint32_t largestNumber = 999'999'999;
+// The same as people write it, for messages.
+inline constexpr std::string_view largestNumberText = "999,999,999";
 
 // Cardinal or ordinal, masculine or feminine.
 struct Form {
