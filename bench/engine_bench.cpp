@@ -33,7 +33,7 @@ const std::vector<std::uint32_t>& numbers() {
 // Argument: form 0..3 = masculine cardinal, feminine cardinal, masculine ordinal,
 // feminine ordinal.
 template <typename Piece> void run(benchmark::State& state, Piece piece) {
-    const Form form{state.range(0) >= 2, state.range(0) % 2 == 0};
+    const Form form = formOf(state.range(0) >= 2, state.range(0) % 2 == 0);
     const auto& v = numbers();
     std::size_t i = 0;
     for (auto _ : state) {
@@ -45,7 +45,7 @@ template <typename Piece> void run(benchmark::State& state, Piece piece) {
 
 std::string digits(std::uint32_t n, Form f) {
     std::string d = groupDigits(n);
-    if (f.ordinal) d += getOrdinalSuffix(n);
+    if (f.ordinal()) d += getOrdinalSuffix(n);
     return d;
 }
 
@@ -96,7 +96,7 @@ void ReadWritten(benchmark::State& state) {
         std::mt19937 gen(5);
         for (std::size_t i = 0; i < numbers().size(); ++i) {
             const std::uint32_t n = numbers()[i];
-            const Form f{(i & 1) != 0, (i & 2) != 0};
+            const Form f = formOf((i & 1) != 0, (i & 2) != 0);
             t[0].push_back(digits(n, f));
             t[1].push_back(toEnglishWords(n, f));
             t[2].push_back(toCopticWords(n, f, Writing::fontText));

@@ -46,7 +46,7 @@ void Translator::answer(std::string_view input) {
             std::string& out = out_.buffer();
             out += "{\"input\":";
             appendJsonString(out, input);
-            field(out, "error", read.error);
+            field(out, "error", read.error.message);
             out += "}\n";
             out_.flushIfFull();
         } else {
@@ -57,7 +57,7 @@ void Translator::answer(std::string_view input) {
             err += "zefnaro-cli: ";
             appendJsonString(err, input);
             err += ": ";
-            err += read.error;
+            err += read.error.message;
             err += '\n';
             errors_.flush();
         }
@@ -65,7 +65,7 @@ void Translator::answer(std::string_view input) {
     }
 
     const std::uint32_t n = read.reading.number;
-    const Form form = options_.form.value_or(Form{read.reading.ordinal, !read.reading.feminine});
+    const Form form = options_.form.value_or(read.reading.form);
     std::string& out = out_.buffer();
     if (!options_.json) {
         appendPlainReport(out, n, form, options_.writing);
@@ -79,15 +79,15 @@ void Translator::answer(std::string_view input) {
     out += ",\"number\":"sv;
     out.append(digits, end);
     out += ",\"read_as\":\""sv;
-    out += formName(read.reading.form);
-    out += form.ordinal ? "\",\"ordinal\":true"sv : "\",\"ordinal\":false"sv;
-    out += form.masculine ? ",\"masculine\":true"sv : ",\"masculine\":false"sv;
+    out += formName(read.reading.written);
+    out += form.ordinal() ? "\",\"ordinal\":true"sv : "\",\"ordinal\":false"sv;
+    out += form.masculine() ? ",\"masculine\":true"sv : ",\"masculine\":false"sv;
     // The engine's own texts hold no quote, backslash or control character and
     // are valid UTF-8 (the tests check every word of its lists): they are written
     // straight into the line, each piece by its writer, without a report between.
     out += ",\"digits\":\""sv;
     appendGroupedDigits(out, n);
-    if (form.ordinal) out += getOrdinalSuffix(n);
+    if (form.ordinal()) out += getOrdinalSuffix(n);
     out += "\",\"english\":\""sv;
     appendEnglishWords(out, n, form);
     out += "\",\"coptic\":\""sv;

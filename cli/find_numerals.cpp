@@ -30,8 +30,8 @@ void write(const FoundNumeral& f, bool json, Output& out) {
         appendJsonString(o, f.text);
         o += ",\"number\":";
         appendNumber(o, f.reading.number);
-        o += f.reading.ordinal ? ",\"ordinal\":true" : ",\"ordinal\":false";
-        o += f.reading.feminine ? ",\"masculine\":false}\n" : ",\"masculine\":true}\n";
+        o += f.reading.form.ordinal() ? ",\"ordinal\":true" : ",\"ordinal\":false";
+        o += f.reading.form.feminine() ? ",\"masculine\":false}\n" : ",\"masculine\":true}\n";
     } else {
         appendNumber(o, f.line);
         o += ':';
@@ -40,8 +40,8 @@ void write(const FoundNumeral& f, bool json, Output& out) {
         o += f.text;
         o += '\t';
         appendNumber(o, f.reading.number);
-        o += f.reading.ordinal ? "\tordinal" : "\tcardinal";
-        o += f.reading.feminine ? "\tfeminine\n" : "\tmasculine\n";
+        o += f.reading.form.ordinal() ? "\tordinal" : "\tcardinal";
+        o += f.reading.form.feminine() ? "\tfeminine\n" : "\tmasculine\n";
     }
     out.flushIfFull();
 }

@@ -6,6 +6,7 @@
 #include "cli/input.h"
 #include "cli/page.h"
 #include "cli/practice_session.h"
+#include "engine/numbers.h"
 #include "report/fonts.h"
 #include "zefnaro/version.h"
 
@@ -119,7 +120,7 @@ int main(int argc, char** argv) {
         zefnaro::cli::PracticeRun run;
         run.options.ask = *zefnaro::askNamed(askName);
         run.options.upTo = upTo;
-        run.options.form = zefnaro::Form{ordinal, !feminine};
+        run.options.form = zefnaro::formOf(ordinal, !feminine);
         run.count = count;
         run.seed = seed;
         run.json = json;
@@ -130,7 +131,7 @@ int main(int argc, char** argv) {
     }
 
     zefnaro::cli::Options options;
-    if (ordinal || feminine) options.form = zefnaro::Form{ordinal, !feminine};
+    if (ordinal || feminine) options.form = zefnaro::formOf(ordinal, !feminine);
     options.writing = fontText ? zefnaro::Writing::fontText : zefnaro::Writing::unicode;
     options.json = json;
     if (html) {

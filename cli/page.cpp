@@ -31,10 +31,10 @@ std::vector<CarriedFont> programFonts() {
 std::string reportPageFor(std::string_view input, const Options& options, std::string& why) {
     const ReadResult read = readWrittenNumber(input);
     if (!read.ok()) {
-        why = read.error;
+        why = read.error.message;
         return {};
     }
-    const Form form = options.form.value_or(Form{read.reading.ordinal, !read.reading.feminine});
+    const Form form = options.form.value_or(read.reading.form);
     const Report report = composeReport(read.reading.number, form, options.writing);
     return reportPage(report, reportTitle(report), programFonts());
 }

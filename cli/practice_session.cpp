@@ -32,9 +32,9 @@ void tell(const PracticeRun& run, const Question& q, int index, const std::strin
         Json line{{"question", index}, {"answer", answer}, {"correct", v.correct}};
         if (v.read.ok()) {
             line["number"] = v.read.reading.number;
-            line["read_as"] = formName(v.read.reading.form);
+            line["read_as"] = formName(v.read.reading.written);
         } else {
-            line["error"] = v.read.error;
+            line["error"] = v.read.error.message;
         }
         line["expected"] = q.number;
         writeLine(out, line);
@@ -50,7 +50,7 @@ void tell(const PracticeRun& run, const Question& q, int index, const std::strin
         text += v.why;
     else {
         text += "you wrote " + groupDigits(v.read.reading.number) + " (" +
-                std::string(formName(v.read.reading.form)) + ")";
+                std::string(formName(v.read.reading.written)) + ")";
         if (const auto besides = besidesTheNumber(q, v); !besides.empty())
             text.append(", ").append(besides);
     }

@@ -148,13 +148,13 @@ std::string copticHundreds(std::uint32_t number, bool masculine, Writing writing
 namespace {
 
 void appendWords(std::string& out, std::uint32_t n, Form form, Writing writing) {
-    const bool masculine = form.masculine;
+    const bool masculine = form.masculine();
     const Words word{masculine, writing};
-    if (form.ordinal && n == 1) {
+    if (form.ordinal() && n == 1) {
         out += word(lexicon::first);
         return;
     }
-    if (form.ordinal) {
+    if (form.ordinal()) {
         out += word(lexicon::ordinalPrefix);
         out += ' ';
     }

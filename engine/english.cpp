@@ -50,17 +50,17 @@ const std::string& hundredsText(long long n, bool ordinal) {
 
 std::string getEnglishWord(long long key, Form form) {
     if (key == 0) return "";
-    return std::string(word(key, form.ordinal));
+    return std::string(word(key, form.ordinal()));
 }
 
 std::string englishHundreds(std::uint32_t number, Form form) {
     if (number > 999) return "";
-    return hundredsText(number, form.ordinal);
+    return hundredsText(number, form.ordinal());
 }
 
 void appendEnglishWords(std::string& out, std::uint32_t number, Form form) {
     if (number < 1 || number > largestNumber) return;
-    const bool ordinal = form.ordinal;
+    const bool ordinal = form.ordinal();
     const long long n = number;
     const long long millions = n / 1'000'000;
     const long long thousands = n / 1000 % 1000;

@@ -1,5 +1,5 @@
 // English number words, cardinal ("Twenty-One") or ordinal ("Twenty-First").
-// English has no gender: only form.ordinal matters here.
+// English has no gender: only form.ordinal() matters here.
 #pragma once
 
 #include "zefnaro/form.h"

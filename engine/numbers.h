@@ -11,6 +11,12 @@
 
 namespace zefnaro {
 
+// A form from the two choices the windows and the command line offer.
+constexpr Form formOf(bool ordinal, bool masculine) {
+    return Form{ordinal ? Kind::ordinal : Kind::cardinal,
+                masculine ? Gender::masculine : Gender::feminine};
+}
+
 // What the readers and the report say for 0, which Coptic cannot write.
 inline constexpr std::string_view zeroMessage = "The number 0 (zero) does not exist in Coptic";
 

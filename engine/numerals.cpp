@@ -32,10 +32,10 @@ void writeNumerals(std::string& out, std::uint32_t number, Form form, Writing wr
     std::size_t count = 0;
     for (std::uint32_t v = number; v > 0; v /= 10)
         digits[count++] = v % 10;
-    if (form.ordinal) out += s.prefix;
+    if (form.ordinal()) out += s.prefix;
     for (std::size_t place = count; place-- > 0;)
         if (digits[place] != 0) out += pieces.at[place][digits[place]];
-    if (!form.masculine) out += s.ending;
+    if (!form.masculine()) out += s.ending;
 }
 
 } // namespace

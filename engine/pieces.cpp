@@ -1,24 +1,31 @@
 #include "engine/coptic.h"
 #include "engine/english.h"
 #include "engine/numbers.h"
+#include "zefnaro/version.h"
 #include "zefnaro/write.h"
 
 namespace zefnaro {
 
-Pieces writeNumber(std::uint32_t number, Form form) {
-    Pieces p;
-    if (number < 1 || number > largestNumber)
-        return p;
+WriteResult writeNumber(std::uint32_t number, Form form) {
+    WriteResult result;
+    if (number < 1 || number > largestNumber) {
+        result.error = WriteError::outOfRange;
+        return result;
+    }
+    Pieces& p = result.pieces;
     appendGroupedDigits(p.digits, number);
-    if (form.ordinal)
-        p.digits += getOrdinalSuffix(number);
+    if (form.ordinal()) p.digits += getOrdinalSuffix(number);
     appendEnglishWords(p.english, number, form);
-    appendCopticWords(p.coptic, number, form, Writing::fontText);
+    appendCopticWords(p.coptic, number, form, Writing::unicode);
+    appendCopticNumerals(p.numerals, number, form, Writing::unicode);
     appendCopticWords(p.pronunciation, number, form, Writing::pronunciation);
-    appendCopticNumerals(p.numerals, number, form, Writing::fontText);
-    appendCopticWords(p.copticUnicode, number, form, Writing::unicode);
-    appendCopticNumerals(p.numeralsUnicode, number, form, Writing::unicode);
-    return p;
+    appendCopticWords(p.copticFontText, number, form, Writing::fontText);
+    appendCopticNumerals(p.numeralsFontText, number, form, Writing::fontText);
+    return result;
+}
+
+const char* version() {
+    return versionText;
 }
 
 } // namespace zefnaro

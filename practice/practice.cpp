@@ -32,8 +32,8 @@ const AskText& textsOf(Ask ask) {
 
 std::string shownDigits(std::uint32_t number, Form form) {
     std::string text = groupDigits(number);
-    if (form.ordinal) text += getOrdinalSuffix(number);
-    if (!form.masculine) text += " (feminine)";
+    if (form.ordinal()) text += getOrdinalSuffix(number);
+    if (!form.masculine()) text += " (feminine)";
     return text;
 }
 
@@ -46,13 +46,13 @@ std::string written(Ask ask, std::uint32_t number, Form form) {
 
 // Where both genders are written alike, either one is shown.
 bool gendersAlike(Ask ask, std::uint32_t number, bool ordinal) {
-    return written(ask, number, Form{ordinal, true}) == written(ask, number, Form{ordinal, false});
+    return written(ask, number, formOf(ordinal, true)) == written(ask, number, formOf(ordinal, false));
 }
 
 // In the write modes, the answer is in the form asked; any form does for reading.
 bool rightForm(Ask ask, const Reading& r) {
-    if (ask == Ask::writeNumerals) return r.form == WrittenForm::numerals;
-    if (ask == Ask::writeCoptic) return r.form == WrittenForm::coptic;
+    if (ask == Ask::writeNumerals) return r.written == WrittenForm::numerals;
+    if (ask == Ask::writeCoptic) return r.written == WrittenForm::coptic;
     return true;
 }
 
@@ -118,7 +118,7 @@ std::string plainly(std::string error) {
 // word that is no Coptic number word, or one out of place.
 std::string wrongWords(std::string_view answer) {
     const ReadResult words = readWrittenNumberAs(answer, WrittenForm::coptic);
-    const std::string& error = words.error;
+    const std::string& error = words.error.message;
     static const std::regex unknownWord("\"([^\"]*)\" at character [0-9]+ is no word of a number");
     static const std::regex where("at character ([0-9]+)");
     std::smatch m;
@@ -177,7 +177,7 @@ Question QuestionMaker::next() {
         form = *options_.form;
     } else {
         std::bernoulli_distribution coin;
-        form = Form{coin(random_), coin(random_)};
+        form = formOf(coin(random_), coin(random_));
     }
     return makeQuestion(options_.ask, number, form);
 }
@@ -193,13 +193,13 @@ Verdict check(const Question& q, std::string_view answer) {
             const ReadResult as = q.ask == Ask::writeNumerals
                                       ? readWrittenNumberAs(answer, WrittenForm::numerals)
                                       : v.read;
-            v.why = "not a number Zefnaro can read: " + plainly(as.ok() ? v.read.error : as.error);
+            v.why = "not a number Zefnaro can read: " + plainly(as.ok() ? v.read.error.message : as.error.message);
         }
         return v;
     }
     const Reading& r = v.read.reading;
     if (!rightForm(q.ask, r)) {
-        v.why = std::string("written as ").append(plainName(r.form)).append(", not as ")
+        v.why = std::string("written as ").append(plainName(r.written)).append(", not as ")
                     .append(q.ask == Ask::writeNumerals ? "Coptic numerals" : "Coptic words");
         return v;
     }
@@ -208,12 +208,12 @@ Verdict check(const Question& q, std::string_view answer) {
         return v;
     }
     if (asksToWrite(q.ask)) {
-        if (r.ordinal != q.form.ordinal) {
-            v.why = q.form.ordinal ? "cardinal, not ordinal" : "ordinal, not cardinal";
+        if (r.form.ordinal() != q.form.ordinal()) {
+            v.why = q.form.ordinal() ? "cardinal, not ordinal" : "ordinal, not cardinal";
             return v;
         }
-        if (r.feminine == q.form.masculine && !gendersAlike(q.ask, q.number, q.form.ordinal)) {
-            v.why = q.form.masculine ? "feminine, not masculine" : "masculine, not feminine";
+        if (r.form.feminine() == q.form.masculine() && !gendersAlike(q.ask, q.number, q.form.ordinal())) {
+            v.why = q.form.masculine() ? "feminine, not masculine" : "masculine, not feminine";
             return v;
         }
     }

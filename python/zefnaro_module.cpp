@@ -24,15 +24,17 @@ std::uint32_t wholeNumber(const py::int_& number) {
 }
 
 py::dict writePieces(const py::int_& number, bool ordinal, bool feminine) {
-    const zefnaro::Pieces p = zefnaro::writeNumber(wholeNumber(number), {ordinal, !feminine});
-    py::dict d;
+    const zefnaro::Form form{ordinal ? zefnaro::Kind::ordinal : zefnaro::Kind::cardinal,
+                             feminine ? zefnaro::Gender::feminine : zefnaro::Gender::masculine};
+    const zefnaro::Pieces p = zefnaro::writeNumber(wholeNumber(number), form).pieces;
+    py::dict d; // the command line's names: coptic and numerals are the CS fonts' text
     d["digits"] = p.digits;
     d["english"] = p.english;
-    d["coptic"] = p.coptic;
+    d["coptic"] = p.copticFontText;
     d["pronunciation"] = p.pronunciation;
-    d["numerals"] = p.numerals;
-    d["coptic_unicode"] = p.copticUnicode;
-    d["numerals_unicode"] = p.numeralsUnicode;
+    d["numerals"] = p.numeralsFontText;
+    d["coptic_unicode"] = p.coptic;
+    d["numerals_unicode"] = p.numerals;
     return d;
 }
 
@@ -40,15 +42,15 @@ py::dict writePieces(const py::int_& number, bool ordinal, bool feminine) {
 void addReading(py::dict& d, const zefnaro::Reading& r, bool withForm) {
     d["number"] = r.number;
     if (withForm)
-        d["read_as"] = std::string(zefnaro::formName(r.form));
-    d["ordinal"] = r.ordinal;
-    d["masculine"] = !r.feminine;
+        d["read_as"] = std::string(zefnaro::formName(r.written));
+    d["ordinal"] = r.form.ordinal();
+    d["masculine"] = r.form.masculine();
 }
 
 py::dict readText(const std::string& text) {
     const zefnaro::ReadResult result = zefnaro::readWrittenNumber(text);
     if (!result.ok())
-        throw py::value_error(result.error);
+        throw py::value_error(result.error.message);
     py::dict d;
     addReading(d, result.reading, true);
     return d;

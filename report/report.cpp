@@ -31,14 +31,14 @@ template <class Line>
 void eachLine(std::uint32_t n, Form form, Writing writing, std::string_view groupSeparator,
               Line&& line) {
     const auto text = [](std::string_view t) { return [t](std::string& out) { out += t; }; };
-    line(Piece::words, text(form.ordinal ? "The ordinal number" : "The cardinal number"));
+    line(Piece::words, text(form.ordinal() ? "The ordinal number" : "The cardinal number"));
     line(Piece::digits, [&](std::string& out) {
         appendGroupedDigits(out, n, groupSeparator);
-        if (form.ordinal) out += getOrdinalSuffix(n);
+        if (form.ordinal()) out += getOrdinalSuffix(n);
     });
     line(Piece::words, text("or"));
     line(Piece::english, [&](std::string& out) { appendEnglishWords(out, n, form); });
-    line(Piece::words, text(form.masculine ? "in Bohairic Coptic (masculine) is written"
+    line(Piece::words, text(form.masculine() ? "in Bohairic Coptic (masculine) is written"
                                            : "in Bohairic Coptic (feminine) is written"));
     line(Piece::coptic, [&](std::string& out) { appendCopticWords(out, n, form, writing); });
     line(Piece::words, text("which is pronounced"));
@@ -143,7 +143,7 @@ Report composeReport(std::uint32_t number, const DisplaySettings& settings,
     if (number < 1 || number > largestNumber) return message(rangeMessage);
     const Writing writing = writingFor(settings.fontName);
     Report r;
-    fill(r, number, Form{settings.ordinal, settings.masculine}, writing, settings.fontSize,
+    fill(r, number, formOf(settings.ordinal, settings.masculine), writing, settings.fontSize,
          groupSeparator);
     r.number = number;
     r.copticFont = settings.fontName;
@@ -179,7 +179,7 @@ std::string explainNumeralAt(const Report& report, std::size_t character) {
     if (report.isMessage) return {};
     const std::uint32_t n = report.number;
     const std::vector<NumeralLetter> shown = numeralLetters(n, report.writing);
-    std::size_t at = report.form.ordinal
+    std::size_t at = report.form.ordinal()
                          ? utf8::codePoints(numeralScript(report.writing).prefix)
                          : 0;
     for (std::size_t i = 0; i < shown.size(); ++i) {

@@ -74,7 +74,7 @@ void NumeralFinder::scan(std::string_view text, const Found& found) {
             std::string joined = pending_.text + " ";
             joined += written;
             const ReadResult more = readWrittenNumber(joined);
-            if (more.ok() && more.reading.form == WrittenForm::numerals) {
+            if (more.ok() && more.reading.written == WrittenForm::numerals) {
                 pending_.text = std::move(joined);
                 pending_.reading = more.reading;
                 pendingGap_ = Gap::justEnded;
@@ -88,14 +88,14 @@ void NumeralFinder::scan(std::string_view text, const Found& found) {
             std::string prefixed = prefix_.text + " ";
             prefixed += written;
             read = readWrittenNumber(prefixed);
-            if (read.ok() && read.reading.form == WrittenForm::numerals)
+            if (read.ok() && read.reading.written == WrittenForm::numerals)
                 candidate = FoundNumeral{prefix_.line, prefix_.column, std::move(prefixed), {}};
             else
                 read = readWrittenNumber(written);
         } else {
             read = readWrittenNumber(written);
         }
-        if (!read.ok() || read.reading.form != WrittenForm::numerals) return;
+        if (!read.ok() || read.reading.written != WrittenForm::numerals) return;
         candidate.reading = read.reading;
         pending_ = std::move(candidate);
         hasPending_ = true;

@@ -1,4 +1,5 @@
 // Reading English number words.
+#include "engine/numbers.h"
 #include "engine/english.h"
 #include "engine/internal/words.h"
 #include "engine/read/read_support.h"
@@ -21,7 +22,7 @@ const Map<EnglishWord>& englishWords() {
              {1u,  2u,  3u,  4u,  5u,  6u,  7u,  8u,  9u,  10u, 11u, 12u, 13u,  14u,   15u,
               16u, 17u, 18u, 19u, 20u, 30u, 40u, 50u, 60u, 70u, 80u, 90u, 100u, 1000u, 1000000u})
             for (bool ordinal : {false, true})
-                w[normalised(getEnglishWord(key, Form{ordinal, true}))] = {key, ordinal};
+                w[normalised(getEnglishWord(key, formOf(ordinal, true)))] = {key, ordinal};
         return w;
     }();
     return list;
@@ -109,7 +110,7 @@ std::optional<Attempt> misplacedAnd(const Token& t, std::uint32_t previous, bool
 Attempt readEnglish(const Chars& text, const Words& blankSeparated) {
     const Words words = hyphenated(blankSeparated);
     if (!words.empty() && !englishWords().count(words[0].text) && words[0].text != "and")
-        return failed(unknown(words[0]), words[0].position);
+        return failed(unknown(words[0]), words[0].position, ReadErrorCode::unknownWord);
     EnglishNumber n;
     bool ordinal = false;
     for (std::size_t i = 0; i < words.size(); ++i) {
@@ -122,7 +123,7 @@ Attempt readEnglish(const Chars& text, const Words& blankSeparated) {
             continue;
         }
         const auto found = englishWords().find(t.text);
-        if (found == englishWords().end()) return failed(unknown(t), t.position);
+        if (found == englishWords().end()) return failed(unknown(t), t.position, ReadErrorCode::unknownWord);
         const auto [value, isOrdinal] = found->second;
         if (isOrdinal && !last)
             return failed(joined({quoted(t.text), at(t.position), " must be the last word"}),
@@ -131,18 +132,18 @@ Attempt readEnglish(const Chars& text, const Words& blankSeparated) {
         if (t.before == U'-' && !(n.previous >= 20 && n.previous <= 90 && value <= 9))
             return failed(
                 joined({"a hyphen", at(t.position - 1), " belongs between tens and units"}),
-                t.position);
+                t.position, ReadErrorCode::misplaced, t.position - 1);
         if (!n.add(value))
             return failed(joined({quoted(t.text), at(t.position), " cannot stand here"}),
                           t.position);
     }
     const std::uint64_t total = n.total + n.group;
-    if (words.empty() || total == 0) return failed("not a number", 1);
+    if (words.empty() || total == 0) return failed("not a number", 1, ReadErrorCode::unknownWord);
     Reading r;
     r.number = static_cast<std::uint32_t>(total);
-    r.form = WrittenForm::english;
-    r.ordinal = ordinal;
-    return Attempt{r, {}, text.size()};
+    r.written = WrittenForm::english;
+    r.form.kind = kindOf(ordinal);
+    return Attempt{r, {}, text.size(), ReadErrorCode::none};
 }
 
 bool isEnglishWord(std::string_view word) {

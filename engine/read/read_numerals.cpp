@@ -71,8 +71,8 @@ Attempt total(const Chars& text, const std::vector<Letter>& letters, Reading r) 
         value += v;
     }
     r.number = static_cast<std::uint32_t>(value);
-    r.form = WrittenForm::numerals;
-    return Attempt{r, {}, text.size()};
+    r.written = WrittenForm::numerals;
+    return Attempt{r, {}, text.size(), ReadErrorCode::none};
 }
 
 // Where the numeral starts after an ordinal prefix written as `prefix` (lower case),
@@ -88,12 +88,12 @@ std::size_t afterPrefix(const Chars& text, std::u32string_view prefix, Reading& 
     std::size_t i = prefix.size();
     if (!isBlank(text[i].code)) {
         if (!joinedToo) return 0;
-        r.ordinal = true;
+        r.form.kind = Kind::ordinal;
         return i;
     }
     while (i < text.size() && isBlank(text[i].code))
         ++i;
-    r.ordinal = true;
+    r.form.kind = Kind::ordinal;
     return i;
 }
 
@@ -147,7 +147,7 @@ Attempt readFontNumerals(const Chars& text) {
     std::size_t i = afterPrefix(text, U"mah", r);
     std::size_t end = text.size();
     if (end > i && text[end - 1].code == U']') {
-        r.feminine = true;
+        r.form.gender = Gender::feminine;
         --end;
     }
     std::vector<Letter> letters;
@@ -157,7 +157,7 @@ Attempt readFontNumerals(const Chars& text) {
         if (rank == -2)
             return failed(joined({"\"", utf8::encoded(mark.code), "\"", at(mark.position),
                                   " is no place mark (=, Ë or Ì)"}),
-                          mark.position);
+                          mark.position, ReadErrorCode::unknownWord);
         Letter l{0, 0, rank, i, i + 2};
         if (i + 1 >= end || !fontLetter(text[i + 1].code, l.place, l.digit))
             return failed(
@@ -240,7 +240,7 @@ Attempt readUnicodeNumerals(const Chars& text) {
            copticLower(text[end - 2].code) == 0x03EF)
         --end;
     if (end > i && copticLower(text[end - 1].code) == 0x03EF) { // ϯ
-        r.feminine = true;
+        r.form.gender = Gender::feminine;
         --end;
     }
     if (end > i && isKeraia(text[end - 1].code)) --end;
@@ -268,7 +268,7 @@ Attempt readUnicodeNumerals(const Chars& text) {
         if (!unicodeLetter(letter.code, l.place, l.digit))
             return failed(joined({"\"", utf8::encoded(letter.code), "\"", at(letter.position),
                                   " is no numeral letter"}),
-                          letter.position);
+                          letter.position, ReadErrorCode::unknownWord);
         std::u32string marks; // U+0304 is read as U+0305, as people type it
         std::size_t j = i + 1;
         for (; j < end && (text[j].code == 0x0304 || text[j].code == 0x0305 ||

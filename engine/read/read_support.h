@@ -32,6 +32,8 @@ struct Attempt {
     std::optional<Reading> reading;
     std::string error;
     std::size_t progress = 0;
+    ReadErrorCode code = ReadErrorCode::none;
+    std::size_t position = 0; // of the error: the character it names, 0 for none
 };
 
 // What kinds of characters a text holds, noted while it is decoded.
@@ -44,8 +46,20 @@ struct Kinds {
 // Decodes UTF-8; nullopt and the position of the first bad byte when it is not.
 std::optional<Chars> decode(std::string_view text, std::size_t& bad, Kinds& kinds);
 
-inline Attempt failed(std::string error, std::size_t progress) {
-    return Attempt{std::nullopt, std::move(error), progress};
+// An error at the character it names, which is where the reading stopped unless
+// said otherwise.
+inline Attempt failed(std::string error, std::size_t progress,
+                      ReadErrorCode code = ReadErrorCode::misplaced,
+                      std::optional<std::size_t> position = std::nullopt) {
+    return Attempt{std::nullopt, std::move(error), progress, code, position.value_or(progress)};
+}
+
+// The kind and the gender a text shows.
+inline Kind kindOf(bool ordinal) {
+    return ordinal ? Kind::ordinal : Kind::cardinal;
+}
+inline Gender genderOf(bool feminine) {
+    return feminine ? Gender::feminine : Gender::masculine;
 }
 
 // Joins the pieces of a message by appending them in order (GCC 12 at -O3 warns,

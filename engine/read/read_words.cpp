@@ -1,4 +1,5 @@
 // Reading Coptic words: font text, pronunciation and Unicode.
+#include "engine/numbers.h"
 #include "engine/coptic.h"
 #include "engine/read/read_support.h"
 
@@ -35,7 +36,7 @@ Script buildScript(WrittenForm form, Writing writing) {
     Script s;
     for (std::uint32_t n = 1; n <= 999; ++n)
         for (unsigned gender = 1; gender <= 2; ++gender) {
-            const std::string text = write(n, Form{false, gender == 1});
+            const std::string text = write(n, formOf(false, gender == 1));
             auto& list = s.groups[text];
             auto same = std::find_if(list.begin(), list.end(),
                                      [&](const Script::Group& g) { return g.value == n; });
@@ -54,8 +55,8 @@ Script buildScript(WrittenForm form, Writing writing) {
     s.particleThousand = lastWord(write(2000, Form{}));
     s.million = write(1000000, Form{});
     s.particleMillion = lastWord(write(2000000, Form{}));
-    s.ordinalPrefix = write(2, Form{true, true}).substr(0, write(2, Form{true, true}).find(' '));
-    s.first = {write(1, Form{true, true}), write(1, Form{true, false})};
+    s.ordinalPrefix = write(2, formOf(true, true)).substr(0, write(2, formOf(true, true)).find(' '));
+    s.first = {write(1, formOf(true, true)), write(1, formOf(true, false))};
     for (const std::string* w : {&s.thousand, &s.particleThousand, &s.million, &s.particleMillion,
                                  &s.ordinalPrefix, &s.first[0], &s.first[1]})
         s.vocabulary[*w] = true;
@@ -82,12 +83,14 @@ struct CopticGroups {
     std::uint64_t total = 0;
     unsigned genders = 3;
     std::uint32_t lastScale = 0;
+    bool mixed = false;     // the last error: masculine and feminine forms together
+    std::size_t where = 0;  // and the character it names
 
     // Takes the words [from, to) and the group word that closes them (none for the
     // units); the error where they cannot stand.
     std::optional<std::string> take(std::size_t from, std::size_t to, std::uint32_t scale,
                                     bool alone, const Token* closing) {
-        const std::size_t where = from < to ? words[from].position : closing->position;
+        where = from < to ? words[from].position : closing->position;
         if (lastScale != 0 && scale >= lastScale)
             return joined({quoted(closing ? closing->text : words[from].text), at(where),
                            " cannot follow the smaller groups before it"});
@@ -118,6 +121,7 @@ private:
             const bool any = std::any_of(candidates.begin(), candidates.end(),
                                          [&](const auto& g) { return !(scale > 1 && g.value == 1); });
             if (!any) return notWritten(where);
+            mixed = true;
             return joined({"the words", at(where), " mix masculine and feminine forms"});
         }
         genders &= match->genders;
@@ -138,45 +142,52 @@ Attempt readCopticWords(const Chars& text, const Words& words, WrittenForm form,
     const Script& s = script(form, writing);
     // A word this script does not know is the first thing wrong; when every word
     // is known, this form went furthest, whatever is wrong.
-    const auto wrong = [&](std::string error) {
+    const auto wrong = [&](std::string error, ReadErrorCode code = ReadErrorCode::misplaced,
+                           std::size_t where = 0) {
         for (const Token& t : words.tokens)
-            if (!s.vocabulary.count(t.text)) return failed(unknown(t), t.position);
-        return failed(std::move(error), text.back().position + 1);
+            if (!s.vocabulary.count(t.text)) return failed(unknown(t), t.position, ReadErrorCode::unknownWord);
+        return failed(std::move(error), text.back().position + 1, code, where);
     };
-    if (words.empty() || !s.vocabulary.count(words[0].text)) return wrong("not a number");
+    if (words.empty() || !s.vocabulary.count(words[0].text))
+        return wrong("not a number", ReadErrorCode::unknownWord);
     Reading r;
-    r.form = form;
+    r.written = form;
     r.writing = writing;
     if (words.size() == 1 && (words[0].text == s.first[0] || words[0].text == s.first[1])) {
         r.number = 1;
-        r.ordinal = true;
-        r.feminine = words[0].text == s.first[1] && s.first[0] != s.first[1];
-        return Attempt{r, {}, text.size()};
+        r.form.kind = Kind::ordinal;
+        r.form.gender = genderOf(words[0].text == s.first[1] && s.first[0] != s.first[1]);
+        return Attempt{r, {}, text.size(), ReadErrorCode::none};
     }
     std::size_t start = 0;
     if (words[0].text == s.ordinalPrefix) {
-        r.ordinal = true;
+        r.form.kind = Kind::ordinal;
         start = 1;
         if (words.size() == 1)
             return wrong(
-                joined({quoted(words[0].text), at(words[0].position), " needs a number after it"}));
+                joined({quoted(words[0].text), at(words[0].position), " needs a number after it"}),
+                ReadErrorCode::misplaced, words[0].position);
     }
     CopticGroups groups{s, words};
     for (std::size_t i = start; i < words.size(); ++i) {
         const auto [scale, alone] = closedGroup(s, words[i].text);
         if (scale == 0) continue;
-        if (auto error = groups.take(start, i, scale, alone, &words[i])) return wrong(*error);
+        if (auto error = groups.take(start, i, scale, alone, &words[i]))
+            return wrong(*error, groups.mixed ? ReadErrorCode::mixedGenders : ReadErrorCode::misplaced,
+                         groups.where);
         start = i + 1;
     }
     if (start < words.size()) {
-        if (auto error = groups.take(start, words.size(), 1, false, nullptr)) return wrong(*error);
+        if (auto error = groups.take(start, words.size(), 1, false, nullptr))
+        return wrong(*error, groups.mixed ? ReadErrorCode::mixedGenders : ReadErrorCode::misplaced,
+                         groups.where);
     }
     if (groups.total == 0) return wrong("not a number");
-    if (r.ordinal && groups.total == 1)
+    if (r.form.ordinal() && groups.total == 1)
         return wrong(joined({"the ordinal of one is ", quoted(s.first[0])}));
     r.number = static_cast<std::uint32_t>(groups.total);
-    r.feminine = groups.genders == 2;
-    return Attempt{r, {}, text.size()};
+    r.form.gender = genderOf(groups.genders == 2);
+    return Attempt{r, {}, text.size(), ReadErrorCode::none};
 }
 
 } // namespace
@@ -187,12 +198,13 @@ Attempt readLatinWords(const Chars& text) {
     // "mah so" of their ordinals): the Coptic text wins, since it is the Coptic line
     // itself, copied from a report, while the pronunciation is only a guide to it.
     const Words blankSeparated = words(text);
-    if (blankSeparated.empty()) return failed("not a number", 1);
+    if (blankSeparated.empty()) return failed("not a number", 1, ReadErrorCode::unknownWord);
     const Token& first = blankSeparated[0];
     const std::string_view firstPiece = first.text.substr(0, first.text.find('-'));
     Attempt furthest = isEnglishWord(firstPiece)
                            ? readEnglish(text, blankSeparated)
-                           : failed(unknown(Token{firstPiece, first.position}), first.position);
+                           : failed(unknown(Token{firstPiece, first.position}), first.position,
+                                    ReadErrorCode::unknownWord);
     if (furthest.reading) return furthest;
     for (const WrittenForm form : {WrittenForm::coptic, WrittenForm::pronunciation}) {
         Attempt a = readCopticWords(text, blankSeparated, form, Writing::fontText);

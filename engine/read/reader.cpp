@@ -78,10 +78,12 @@ std::optional<Attempt> signsAndPoints(const Chars& text, std::size_t end) {
     const char32_t first = text[0].code;
     const bool signFirst = first == U'+' || first == U'-';
     if (signs > (signFirst ? 1u : 0u) || points > 1)
-        return failed(joined({"not a number: \"", toUtf8(text, 0, end), "\""}), 1);
-    if (first == U'-') return failed("negative numbers cannot be translated", 1);
-    if (first == U'+') return failed("write the number without a sign", 1);
-    if (points != 0) return failed("fractions and decimal points are not accepted", 1);
+        return failed(joined({"not a number: \"", toUtf8(text, 0, end), "\""}), 1,
+                      ReadErrorCode::unknownWord);
+    if (first == U'-') return failed("negative numbers cannot be translated", 1, ReadErrorCode::notWhole);
+    if (first == U'+') return failed("write the number without a sign", 1, ReadErrorCode::notWhole);
+    if (points != 0) return failed("fractions and decimal points are not accepted", 1,
+                                     ReadErrorCode::notWhole);
     return std::nullopt;
 }
 
@@ -97,11 +99,11 @@ std::variant<std::string, Attempt> suffixAfter(const Chars& text, std::size_t en
     if (end < text.size() && (suffix.size() != 2 || text.size() - end != 2))
         return failed(joined({"not a number: \"", utf8::encoded(text[end].code), "\"",
                               at(text[end].position), " cannot follow the digits"}),
-                      text[end].position);
+                      text[end].position, ReadErrorCode::unknownWord);
     if (!suffix.empty() && suffix != "st" && suffix != "nd" && suffix != "rd" && suffix != "th")
         return failed(joined({"not a number: \"", toUtf8(text, end, text.size()), "\"",
                               at(text[end].position), " is no ordinal suffix"}),
-                      text[end].position);
+                      text[end].position, ReadErrorCode::unknownWord);
     return suffix;
 }
 
@@ -122,10 +124,10 @@ std::variant<std::uint32_t, Attempt> groupedValue(const Chars& text, std::size_t
         }
         ++group;
         value = value * 10 + (text[i].code - U'0');
-        if (value > largestNumber) return failed("too large", text[i].position);
+        if (value > largestNumber) return failed("too large", text[i].position, ReadErrorCode::tooLarge);
     }
     if (grouped && group != 3) return failed(std::string(inThrees), end);
-    if (value == 0) return failed(std::string(zeroMessage), end);
+    if (value == 0) return failed(std::string(zeroMessage), end, ReadErrorCode::zero);
     return static_cast<std::uint32_t>(value);
 }
 
@@ -151,9 +153,9 @@ Attempt readDigits(const Chars& text) {
             text[end].position);
     Reading r;
     r.number = number;
-    r.form = WrittenForm::digits;
-    r.ordinal = !ordinalSuffix.empty();
-    return Attempt{r, {}, text.size()};
+    r.written = WrittenForm::digits;
+    r.form.kind = kindOf(!ordinalSuffix.empty());
+    return Attempt{r, {}, text.size(), ReadErrorCode::none};
 }
 
 } // namespace reading
@@ -179,8 +181,9 @@ namespace {
 ReadResult result(const reading::Attempt& a) {
     using namespace reading;
     if (a.reading) return ReadResult{*a.reading, {}};
-    if (a.error == zeroMessage) return ReadResult{{}, a.error};
-    return ReadResult{{}, joined({a.error, ": ", rangeText})};
+    ReadError error{a.code == ReadErrorCode::none ? ReadErrorCode::misplaced : a.code, a.position, a.error};
+    if (a.code != ReadErrorCode::zero) error.message = joined({a.error, ": ", rangeText});
+    return ReadResult{{}, error};
 }
 
 // The text decoded and trimmed, or the error of a text that is none.
@@ -188,9 +191,9 @@ std::variant<reading::Chars, ReadResult> decodedText(std::string_view input, rea
     using namespace reading;
     std::size_t bad = 0;
     auto decoded = decode(input, bad, kinds);
-    if (!decoded) return result(failed(joined({"not text: invalid UTF-8", at(bad)}), bad));
+    if (!decoded) return result(failed(joined({"not text: invalid UTF-8", at(bad)}), bad, ReadErrorCode::invalidUtf8));
     Chars text = trimmed(std::move(*decoded));
-    if (text.empty()) return result(failed("empty input", 0));
+    if (text.empty()) return result(failed("empty input", 0, ReadErrorCode::empty));
     return text;
 }
 
@@ -212,10 +215,10 @@ ReadResult readWrittenNumberAs(std::string_view input, WrittenForm form) {
         break;
     default:
         a = kinds.coptic ? readUnicodeWords(text) : readLatinWords(text);
-        if (a.reading && a.reading->form != form)
-            a = failed(joined({"written as ", formName(a.reading->form), ", not as ",
+        if (a.reading && a.reading->written != form)
+            a = failed(joined({"written as ", formName(a.reading->written), ", not as ",
                                formName(form)}),
-                       1);
+                       1, ReadErrorCode::wrongForm);
     }
     return result(a);
 }

@@ -28,7 +28,7 @@ class CopticWords : public testing::TestWithParam<WordsCase> {};
 
 TEST_P(CopticWords, TextAndPronunciation) {
     const auto& c = GetParam();
-    const Form form{c.ordinal, c.masculine};
+    const Form form = formOf(c.ordinal, c.masculine);
     EXPECT_EQ(toCopticWords(c.number, form, Writing::fontText), c.text);
     EXPECT_EQ(toCopticWords(c.number, form, Writing::pronunciation), c.pronunciation);
 }

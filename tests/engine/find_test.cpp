@@ -15,8 +15,8 @@ using Row = std::tuple<std::size_t, std::size_t, std::string, std::uint32_t, boo
 std::vector<Row> rows(const std::vector<FoundNumeral>& found) {
     std::vector<Row> out;
     for (const FoundNumeral& f : found)
-        out.emplace_back(f.line, f.column, f.text, f.reading.number, f.reading.ordinal,
-                         f.reading.feminine);
+        out.emplace_back(f.line, f.column, f.text, f.reading.number, f.reading.form.ordinal(),
+                         f.reading.form.feminine());
     return out;
 }
 

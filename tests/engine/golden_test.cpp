@@ -56,7 +56,7 @@ TEST(GoldenCopticWords, EveryWordInAllFourForms) {
             const std::string text = masculine ? g.masculineText : g.feminineText;
             const std::string spoken =
                 masculine ? g.masculinePronunciation : g.femininePronunciation;
-            const Form cardinal{false, masculine}, ordinal{true, masculine};
+            const Form cardinal = formOf(false, masculine), ordinal = formOf(true, masculine);
             EXPECT_EQ(toCopticWords(g.number, cardinal, Writing::fontText), text) << g.number;
             EXPECT_EQ(toCopticWords(g.number, cardinal, Writing::pronunciation), spoken) << g.number;
             if (g.number == 1) continue;
@@ -65,10 +65,10 @@ TEST(GoldenCopticWords, EveryWordInAllFourForms) {
                 << g.number;
         }
     }
-    EXPECT_EQ(toCopticWords(1, Form{true, true}, Writing::fontText), "houit");
-    EXPECT_EQ(toCopticWords(1, Form{true, true}, Writing::pronunciation), "hwyt");
-    EXPECT_EQ(toCopticWords(1, Form{true, false}, Writing::fontText), "houi]");
-    EXPECT_EQ(toCopticWords(1, Form{true, false}, Writing::pronunciation), "hwyti");
+    EXPECT_EQ(toCopticWords(1, formOf(true, true), Writing::fontText), "houit");
+    EXPECT_EQ(toCopticWords(1, formOf(true, true), Writing::pronunciation), "hwyt");
+    EXPECT_EQ(toCopticWords(1, formOf(true, false), Writing::fontText), "houi]");
+    EXPECT_EQ(toCopticWords(1, formOf(true, false), Writing::pronunciation), "hwyti");
 }
 
 struct EnglishGolden {
@@ -112,9 +112,9 @@ constexpr EnglishGolden englishWords[] = {
 
 TEST(GoldenEnglishWords, EveryWordCardinalAndOrdinal) {
     for (const auto& g : englishWords) {
-        EXPECT_EQ(toEnglishWords(g.number, Form{false, true}), g.cardinal);
-        EXPECT_EQ(toEnglishWords(g.number, Form{true, true}), g.ordinal);
-        EXPECT_EQ(toEnglishWords(g.number, Form{true, false}), g.ordinal); // no gender in English
+        EXPECT_EQ(toEnglishWords(g.number, formOf(false, true)), g.cardinal);
+        EXPECT_EQ(toEnglishWords(g.number, formOf(true, true)), g.ordinal);
+        EXPECT_EQ(toEnglishWords(g.number, formOf(true, false)), g.ordinal); // no gender in English
     }
 }
 
@@ -163,7 +163,7 @@ TEST(GoldenUnicode, EveryWordOfTheListTranscoded) {
     // Each word is also what the builder writes for its number.
     for (const auto& g : copticWords)
         for (bool masculine : {true, false})
-            EXPECT_EQ(toCopticWords(g.number, Form{false, masculine}, Writing::unicode),
+            EXPECT_EQ(toCopticWords(g.number, formOf(false, masculine), Writing::unicode),
                       fontTextToUnicode(masculine ? g.masculineText : g.feminineText));
 }
 
@@ -177,11 +177,11 @@ TEST(GoldenUnicode, TheRestOfTheFontsLetters) {
 TEST(GoldenUnicode, WorkedExamples) {
     EXPECT_EQ(toCopticWords(2005, Form{}, Writing::unicode),
               "\u2CA5\u0300\u2C9B\u2C81\u2CA9 \u2C9B\u0300\u03E3\u2C9F \u2CA7\u2C93\u2C9F\u2CA9");
-    EXPECT_EQ(toCopticWords(21, Form{true, false}, Writing::unicode), "ⲙⲁϩ ϫⲱϯ ⲟⲩⲓ̀");
+    EXPECT_EQ(toCopticWords(21, formOf(true, false), Writing::unicode), "ⲙⲁϩ ϫⲱϯ ⲟⲩⲓ̀");
     EXPECT_EQ(toCopticNumerals(2005, Form{}, Writing::unicode), "\u2C83\u033F\u2C89\u0305");
-    EXPECT_EQ(toCopticNumerals(21, Form{true, false}, Writing::unicode), "ⲙⲁϩ ⲕ̅ⲁ̅ϯ");
+    EXPECT_EQ(toCopticNumerals(21, formOf(true, false), Writing::unicode), "ⲙⲁϩ ⲕ̅ⲁ̅ϯ");
     EXPECT_EQ(toCopticNumerals(999999999, Form{}, Writing::unicode), "ϣ̿̅ϥ̿̅ⲑ̿̅ϣ̿ϥ̿ⲑ̿ϣ̅ϥ̅ⲑ̅");
-    EXPECT_EQ(toCopticNumerals(1000001, Form{true, true}, Writing::unicode), "ⲙⲁϩ ⲁ̿̅ⲁ̅");
+    EXPECT_EQ(toCopticNumerals(1000001, formOf(true, true), Writing::unicode), "ⲙⲁϩ ⲁ̿̅ⲁ̅");
     for (std::uint32_t bad : {0U, 1'000'000'000U, 4'294'967'295U})
         EXPECT_EQ(toCopticNumerals(bad, Form{}, Writing::unicode), "") << bad;
     EXPECT_EQ(toCopticWords(0, Form{}, Writing::unicode), "");
@@ -202,7 +202,7 @@ TEST(GoldenUnicode, EveryLetterAtEveryRank) {
                 const auto value = static_cast<std::uint32_t>(digit * power * rank.scale);
                 const std::string expected = std::string(letters[place][digit - 1]) + rank.mark;
                 EXPECT_EQ(toCopticNumerals(value, Form{}, Writing::unicode), expected) << value;
-                EXPECT_EQ(toCopticNumerals(value, Form{false, false}, Writing::unicode),
+                EXPECT_EQ(toCopticNumerals(value, formOf(false, false), Writing::unicode),
                           expected + "ϯ")
                     << value;
             }

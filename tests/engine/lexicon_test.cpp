@@ -62,7 +62,7 @@ TEST(CopticWord, NoEntryHoldsTheSeparator) {
 }
 
 TEST(EnglishWord, LexiconAndMends) {
-    const Form cardinal{false, true}, ordinal{true, true};
+    const Form cardinal = formOf(false, true), ordinal = formOf(true, true);
     EXPECT_EQ(getEnglishWord(90, ordinal), "Ninetieth");
     EXPECT_EQ(getEnglishWord(100, ordinal), "Hundredth");
     EXPECT_EQ(getEnglishWord(12, cardinal), "Twelve");

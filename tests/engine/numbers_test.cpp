@@ -1,4 +1,6 @@
 #include "engine/zefnaro.h"
+#include "zefnaro/version.h"
+#include "zefnaro/write.h"
 
 #include <gtest/gtest.h>
 
@@ -33,6 +35,26 @@ TEST(GroupDigits, Table) {
     EXPECT_EQ(groupDigits(largestNumber), largestNumberText);
     EXPECT_EQ(groupDigits(1234567, "."), "1.234.567");
     EXPECT_EQ(groupDigits(1234567, "\u202f"), "1\u202f234\u202f567");
+}
+
+} // namespace
+
+namespace {
+
+// Outside the range a write is an error, never a row of empty strings passed off
+// as a result; the version is one number three ways.
+TEST(PublicApi, WriteErrorsAndVersion) {
+    for (std::uint32_t n : {0U, largestNumber + 1, 4'294'967'295U}) {
+        const WriteResult w = writeNumber(n);
+        EXPECT_EQ(w.error, WriteError::outOfRange) << n;
+        EXPECT_TRUE(w.pieces.digits.empty() && w.pieces.coptic.empty()) << n;
+    }
+    const WriteResult w = writeNumber(largestNumber, {Kind::ordinal, Gender::feminine});
+    ASSERT_TRUE(w.ok());
+    EXPECT_EQ(w.pieces.digits, "999,999,999th");
+    EXPECT_EQ(std::string(version()),
+              std::to_string(ZEFNARO_VERSION_MAJOR) + "." + std::to_string(ZEFNARO_VERSION_MINOR) + "." +
+                  std::to_string(ZEFNARO_VERSION_PATCH));
 }
 
 } // namespace

@@ -24,10 +24,10 @@ class Numerals : public testing::TestWithParam<NumeralCase> {};
 
 TEST_P(Numerals, AllFourForms) {
     const auto& c = GetParam();
-    EXPECT_EQ(toCopticNumerals(c.number, Form{false, true}), c.forms[0]);
-    EXPECT_EQ(toCopticNumerals(c.number, Form{false, false}), c.forms[1]);
-    EXPECT_EQ(toCopticNumerals(c.number, Form{true, true}), c.forms[2]);
-    EXPECT_EQ(toCopticNumerals(c.number, Form{true, false}), c.forms[3]);
+    EXPECT_EQ(toCopticNumerals(c.number, formOf(false, true)), c.forms[0]);
+    EXPECT_EQ(toCopticNumerals(c.number, formOf(false, false)), c.forms[1]);
+    EXPECT_EQ(toCopticNumerals(c.number, formOf(true, true)), c.forms[2]);
+    EXPECT_EQ(toCopticNumerals(c.number, formOf(true, false)), c.forms[3]);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -106,8 +106,8 @@ class EnglishWords : public testing::TestWithParam<EnglishCase> {};
 
 TEST_P(EnglishWords, CardinalAndOrdinal) {
     const auto& c = GetParam();
-    EXPECT_EQ(toEnglishWords(c.number, Form{false, true}), c.cardinal);
-    EXPECT_EQ(toEnglishWords(c.number, Form{true, true}), c.ordinal);
+    EXPECT_EQ(toEnglishWords(c.number, formOf(false, true)), c.cardinal);
+    EXPECT_EQ(toEnglishWords(c.number, formOf(true, true)), c.ordinal);
 }
 
 INSTANTIATE_TEST_SUITE_P(

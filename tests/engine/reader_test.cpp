@@ -113,14 +113,14 @@ constexpr Readable readable[] = {
 TEST(ReadWrittenNumber, EveryForm) {
     for (const Readable& r : readable) {
         const ReadResult result = readWrittenNumber(r.text);
-        ASSERT_TRUE(result.ok()) << r.text << ": " << result.error;
+        ASSERT_TRUE(result.ok()) << r.text << ": " << result.error.message;
         EXPECT_EQ(result.reading.number, r.number) << r.text;
-        EXPECT_EQ(result.reading.form, r.form) << r.text;
+        EXPECT_EQ(result.reading.written, r.form) << r.text;
         if (r.form == coptic || r.form == numerals) {
             EXPECT_EQ(result.reading.writing, r.writing) << r.text;
         }
-        EXPECT_EQ(result.reading.ordinal, r.ordinal) << r.text;
-        EXPECT_EQ(result.reading.feminine, r.feminine) << r.text;
+        EXPECT_EQ(result.reading.form.ordinal(), r.ordinal) << r.text;
+        EXPECT_EQ(result.reading.form.feminine(), r.feminine) << r.text;
     }
 }
 
@@ -185,10 +185,31 @@ TEST(ReadWrittenNumber, ErrorsSayWhatAndWhere) {
     for (const auto& [text, message] : unreadable) {
         const ReadResult result = readWrittenNumber(text);
         EXPECT_FALSE(result.ok()) << text << " read as " << result.reading.number;
-        EXPECT_NE(result.error.find(message), std::string::npos) << text << ": " << result.error;
+        EXPECT_NE(result.error.message.find(message), std::string::npos) << text << ": " << result.error.message;
+        // Where the message names a character, the error's position is that one.
+        const std::string& m = result.error.message;
+        if (const auto at = m.find("at character "); at != std::string::npos) {
+            EXPECT_EQ(result.error.position, std::stoul(m.substr(at + 13))) << text;
+        }
     }
     // Every message but zero's names the range.
-    EXPECT_NE(readWrittenNumber("abc").error.find("from 1 to 999,999,999"), std::string::npos);
+    EXPECT_NE(readWrittenNumber("abc").error.message.find("from 1 to 999,999,999"), std::string::npos);
+}
+
+// What a program can tell apart without reading the English.
+TEST(ReadWrittenNumber, ErrorCodes) {
+    using C = ReadErrorCode;
+    const std::pair<const char*, C> rows[] = {
+        {"", C::empty},           {"\xff", C::invalidUtf8},       {"0", C::zero},
+        {"1000000000", C::tooLarge}, {"-5", C::notWhole},         {"1.5", C::notWhole},
+        {"zero", C::unknownWord}, {"12abc", C::unknownWord},      {"ⲃ̿ϧ̅", C::unknownWord},
+        {"ⲓ̅ⲣ̅", C::misplaced},     {"twenty twenty", C::misplaced}, {"1,23", C::misplaced},
+        {"`cnau `nso tie", C::mixedGenders}, {"ⲥ̀ⲛⲁⲩ ⲛ̀ϣⲟ ⲧⲓⲉ", C::mixedGenders},
+    };
+    for (const auto& [text, code] : rows)
+        EXPECT_EQ(readWrittenNumber(text).error.code, code) << text;
+    EXPECT_EQ(readWrittenNumberAs("two", WrittenForm::coptic).error.code, C::wrongForm);
+    EXPECT_EQ(readWrittenNumber("7").error.code, C::none);
 }
 
 TEST(ReadWrittenNumber, FormNames) {

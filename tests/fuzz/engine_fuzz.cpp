@@ -28,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Small numbers are the interesting ones; let some bytes pick them.
     if (data[4] & 8) x %= 1'000'000'000U;
     if (data[4] & 32) x %= 1000U;
-    const Form form{b, a};
+    const Form form = formOf(b, a);
 
     (void)getCopticWord(static_cast<long long>(x % 2000) - 8, a, half, ten);
     (void)copticHundreds(x, a, half);

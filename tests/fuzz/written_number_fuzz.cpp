@@ -17,7 +17,7 @@ void check(bool condition) {
 }
 
 std::string written(const Reading& r) {
-    const Form form{r.ordinal, !r.feminine};
+    const Form form = formOf(r.ordinal, !r.feminine);
     switch (r.form) {
     case WrittenForm::digits:
         return groupDigits(r.number) + (r.ordinal ? getOrdinalSuffix(r.number) : "");

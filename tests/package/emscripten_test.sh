@@ -14,9 +14,10 @@ cat > "$work/check.cpp" <<'CPP'
 #include <zefnaro/zefnaro.h>
 #include <cstdio>
 int main() {
-    const zefnaro::Pieces p = zefnaro::writeNumber(2005, {true, false});
-    const zefnaro::ReadResult r = zefnaro::readWrittenNumber(p.numeralsUnicode);
-    std::printf("%s %s %u\n", p.numeralsUnicode.c_str(), p.english.c_str(), r.reading.number);
+    using namespace zefnaro;
+    const Pieces p = writeNumber(2005, {Kind::ordinal, Gender::feminine}).pieces;
+    const ReadResult r = readWrittenNumber(p.numerals);
+    std::printf("%s %s %u\n", p.numerals.c_str(), p.english.c_str(), r.reading.number);
 }
 CPP
 em++ -std=c++20 -O2 -I"$1/engine/include" -I"$work/build/generated" "$work/check.cpp" \

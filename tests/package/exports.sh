@@ -8,6 +8,7 @@ zefnaro::findNumerals
 zefnaro::formName
 zefnaro::readWrittenNumber
 zefnaro::readWrittenNumberAs
+zefnaro::version
 zefnaro::writeNumber"
 exported=$(nm -D --defined-only -C "$1" | awk '$2 == "T" || $2 == "W" || $2 == "i"' |
   sed -E 's/^[0-9a-f]+ [TWi] //; s/\(.*//' | LC_ALL=C sort)

@@ -20,9 +20,9 @@ run() {
   fi
 }
 
-lib=$(find "$prefix" -name libzefnaro.so.1 | head -1)
-[ -n "$lib" ] || fail "no libzefnaro.so.1 under $prefix"
-readelf -d "$lib" | grep -q 'SONAME.*\[libzefnaro\.so\.1\]' || fail "libzefnaro has no SONAME libzefnaro.so.1"
+lib=$(find "$prefix" -name libzefnaro.so.2 | head -1)
+[ -n "$lib" ] || fail "no libzefnaro.so.2 under $prefix"
+readelf -d "$lib" | grep -q 'SONAME.*\[libzefnaro\.so\.2\]' || fail "libzefnaro has no SONAME libzefnaro.so.2"
 # Our own programs carry the engine inside (they use more than the library shows).
 for program in zefnaro zefnaro-cli; do
   ! readelf -d "$prefix/bin/$program" | grep -q 'NEEDED.*libzefnaro' ||

@@ -1,3 +1,4 @@
+#include "engine/numbers.h"
 #include "practice/practice.h"
 #include "practice/worksheet.h"
 
@@ -12,8 +13,8 @@ using namespace zefnaro;
 
 namespace {
 
-constexpr Form cardinal{false, true};
-constexpr Form ordinalFeminine{true, false};
+constexpr Form cardinal = formOf(false, true);
+constexpr Form ordinalFeminine = formOf(true, false);
 
 TEST(Practice, Verdicts) {
     const struct {
@@ -105,7 +106,7 @@ TEST(Practice, SeedsAndRanges) {
     std::set<std::pair<bool, bool>> forms;
     for (int i = 0; i < 100; ++i) {
         const Form f = mixed.next().form;
-        forms.insert({f.ordinal, f.masculine});
+        forms.insert({f.ordinal(), f.masculine()});
     }
     EXPECT_EQ(forms.size(), 4u);
 }

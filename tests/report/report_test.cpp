@@ -138,8 +138,8 @@ TEST(PlainReport, SameTextAsTheWindowsReport) {
                 s.masculine = f % 2 == 0;
                 s.fontName = font;
                 std::string text;
-                appendPlainReport(text, n, Form{s.ordinal, s.masculine}, writingFor(font));
-                ASSERT_EQ(text, plainText(composeReport(n, Form{s.ordinal, s.masculine}, writingFor(font))));
+                appendPlainReport(text, n, formOf(s.ordinal, s.masculine), writingFor(font));
+                ASSERT_EQ(text, plainText(composeReport(n, formOf(s.ordinal, s.masculine), writingFor(font))));
                 ASSERT_EQ(text,
                           plainText(composeReport(std::to_string(n), s)))
                     << n << " " << font << " form " << f;

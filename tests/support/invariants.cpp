@@ -24,7 +24,7 @@ bool isOrdinalWord(std::string_view word) {
         std::size_t i = 0;
         for (int key : {1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13,  14,   15,
                         16, 17, 18, 19, 20, 30, 40, 50, 60, 70, 80, 90, 100, 1000, 1000000})
-            w[i++] = getEnglishWord(key, Form{true, true});
+            w[i++] = getEnglishWord(key, formOf(true, true));
         std::sort(w.begin(), w.end());
         return w;
     }();
@@ -96,7 +96,7 @@ std::string unicodeNumeralViolation(long n, bool masculine, bool ordinal, std::u
 
 std::string violation(long n, bool masculine, bool ordinal) {
     const auto x = static_cast<std::uint32_t>(n);
-    const Form form{ordinal, masculine};
+    const Form form = formOf(ordinal, masculine);
     const std::string text = toCopticWords(x, form, Writing::fontText);
     const std::string spoken = toCopticWords(x, form, Writing::pronunciation);
     const std::string english = toEnglishWords(x, form);
@@ -155,12 +155,12 @@ namespace zefnaro::checks {
 
 std::string roundTripViolation(long n, bool masculine, bool ordinal) {
     const auto x = static_cast<std::uint32_t>(n);
-    const Form form{ordinal, masculine};
+    const Form form = formOf(ordinal, masculine);
     const auto number = static_cast<std::uint32_t>(n);
     std::string digits = groupDigits(number);
     if (ordinal) digits += getOrdinalSuffix(number);
     const std::string fontWords = toCopticWords(x, form, Writing::fontText);
-    const std::string masculineWords = toCopticWords(x, Form{ordinal, true}, Writing::fontText);
+    const std::string masculineWords = toCopticWords(x, formOf(ordinal, true), Writing::fontText);
     const std::string spoken = toCopticWords(x, form, Writing::pronunciation);
     const struct {
         std::string text;
@@ -178,28 +178,28 @@ std::string roundTripViolation(long n, bool masculine, bool ordinal) {
     for (const auto& w : written) {
         const ReadResult r = readWrittenNumber(w.text);
         const std::string which = std::string(formName(w.form)) + " \"" + w.text + "\"";
-        if (!r.ok()) return which + " unreadable: " + r.error;
+        if (!r.ok()) return which + " unreadable: " + r.error.message;
         const Reading& got = r.reading;
-        if (w.form == WrittenForm::pronunciation && got.form == WrittenForm::coptic) {
+        if (w.form == WrittenForm::pronunciation && got.written == WrittenForm::coptic) {
             // A pronunciation that is also Coptic font text reads as the font text
             // ("map" is thirty both ways; "so" is a thousand, not a feminine six).
-            const Form readForm{got.ordinal, !got.feminine};
+            const Form readForm = got.form;
             if (got.writing != Writing::fontText ||
                 toCopticWords(got.number, readForm, Writing::fontText) != w.text)
                 return which + " read as other Coptic words";
             continue;
         }
         if (got.number != number) return which + " read as " + std::to_string(got.number);
-        if (got.form != w.form) return which + " read as " + std::string(formName(got.form));
+        if (got.written != w.form) return which + " read as " + std::string(formName(got.written));
         if ((w.form == WrittenForm::coptic || w.form == WrittenForm::numerals) &&
             got.writing != w.writing)
             return which + " read in the other writing";
         const bool showsOrdinal = w.form != WrittenForm::digits || ordinal;
-        if (showsOrdinal && got.ordinal != ordinal) return which + " read in the other kind";
+        if (showsOrdinal && got.form.ordinal() != ordinal) return which + " read in the other kind";
         // Words show the feminine only where its words differ; numerals always.
         const bool showsGender = w.form == WrittenForm::numerals ||
                                  (w.form == WrittenForm::coptic && fontWords != masculineWords);
-        if ((showsGender && got.feminine == masculine) || (masculine && got.feminine))
+        if ((showsGender && got.form.feminine() == masculine) || (masculine && got.form.feminine()))
             return which + " read in the other gender";
     }
     return {};

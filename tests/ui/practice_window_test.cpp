@@ -3,6 +3,7 @@
 // Random's range in the main window.
 #include "ui_test_support.h"
 
+#include "engine/numbers.h"
 #include "ui/practice/practice_window.h"
 
 #include <QAction>
@@ -88,7 +89,7 @@ private slots:
     }
 
     void everyModeRightAndWrong() {
-        const Form forms[] = {{false, true}, {true, false}};
+        const Form forms[] = {formOf(false, true), formOf(true, false)};
         int asked = 0, right = 0;
         for (const Ask ask : allAsks)
             for (const Form form : forms) {
@@ -115,7 +116,7 @@ private slots:
                 // The whole report of the number asked, in the form asked.
                 auto* report = control<QTextEdit>(*practice, "practiceReport");
                 QVERIFY(report->isVisible());
-                QVERIFY(report->toPlainText().contains(form.ordinal ? QStringLiteral("2,005th")
+                QVERIFY(report->toPlainText().contains(form.ordinal() ? QStringLiteral("2,005th")
                                                                     : QStringLiteral("2,005")));
                 ++asked;
                 QCOMPARE(score(), QStringLiteral("Score: %1 of %2 · streak 0").arg(right).arg(asked));
@@ -132,13 +133,13 @@ private slots:
         for (int i = 0; i < 40; ++i) {
             practice->nextQuestion();
             QVERIFY(practice->question().number >= 1 && practice->question().number <= 10);
-            QCOMPARE(practice->question().form, (Form{true, false}));
+            QCOMPARE(practice->question().form, (formOf(true, false)));
         }
         control<QComboBox>(*practice, "formList")->setCurrentIndex(1); // mixed
         std::set<std::pair<bool, bool>> seen;
         for (int i = 0; i < 60; ++i) {
             practice->nextQuestion();
-            seen.insert({practice->question().form.ordinal, practice->question().form.masculine});
+            seen.insert({practice->question().form.ordinal(), practice->question().form.masculine()});
         }
         QCOMPARE(seen.size(), std::size_t{4});
     }
@@ -180,7 +181,7 @@ private slots:
             int numerals = 0;
             for (const QString& word : key.split(QRegularExpression(QStringLiteral("\\s+")))) {
                 const ReadResult r = readWrittenNumber(word.toStdString());
-                if (r.ok() && r.reading.form == WrittenForm::numerals) {
+                if (r.ok() && r.reading.written == WrittenForm::numerals) {
                     QVERIFY(r.reading.number <= 1000);
                     ++numerals;
                 }

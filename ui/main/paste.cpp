@@ -22,12 +22,12 @@ void MainWindow::pasteText(const QString& text) {
         // and the reader's reason where the user looks.
         numberBox_->insert(text);
         showStatusMessage(tr("Pasted text is no written number: %1")
-                              .arg(QString::fromStdString(read.error)));
+                              .arg(QString::fromStdString(read.error.message)));
         return;
     }
     DisplaySettings shown = settings_;
-    if (read.reading.ordinal) shown.ordinal = true;
-    if (read.reading.feminine) shown.masculine = false;
+    if (read.reading.form.ordinal()) shown.ordinal = true;
+    if (read.reading.form.feminine()) shown.masculine = false;
     const bool formChanged = !(shown == settings_);
     settings_ = shown;
     if (formChanged && settingsWindow_) settingsWindow_->showSettings(shown);

@@ -229,7 +229,7 @@ PracticeOptions PracticeWindow::options() const {
     o.upTo = rangeList_->currentData().toUInt();
     if (formList_->currentIndex() == 0) {
         const DisplaySettings s = settings_();
-        o.form = Form{s.ordinal, s.masculine};
+        o.form = formOf(s.ordinal, s.masculine);
     }
     return o;
 }
@@ -339,8 +339,8 @@ void PracticeWindow::showAnswer() {
 
 void PracticeWindow::showReport() {
     DisplaySettings s = settings_();
-    s.ordinal = question_.form.ordinal;
-    s.masculine = question_.form.masculine;
+    s.ordinal = question_.form.ordinal();
+    s.masculine = question_.form.masculine();
     reportBox_.setReport(composeReport(question_.number, s));
     showReportPane(true);
 }
@@ -393,7 +393,7 @@ bool PracticeWindow::saveWorksheet(const QString& path, const WorksheetRequest& 
 void PracticeWindow::chooseWorksheet() {
     const PracticeOptions now = options();
     WorksheetDialog dialog(now, formList_->currentIndex() == 1,
-                           now.form.value_or(Form{settings_().ordinal, settings_().masculine}), this);
+                           now.form.value_or(formOf(settings_().ordinal, settings_().masculine)), this);
     if (dialog.exec() != QDialog::Accepted) return answerBox_->setFocus();
     const WorksheetRequest request = dialog.request();
     if (dialog.choice() == WorksheetDialog::savePdf) {

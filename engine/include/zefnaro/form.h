@@ -1,4 +1,5 @@
-// Zefnaro: which number, in which form, written how.
+// Zefnaro: which number, in which form, written how. One vocabulary for writing a
+// number and for what a reading found.
 #pragma once
 
 #include <cstdint>
@@ -11,17 +12,23 @@ inline constexpr std::uint32_t largestNumber = 999'999'999;
 // The same as people write it, for messages.
 inline constexpr std::string_view largestNumberText = "999,999,999";
 
-// Cardinal or ordinal, masculine or feminine.
+enum class Kind { cardinal, ordinal };
+enum class Gender { masculine, feminine };
+
+// Cardinal or ordinal, masculine or feminine: formOf(Kind::ordinal, Gender::feminine).
 struct Form {
-    bool ordinal = false;
-    bool masculine = true;
+    Kind kind = Kind::cardinal;
+    Gender gender = Gender::masculine;
+    constexpr bool ordinal() const { return kind == Kind::ordinal; }
+    constexpr bool masculine() const { return gender == Gender::masculine; }
+    constexpr bool feminine() const { return gender == Gender::feminine; }
     // Spelled out rather than defaulted: these headers ask only for C++17.
-    friend bool operator==(Form a, Form b) { return a.ordinal == b.ordinal && a.masculine == b.masculine; }
-    friend bool operator!=(Form a, Form b) { return !(a == b); }
+    friend constexpr bool operator==(Form a, Form b) { return a.kind == b.kind && a.gender == b.gender; }
+    friend constexpr bool operator!=(Form a, Form b) { return !(a == b); }
 };
 
-// How Coptic is written: as Coptic-font text (ASCII and Latin-1 letters that the
-// CS Coptic fonts draw as Coptic), as Unicode Coptic, or, for words, as their
+// How Coptic is written: as Unicode Coptic, as Coptic-font text (ASCII and Latin-1
+// letters that the CS Coptic fonts draw as Coptic), or, for words, as their
 // pronunciation in Latin letters.
 enum class Writing { fontText, unicode, pronunciation };
 

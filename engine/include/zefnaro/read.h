@@ -6,6 +6,7 @@
 #include "zefnaro/export.h"
 #include "zefnaro/form.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -19,23 +20,42 @@ ZEFNARO_API std::string_view formName(WrittenForm form);
 
 struct Reading {
     std::uint32_t number = 0; // 1..largestNumber
-    WrittenForm form = WrittenForm::digits;
-    Writing writing = Writing::fontText; // for Coptic words and numerals
-    bool ordinal = false;                // the text shows the ordinal form
-    bool feminine = false;               // the text shows the feminine form
+    WrittenForm written = WrittenForm::digits;
+    Writing writing = Writing::fontText; // of Coptic words and numerals
+    Form form;                           // what the text shows: ordinal, feminine
+};
+
+// What is wrong with a text that is no written number.
+enum class ReadErrorCode {
+    none,
+    empty,        // nothing but blanks
+    invalidUtf8,  // bytes that are not UTF-8
+    zero,         // 0, which Coptic cannot write
+    tooLarge,     // more than largestNumber
+    notWhole,     // a sign, a fraction or a decimal point
+    unknownWord,  // a word, letter or character no written form has
+    misplaced,    // a known word, letter or mark where it cannot stand
+    mixedGenders, // masculine and feminine forms in one number
+    wrongForm,    // readWrittenNumberAs: a number, written in another form
+};
+
+struct ReadError {
+    ReadErrorCode code = ReadErrorCode::none;
+    std::size_t position = 0; // from 1, in characters as people see them; 0: the whole text
+    std::string message;      // for people, in English, the position in it
 };
 
 struct ReadResult {
-    Reading reading;   // meaningful when error is empty
-    std::string error; // what is wrong and at which character, or empty
-    bool ok() const { return error.empty(); }
+    Reading reading; // meaningful when ok()
+    ReadError error;
+    bool ok() const { return error.code == ReadErrorCode::none; }
 };
 
 // Reads one written number; blanks at either end are ignored. "2,005th",
 // "two thousand and five", "ⲥ̀ⲛⲁⲩ ⲛ̀ϣⲟ ⲧⲓⲟⲩ", "esnav ensho tiw", "ⲃ̿ⲉ̅", "ⲃ̱ⲉ̅", "͵ⲃⲉ̅" and
-// "ⲙⲁϩⲕ̅ⲁ̅ϯ" are all read; "ⲃ̿ⲃ̿" and "ⲓ̅ⲥ̅" give an error such as
+// "ⲙⲁϩⲕ̅ⲁ̅ϯ" are all read; "ⲃ̿ⲃ̿" and "ⲓ̅ⲥ̅" give an error such as {misplaced, 2,
 // "\"ⲥ̅\" at character 2: hundreds must come before tens: expected a whole number
-// from 1 to 999,999,999". Total: any bytes give a reading or an error, never an
+// from 1 to 999,999,999"}. Total: any bytes give a reading or an error, never an
 // exception.
 ZEFNARO_API ReadResult readWrittenNumber(std::string_view text);
 

@@ -8,20 +8,23 @@
 //                      line and column (zefnaro/find.h)
 //
 // Everything is in namespace zefnaro, takes and gives UTF-8, and never throws:
-// what cannot be written gives empty texts, what cannot be read an error text.
+// what cannot be written or read gives an error value (a code, for a reading also
+// the character and a message). ZEFNARO_VERSION_MAJOR/MINOR/PATCH give the headers'
+// version, version() the library's.
 // The headers need C++17; link with -lzefnaro (pkg-config zefnaro) or
-// Zefnaro::zefnaro (find_package(Zefnaro)). The library's SONAME, libzefnaro.so.1,
+// Zefnaro::zefnaro (find_package(Zefnaro)). The library's SONAME, libzefnaro.so.2,
 // changes with any change to these headers that a program built against them
 // would notice.
 //
 //   #include <zefnaro/zefnaro.h>
 //   #include <iostream>
 //   int main() {
-//       zefnaro::Pieces p = zefnaro::writeNumber(2005, {/*ordinal*/ true, /*masculine*/ true});
-//       std::cout << p.copticUnicode << " = " << p.numeralsUnicode << '\n'; // ⲙⲁϩ ⲥ̀ⲛⲁⲩ ⲛ̀ϣⲟ ⲧⲓⲟⲩ = ⲙⲁϩ ⲃ̿ⲉ̅
-//       zefnaro::ReadResult r = zefnaro::readWrittenNumber("ⲁ̿̅ⲃ̿ⲉ̅");
-//       std::cout << (r.ok() ? std::to_string(r.reading.number) : r.error) << '\n'; // 1002005
-//       for (const zefnaro::FoundNumeral& f : zefnaro::findNumerals("ⲁⲩⲱ ⲓ̅ⲃ̅ ⲛ̀ⲣⲱⲙⲓ"))
+//       using namespace zefnaro;
+//       const Pieces p = writeNumber(2005, {Kind::ordinal, Gender::masculine}).pieces;
+//       std::cout << p.coptic << " = " << p.numerals << '\n'; // ⲙⲁϩ ⲥ̀ⲛⲁⲩ ⲛ̀ϣⲟ ⲧⲓⲟⲩ = ⲙⲁϩ ⲃ̿ⲉ̅
+//       const ReadResult r = readWrittenNumber("ⲁ̿̅ⲃ̿ⲉ̅");
+//       std::cout << (r.ok() ? std::to_string(r.reading.number) : r.error.message) << '\n'; // 1002005
+//       for (const FoundNumeral& f : findNumerals("ⲁⲩⲱ ⲓ̅ⲃ̅ ⲛ̀ⲣⲱⲙⲓ"))
 //           std::cout << f.line << ':' << f.column << ' ' << f.text << '\n'; // 1:5 ⲓ̅ⲃ̅
 //   }
 #pragma once
