@@ -1,6 +1,6 @@
 // Per-number cost of each report piece, and ICU's English spellout as a peer.
 #include "zefnaro/read.h"
-#include "engine/zefnaro.h"
+#include "engine/engine.h"
 
 #include <benchmark/benchmark.h>
 #include <unicode/fieldpos.h>

@@ -2,7 +2,7 @@
 
 #include "zefnaro/read.h"
 #include "engine/numeral_letters.h"
-#include "engine/zefnaro.h"
+#include "engine/engine.h"
 #include "report/report.h"
 
 #include <array>

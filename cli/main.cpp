@@ -7,6 +7,7 @@
 #include "cli/page.h"
 #include "cli/practice_session.h"
 #include "engine/numbers.h"
+#include "engine/utf8.h"
 #include "report/fonts.h"
 #include "zefnaro/version.h"
 
@@ -160,7 +161,7 @@ int main(int argc, char** argv) {
         zefnaro::cli::InputLines lines(STDIN_FILENO, [&out] { out.flush(); });
         std::string line;
         while (lines.next(line))
-            if (line.find_first_not_of(" \t\r\v\f") != std::string::npos) translator.answer(line);
+            if (!zefnaro::utf8::isBlankText(line)) translator.answer(line);
     }
     out.flush();
     return translator.anyRejected() ? 1 : 0;

@@ -39,6 +39,13 @@ inline constexpr NumeralScript unicodeNumerals{
     "ⲙⲁϩ ",
     "ϯ"};
 
+// The Unicode ordinal prefix's word, and its letters as the readers compare them.
+inline constexpr std::string_view unicodeOrdinalWord = "ⲙⲁϩ";
+inline constexpr std::u32string_view unicodeOrdinalLetters = U"ⲙⲁϩ";
+static_assert(unicodeNumerals.prefix.substr(0, unicodeOrdinalWord.size()) == unicodeOrdinalWord);
+inline constexpr std::u32string_view fontTextOrdinalLetters = U"mah";
+static_assert(fontTextNumerals.prefix == "mah ");
+
 inline const NumeralScript& numeralScript(Writing writing) {
     return writing == Writing::unicode ? unicodeNumerals : fontTextNumerals;
 }

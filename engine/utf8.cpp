@@ -79,6 +79,15 @@ bool isCombiningMark(char32_t c) {
            (c >= 0xFE20 && c <= 0xFE2F) || (c >= 0x2CEF && c <= 0x2CF1);
 }
 
+bool isBlankText(std::string_view text) {
+    for (std::size_t i = 0; i < text.size();) {
+        const std::optional<Decoded> d = decodeAt(text, i);
+        if (!d || !isBlank(d->code)) return false;
+        i += d->length;
+    }
+    return true;
+}
+
 bool hasCopticLetter(std::string_view text) {
     for (std::size_t i = 0; i < text.size();) {
         const std::optional<Decoded> d = decodeAt(text, i);

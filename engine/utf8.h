@@ -31,6 +31,14 @@ std::string encoded(char32_t code);
 // the Coptic combining marks.
 bool isCombiningMark(char32_t code);
 
+// What stands between words: blanks, tabs, line ends and the no-break space.
+constexpr bool isBlank(char32_t c) {
+    return c == U' ' || c == U'\t' || c == U'\r' || c == U'\n' || c == U'\v' || c == U'\f' ||
+           c == 0xA0;
+}
+// Text that holds nothing else (ill-formed bytes are something).
+bool isBlankText(std::string_view text);
+
 // The Coptic block's letters and the Coptic letters of Greek and Coptic (its
 // symbols, marks and punctuation are not letters).
 constexpr bool isCopticLetter(char32_t c) {

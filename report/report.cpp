@@ -4,7 +4,7 @@
 #include "engine/numeral_letters.h"
 #include "zefnaro/read.h"
 #include "engine/utf8.h"
-#include "engine/zefnaro.h"
+#include "engine/engine.h"
 #include "report/entry.h"
 
 #include <algorithm>

@@ -1,5 +1,6 @@
 #include "zefnaro/find.h"
 
+#include "engine/numeral_letters.h"
 #include "engine/read/read_support.h"
 #include "engine/utf8.h"
 
@@ -30,7 +31,7 @@ bool isSacredName(std::string_view word) {
 }
 
 bool isOrdinalPrefix(std::string_view word) {
-    return word == "ⲙⲁϩ" || word == "Ⲙⲁϩ" || word == "ⲘⲀϨ";
+    return word == unicodeOrdinalWord || word == "Ⲙⲁϩ" || word == "ⲘⲀϨ"; // or capitalised
 }
 
 struct Word {

@@ -144,7 +144,7 @@ bool unicodeLetter(char32_t c, int& place, std::uint32_t& digit) {
 Attempt readFontNumerals(const Chars& text) {
     Reading r;
     r.writing = Writing::fontText;
-    std::size_t i = afterPrefix(text, U"mah", r);
+    std::size_t i = afterPrefix(text, fontTextOrdinalLetters, r);
     std::size_t end = text.size();
     if (end > i && text[end - 1].code == U']') {
         r.form.gender = Gender::feminine;
@@ -230,7 +230,7 @@ Attempt readAsYear(const Chars& text, std::vector<Letter> letters, const Reading
 Attempt readUnicodeNumerals(const Chars& text) {
     Reading r;
     r.writing = Writing::unicode;
-    std::size_t i = afterPrefix(text, U"ⲙⲁϩ", r, true);
+    std::size_t i = afterPrefix(text, unicodeOrdinalLetters, r, true);
     std::size_t end = text.size();
     // After the numeral: a full stop, a keraia, the feminine ending with or without
     // its own stroke.

@@ -79,10 +79,7 @@ inline std::string at(std::size_t position) {
 
 std::string toUtf8(const Chars& chars, std::size_t from, std::size_t to);
 
-inline bool isBlank(char32_t c) {
-    return c == U' ' || c == U'\t' || c == U'\r' || c == U'\n' || c == U'\v' || c == U'\f' ||
-           c == 0xA0;
-}
+using utf8::isBlank;
 
 using utf8::isCopticLetter;
 

@@ -1,6 +1,7 @@
 // Reading Coptic words: font text, pronunciation and Unicode.
 #include "engine/numbers.h"
 #include "engine/coptic.h"
+#include "engine/numeral_letters.h"
 #include "engine/read/read_support.h"
 
 #include <algorithm>
@@ -217,7 +218,7 @@ Attempt readLatinWords(const Chars& text) {
 Attempt readUnicodeWords(const Chars& text) {
     // Bohairic writes the ordinal prefix joined to its number ("ⲙⲁϩⲥ̀ⲛⲁⲩ"): read
     // as if apart.
-    constexpr std::u32string_view prefix = U"ⲙⲁϩ";
+    constexpr std::u32string_view prefix = unicodeOrdinalLetters;
     bool joinedPrefix = text.size() > prefix.size() && !isBlank(text[prefix.size()].code);
     for (std::size_t i = 0; joinedPrefix && i < prefix.size(); ++i)
         joinedPrefix = copticLower(text[i].code) == prefix[i];

@@ -1,5 +1,5 @@
 #include "engine/internal/words.h"
-#include "engine/zefnaro.h"
+#include "engine/engine.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Every word of both word lists and every numeral letter, written out in full, in
 // every form it is used in: a one-letter slip in a list cannot pass unnoticed.
-#include "engine/zefnaro.h"
+#include "engine/engine.h"
 
 #include <gtest/gtest.h>
 

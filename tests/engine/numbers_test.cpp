@@ -1,4 +1,4 @@
-#include "engine/zefnaro.h"
+#include "engine/engine.h"
 #include "zefnaro/version.h"
 #include "zefnaro/write.h"
 

@@ -1,4 +1,4 @@
-#include "engine/zefnaro.h"
+#include "engine/engine.h"
 
 #include <gtest/gtest.h>
 

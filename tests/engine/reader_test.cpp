@@ -1,6 +1,6 @@
 // Reading every written form back: tables of each form and of each error.
 #include "zefnaro/read.h"
-#include "engine/zefnaro.h"
+#include "engine/engine.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Every engine operation on arbitrary numbers; numbers in range must also pass
 // the invariants of every written form.
 #include "engine/internal/words.h"
-#include "engine/zefnaro.h"
+#include "engine/engine.h"
 #include "tests/support/invariants.h"
 
 #include <cstdint>

@@ -2,7 +2,7 @@
 // text gives a number in range, and that number written in the form read reads
 // back to the same number.
 #include "zefnaro/read.h"
-#include "engine/zefnaro.h"
+#include "engine/engine.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -2,7 +2,7 @@
 
 #include "zefnaro/read.h"
 #include "engine/internal/words.h"
-#include "engine/zefnaro.h"
+#include "engine/engine.h"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,4 @@
-#include "engine/zefnaro.h"
+#include "engine/engine.h"
 #include "platform/locale_separator.h"
 #include "report/report.h"
 #include "ui_test_support.h"

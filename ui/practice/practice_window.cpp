@@ -1,6 +1,7 @@
 #include "practice_window.h"
 
 #include "engine/numbers.h"
+#include "engine/numeral_letters.h"
 #include "platform/arial.h"
 #include "platform/geometry.h"
 #include "practice/worksheet.h"
@@ -39,19 +40,29 @@ namespace {
 // The keypad: the numerals' letters by place, the strokes, the ordinal prefix
 // and feminine ending, and the letters only words use.
 struct Key {
-    const char* text;
+    std::string_view text;
     const char* name; // for screen readers
 };
-const Key keys[][10] = {
-    {{"ⲁ", "alpha, 1"}, {"ⲃ", "vida, 2"}, {"ⲅ", "gamma, 3"}, {"ⲇ", "dalda, 4"}, {"ⲉ", "ei, 5"},
-     {"ⲋ", "so, 6"}, {"ⲍ", "zata, 7"}, {"ⲏ", "ita, 8"}, {"ⲑ", "thita, 9"}, {"\u0305", "one stroke: units"}},
-    {{"ⲓ", "iota, 10"}, {"ⲕ", "kappa, 20"}, {"ⲗ", "laula, 30"}, {"ⲙ", "mi, 40"}, {"ⲛ", "ni, 50"},
-     {"ⲝ", "exi, 60"}, {"ⲟ", "o, 70"}, {"ⲡ", "pi, 80"}, {"ϥ", "fai, 90"}, {"\u033F", "two strokes: thousands"}},
-    {{"ⲣ", "ro, 100"}, {"ⲥ", "sima, 200"}, {"ⲧ", "tav, 300"}, {"ⲩ", "epsilon, 400"},
-     {"ⲫ", "phi, 500"}, {"ⲭ", "khi, 600"}, {"ⲯ", "epsi, 700"}, {"ⲱ", "o, 800"}, {"ϣ", "shai, 900"},
-     {"\u033F\u0305", "three strokes: millions"}},
-    {{"ϧ", "khai"}, {"ϩ", "hori"}, {"ϫ", "janja"}, {"ϭ", "chima"}, {"ϯ", "ti, the feminine ending"},
-     {"\u0300", "jinkim"}, {"ⲙⲁϩ ", "mah, the ordinal prefix"}, {" ", "space"}, {"⌫", "delete the last character"}, {nullptr, nullptr}}};
+// The numeral letters and marks as the writers write them; only their names here.
+const char* const letterNames[3][9] = {
+    {"alpha, 1", "vida, 2", "gamma, 3", "dalda, 4", "ei, 5", "so, 6", "zata, 7", "ita, 8", "thita, 9"},
+    {"iota, 10", "kappa, 20", "laula, 30", "mi, 40", "ni, 50", "exi, 60", "o, 70", "pi, 80", "fai, 90"},
+    {"ro, 100", "sima, 200", "tav, 300", "epsilon, 400", "phi, 500", "khi, 600", "epsi, 700", "o, 800",
+     "shai, 900"}};
+const char* const markNames[3] = {"one stroke: units", "two strokes: thousands", "three strokes: millions"};
+std::vector<std::vector<Key>> keyRows() {
+    const NumeralScript& s = unicodeNumerals;
+    std::vector<std::vector<Key>> rows(4);
+    for (std::size_t place = 0; place < 3; ++place) {
+        for (std::size_t digit = 1; digit <= 9; ++digit)
+            rows[place].push_back({s.letters[place][digit], letterNames[place][digit - 1]});
+        rows[place].push_back({s.after[place], markNames[place]});
+    }
+    rows[3] = {{"ϧ", "khai"},  {"ϩ", "hori"}, {"ϫ", "janja"}, {"ϭ", "chima"},
+               {s.ending, "ti, the feminine ending"}, {"\u0300", "jinkim"},
+               {s.prefix, "mah, the ordinal prefix"}, {" ", "space"}, {"⌫", "delete the last character"}};
+    return rows;
+}
 
 // Mode, range and forms, kept for the run when the window opens again.
 struct Choices {
@@ -163,10 +174,11 @@ QWidget* PracticeWindow::buildKeypad() {
     auto* grid = new QGridLayout(pad);
     grid->setSpacing(2);
     grid->setContentsMargins(0, 0, 0, 0);
-    for (int row = 0; row < 4; ++row)
-        for (int column = 0; column < 10 && keys[row][column].text; ++column) {
-            const Key& key = keys[row][column];
-            const QString text = QString::fromUtf8(key.text);
+    const std::vector<std::vector<Key>> rows = keyRows();
+    for (int row = 0; row < 4; ++row) {
+        int column = 0;
+        for (const Key& key : rows[static_cast<std::size_t>(row)]) {
+            const QString text = qs(key.text);
             // A lone mark is shown on a dotted circle, as type specimens show them.
             const bool mark = text.at(0).isMark();
             auto* button = new QToolButton(pad);
@@ -177,8 +189,9 @@ QWidget* PracticeWindow::buildKeypad() {
             button->setFocusPolicy(Qt::NoFocus); // the answer box keeps the focus
             button->setMinimumSize(36, 32);
             connect(button, &QToolButton::clicked, this, [this, text] { insertOnKeypad(text); });
-            grid->addWidget(button, row, column);
+            grid->addWidget(button, row, column++);
         }
+    }
     return pad;
 }
 
