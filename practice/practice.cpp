@@ -117,20 +117,21 @@ std::string plainly(std::string error) {
 // What is wrong with an answer in Coptic words that the reader cannot take: a
 // word that is no Coptic number word, or one out of place.
 std::string wrongWords(std::string_view answer) {
-    const ReadResult words = readWrittenNumberAs(answer, WrittenForm::coptic);
-    const std::string& error = words.error.message;
-    static const std::regex unknownWord("\"([^\"]*)\" at character [0-9]+ is no word of a number");
-    static const std::regex where("at character ([0-9]+)");
-    std::smatch m;
-    if (std::regex_search(error, m, unknownWord)) return "\"" + m[1].str() + "\" is not a Coptic number word";
-    if (error.find("mix masculine and feminine") != std::string::npos)
+    const ReadError error = readWrittenNumberAs(answer, WrittenForm::coptic).error;
+    const std::string word = error.position > 0 ? wordAt(answer, error.position) : std::string();
+    switch (error.code) {
+    case ReadErrorCode::unknownWord:
+        if (!word.empty()) return "\"" + word + "\" is not a Coptic number word";
+        break;
+    case ReadErrorCode::mixedGenders:
         return "the words mix masculine and feminine forms";
-    if (error.find("the ordinal of one") != std::string::npos) return plainly(error);
-    if (std::regex_search(error, m, where)) {
-        const std::string word = wordAt(answer, std::stoul(m[1].str()));
+    case ReadErrorCode::misplaced:
         if (!word.empty()) return "\"" + word + "\" is out of place";
+        return plainly(error.message);
+    default:
+        break;
     }
-    return "not a number Zefnaro can read: " + plainly(error);
+    return "not a number Zefnaro can read: " + plainly(error.message);
 }
 
 } // namespace
