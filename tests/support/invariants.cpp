@@ -32,16 +32,13 @@ bool isOrdinalWord(std::string_view word) {
                               [](std::string_view a, std::string_view b) { return a < b; });
 }
 
+// The engine's own decoder; an ill-formed byte becomes U+FFFD, which no check accepts.
 std::u32string codePoints(std::string_view s) {
     std::u32string out;
     for (std::size_t i = 0; i < s.size();) {
-        const auto b = static_cast<unsigned char>(s[i]);
-        const std::size_t len = b < 0x80 ? 1 : b < 0xE0 ? 2 : b < 0xF0 ? 3 : 4;
-        char32_t c = len == 1 ? char32_t{b} : char32_t{b} & (0x7Fu >> len);
-        for (std::size_t k = 1; k < len && i + k < s.size(); ++k)
-            c = (c << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3Fu);
-        out.push_back(c);
-        i += len;
+        const auto d = utf8::decodeAt(s, i);
+        out.push_back(d ? d->code : U'\uFFFD');
+        i += d ? d->length : 1;
     }
     return out;
 }
