@@ -1,5 +1,6 @@
 #include "coptic.h"
 
+#include "internal/buffer.h"
 #include "internal/lexicon.h"
 #include "internal/words.h"
 
@@ -117,7 +118,7 @@ void writeGroup(std::string& out, long long n, long long groupKey, const Words& 
 
 // Every thousands and millions group in each gender and writing, written once:
 // a number's words are then three copies.
-void appendGroup(std::string& out, long long n, long long groupKey, const Words& word) {
+void appendGroup(PieceBuffer& out, long long n, long long groupKey, const Words& word) {
     static const std::vector<std::string> table = [] {
         std::vector<std::string> t(12000);
         for (int form = 0; form < 6; ++form)
@@ -147,7 +148,8 @@ std::string copticHundreds(std::uint32_t number, bool masculine, Writing writing
 
 namespace {
 
-void appendWords(std::string& out, std::uint32_t n, Form form, Writing writing) {
+void appendWords(std::string& text, std::uint32_t n, Form form, Writing writing) {
+    PieceBuffer out(text);
     const bool masculine = form.masculine();
     const Words word{masculine, writing};
     if (form.ordinal() && n == 1) {

@@ -1,5 +1,6 @@
 #include "english.h"
 
+#include "internal/buffer.h"
 #include "internal/lexicon.h"
 #include "internal/words.h"
 
@@ -58,8 +59,9 @@ std::string englishHundreds(std::uint32_t number, Form form) {
     return hundredsText(number, form.ordinal());
 }
 
-void appendEnglishWords(std::string& out, std::uint32_t number, Form form) {
+void appendEnglishWords(std::string& text, std::uint32_t number, Form form) {
     if (number < 1 || number > largestNumber) return;
+    PieceBuffer out(text);
     const bool ordinal = form.ordinal();
     const long long n = number;
     const long long millions = n / 1'000'000;

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 namespace zefnaro {
 
@@ -12,18 +13,25 @@ namespace {
 
 // Each letter with its rank's marks, as written, for both writings: one copy per
 // letter when a numeral is written.
+struct Piece {
+    char bytes[12]; // at most a letter of three bytes and marks of four
+    std::size_t size = 0;
+};
 struct Pieces {
-    std::array<std::array<std::string, 10>, 9> at; // [place][digit]
+    std::array<std::array<Piece, 10>, 9> at{}; // [place][digit]
     explicit Pieces(const NumeralScript& s) {
         for (std::size_t place = 0; place < 9; ++place)
-            for (std::size_t digit = 1; digit < 10; ++digit)
-                at[place][digit] = std::string(s.before[place / 3])
-                                       .append(s.letters[place % 3][digit])
-                                       .append(s.after[place / 3]);
+            for (std::size_t digit = 1; digit < 10; ++digit) {
+                Piece& p = at[place][digit];
+                for (std::string_view part : {s.before[place / 3], s.letters[place % 3][digit], s.after[place / 3]})
+                    for (const char c : part)
+                        p.bytes[p.size++] = c;
+            }
     }
 };
 
-// For a number already checked to be 1..999,999,999.
+// For a number already checked to be 1..999,999,999. Built on the stack (at
+// most the prefix, nine pieces and the ending) and appended once.
 void writeNumerals(std::string& out, std::uint32_t number, Form form, Writing writing) {
     static const Pieces fontText(fontTextNumerals), unicode(unicodeNumerals);
     const NumeralScript& s = numeralScript(writing);
@@ -32,10 +40,20 @@ void writeNumerals(std::string& out, std::uint32_t number, Form form, Writing wr
     std::size_t count = 0;
     for (std::uint32_t v = number; v > 0; v /= 10)
         digits[count++] = v % 10;
-    if (form.ordinal()) out += s.prefix;
+    char buffer[160];
+    std::size_t length = 0;
+    const auto put = [&](const char* bytes, std::size_t size) {
+        std::memcpy(buffer + length, bytes, size);
+        length += size;
+    };
+    if (form.ordinal()) put(s.prefix.data(), s.prefix.size());
     for (std::size_t place = count; place-- > 0;)
-        if (digits[place] != 0) out += pieces.at[place][digits[place]];
-    if (!form.masculine()) out += s.ending;
+        if (digits[place] != 0) {
+            const Piece& p = pieces.at[place][digits[place]];
+            put(p.bytes, p.size);
+        }
+    if (form.feminine()) put(s.ending.data(), s.ending.size());
+    out.append(buffer, length);
 }
 
 } // namespace
