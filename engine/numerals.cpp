@@ -2,58 +2,41 @@
 // for each nonzero digit, with the place mark of its rank.
 #include "engine/coptic.h"
 #include "engine/numeral_letters.h"
+#include "internal/buffer.h"
 
 #include <array>
 #include <cstdint>
-#include <cstring>
 
 namespace zefnaro {
 
 namespace {
 
-// Each letter with its rank's marks, as written, for both writings: one copy per
-// letter when a numeral is written.
-struct Piece {
-    char bytes[12]; // at most a letter of three bytes and marks of four
-    std::size_t size = 0;
-};
-struct Pieces {
-    std::array<std::array<Piece, 10>, 9> at{}; // [place][digit]
-    explicit Pieces(const NumeralScript& s) {
-        for (std::size_t place = 0; place < 9; ++place)
-            for (std::size_t digit = 1; digit < 10; ++digit) {
-                Piece& p = at[place][digit];
-                for (std::string_view part : {s.before[place / 3], s.letters[place % 3][digit], s.after[place / 3]})
-                    for (const char c : part)
-                        p.bytes[p.size++] = c;
-            }
+// The letters of every group of three digits at every rank, with their marks, in
+// both writings, written once: a numeral is then at most three copies.
+struct Groups {
+    std::array<std::array<std::string, 1000>, 3> at; // [rank][group value]
+    explicit Groups(const NumeralScript& s) {
+        for (std::size_t rank = 0; rank < 3; ++rank)
+            for (std::size_t n = 1; n < 1000; ++n)
+                for (std::size_t place = 3; place-- > 0;) {
+                    const std::size_t digit = n / (place == 2 ? 100 : place == 1 ? 10 : 1) % 10;
+                    if (digit == 0) continue;
+                    at[rank][n].append(s.before[rank]).append(s.letters[place][digit]).append(s.after[rank]);
+                }
     }
 };
 
-// For a number already checked to be 1..999,999,999. Built on the stack (at
-// most the prefix, nine pieces and the ending) and appended once.
-void writeNumerals(std::string& out, std::uint32_t number, Form form, Writing writing) {
-    static const Pieces fontText(fontTextNumerals), unicode(unicodeNumerals);
+// For a number already checked to be 1..999,999,999.
+void writeNumerals(std::string& text, std::uint32_t number, Form form, Writing writing) {
+    static const Groups fontText(fontTextNumerals), unicode(unicodeNumerals);
     const NumeralScript& s = numeralScript(writing);
-    const Pieces& pieces = writing == Writing::unicode ? unicode : fontText;
-    std::array<std::uint32_t, 9> digits{};
-    std::size_t count = 0;
-    for (std::uint32_t v = number; v > 0; v /= 10)
-        digits[count++] = v % 10;
-    char buffer[160];
-    std::size_t length = 0;
-    const auto put = [&](const char* bytes, std::size_t size) {
-        std::memcpy(buffer + length, bytes, size);
-        length += size;
-    };
-    if (form.ordinal()) put(s.prefix.data(), s.prefix.size());
-    for (std::size_t place = count; place-- > 0;)
-        if (digits[place] != 0) {
-            const Piece& p = pieces.at[place][digits[place]];
-            put(p.bytes, p.size);
-        }
-    if (form.feminine()) put(s.ending.data(), s.ending.size());
-    out.append(buffer, length);
+    const Groups& groups = writing == Writing::unicode ? unicode : fontText;
+    PieceBuffer out(text);
+    if (form.ordinal()) out += s.prefix;
+    if (number >= 1'000'000) out += groups.at[2][number / 1'000'000];
+    if (number / 1000 % 1000 != 0) out += groups.at[1][number / 1000 % 1000];
+    if (number % 1000 != 0) out += groups.at[0][number % 1000];
+    if (form.feminine()) out += s.ending;
 }
 
 } // namespace
