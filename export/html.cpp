@@ -64,4 +64,77 @@ std::string reportPage(const Report& report, std::string_view title,
     return h + "</body>\n</html>\n";
 }
 
+namespace {
+
+std::string_view pieceName(Piece piece) {
+    switch (piece) {
+    case Piece::words: return "words";
+    case Piece::digits: return "digits";
+    case Piece::english: return "english";
+    case Piece::coptic: return "coptic";
+    case Piece::pronunciation: return "pronunciation";
+    case Piece::numerals: return "numerals";
+    case Piece::message: return "message";
+    case Piece::blank: break;
+    }
+    return "blank";
+}
+
+// The numerals line with each letter (and its marks) in a span of its own.
+void appendNumerals(std::string& h, const Report& report, const std::string& text) {
+    std::size_t character = 0;
+    std::string explained; // the explanation of the letter being gathered
+    std::string letter;
+    const auto close = [&] {
+        if (letter.empty()) return;
+        if (explained.empty()) {
+            appendEscaped(h, letter);
+        } else {
+            h += "<span class=\"letter\" tabindex=\"0\" title=\"";
+            appendEscaped(h, explained);
+            h += "\" aria-label=\"";
+            appendEscaped(h, explained);
+            h += "\">";
+            appendEscaped(h, letter);
+            h += "</span>";
+        }
+        letter.clear();
+    };
+    for (std::size_t i = 0; i < text.size();) {
+        const auto d = utf8::decodeAt(text, i);
+        const std::size_t length = d ? d->length : 1;
+        // A letter begins a new span; its marks join it.
+        if (!d || !utf8::isCombiningMark(d->code)) {
+            const std::string here = explainNumeralAt(report, character);
+            if (here != explained || here.empty()) {
+                close();
+                explained = here;
+            }
+        }
+        letter.append(text, i, length);
+        ++character;
+        i += length;
+    }
+    close();
+}
+
+} // namespace
+
+std::string reportLines(const Report& report) {
+    std::string h;
+    for (const Line& line : report.lines) {
+        h += "<p class=\"piece-";
+        h += pieceName(line.piece);
+        h += '"';
+        if (utf8::hasCopticLetter(line.text)) h += " lang=\"cop\"";
+        h += '>';
+        if (line.piece == Piece::numerals && report.writing == Writing::unicode)
+            appendNumerals(h, report, line.text);
+        else
+            appendEscaped(h, line.text);
+        h += "</p>\n";
+    }
+    return h;
+}
+
 } // namespace zefnaro

@@ -20,4 +20,11 @@ std::string reportTitle(const Report& report);
 std::string reportPage(const Report& report, std::string_view title,
                        const std::vector<CarriedFont>& fonts = {});
 
+// The report's lines for a live page: one <p> per line, classed by its piece
+// ("piece-digits", "piece-coptic", ...; blank lines empty), Coptic lines with
+// lang="cop", and each numeral letter a focusable <span class="letter"> whose
+// title says what it stands for ("ⲫ̿̅ = 500 × 1,000,000"). The page's style
+// sheet gives the pieces their looks.
+std::string reportLines(const Report& report);
+
 } // namespace zefnaro

@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# The web site as scripts/web.sh builds it (Debian's emscripten, warnings as errors),
+# in a scratch folder; then its engine, run by node, must show the command line's
+# reports. Usage: web_test.sh SOURCE_DIR ZEFNARO_CLI
+set -euo pipefail
+export NODE_PATH=${NODE_PATH:-/usr/share/nodejs} # emscripten's acorn, for a node not from Debian
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+emcmake cmake -S "$1" -B "$work" -G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel -DZEFNARO_GUI=OFF \
+  -DZEFNARO_CLI=OFF -DZEFNARO_TESTS=OFF -DZEFNARO_BENCH=OFF -DZEFNARO_PYTHON=OFF \
+  -DCMAKE_COMPILE_WARNING_AS_ERROR=ON -Wno-dev >/dev/null 2>&1
+cmake --build "$work" --target zefnaro_site >/dev/null
+for file in index.html style.css app.js sw.js manifest.webmanifest zefnaro.mjs zefnaro.wasm \
+            ZefnaroCoptic.woff2 icon.svg icon-192.png icon-512.png; do
+  [ -s "$work/site/$file" ] || { echo "FAIL: the site has no $file"; exit 1; }
+done
+node "$(dirname "$0")/report_check.mjs" "$work/site" "$2"

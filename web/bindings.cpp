@@ -1,0 +1,81 @@
+// The web page's way into the engine: a few C functions over the report and the
+// reader. Each call renders in C++ and hands back one string (the report's lines as
+// HTML, its plain text) or a few numbers, since building JavaScript objects from
+// many strings would cost more than the engine itself.
+#include "export/html.h"
+#include "report/fonts.h"
+#include "report/report.h"
+#include "zefnaro/read.h"
+#include "zefnaro/version.h"
+
+#include <emscripten/emscripten.h>
+
+#include <string>
+
+namespace {
+
+zefnaro::Report shown;
+std::string out;
+zefnaro::ReadResult lastRead;
+
+zefnaro::DisplaySettings settings(int ordinal, int feminine) {
+    zefnaro::DisplaySettings s;
+    s.fontName = std::string(zefnaro::projectFont); // the page carries Zefnaro Coptic
+    s.ordinal = ordinal != 0;
+    s.masculine = feminine == 0;
+    return s;
+}
+
+} // namespace
+
+extern "C" {
+
+// Composes the report of an entry (digits as the number box holds them) and
+// returns its lines as HTML; zefnaro_text() and zefnaro_title() then give the same
+// report as plain text and as a title.
+EMSCRIPTEN_KEEPALIVE const char* zefnaro_report(const char* entry, int ordinal, int feminine) {
+    shown = zefnaro::composeReport(entry, settings(ordinal, feminine));
+    out = zefnaro::reportLines(shown);
+    return out.c_str();
+}
+
+EMSCRIPTEN_KEEPALIVE const char* zefnaro_text() {
+    out = zefnaro::plainText(shown);
+    return out.c_str();
+}
+
+// The report as the standalone page the window saves (the clipboard's HTML).
+EMSCRIPTEN_KEEPALIVE const char* zefnaro_page() {
+    out = zefnaro::reportPage(shown, zefnaro::reportTitle(shown));
+    return out.c_str();
+}
+
+// The same report with its Coptic in the CS fonts' text, for documents set in them.
+EMSCRIPTEN_KEEPALIVE const char* zefnaro_font_text() {
+    zefnaro::DisplaySettings s = settings(shown.form.ordinal(), shown.form.feminine());
+    s.fontName = std::string(zefnaro::fontTextDefault);
+    out = zefnaro::plainText(shown.isMessage ? shown : zefnaro::composeReport(shown.number, s));
+    return out.c_str();
+}
+
+// Reads a pasted or dropped text in any written form: the number, 0 when it is
+// none; zefnaro_read_form() gives 1 for ordinal plus 2 for feminine, and
+// zefnaro_read_error() the reader's message.
+EMSCRIPTEN_KEEPALIVE unsigned zefnaro_read(const char* text) {
+    lastRead = zefnaro::readPasted(text);
+    return lastRead.ok() ? lastRead.reading.number : 0;
+}
+
+EMSCRIPTEN_KEEPALIVE int zefnaro_read_form() {
+    return (lastRead.reading.form.ordinal() ? 1 : 0) + (lastRead.reading.form.feminine() ? 2 : 0);
+}
+
+EMSCRIPTEN_KEEPALIVE const char* zefnaro_read_error() {
+    return lastRead.error.message.c_str();
+}
+
+EMSCRIPTEN_KEEPALIVE const char* zefnaro_version() {
+    return zefnaro::versionText;
+}
+
+} // extern "C"
