@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The web site as scripts/web.sh builds it (Debian's emscripten, warnings as errors),
 # in a scratch folder; then its engine, run by node, must show the command line's
-# reports. Usage: web_test.sh SOURCE_DIR ZEFNARO_CLI
+# reports, and in Debian's Chromium the page must behave (browser_test.py).
+# Usage: web_test.sh SOURCE_DIR ZEFNARO_CLI
 set -euo pipefail
 export NODE_PATH=${NODE_PATH:-/usr/share/nodejs} # emscripten's acorn, for a node not from Debian
 work=$(mktemp -d)
@@ -15,3 +16,4 @@ for file in index.html style.css app.js sw.js manifest.webmanifest zefnaro.mjs z
   [ -s "$work/site/$file" ] || { echo "FAIL: the site has no $file"; exit 1; }
 done
 node "$(dirname "$0")/report_check.mjs" "$work/site" "$2"
+/usr/bin/python3 "$(dirname "$0")/browser_test.py" "$work/site" "$2"

@@ -1,0 +1,130 @@
+#!/usr/bin/env python3
+"""The site in Debian's Chromium: the reports of numbers in the four forms hold the
+command line's pieces; typing, refused keys, pasting, the address and Back work; a
+phone's width needs no sideways scrolling; and it keeps working with the server gone.
+Usage: browser_test.py SITE_DIR ZEFNARO_CLI"""
+import functools
+import http.server
+import json
+import subprocess
+import sys
+import threading
+import time
+
+from selenium import webdriver
+from selenium.webdriver.common.by import By
+from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common.keys import Keys
+from selenium.webdriver.support.ui import WebDriverWait
+
+site, cli = sys.argv[1:3]
+class Quiet(http.server.SimpleHTTPRequestHandler):
+    def log_message(self, *args):
+        pass
+
+
+handler = functools.partial(Quiet, directory=site)
+server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
+threading.Thread(target=server.serve_forever, daemon=True).start()
+url = f"http://127.0.0.1:{server.server_address[1]}/"
+
+options = webdriver.ChromeOptions()
+for argument in ["--headless=new", "--no-sandbox", "--disable-gpu", "--hide-scrollbars"]:
+    options.add_argument(argument)
+options.binary_location = "/usr/bin/chromium"
+driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+failures = []
+
+
+def check(condition, message):
+    if not condition:
+        failures.append(message)
+        print("FAIL:", message)
+
+
+def lines():
+    return driver.execute_script(
+        "return [...document.querySelectorAll('#report p')].map(p => p.textContent)")
+
+
+def box():
+    return driver.find_element(By.ID, "number")
+
+
+def settle(test):
+    WebDriverWait(driver, 5).until(lambda d: test())
+
+
+try:
+    driver.set_window_size(1200, 900)
+    driver.get(url)
+    settle(lambda: len(lines()) == 23)
+
+    # Each report's pieces are the command line's, in the four forms.
+    numbers = [1, 2, 10, 11, 19, 20, 21, 99, 100, 101, 1000, 2005, 10000, 123456, 1000000, 999999999]
+    for flags, forms in [([], ""), (["--ordinal"], "/ordinal"), (["--feminine"], "/feminine"),
+                         (["--ordinal", "--feminine"], "/ordinal/feminine")]:
+        out = subprocess.run([cli, "--json", *flags, *map(str, numbers)], capture_output=True,
+                             text=True, check=True).stdout.splitlines()
+        for n, line in zip(numbers, out):
+            want = json.loads(line)
+            driver.execute_script(f"location.hash = '{n}{forms}'")
+            settle(lambda: lines()[3] == want["digits"])
+            shown = lines()
+            check([shown[7], shown[11], shown[15], shown[19]] ==
+                  [want["english"], want["coptic_unicode"], want["pronunciation"], want["numerals_unicode"]],
+                  f"{n}{forms}: {shown}")
+            check(box().get_attribute("value") == str(n), f"{n}{forms}: the box shows {box().get_attribute('value')}")
+
+    # Typing: digits only, nine at most; Up and Page Up step; Back steps back.
+    box().clear()
+    box().send_keys("12a3")
+    check(box().get_attribute("value") == "123", f"12a3 typed gives {box().get_attribute('value')}")
+    box().send_keys("4567890")
+    check(box().get_attribute("value") == "123456789", "a tenth digit was taken")
+    check("Nine digits" in driver.find_element(By.ID, "status").text, "no word about the tenth digit")
+    box().send_keys(Keys.ARROW_UP)
+    settle(lambda: box().get_attribute("value") == "123456790")
+    box().send_keys(Keys.PAGE_DOWN)
+    settle(lambda: box().get_attribute("value") == "123455790")
+    driver.back()
+    settle(lambda: box().get_attribute("value") == "123456790")
+    hash = driver.execute_script("return location.hash")
+    check(hash == "#123456790/ordinal/feminine", f"Back left the address at {hash}")
+
+    # Pasting any written form reads it, with the reader's message when it is none.
+    for text, number, ordinal in [("ⲙⲁϩ ⲃ̿ⲉ̅", "2005", True), ("twenty-one", "21", False),
+                                  ("esnav ensho tiw", "2005", False)]:
+        driver.execute_script("document.getElementById('ordinal').checked = false")
+        driver.execute_script(
+            "const d = new DataTransfer(); d.setData('text/plain', arguments[0]);"
+            "document.getElementById('number').dispatchEvent("
+            "new ClipboardEvent('paste', {clipboardData: d, bubbles: true, cancelable: true}))", text)
+        settle(lambda: box().get_attribute("value") == number)
+        check(driver.find_element(By.ID, "ordinal").is_selected() == ordinal, f"{text}: ordinal switch")
+    driver.execute_script(
+        "const d = new DataTransfer(); d.setData('text/plain', 'ⲃ̿ⲃ̿');"
+        "document.getElementById('number').dispatchEvent("
+        "new ClipboardEvent('paste', {clipboardData: d, bubbles: true, cancelable: true}))")
+    check("thousands already have" in driver.find_element(By.ID, "status").text, "no reader's message")
+
+    # A phone: 360 pixels wide, nothing to scroll sideways, the longest report too.
+    driver.set_window_size(360, 740)
+    driver.execute_script("location.hash = '777777777/ordinal/feminine'")
+    settle(lambda: lines()[3] == "777,777,777th")
+    width = driver.execute_script("return document.documentElement.scrollWidth")
+    check(width <= driver.execute_script("return innerWidth"), f"{width} px wide at 360")
+
+    # Offline: once the service worker holds the site, a reload needs no server.
+    driver.execute_script("return navigator.serviceWorker.ready")
+    settle(lambda: driver.execute_script("return !!navigator.serviceWorker.controller") or
+           (driver.refresh() or False))
+    server.shutdown()
+    server.server_close()
+    driver.get(url + "#2005/ordinal")
+    settle(lambda: len(lines()) == 23 and lines()[3] == "2,005th")
+finally:
+    driver.quit()
+
+print(f"browser checks: {len(failures)} failures")
+sys.exit(1 if failures else 0)
