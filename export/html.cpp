@@ -81,41 +81,20 @@ std::string_view pieceName(Piece piece) {
 }
 
 // The numerals line with each letter (and its marks) in a span of its own.
-void appendNumerals(std::string& h, const Report& report, const std::string& text) {
-    std::size_t character = 0;
-    std::string explained; // the explanation of the letter being gathered
-    std::string letter;
-    const auto close = [&] {
-        if (letter.empty()) return;
-        if (explained.empty()) {
-            appendEscaped(h, letter);
-        } else {
-            h += "<span class=\"letter\" tabindex=\"0\" title=\"";
-            appendEscaped(h, explained);
-            h += "\" aria-label=\"";
-            appendEscaped(h, explained);
-            h += "\">";
-            appendEscaped(h, letter);
-            h += "</span>";
+void appendNumerals(std::string& h, const Report& report) {
+    for (const NumeralPart& part : numeralParts(report)) {
+        if (part.meaning.empty()) {
+            appendEscaped(h, part.text);
+            continue;
         }
-        letter.clear();
-    };
-    for (std::size_t i = 0; i < text.size();) {
-        const auto d = utf8::decodeAt(text, i);
-        const std::size_t length = d ? d->length : 1;
-        // A letter begins a new span; its marks join it.
-        if (!d || !utf8::isCombiningMark(d->code)) {
-            const std::string here = explainNumeralAt(report, character);
-            if (here != explained || here.empty()) {
-                close();
-                explained = here;
-            }
-        }
-        letter.append(text, i, length);
-        ++character;
-        i += length;
+        h += "<span class=\"letter\" tabindex=\"0\" title=\"";
+        appendEscaped(h, part.meaning);
+        h += "\" aria-label=\"";
+        appendEscaped(h, part.meaning);
+        h += "\">";
+        appendEscaped(h, part.text);
+        h += "</span>";
     }
-    close();
 }
 
 } // namespace
@@ -126,10 +105,12 @@ std::string reportLines(const Report& report) {
         h += "<p class=\"piece-";
         h += pieceName(line.piece);
         h += '"';
-        if (utf8::hasCopticLetter(line.text)) h += " lang=\"cop\"";
+        const bool coptic = (line.piece == Piece::coptic || line.piece == Piece::numerals) &&
+                            report.writing == Writing::unicode;
+        if (coptic) h += " lang=\"cop\"";
         h += '>';
-        if (line.piece == Piece::numerals && report.writing == Writing::unicode)
-            appendNumerals(h, report, line.text);
+        if (line.piece == Piece::numerals && coptic)
+            appendNumerals(h, report);
         else
             appendEscaped(h, line.text);
         h += "</p>\n";

@@ -175,22 +175,28 @@ Report composeReport(std::uint32_t number, Form form, Writing writing) {
     return r;
 }
 
-std::string explainNumeralAt(const Report& report, std::size_t character) {
+std::vector<NumeralPart> numeralParts(const Report& report) {
     if (report.isMessage) return {};
     const std::uint32_t n = report.number;
+    const NumeralScript& script = numeralScript(report.writing);
     const std::vector<NumeralLetter> shown = numeralLetters(n, report.writing);
-    std::size_t at = report.form.ordinal()
-                         ? utf8::codePoints(numeralScript(report.writing).prefix)
-                         : 0;
+    const std::vector<NumeralLetter> unicode = numeralLetters(n, Writing::unicode);
+    std::vector<NumeralPart> parts;
+    if (report.form.ordinal()) parts.push_back({std::string(script.prefix), {}});
     for (std::size_t i = 0; i < shown.size(); ++i) {
-        const std::size_t length = utf8::codePoints(shown[i].text());
-        if (character >= at && character < at + length) {
-            const NumeralLetter& letter = shown[i];
-            std::string out = numeralLetters(n, Writing::unicode)[i].text();
-            out += " = " + groupDigits(letter.letterValue());
-            if (letter.rank() > 1) out += " × " + groupDigits(letter.rank());
-            return out;
-        }
+        std::string what = unicode[i].text() + " = " + groupDigits(shown[i].letterValue());
+        if (shown[i].rank() > 1) what += " × " + groupDigits(shown[i].rank());
+        parts.push_back({shown[i].text(), std::move(what)});
+    }
+    if (report.form.feminine()) parts.push_back({std::string(script.ending), {}});
+    return parts;
+}
+
+std::string explainNumeralAt(const Report& report, std::size_t character) {
+    std::size_t at = 0;
+    for (NumeralPart& part : numeralParts(report)) {
+        const std::size_t length = utf8::codePoints(part.text);
+        if (character >= at && character < at + length) return std::move(part.meaning);
         at += length;
     }
     return {};

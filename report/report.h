@@ -77,6 +77,15 @@ void appendPlainReport(std::string& out, std::uint32_t number, Form form, Writin
 // The same into a report whose strings keep their room: for callers that write many.
 void composeReport(Report& into, std::uint32_t number, Form form, Writing writing);
 
+// The numerals line in its parts, in order: the ordinal prefix, each letter with
+// its marks and what it stands for ("ⲫ̿̅ = 500 × 1,000,000", the letter in
+// Unicode), the feminine ending; the prefix and the ending stand for nothing.
+struct NumeralPart {
+    std::string text;
+    std::string meaning;
+};
+std::vector<NumeralPart> numeralParts(const Report& report);
+
 // What the numeral letter at a character of the numerals line stands for (the
 // character counted in code points from the line's start), e.g. "ⲫ̿̅ = 500 ×
 // 1,000,000", the letter in Unicode; "" off the letters and for a message.
