@@ -23,9 +23,14 @@ function address() {
   return '#' + (box.value || '0') + (ordinal.checked ? '/ordinal' : '') + (feminine.checked ? '/feminine' : '');
 }
 
-function show({ remember = true } = {}) {
+// Each number shown is a step Back can return to; digits typed one after another
+// are one step, so Back leaves the whole number typed.
+function show({ remember = true, typing = false } = {}) {
   report.innerHTML = compose(box.value, ordinal.checked ? 1 : 0, feminine.checked ? 1 : 0);
-  if (remember && location.hash !== address()) history.pushState(null, '', address());
+  if (remember && location.hash !== address()) {
+    if (typing && history.state?.typed) history.replaceState({ typed: true }, '', address());
+    else history.pushState({ typed: typing }, '', address());
+  }
   document.title = 'Zefnaro — ' + (box.value || '0');
 }
 
@@ -59,7 +64,7 @@ box.addEventListener('beforeinput', (e) => {
     say(/^[0-9]*$/.test(typed) ? 'Nine digits at most' : 'Digits only; paste a written number to read it', true);
   }
 });
-box.addEventListener('input', () => { say(''); show(); });
+box.addEventListener('input', () => { say(''); show({ typing: true }); });
 box.addEventListener('keydown', (e) => {
   const by = { ArrowUp: 1, ArrowDown: -1, PageUp: 1000, PageDown: -1000 }[e.key];
   if (by && !e.altKey && !e.ctrlKey && !e.metaKey) {
@@ -153,6 +158,7 @@ report.addEventListener('focusout', () => { tip.hidden = true; });
 
 addEventListener('popstate', fromAddress);
 if (location.hash) fromAddress(); else show({ remember: false });
+performance.mark('first-report'); // how long a cold load takes to show one
 box.focus();
 
 if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js');

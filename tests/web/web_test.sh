@@ -2,7 +2,7 @@
 # The web site as scripts/web.sh builds it (Debian's emscripten, warnings as errors),
 # in a scratch folder; then its engine, run by node, must show the command line's
 # reports, and in Debian's Chromium the page must behave (browser_test.py).
-# Usage: web_test.sh SOURCE_DIR ZEFNARO_CLI
+# Usage: web_test.sh SOURCE_DIR ZEFNARO_CLI NPM_CACHE_DIR
 set -euo pipefail
 export NODE_PATH=${NODE_PATH:-/usr/share/nodejs} # emscripten's acorn, for a node not from Debian
 work=$(mktemp -d)
@@ -16,4 +16,7 @@ for file in index.html style.css app.js sw.js manifest.webmanifest zefnaro.mjs z
   [ -s "$work/site/$file" ] || { echo "FAIL: the site has no $file"; exit 1; }
 done
 node "$(dirname "$0")/report_check.mjs" "$work/site" "$2"
-/usr/bin/python3 "$(dirname "$0")/browser_test.py" "$work/site" "$2"
+# axe-core from npm, once, into the build folder.
+axe=$3/node_modules/axe-core/axe.min.js
+[ -f "$axe" ] || npm install --silent --no-audit --no-fund --prefix "$3" axe-core@4.14.1 >/dev/null
+/usr/bin/python3 "$(dirname "$0")/browser_test.py" "$work/site" "$2" "$axe"

@@ -1,0 +1,63 @@
+#!/usr/bin/env python3
+"""The web edition's pace in headless Chromium: the first report after a cold load
+(from navigation start, a new profile each time, median of 5), and one keystroke to
+the new report (median of 200, the report's layout included).
+Usage: bench/web_pace.py [SITE_DIR]  (default build-web/site; build it with scripts/web.sh)"""
+import functools
+import http.server
+import statistics
+import sys
+import threading
+
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.support.ui import WebDriverWait
+
+
+class Quiet(http.server.SimpleHTTPRequestHandler):
+    def log_message(self, *args):
+        pass
+
+
+site = sys.argv[1] if len(sys.argv) > 1 else "build-web/site"
+server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), functools.partial(Quiet, directory=site))
+threading.Thread(target=server.serve_forever, daemon=True).start()
+url = f"http://127.0.0.1:{server.server_address[1]}/#2005"
+
+
+def browser():
+    options = webdriver.ChromeOptions()
+    for argument in ["--headless=new", "--no-sandbox", "--disable-gpu"]:
+        options.add_argument(argument)
+    return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+
+
+first = []
+for _ in range(5):
+    driver = browser()
+    driver.get(url)
+    WebDriverWait(driver, 10).until(
+        lambda d: d.execute_script("return performance.getEntriesByName('first-report').length"))
+    first.append(driver.execute_script("return performance.getEntriesByName('first-report')[0].startTime"))
+    driver.quit()
+
+driver = browser()
+driver.get(url)
+WebDriverWait(driver, 10).until(
+    lambda d: d.execute_script("return performance.getEntriesByName('first-report').length"))
+keystrokes = driver.execute_script("""
+    const box = document.getElementById('number'), report = document.getElementById('report');
+    const times = [];
+    for (let i = 0; i < 200; ++i) {
+      const t = performance.now();
+      box.dispatchEvent(new KeyboardEvent('keydown', {key: 'ArrowUp', bubbles: true}));
+      report.getBoundingClientRect(); // the new report laid out
+      times.push(performance.now() - t);
+    }
+    return times;""")
+driver.quit()
+server.shutdown()
+print(f"first report after a cold load: {statistics.median(first):.0f} ms (median of 5: "
+      + ", ".join(f"{t:.0f}" for t in first) + ")")
+print(f"one keystroke to the new report: {statistics.median(keystrokes):.2f} ms median, "
+      f"{max(keystrokes):.2f} ms at most (200 keystrokes)")
