@@ -1,0 +1,18 @@
+// The web page's engine in node: the work of bench/report_lines.cpp (the same
+// 200,000 entries composed and rendered as the page's lines) in WebAssembly.
+// Usage: node bench/web_engine.mjs [SITE_DIR]  (NODE_PATH=/usr/share/nodejs)
+import { readFileSync } from 'fs';
+import { createRequire } from 'module';
+import { resolve } from 'path';
+
+const site = resolve(process.argv[2] ?? 'build-web/site');
+globalThis.__dirname = site; // emscripten 3.1.6's ES module still asks for these in node
+globalThis.require = createRequire(import.meta.url);
+const { default: createZefnaro } = await import(site + '/zefnaro.mjs');
+const z = await createZefnaro({ wasmBinary: readFileSync(site + '/zefnaro.wasm') });
+const report = z.cwrap('zefnaro_report', 'string', ['string', 'number', 'number']);
+const count = 200000;
+let bytes = 0;
+const start = performance.now();
+for (let i = 0; i < count; ++i) bytes += report(String(Number(BigInt(i) * 7919n * 7919n % 999999999n) + 1), 0, 0).length;
+console.log(`WebAssembly: ${(count / ((performance.now() - start) / 1000)).toFixed(0)} reports a second`);
