@@ -11,7 +11,7 @@ ZEFNARO_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev libicu-dev
   desktop-file-utils appstream dpkg-dev file poppler-utils unzip
   python3-dev pybind11-dev python3-pytest
-  chromium chromium-driver python3-selenium
+  chromium chromium-driver python3-selenium python3-pil
 )
 
 # What the web edition's build needs besides cmake and ninja.

@@ -5,6 +5,7 @@ phone's width needs no sideways scrolling; and it keeps working with the server 
 axe-core finds no accessibility violations in the light and the dark theme.
 Usage: browser_test.py SITE_DIR ZEFNARO_CLI AXE_MIN_JS"""
 import functools
+import io
 import http.server
 import json
 import subprocess
@@ -12,6 +13,7 @@ import sys
 import threading
 import time
 
+from PIL import Image
 from selenium import webdriver
 from selenium.webdriver.common.by import By
 from selenium.webdriver.chrome.service import Service
@@ -115,6 +117,37 @@ try:
     settle(lambda: lines()[3] == "777,777,777th")
     width = driver.execute_script("return document.documentElement.scrollWidth")
     check(width <= driver.execute_script("return innerWidth"), f"{width} px wide at 360")
+
+    # The strokes of ⲁ̿̅ⲥ̿ⲗ̿ⲇ̿ⲫ̅ⲝ̅ⲍ̅ as drawn: three bands of rows above the letters, each
+    # straight (every row of a band as long), the lowest over all three ranks,
+    # the next over millions and thousands, the top over the millions letter
+    # alone, and each broken between ranks.
+    driver.set_window_size(900, 900)
+    driver.execute_script("location.hash = '1234567'")
+    settle(lambda: lines()[3] == "1,234,567")
+    line = driver.find_element(By.CSS_SELECTOR, ".piece-numerals")
+    driver.execute_script("arguments[0].style.paddingTop = '1em'", line)  # room for the strokes
+    image = Image.open(io.BytesIO(line.screenshot_as_png)).convert("RGB")
+    ink = [[image.getpixel((x, y))[2] < 120 for x in range(image.width)] for y in range(image.height)]
+    # Blocks of rows with ink: the stroke bands, then the letters (with ⲫ's stem).
+    blocks, top = [], None
+    for y in range(image.height + 1):
+        inked = y < image.height and any(ink[y])
+        if inked and top is None:
+            top = y
+        elif not inked and top is not None:
+            blocks.append((top, y))
+            top = None
+    bands = []
+    for top, bottom in blocks[:-1]:
+        middle = ink[(top + bottom) // 2]
+        runs = sum(1 for x in range(image.width) if middle[x] and (x == 0 or not middle[x - 1]))
+        widths = {sum(ink[y]) for y in range(top, bottom)}
+        # one rank drawn a pixel higher or lower would leave a letter's width unmatched
+        bands.append((bottom - top, runs, max(widths) - min(widths) <= 2 * runs))
+    check([(runs, straight) for _, runs, straight in bands] == [(1, True), (2, True), (3, True)],
+          f"strokes of 1,234,567 from the top (rows, runs, straight): {bands}")
+    driver.execute_script("arguments[0].style.paddingTop = ''", line)
 
     # axe-core in both themes, at a phone's width and a desktop's.
     script = open(axe, encoding="utf-8").read()
