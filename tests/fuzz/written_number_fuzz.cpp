@@ -17,10 +17,10 @@ void check(bool condition) {
 }
 
 std::string written(const Reading& r) {
-    const Form form = formOf(r.ordinal, !r.feminine);
-    switch (r.form) {
+    const Form form = r.form;
+    switch (r.written) {
     case WrittenForm::digits:
-        return groupDigits(r.number) + (r.ordinal ? getOrdinalSuffix(r.number) : "");
+        return groupDigits(r.number) + (form.ordinal() ? getOrdinalSuffix(r.number) : "");
     case WrittenForm::english:
         return toEnglishWords(r.number, form);
     case WrittenForm::coptic:
