@@ -111,6 +111,38 @@ try:
         "new ClipboardEvent('paste', {clipboardData: d, bubbles: true, cancelable: true}))")
     check("thousands already have" in driver.find_element(By.ID, "status").text, "no reader's message")
 
+    # What a numeral letter stands for, for the eye and for screen readers.
+    driver.execute_script("location.hash = '500000000'")
+    settle(lambda: lines()[3] == "500,000,000")
+    letter = driver.find_element(By.CSS_SELECTOR, ".piece-numerals .letter")
+    check(letter.get_attribute("aria-label") == "ⲫ̿̅ = 500 × 1,000,000", f"tip: {letter.get_attribute('aria-label')}")
+    letter.click()
+    check(driver.find_element(By.ID, "tip").text == "ⲫ̿̅ = 500 × 1,000,000", "no tip when the letter is tapped")
+
+    # Copy, and Ctrl+C with nothing selected: the report as HTML and as text; and
+    # in the CS fonts' text.
+    driver.execute_cdp_cmd("Browser.grantPermissions", {"origin": url.rstrip("/"),
+                           "permissions": ["clipboardReadWrite", "clipboardSanitizedWrite"]})
+    read_clipboard = ("const done = arguments[arguments.length - 1];"
+                      "navigator.clipboard.read().then(async items => done(await Promise.all("
+                      "items[0].types.map(async t => [t, await (await items[0].getType(t)).text()]))))"
+                      ".catch(e => done(String(e)))")
+    driver.execute_script("location.hash = '2005/feminine'")
+    settle(lambda: lines()[3] == "2,005")
+    driver.find_element(By.ID, "copy").click()
+    settle(lambda: "Copied" in driver.find_element(By.ID, "status").text)
+    copied = dict(driver.execute_async_script(read_clipboard))
+    check(copied.get("text/plain", "").split("\n")[19] == "ⲃ̿ⲉ̅ϯ", f"copied text: {copied.get('text/plain')!r}")
+    html = copied.get("text/html", "")  # the browser writes the styles inline, colours as rgb()
+    check("Zefnaro Coptic" in html and ("#ff0000" in html or "rgb(255, 0, 0)" in html),
+          "the copied HTML lacks the Coptic font or the Coptic line's colour")
+    driver.find_element(By.ID, "copy-font-text").click()
+    settle(lambda: "CS font text" in driver.find_element(By.ID, "status").text)
+    copied = dict(driver.execute_async_script(read_clipboard))
+    check(copied.get("text/plain", "").split("\n")[19] == "Ëb=e]", f"font text: {copied.get('text/plain')!r}")
+    box().send_keys(Keys.CONTROL, "c")
+    settle(lambda: driver.find_element(By.ID, "status").text == "Copied the report")
+
     # A phone: 360 pixels wide, nothing to scroll sideways, the longest report too.
     driver.set_window_size(360, 740)
     driver.execute_script("location.hash = '777777777/ordinal/feminine'")
