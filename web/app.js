@@ -13,6 +13,7 @@ const compose = engine.cwrap('zefnaro_report', 'string', ['string', 'number', 'n
 const plainText = engine.cwrap('zefnaro_text', 'string', []);
 const page = engine.cwrap('zefnaro_page', 'string', []);
 const fontText = engine.cwrap('zefnaro_font_text', 'string', []);
+const fontTextPage = engine.cwrap('zefnaro_font_text_page', 'string', []);
 const read = engine.cwrap('zefnaro_read', 'number', ['string']);
 const readForm = engine.cwrap('zefnaro_read_form', 'number', []);
 const readError = engine.cwrap('zefnaro_read_error', 'string', []);
@@ -125,9 +126,8 @@ async function copy(html, text, what) {
 }
 $('copy').addEventListener('click', () => copy(page(), plainText(), 'the report'));
 $('copy-font-text').addEventListener('click', () => {
-  const text = fontText();
-  copy('<pre>' + text.replace(/[&<>]/g, (c) => ({ '&': '&amp;', '<': '&lt;', '>': '&gt;' })[c]) + '</pre>',
-       text, 'the report in CS font text');
+  const text = fontText(); // first: the page is of the report it composes
+  copy(fontTextPage(), text, 'the report in CS font text');
 });
 document.addEventListener('keydown', (e) => {
   const nothingSelected = (getSelection()?.toString() ?? '') === '' &&

@@ -50,11 +50,20 @@ EMSCRIPTEN_KEEPALIVE const char* zefnaro_page() {
     return out.c_str();
 }
 
-// The same report with its Coptic in the CS fonts' text, for documents set in them.
+// The same report with its Coptic in the CS fonts' text, for documents set in
+// them: its plain text, and after it zefnaro_font_text_page() its page.
+zefnaro::Report fontTextReport;
+
 EMSCRIPTEN_KEEPALIVE const char* zefnaro_font_text() {
     zefnaro::DisplaySettings s = settings(shown.form.ordinal(), shown.form.feminine());
     s.fontName = std::string(zefnaro::fontTextDefault);
-    out = zefnaro::plainText(shown.isMessage ? shown : zefnaro::composeReport(shown.number, s));
+    fontTextReport = shown.isMessage ? shown : zefnaro::composeReport(shown.number, s);
+    out = zefnaro::plainText(fontTextReport);
+    return out.c_str();
+}
+
+EMSCRIPTEN_KEEPALIVE const char* zefnaro_font_text_page() {
+    out = zefnaro::reportPage(fontTextReport, zefnaro::reportTitle(fontTextReport));
     return out.c_str();
 }
 
