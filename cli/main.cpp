@@ -2,6 +2,7 @@
 // standard input, as text or JSON Lines. A number may be written in any form the
 // report writes.
 #include "cli/answer.h"
+#include "cli/dates.h"
 #include "cli/find_numerals.h"
 #include "cli/input.h"
 #include "cli/page.h"
@@ -81,6 +82,18 @@ int main(int argc, char** argv) {
         ->needs(practiceFlag);
     app.add_option("NUMBER", numbers,
                    "Numbers such as 2005, 1,234,567, 21st, \"twenty-one\" or ⲕ̅ⲁ̅");
+    std::string gregorianDate, copticDate;
+    auto* dateOption = app.add_option(
+        "--date", gregorianDate,
+        "Write the Coptic date of a day: YYYY-MM-DD, today, or - to read dates from standard "
+        "input, one a line (further arguments are more dates)");
+    auto* copticDateOption = app.add_option(
+        "--coptic-date", copticDate,
+        "Write the report of a Coptic date: 1743-03-29, \"29 Hathor 1743\", \"ⲕ̅ⲑ̅ Ⲁⲑⲱⲣ ⲁ̿ⲯ̅ⲙ̅ⲅ̅\", or - "
+        "to read them from standard input, one a line");
+    dateOption->excludes(copticDateOption);
+    for (auto* option : {dateOption, copticDateOption})
+        option->excludes(findFlag)->excludes(practiceFlag)->excludes(htmlFlag);
     practiceFlag->excludes(findFlag);
     htmlFlag->excludes(findFlag)->excludes(practiceFlag);
     try {
@@ -129,6 +142,27 @@ int main(int argc, char** argv) {
         zefnaro::cli::InputLines answers(STDIN_FILENO, [&out] { out.flush(); });
         zefnaro::cli::practise(run, answers, out);
         return 0;
+    }
+
+    if (*dateOption || *copticDateOption) {
+        const bool coptic = !!*copticDateOption;
+        const std::string& first = coptic ? copticDate : gregorianDate;
+        zefnaro::cli::Output out(STDOUT_FILENO), errors(STDERR_FILENO);
+        zefnaro::cli::DateAnswerer dates(
+            coptic, json, fontText ? zefnaro::Writing::fontText : zefnaro::Writing::unicode, out,
+            errors);
+        if (first == "-") {
+            zefnaro::cli::InputLines lines(STDIN_FILENO, [&out] { out.flush(); });
+            std::string line;
+            while (lines.next(line))
+                if (!zefnaro::utf8::isBlankText(line)) dates.answer(line);
+        } else {
+            dates.answer(first);
+        }
+        for (const auto& more : numbers)
+            dates.answer(more);
+        out.flush();
+        return dates.anyRejected() ? 1 : 0;
     }
 
     zefnaro::cli::Options options;

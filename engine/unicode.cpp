@@ -45,6 +45,38 @@ constexpr std::array<std::string_view, 128> letterTable = [] {
     t['['] = "ϭ";
     t[']'] = "ϯ";
     t['^'] = "ⲋ";
+    // Capitals on the shifted keys, as the CS fonts draw them (month names have them).
+    t['A'] = "Ⲁ";
+    t['B'] = "Ⲃ";
+    t['G'] = "Ⲅ";
+    t['D'] = "Ⲇ";
+    t['E'] = "Ⲉ";
+    t['Z'] = "Ⲍ";
+    t['Y'] = "Ⲏ";
+    t[':'] = "Ⲑ";
+    t['I'] = "Ⲓ";
+    t['K'] = "Ⲕ";
+    t['L'] = "Ⲗ";
+    t['M'] = "Ⲙ";
+    t['N'] = "Ⲛ";
+    t['X'] = "Ⲝ";
+    t['O'] = "Ⲟ";
+    t['P'] = "Ⲡ";
+    t['R'] = "Ⲣ";
+    t['C'] = "Ⲥ";
+    t['T'] = "Ⲧ";
+    t['U'] = "Ⲩ";
+    t['V'] = "Ⲫ";
+    t['<'] = "Ⲭ";
+    t['\"'] = "Ⲯ";
+    t['W'] = "Ⲱ";
+    t['S'] = "Ϣ";
+    t['F'] = "Ϥ";
+    t['Q'] = "Ϧ";
+    t['H'] = "Ϩ";
+    t['J'] = "Ϫ";
+    t['{'] = "Ϭ";
+    t['}'] = "Ϯ";
     return t;
 }();
 

@@ -7,7 +7,14 @@
     2005
     >>> [f["number"] for f in zefnaro.find_numerals("ⲁⲩⲱ ⲓ̅ⲃ̅ ⲛ̀ⲣⲱⲙⲓ")]
     [12]
+    >>> import datetime
+    >>> zefnaro.coptic_date(datetime.date(2026, 12, 8))["day_numerals"]
+    'ⲕ̅ⲑ̅'
+    >>> zefnaro.gregorian_date(1743, 3, 29)
+    datetime.date(2026, 12, 8)
 """
-from ._zefnaro import LARGEST_NUMBER, __version__, find_numerals, read, write
+from ._zefnaro import (LARGEST_NUMBER, __version__, coptic_date, find_numerals, gregorian_date,
+                       read, write)
 
-__all__ = ["write", "read", "find_numerals", "LARGEST_NUMBER", "__version__"]
+__all__ = ["write", "read", "find_numerals", "coptic_date", "gregorian_date", "LARGEST_NUMBER",
+           "__version__"]

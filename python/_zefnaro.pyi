@@ -1,3 +1,4 @@
+import datetime
 from typing import List, Literal, TypedDict
 
 __version__: str
@@ -26,6 +27,25 @@ class FoundNumeral(TypedDict):
     ordinal: bool
     masculine: bool
 
+class CopticDate(TypedDict):
+    gregorian: str
+    weekday: str
+    coptic_year: int
+    coptic_month: int
+    coptic_day: int
+    month_coptic: str
+    month_font_text: str
+    month_pronunciation: str
+    month_english: str
+    day_numerals: str
+    year_numerals: str
+    day_coptic: str
+    year_coptic: str
+    day_pronunciation: str
+    year_pronunciation: str
+
 def write(number: int, ordinal: bool = False, feminine: bool = False) -> Pieces: ...
 def read(text: str) -> Reading: ...
 def find_numerals(text: str) -> List[FoundNumeral]: ...
+def coptic_date(date: datetime.date) -> CopticDate: ...
+def gregorian_date(year: int, month: int, day: int) -> datetime.date: ...

@@ -1,5 +1,6 @@
-// The Python module: libzefnaro's three services as functions that take and give
+// The Python module: libzefnaro's services as functions that take and give
 // plain Python values, named as zefnaro-cli --json names them.
+#include "report/date_report.h"
 #include "zefnaro/zefnaro.h"
 
 #include <pybind11/pybind11.h>
@@ -75,6 +76,39 @@ py::list findNumerals(const std::string& text) {
     return list;
 }
 
+py::object dateType() {
+    return py::module_::import("datetime").attr("date");
+}
+
+py::dict copticDate(const py::object& date) {
+    if (!py::isinstance(date, dateType()))
+        throw py::type_error("coptic_date takes a datetime.date, not " + std::string(py::repr(date)));
+    const zefnaro::GregorianDate g{date.attr("year").cast<int>(), date.attr("month").cast<int>(),
+                                   date.attr("day").cast<int>()};
+    const zefnaro::CopticDateResult c = zefnaro::toCopticDate(g);
+    if (!c.ok())
+        throw py::value_error(c.error.message);
+    py::dict d;
+    for (const zefnaro::DateMember& m : zefnaro::dateMembers(c.date, g)) {
+        if (m.isNumber)
+            d[py::str(std::string(m.name))] = m.number;
+        else
+            d[py::str(std::string(m.name))] = m.text;
+    }
+    return d;
+}
+
+py::object gregorianDate(int year, int month, int day) {
+    const zefnaro::GregorianDateResult g = zefnaro::toGregorianDate({year, month, day});
+    if (!g.ok())
+        throw py::value_error(g.error.message);
+    if (g.date.year > 9999) // datetime.MAXYEAR
+        throw py::value_error(std::to_string(day) + "/" + std::to_string(month) + "/" +
+                              std::to_string(year) + " AM falls in the year " +
+                              std::to_string(g.date.year) + ", past datetime.date's last year, 9999");
+    return dateType()(g.date.year, g.date.month, g.date.day);
+}
+
 } // namespace
 
 PYBIND11_MODULE(_zefnaro, m) {
@@ -97,4 +131,15 @@ PYBIND11_MODULE(_zefnaro, m) {
           "sign \u0375 or a keraia), as a list of dicts: line and column (from 1, the column\n"
           "in characters as people see them), text, number, ordinal, masculine. Plain words\n"
           "and the stroked abbreviations of sacred names are passed over.");
+    m.def("coptic_date", &copticDate, py::arg("date"),
+          "The Coptic date of a datetime.date (proleptic Gregorian, as datetime counts), as\n"
+          "a dict with zefnaro-cli --date --json's members: gregorian, weekday, coptic_year,\n"
+          "coptic_month, coptic_day, month_coptic, month_font_text, month_pronunciation,\n"
+          "month_english, day_numerals, year_numerals, day_coptic, year_coptic,\n"
+          "day_pronunciation, year_pronunciation (Coptic in Unicode). Raises ValueError for a\n"
+          "day before 1 Thout 1 AM (29 August 284).");
+    m.def("gregorian_date", &gregorianDate, py::arg("year"), py::arg("month"), py::arg("day"),
+          "The datetime.date of a Coptic date: year AM (1 to 9999), month (1 Thout to\n"
+          "13 Pi Kogi Enavot), day. Raises ValueError for a day the calendar does not have\n"
+          "(31 Thout, 6 Pi Kogi Enavot in a common year) or one past datetime's year 9999.");
 }

@@ -250,3 +250,41 @@ TEST(CliFind, FileStdinAndJson) {
     EXPECT_EQ(cli({"--find", path + ".missing"}).status, 2);
     EXPECT_EQ(cli({"--find", "--practice"}).status, 2);
 }
+
+namespace {
+
+// The JSON line of 29 Hathor 1743 (8 December 2026), its members in their order.
+const std::string hathor29 =
+    "{\"gregorian\":\"2026-12-08\",\"weekday\":\"Tuesday\",\"coptic_year\":1743,\"coptic_month\":3,"
+    "\"coptic_day\":29,\"month_coptic\":\"Ⲁⲑⲱⲣ\",\"month_font_text\":\"A;wr\","
+    "\"month_pronunciation\":\"Athor\",\"month_english\":\"Hathor\",\"day_numerals\":\"ⲕ̅ⲑ̅\","
+    "\"year_numerals\":\"ⲁ̿ⲯ̅ⲙ̅ⲅ̅\",\"day_coptic\":\"ϫⲱⲧ ⲯⲓⲧ\","
+    "\"year_coptic\":\"ϣⲟ ϣⲁϣϥ ⲛ̀ϣⲉ ⲛⲉⲙ ϩ̀ⲙⲉ ϣⲟⲙⲧ\",\"day_pronunciation\":\"goot pseet\","
+    "\"year_pronunciation\":\"sho shashf enshay nem ehmay shomt\"}\n";
+
+} // namespace
+
+TEST(CliDates, EveryWritingGivesTheSameLineAndBadDatesTheirError) {
+    const Outcome coptic = cli({"--coptic-date", "-", "--json"},
+                               "1743-03-29\n29 Hathor 1743\nⲕ̅ⲑ̅ Ⲁⲑⲱⲣ ⲁ̿ⲯ̅ⲙ̅ⲅ̅\n\n31 Hathor 1743\n");
+    EXPECT_EQ(coptic.status, 1);
+    EXPECT_EQ(coptic.out, hathor29 + hathor29 + hathor29 +
+                              "{\"input\":\"31 Hathor 1743\",\"error\":\"There is no 31 Hathor: "
+                              "every month but the last has 30 days\"}\n");
+    const Outcome gregorian = cli({"--date", "2026-12-08", "--json", "2026-02-30"});
+    EXPECT_EQ(gregorian.out, hathor29 + "{\"input\":\"2026-02-30\",\"error\":\"There is no 30 "
+                                        "February 2026: the month has 28 days\"}\n");
+    const Outcome text = cli({"--date", "2026-12-08", "--font-text"});
+    EXPECT_EQ(text.status, 0);
+    EXPECT_NE(text.out.find("\nTuesday, 8 December 2026\nin the Coptic calendar is\n=k=: A;wr "
+                            "\xC3\x8B" "a='=m=g\n29 Hathor 1743 AM\n"),
+              std::string::npos);
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char today[16];
+    std::strftime(today, sizeof today, "%Y-%m-%d", &local);
+    EXPECT_NE(cli({"--date", "today", "--json"}).out.find(std::string("{\"gregorian\":\"") + today),
+              std::string::npos);
+    EXPECT_EQ(cli({"--date", "x", "--coptic-date", "y"}).status, 2);
+}

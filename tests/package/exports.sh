@@ -4,11 +4,17 @@
 set -euo pipefail
 expected="zefnaro::NumeralFinder::finish
 zefnaro::NumeralFinder::scan
+zefnaro::copticMonthName
 zefnaro::findNumerals
 zefnaro::formName
+zefnaro::readCopticDate
+zefnaro::readGregorianDate
 zefnaro::readWrittenNumber
 zefnaro::readWrittenNumberAs
+zefnaro::toCopticDate
+zefnaro::toGregorianDate
 zefnaro::version
+zefnaro::weekdayName
 zefnaro::writeNumber"
 exported=$(nm -D --defined-only -C "$1" | awk '$2 == "T" || $2 == "W" || $2 == "i"' |
   sed -E 's/^[0-9a-f]+ [TWi] //; s/\(.*//' | LC_ALL=C sort)

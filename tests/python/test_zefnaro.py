@@ -1,5 +1,6 @@
 """The Python module against the command line: both are libzefnaro, so they agree."""
 import ast
+import datetime
 import json
 import os
 import pathlib
@@ -89,3 +90,27 @@ def test_type_hints_name_what_the_module_has():
     assert keys["Pieces"] == list(zefnaro.write(7))
     assert keys["Reading"] == list(zefnaro.read("ⲍ̅"))
     assert keys["FoundNumeral"] == list(zefnaro.find_numerals("ⲍ̅")[0])
+    assert keys["CopticDate"] == list(zefnaro.coptic_date(datetime.date(2026, 12, 8)))
+
+
+DAYS = [datetime.date(284, 8, 29), datetime.date(2023, 9, 11), datetime.date(2023, 9, 12),
+        datetime.date(2026, 12, 8), datetime.date(2100, 9, 12), datetime.date(9999, 12, 31)]
+
+
+def test_dates_give_the_command_lines_lines_and_come_back():
+    lines = cli_lines(["--date", "-", "--json"], stdin="".join(f"{d}\n" for d in DAYS))
+    for day, line in zip(DAYS, lines, strict=True):
+        assert zefnaro.coptic_date(day) == line
+        assert zefnaro.gregorian_date(line["coptic_year"], line["coptic_month"],
+                                      line["coptic_day"]) == day
+
+
+@pytest.mark.parametrize("call", [
+    lambda: zefnaro.coptic_date(datetime.date(284, 8, 28)),
+    lambda: zefnaro.gregorian_date(1742, 13, 6),
+    lambda: zefnaro.gregorian_date(1743, 1, 31),
+    lambda: zefnaro.gregorian_date(0, 1, 1),
+    lambda: zefnaro.gregorian_date(9999, 1, 1)])  # in 10283, past datetime's years
+def test_dates_that_are_no_days_raise_value_error(call):
+    with pytest.raises(ValueError):
+        call()

@@ -6,6 +6,8 @@
 //                      Coptic words, pronunciation, numerals (zefnaro/read.h)
 //   findNumerals       the marked Coptic numerals in running text, with their
 //                      line and column (zefnaro/find.h)
+//   toCopticDate       a Gregorian day in the Coptic calendar and back, month
+//   readCopticDate     names, Coptic dates read back (zefnaro/date.h)
 //
 // Everything is in namespace zefnaro, takes and gives UTF-8, and never throws:
 // what cannot be written or read gives an error value (a code, for a reading also
@@ -29,6 +31,7 @@
 //   }
 #pragma once
 
+#include "zefnaro/date.h"
 #include "zefnaro/find.h"
 #include "zefnaro/form.h"
 #include "zefnaro/read.h"

@@ -1,0 +1,90 @@
+#include "cli/dates.h"
+
+#include "report/date_report.h"
+#include "zefnaro/date.h"
+
+#include <charconv>
+#include <ctime>
+
+namespace zefnaro::cli {
+
+namespace {
+
+// Today where the user is: what a calendar on the wall shows.
+GregorianDate today() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
+}
+
+} // namespace
+
+void DateAnswerer::reject(std::string_view input, std::string_view why) {
+    anyRejected_ = true;
+    if (json_) {
+        std::string& out = out_.buffer();
+        out += "{\"input\":";
+        appendJsonString(out, input);
+        out += ",\"error\":";
+        appendJsonString(out, why);
+        out += "}\n";
+        out_.flushIfFull();
+        return;
+    }
+    out_.flush();
+    std::string& err = errors_.buffer();
+    err += "zefnaro-cli: ";
+    appendJsonString(err, input);
+    err += ": ";
+    err += why;
+    err += '\n';
+    errors_.flush();
+}
+
+void DateAnswerer::answer(std::string_view input) {
+    CopticDate coptic;
+    if (coptic_) {
+        const CopticDateResult read = readCopticDate(input);
+        if (!read.ok()) return reject(input, read.error.message);
+        coptic = read.date;
+    } else {
+        GregorianDateResult read;
+        if (input == "today")
+            read.date = today();
+        else
+            read = readGregorianDate(input);
+        if (!read.ok()) return reject(input, read.error.message);
+        const CopticDateResult converted = toCopticDate(read.date);
+        if (!converted.ok()) return reject(input, converted.error.message);
+        coptic = converted.date;
+    }
+    std::string& out = out_.buffer();
+    if (!json_) {
+        DisplaySettings settings;
+        settings.fontName = writing_ == Writing::unicode ? unicodeDefault : fontTextDefault;
+        appendPlainText(out, composeDateReport(coptic, settings));
+        out += '\n';
+        out_.flushIfFull();
+        return;
+    }
+    const GregorianDate gregorian = toGregorianDate(coptic).date;
+    char separator = '{';
+    for (const DateMember& m : dateMembers(coptic, gregorian)) {
+        out += separator;
+        separator = ',';
+        out += '"';
+        out += m.name;
+        out += "\":";
+        if (m.isNumber) {
+            char digits[16];
+            out.append(digits, std::to_chars(digits, digits + sizeof digits, m.number).ptr);
+        } else {
+            appendJsonString(out, m.text);
+        }
+    }
+    out += "}\n";
+    out_.flushIfFull();
+}
+
+} // namespace zefnaro::cli

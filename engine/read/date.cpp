@@ -1,0 +1,201 @@
+#include "zefnaro/date.h"
+
+#include "engine/read/date_support.h"
+#include "engine/utf8.h"
+
+#include <array>
+
+namespace zefnaro {
+
+namespace {
+
+constexpr std::array<MonthName, 13> months = {{
+    {"Ⲑⲱⲟⲩⲧ", ":wout", "Thoout", "Thout"},
+    {"Ⲡⲁⲟⲡⲓ", "Paopi", "Paopi", "Paopi"},
+    {"Ⲁⲑⲱⲣ", "A;wr", "Athor", "Hathor"},
+    {"Ⲭⲟⲓⲁⲕ", "<oiak", "Khoiak", "Koiak"},
+    {"Ⲧⲱⲃⲓ", "Twbi", "Tovi", "Tobi"},
+    {"Ⲙⲉϣⲓⲣ", "Mesir", "Meshir", "Meshir"},
+    {"Ⲡⲁⲣⲉⲙϩⲁⲧ", "Paremhat", "Paremhat", "Paremhat"},
+    {"Ⲫⲁⲣⲙⲟⲩⲑⲓ", "Varmou;i", "Farmouthi", "Parmouti"},
+    {"Ⲡⲁϣⲟⲛⲥ", "Pasonc", "Pashons", "Pashons"},
+    {"Ⲡⲁⲱⲛⲓ", "Pawni", "Paoni", "Paoni"},
+    {"Ⲉⲡⲓⲡ", "Epip", "Epip", "Epip"},
+    {"Ⲙⲉⲥⲱⲣⲓ", "Mecwri", "Mesori", "Mesori"},
+    {"Ⲡⲓⲕⲟⲩϫⲓ ⲛ̀ⲁ̀ⲃⲟⲧ", "Pikouji `n`abot", "Pikougi Enavot", "Pi Kogi Enavot"},
+}};
+
+constexpr std::array<std::string_view, 12> gregorianMonths = {
+    "January", "February", "March",     "April",   "May",      "June",
+    "July",    "August",   "September", "October", "November", "December"};
+
+constexpr std::array<std::string_view, 7> weekdays = {
+    "Thursday", "Friday", "Saturday", "Sunday", "Monday", "Tuesday", "Wednesday"}; // from 1970-01-01
+
+constexpr bool isGregorianLeapYear(long long y) {
+    return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
+}
+
+constexpr int gregorianMonthDays(long long year, int month) {
+    constexpr std::array<int, 12> days = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (month < 1 || month > 12) return 0;
+    return month == 2 && isGregorianLeapYear(year) ? 29 : days[static_cast<std::size_t>(month - 1)];
+}
+
+// Days from 1970-01-01 of a proleptic Gregorian day, and back (after H. Hinnant's
+// days_from_civil): exact for any year a date here can have.
+constexpr long long daysFromCivil(long long y, long long m, long long d) {
+    y -= m <= 2 ? 1 : 0;
+    const long long era = (y >= 0 ? y : y - 399) / 400;
+    const long long yoe = y - era * 400;
+    const long long doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
+    const long long doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+    return era * 146097 + doe - 719468;
+}
+
+constexpr GregorianDate civilFromDays(long long z) {
+    z += 719468;
+    const long long era = (z >= 0 ? z : z - 146096) / 146097;
+    const long long doe = z - era * 146097;
+    const long long yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+    const long long doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+    const long long mp = (5 * doy + 2) / 153;
+    const long long d = doy - (153 * mp + 2) / 5 + 1;
+    const long long m = mp < 10 ? mp + 3 : mp - 9;
+    const long long y = yoe + era * 400 + (m <= 2 ? 1 : 0);
+    return {static_cast<int>(y), static_cast<int>(m), static_cast<int>(d)};
+}
+
+// 1 Thout 1 AM.
+constexpr long long epoch = daysFromCivil(284, 8, 29);
+
+constexpr long long copticDays(CopticDate c) {
+    return epoch + 365LL * (c.year - 1) + c.year / 4 + 30LL * (c.month - 1) + c.day - 1;
+}
+
+constexpr CopticDate copticFromDays(long long days) {
+    const long long n = days - epoch;
+    const long long year = (4 * n + 1463) / 1461;
+    const long long intoYear = n - (365 * (year - 1) + year / 4);
+    return {static_cast<int>(year), static_cast<int>(intoYear / 30 + 1),
+            static_cast<int>(intoYear % 30 + 1)};
+}
+
+constexpr CopticDate lastCopticDay{largestCopticYear, 13, copticMonthDays(largestCopticYear, 13)};
+constexpr long long lastDay = copticDays(lastCopticDay);
+static_assert(copticFromDays(epoch) == CopticDate{1, 1, 1});
+static_assert(copticFromDays(lastDay) == lastCopticDay);
+
+DateError error(DateErrorCode code, std::initializer_list<std::string_view> pieces) {
+    return {code, dates::joined(pieces)};
+}
+
+std::string number(long long n) {
+    return std::to_string(n);
+}
+
+} // namespace
+
+namespace dates {
+
+std::string joined(std::initializer_list<std::string_view> pieces) {
+    std::string text;
+    for (std::string_view piece : pieces)
+        text += piece;
+    return text;
+}
+
+std::string text(GregorianDate g) {
+    return joined({number(g.day), " ", gregorianMonths[static_cast<std::size_t>(g.month - 1)], " ",
+                   number(g.year)});
+}
+
+std::string text(CopticDate c) {
+    return joined({number(c.day), " ", copticMonthName(c.month).english, " ", number(c.year), " AM"});
+}
+
+} // namespace dates
+
+CopticDateResult toCopticDate(GregorianDate g) {
+    CopticDateResult result;
+    if (g.month < 1 || g.month > 12) {
+        result.error = error(DateErrorCode::noSuchMonth,
+                             {"There is no month ", number(g.month), ": the year has 12 months"});
+    } else if (const int days = gregorianMonthDays(g.year, g.month); g.day < 1 || g.day > days) {
+        result.error = error(DateErrorCode::noSuchDay,
+                             {"There is no ", number(g.day), " ",
+                              gregorianMonths[static_cast<std::size_t>(g.month - 1)], " ",
+                              number(g.year), ": the month has ", number(days), " days"});
+    } else if (const long long d = daysFromCivil(g.year, g.month, g.day); d < epoch) {
+        result.error = error(DateErrorCode::outOfRange,
+                             {dates::text(g), " is before 1 Thout 1 AM (",
+                              dates::text(civilFromDays(epoch)), "), where the Coptic calendar begins"});
+    } else if (d > lastDay) {
+        result.error = error(DateErrorCode::outOfRange,
+                             {dates::text(g), " is after ", dates::text(lastCopticDay), " (",
+                              dates::text(civilFromDays(lastDay)), "), the last day Zefnaro converts"});
+    } else {
+        result.date = copticFromDays(d);
+    }
+    return result;
+}
+
+GregorianDateResult toGregorianDate(CopticDate c) {
+    GregorianDateResult result;
+    const int days = copticMonthDays(c.year, c.month);
+    if (c.year < 1 || c.year > largestCopticYear) {
+        result.error = error(DateErrorCode::outOfRange,
+                             {"There is no year ", number(c.year), " AM here: years go from 1 to ",
+                              number(largestCopticYear), " AM"});
+    } else if (days == 0) {
+        result.error = error(DateErrorCode::noSuchMonth,
+                             {"There is no month ", number(c.month), ": the Coptic year has 13 months"});
+    } else if (c.day < 1 || c.day > days) {
+        const std::string_view name = copticMonthName(c.month).english;
+        const bool common6 = c.month == 13 && c.day == 6;
+        result.error = error(
+            DateErrorCode::noSuchDay,
+            {"There is no ", number(c.day), " ", name, common6 ? " in " : "",
+             common6 ? number(c.year) : "", common6 ? " AM" : "", ": ",
+             c.month < 13 ? "every month but the last has 30 days"
+             : common6    ? "Pi Kogi Enavot has 6 days only in a year that leaves 3 when divided by 4"
+                          : "Pi Kogi Enavot has 5 days, 6 in a year that leaves 3 when divided by 4"});
+    } else {
+        result.date = civilFromDays(copticDays(c));
+    }
+    return result;
+}
+
+MonthName copticMonthName(int month) {
+    return month >= 1 && month <= 13 ? months[static_cast<std::size_t>(month - 1)] : MonthName{};
+}
+
+std::string_view weekdayName(GregorianDate g) {
+    if (gregorianMonthDays(g.year, g.month) < g.day || g.day < 1) return {};
+    const long long d = daysFromCivil(g.year, g.month, g.day);
+    return weekdays[static_cast<std::size_t>(((d % 7) + 7) % 7)];
+}
+
+GregorianDateResult readGregorianDate(std::string_view text) {
+    GregorianDateResult result;
+    while (!text.empty() && utf8::isBlank(static_cast<unsigned char>(text.front())))
+        text.remove_prefix(1);
+    while (!text.empty() && utf8::isBlank(static_cast<unsigned char>(text.back())))
+        text.remove_suffix(1);
+    const std::optional<dates::Triple> t = dates::isoTriple(text, 5);
+    if (!t) {
+        result.error = error(DateErrorCode::unreadable,
+                             {"Not a date: expected a date written as YYYY-MM-DD, such as 2026-12-08"});
+        return result;
+    }
+    result.date = {t->year, t->month, t->day};
+    if (t->year < 1) {
+        result.error = error(DateErrorCode::outOfRange, {"There is no year 0: years are counted from 1"});
+    } else if (const CopticDateResult c = toCopticDate(result.date); !c.ok() &&
+                                                                    c.error.code != DateErrorCode::outOfRange) {
+        result.error = c.error;
+    }
+    return result;
+}
+
+} // namespace zefnaro

@@ -1,0 +1,41 @@
+// Shared by the date conversions and the reader of Coptic dates.
+#pragma once
+
+#include "zefnaro/date.h"
+
+#include <initializer_list>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace zefnaro::dates {
+
+std::string joined(std::initializer_list<std::string_view> pieces);
+
+// "8 December 2026", "29 Hathor 1743 AM": days as messages name them.
+std::string text(GregorianDate date);
+std::string text(CopticDate date);
+
+struct Triple {
+    int year = 0, month = 0, day = 0;
+};
+// "Y-M-D" in ASCII digits, the year of 1 to yearDigits digits, the month and the
+// day of one or two; nullopt for anything else.
+constexpr std::optional<Triple> isoTriple(std::string_view text, std::size_t yearDigits) {
+    Triple t;
+    std::size_t at = 0;
+    const auto field = [&](int& into, std::size_t most) {
+        const std::size_t from = at;
+        into = 0;
+        while (at < text.size() && text[at] >= '0' && text[at] <= '9' && at - from < most)
+            into = into * 10 + (text[at++] - '0');
+        return at > from && (at == text.size() || text[at] < '0' || text[at] > '9');
+    };
+    const auto dash = [&] { return at < text.size() && text[at++] == '-'; };
+    if (!field(t.year, yearDigits) || !dash() || !field(t.month, 2) || !dash() || !field(t.day, 2) ||
+        at != text.size())
+        return std::nullopt;
+    return t;
+}
+
+} // namespace zefnaro::dates
