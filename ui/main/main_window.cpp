@@ -1,5 +1,7 @@
 #include "main_window.h"
 
+#include "ui/date/date_window.h"
+
 #include "platform/arial.h"
 #include "platform/geometry.h"
 #include "platform/locale_separator.h"
@@ -11,6 +13,7 @@
 #include "report/entry.h"
 #include "report/report.h"
 #include "ui/art/pictures.h"
+#include "ui/date/date_window.h"
 #include "ui/fonts.h"
 
 #include <QApplication>
@@ -217,6 +220,7 @@ void MainWindow::recompute() {
 void MainWindow::applySettings(const DisplaySettings& settings) {
     settings_ = settings;
     recompute();
+    if (dateWindow_) dateWindow_->refresh();
 }
 
 void MainWindow::apply(const Report& report) {

@@ -23,6 +23,7 @@ class AboutWindow;
 class PracticeWindow;
 class NumberBox;
 class SettingsWindow;
+class DateWindow;
 class Spinner;
 
 class MainWindow : public QMainWindow {
@@ -43,6 +44,7 @@ public:
     void showSettings();
     void showAbout();
     void showPractice();
+    void showDates();
     // Reads a pasted or dropped text as a written number: its digits go into the
     // entry box, and an ordinal or feminine form it shows into the settings. Text
     // that is no written number is pasted into the box as it is.
@@ -114,6 +116,7 @@ private:
     QPointer<SettingsWindow> settingsWindow_;
     QPointer<AboutWindow> aboutWindow_;
     QPointer<PracticeWindow> practiceWindow_;
+    QPointer<DateWindow> dateWindow_;
 };
 
 } // namespace zefnaro

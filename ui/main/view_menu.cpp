@@ -4,6 +4,7 @@
 #include "menu_item.h"
 
 #include "platform/spinner.h"
+#include "ui/date/date_window.h"
 #include "ui/settings/settings_window.h"
 
 #include <QAction>
@@ -26,6 +27,18 @@ void MainWindow::createViewMenu() {
             &QAction::triggered, this, &MainWindow::zoomOut);
     connect(item(view, "actualSizeAction", tr("&Actual Size"), QKeySequence(Qt::CTRL | Qt::Key_0)),
             &QAction::triggered, this, &MainWindow::zoomReset);
+    view->addSeparator()->setObjectName(QStringLiteral("viewSeparator"));
+    connect(item(view, "copticDateAction", tr("Coptic &Date..."), QKeySequence(Qt::CTRL | Qt::Key_D)),
+            &QAction::triggered, this, &MainWindow::showDates);
+}
+
+void MainWindow::showDates() {
+    if (!dateWindow_) {
+        dateWindow_ = new DateWindow([this] { return settings_; }, this);
+        dateWindow_->show();
+    }
+    dateWindow_->raise();
+    dateWindow_->activateWindow();
 }
 
 void MainWindow::stepNumber(int by) {
