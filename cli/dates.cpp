@@ -70,19 +70,26 @@ void DateAnswerer::answer(std::string_view input) {
     }
     const GregorianDate gregorian = toGregorianDate(coptic).date;
     char separator = '{';
-    for (const DateMember& m : dateMembers(coptic, gregorian)) {
+    const auto name = [&](std::string_view member) {
         out += separator;
         separator = ',';
         out += '"';
-        out += m.name;
+        out += member;
         out += "\":";
-        if (m.isNumber) {
+    };
+    eachDateMember(
+        coptic, gregorian,
+        [&](std::string_view member, auto append) { // the engine's own texts: nothing to escape
+            name(member);
+            out += '"';
+            append(out);
+            out += '"';
+        },
+        [&](std::string_view member, int value) {
+            name(member);
             char digits[16];
-            out.append(digits, std::to_chars(digits, digits + sizeof digits, m.number).ptr);
-        } else {
-            appendJsonString(out, m.text);
-        }
-    }
+            out.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
+        });
     out += "}\n";
     out_.flushIfFull();
 }

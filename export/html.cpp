@@ -109,7 +109,8 @@ std::string reportLines(const Report& report) {
                             report.writing == Writing::unicode;
         if (coptic) h += " lang=\"cop\"";
         h += '>';
-        if (line.piece == Piece::numerals && coptic)
+        // A day's numerals line (a report of no number) holds a month name too.
+        if (line.piece == Piece::numerals && coptic && report.number != 0)
             appendNumerals(h, report);
         else
             appendEscaped(h, line.text);

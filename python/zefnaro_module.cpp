@@ -89,12 +89,14 @@ py::dict copticDate(const py::object& date) {
     if (!c.ok())
         throw py::value_error(c.error.message);
     py::dict d;
-    for (const zefnaro::DateMember& m : zefnaro::dateMembers(c.date, g)) {
-        if (m.isNumber)
-            d[py::str(std::string(m.name))] = m.number;
-        else
-            d[py::str(std::string(m.name))] = m.text;
-    }
+    zefnaro::eachDateMember(
+        c.date, g,
+        [&d](std::string_view name, auto append) {
+            std::string value;
+            append(value);
+            d[py::str(std::string(name))] = value;
+        },
+        [&d](std::string_view name, int value) { d[py::str(std::string(name))] = value; });
     return d;
 }
 

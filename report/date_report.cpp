@@ -3,8 +3,6 @@
 #include "engine/engine.h"
 #include "engine/read/date_support.h"
 
-#include <array>
-#include <cstdio>
 
 namespace zefnaro {
 
@@ -14,9 +12,9 @@ std::string gregorianText(GregorianDate date) {
 }
 
 std::string isoText(GregorianDate date) {
-    std::array<char, 24> buffer{};
-    std::snprintf(buffer.data(), buffer.size(), "%04d-%02d-%02d", date.year, date.month, date.day);
-    return buffer.data();
+    std::string out;
+    appendIsoText(out, date);
+    return out;
 }
 
 Report composeDateReport(CopticDate date, const DisplaySettings& settings) {
@@ -65,37 +63,6 @@ Report composeDateReport(CopticDate date, const DisplaySettings& settings) {
          toEnglishWords(year, {}));
     add(Piece::blank, "");
     return r;
-}
-
-} // namespace zefnaro
-
-namespace zefnaro {
-
-std::vector<DateMember> dateMembers(CopticDate c, GregorianDate g) {
-    const MonthName month = copticMonthName(c.month);
-    const auto day = static_cast<std::uint32_t>(c.day);
-    const auto year = static_cast<std::uint32_t>(c.year);
-    const auto text = [](std::string_view name, std::string value) {
-        return DateMember{name, std::move(value)};
-    };
-    const auto number = [](std::string_view name, int value) {
-        return DateMember{name, {}, value, true};
-    };
-    return {text("gregorian", isoText(g)),
-            text("weekday", std::string(weekdayName(g))),
-            number("coptic_year", c.year),
-            number("coptic_month", c.month),
-            number("coptic_day", c.day),
-            text("month_coptic", std::string(month.coptic)),
-            text("month_font_text", std::string(month.fontText)),
-            text("month_pronunciation", std::string(month.pronunciation)),
-            text("month_english", std::string(month.english)),
-            text("day_numerals", toCopticNumerals(day, {}, Writing::unicode)),
-            text("year_numerals", toCopticNumerals(year, {}, Writing::unicode)),
-            text("day_coptic", toCopticWords(day, {}, Writing::unicode)),
-            text("year_coptic", toCopticWords(year, {}, Writing::unicode)),
-            text("day_pronunciation", toCopticWords(day, {}, Writing::pronunciation)),
-            text("year_pronunciation", toCopticWords(year, {}, Writing::pronunciation))};
 }
 
 } // namespace zefnaro

@@ -1,5 +1,6 @@
 // Zefnaro on the web: the number box, the switches and the address drive one
-// report, composed and rendered by the C++ engine compiled to WebAssembly.
+// report, composed and rendered by the C++ engine compiled to WebAssembly; the
+// date view shows a day's report the same way.
 import createZefnaro from './zefnaro.mjs';
 
 const $ = (id) => document.getElementById(id);
@@ -17,6 +18,13 @@ const fontTextPage = engine.cwrap('zefnaro_font_text_page', 'string', []);
 const read = engine.cwrap('zefnaro_read', 'number', ['string']);
 const readForm = engine.cwrap('zefnaro_read_form', 'number', []);
 const readError = engine.cwrap('zefnaro_read_error', 'string', []);
+const dayOfCoptic = engine.cwrap('zefnaro_coptic_day', 'string', ['number', 'number', 'number']);
+const dayOfGregorian = engine.cwrap('zefnaro_gregorian_day', 'string', ['string']);
+const dayOfText = engine.cwrap('zefnaro_read_coptic_day', 'string', ['string']);
+const dayCoptic = engine.cwrap('zefnaro_day_coptic', 'number', []);
+const dayGregorian = engine.cwrap('zefnaro_day_gregorian', 'string', []);
+const dayError = engine.cwrap('zefnaro_day_error', 'string', []);
+const monthName = engine.cwrap('zefnaro_month_name', 'string', ['number']);
 
 // The address holds what is shown: #2005, #2005/ordinal, #2005/feminine,
 // #2005/ordinal/feminine.
@@ -33,6 +41,7 @@ function show({ remember = true, typing = false } = {}) {
     else history.pushState({ typed: typing }, '', address());
   }
   document.title = 'Zefnaro — ' + (box.value || '0');
+  viewLinks.numbers.href = address();
 }
 
 function say(text, isError = false) {
@@ -46,8 +55,87 @@ function setNumber(n) {
   show();
 }
 
+// ---- The views: numbers (#2005/ordinal) and days (#date/2026-12-08) ----------
+const views = { numbers: $('controls'), date: $('date-controls') };
+const viewLinks = { numbers: $('view-numbers'), date: $('view-date') };
+function setView(name) {
+  for (const [view, form] of Object.entries(views)) {
+    form.hidden = view !== name;
+    if (view === name) viewLinks[view].setAttribute('aria-current', 'page');
+    else viewLinks[view].removeAttribute('aria-current');
+  }
+  viewLinks.numbers.href = address();
+}
+
+const gregorian = $('gregorian'), copticDay = $('coptic-day'), copticMonth = $('coptic-month');
+const copticYear = $('coptic-year'), copticText = $('coptic-text');
+for (let m = 1; m <= 13; ++m) copticMonth.add(new Option(m + ' ' + monthName(m), String(m)));
+
+function today() {
+  const d = new Date();
+  const two = (n) => String(n).padStart(2, '0');
+  return `${String(d.getFullYear()).padStart(4, '0')}-${two(d.getMonth() + 1)}-${two(d.getDate())}`;
+}
+
+function showMessage(text) {
+  report.innerHTML = '<p class="piece-blank"></p><p class="piece-message"></p>';
+  report.lastChild.textContent = text;
+}
+
+// Shows the engine's report of a day and sets both sides' fields to it; "" is no
+// day, and its reason is said.
+function showDay(html, { remember = true } = {}) {
+  if (html === '') {
+    say(dayError(), true);
+    return false;
+  }
+  report.innerHTML = html;
+  const c = dayCoptic();
+  const year = Math.floor(c / 10000), month = Math.floor(c / 100) % 100;
+  copticYear.value = String(year);
+  copticMonth.value = String(month);
+  copticDay.max = String(month < 13 ? 30 : year % 4 === 3 ? 6 : 5);
+  copticDay.value = String(c % 100);
+  gregorian.value = dayGregorian();
+  const where = '#date/' + gregorian.value;
+  if (remember && location.hash !== where) history.pushState({}, '', where);
+  document.title = 'Zefnaro — ' + gregorian.value;
+  return true;
+}
+
+gregorian.addEventListener('change', () => {
+  if (gregorian.value) { say(''); showDay(dayOfGregorian(gregorian.value)); }
+});
+$('today').addEventListener('click', () => { say(''); showDay(dayOfGregorian(today())); });
+// A day past the month's end (31 in a month of 30, 6 Pi Kogi Enavot in a common
+// year) is brought back to its last day, as the window's fields do.
+for (const field of [copticDay, copticMonth, copticYear]) {
+  field.addEventListener('change', () => {
+    const year = Number(copticYear.value), month = Number(copticMonth.value);
+    const last = month < 13 ? 30 : year % 4 === 3 ? 6 : 5;
+    const day = Math.min(Number(copticDay.value), last);
+    if (showDay(dayOfCoptic(year, month, day))) say('');
+  });
+}
+copticText.addEventListener('keydown', (e) => {
+  if (e.key !== 'Enter') return;
+  e.preventDefault();
+  if (showDay(dayOfText(copticText.value))) {
+    const c = dayCoptic(), english = monthName(Math.floor(c / 100) % 100).split(' · ')[0];
+    say(`Read ${JSON.stringify(copticText.value.trim())} as ${c % 100} ${english} ${Math.floor(c / 10000)} AM`);
+  }
+});
+
 function fromAddress() {
-  const [number, ...forms] = decodeURIComponent(location.hash.slice(1)).split('/');
+  const hash = decodeURIComponent(location.hash.slice(1));
+  if (hash === 'date' || hash.startsWith('date/')) {
+    setView('date');
+    say('');
+    if (!showDay(dayOfGregorian(hash.slice(5) || today()), { remember: false })) showMessage(dayError());
+    return;
+  }
+  setView('numbers');
+  const [number, ...forms] = hash.split('/');
   if (/^[0-9]{1,9}$/.test(number)) box.value = String(Number(number));
   ordinal.checked = forms.includes('ordinal');
   feminine.checked = forms.includes('feminine');
@@ -130,8 +218,9 @@ $('copy-font-text').addEventListener('click', () => {
   copy(fontTextPage(), text, 'the report in CS font text');
 });
 document.addEventListener('keydown', (e) => {
+  const field = document.activeElement;
   const nothingSelected = (getSelection()?.toString() ?? '') === '' &&
-    (document.activeElement !== box || box.selectionStart === box.selectionEnd);
+    (field?.selectionStart ?? 0) === (field?.selectionEnd ?? 0);
   if ((e.ctrlKey || e.metaKey) && e.key === 'c' && nothingSelected) {
     e.preventDefault();
     copy(page(), plainText(), 'the report');
@@ -157,8 +246,9 @@ report.addEventListener('mouseout', () => { tip.hidden = true; });
 report.addEventListener('focusout', () => { tip.hidden = true; });
 
 addEventListener('popstate', fromAddress);
-if (location.hash) fromAddress(); else show({ remember: false });
+addEventListener('hashchange', fromAddress); // a view's link followed
+if (location.hash) fromAddress(); else { setView('numbers'); show({ remember: false }); }
 performance.mark('first-report'); // how long a cold load takes to show one
-box.focus();
+(views.date.hidden ? box : gregorian).focus();
 
 if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js');

@@ -5,6 +5,7 @@
 #include "zefnaro/read.h"
 
 #include <algorithm>
+#include <array>
 #include <vector>
 
 namespace zefnaro {

@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """The site in Debian's Chromium: the reports of numbers in the four forms hold the
-command line's pieces; typing, refused keys, pasting, the address and Back work; a
+command line's pieces; typing, refused keys, pasting, the address and Back work; the
+date view shows the command line's report of a day and keeps its fields in step; a
 phone's width needs no sideways scrolling; and it keeps working with the server gone.
 axe-core finds no accessibility violations in the light and the dark theme.
 Usage: browser_test.py SITE_DIR ZEFNARO_CLI AXE_MIN_JS"""
@@ -18,7 +19,7 @@ from selenium import webdriver
 from selenium.webdriver.common.by import By
 from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.keys import Keys
-from selenium.webdriver.support.ui import WebDriverWait
+from selenium.webdriver.support.ui import Select, WebDriverWait
 
 site, cli, axe = sys.argv[1:4]
 class Quiet(http.server.SimpleHTTPRequestHandler):
@@ -181,17 +182,50 @@ try:
           f"strokes of 1,234,567 from the top (rows, runs, straight): {bands}")
     driver.execute_script("arguments[0].style.paddingTop = ''", line)
 
-    # axe-core in both themes, at a phone's width and a desktop's.
+    # The date view: the command line's report of the day; the Coptic fields move
+    # the Gregorian one (a day past the month's end brought back), a typed Coptic
+    # date moves both; each day shown is a step Back returns to.
+    driver.set_window_size(1200, 900)
+    driver.execute_script("location.hash = 'date/2026-12-08'")
+    settle(lambda: "Tuesday, 8 December 2026" in lines())
+    want = subprocess.run([cli, "--date", "2026-12-08"], capture_output=True, text=True,
+                          check=True).stdout
+    check(lines() == want[:-1].split("\n"), f"the day's report: {lines()}")
+    field = lambda name: driver.find_element(By.ID, name)
+    field("coptic-year").clear()
+    field("coptic-year").send_keys("1742", Keys.TAB)
+    Select(field("coptic-month")).select_by_value("13")
+    field("coptic-day").clear()
+    field("coptic-day").send_keys("6", Keys.TAB)
+    settle(lambda: field("gregorian").get_attribute("value") == "2026-09-10")
+    check(field("coptic-day").get_attribute("value") == "5", "6 Pi Kogi Enavot 1742 AM was kept")
+    check(driver.execute_script("return location.hash") == "#date/2026-09-10", "the address lags")
+    driver.execute_script("arguments[0].value = 'ⲕ̅ⲑ̅ Ⲁⲑⲱⲣ ⲁ̿ⲯ̅ⲙ̅ⲅ̅'", field("coptic-text"))
+    field("coptic-text").send_keys(Keys.ENTER)
+    settle(lambda: field("gregorian").get_attribute("value") == "2026-12-08")
+    check([field(f).get_attribute("value") for f in ("coptic-day", "coptic-month", "coptic-year")] ==
+          ["29", "3", "1743"], "the Coptic fields after a typed date")
+    field("coptic-text").clear()
+    field("coptic-text").send_keys("31 Hathor 1743", Keys.ENTER)
+    settle(lambda: "There is no 31 Hathor" in field("status").text)
+    driver.back()
+    settle(lambda: field("gregorian").get_attribute("value") == "2026-09-10")
+    field("view-numbers").click()
+    settle(lambda: len(lines()) == 23)
+
+    # axe-core in both themes, at a phone's width and a desktop's, in both views.
     script = open(axe, encoding="utf-8").read()
-    for width, scheme in [(360, "light"), (1200, "dark")]:
+    for width, scheme, view in [(360, "light", "2005"), (1200, "dark", "2005"),
+                                (360, "dark", "date/2026-12-08"), (1200, "light", "date/2026-12-08")]:
         driver.set_window_size(width, 900)
+        driver.execute_script(f"location.hash = '{view}'")
         driver.execute_cdp_cmd("Emulation.setEmulatedMedia",
                                {"features": [{"name": "prefers-color-scheme", "value": scheme}]})
         driver.execute_script(script)
         found = driver.execute_async_script(
             "const done = arguments[arguments.length - 1];"
             "axe.run(document).then(r => done(r.violations.map(v => v.id + ': ' + v.nodes.length)))")
-        check(found == [], f"axe, {scheme} at {width}: {found}")
+        check(found == [], f"axe, {scheme} at {width}, #{view}: {found}")
 
     # Offline: once the service worker holds the site, a reload needs no server.
     driver.execute_script("return navigator.serviceWorker.ready")
