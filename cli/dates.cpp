@@ -61,9 +61,7 @@ void DateAnswerer::answer(std::string_view input) {
     }
     std::string& out = out_.buffer();
     if (!json_) {
-        DisplaySettings settings;
-        settings.fontName = writing_ == Writing::unicode ? unicodeDefault : fontTextDefault;
-        appendPlainText(out, composeDateReport(coptic, settings));
+        appendPlainDateReport(out, coptic, writing_);
         out += '\n';
         out_.flushIfFull();
         return;

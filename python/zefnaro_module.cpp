@@ -105,9 +105,10 @@ py::object gregorianDate(int year, int month, int day) {
     if (!g.ok())
         throw py::value_error(g.error.message);
     if (g.date.year > 9999) // datetime.MAXYEAR
-        throw py::value_error(std::to_string(day) + "/" + std::to_string(month) + "/" +
-                              std::to_string(year) + " AM falls in the year " +
-                              std::to_string(g.date.year) + ", past datetime.date's last year, 9999");
+        throw py::value_error(std::to_string(day) + " " +
+                              std::string(zefnaro::copticMonthName(month).english) + " " +
+                              std::to_string(year) + " AM is in the year " + std::to_string(g.date.year) +
+                              ", past datetime.date's last year, 9999");
     return dateType()(g.date.year, g.date.month, g.date.day);
 }
 

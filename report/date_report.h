@@ -16,6 +16,11 @@ namespace zefnaro {
 // day gives its error as the message.
 Report composeDateReport(CopticDate date, const DisplaySettings& settings);
 
+// Its plain text (the lines, "\n" between them) appended straight to `out`, as
+// plainText(composeDateReport(...)) gives it: for the command line's pace. A date
+// that is no day appends nothing.
+void appendPlainDateReport(std::string& out, CopticDate date, Writing writing);
+
 // "Tuesday, 8 December 2026".
 std::string gregorianText(GregorianDate date);
 // "2026-12-08".
