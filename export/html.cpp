@@ -109,8 +109,7 @@ std::string reportLines(const Report& report) {
                             report.writing == Writing::unicode;
         if (coptic) h += " lang=\"cop\"";
         h += '>';
-        // A day's numerals line (a report of no number) holds a month name too.
-        if (line.piece == Piece::numerals && coptic && report.number != 0)
+        if (line.piece == Piece::numerals && coptic)
             appendNumerals(h, report);
         else
             appendEscaped(h, line.text);

@@ -5,12 +5,14 @@
 #include "export/rtf.h"
 
 #include <QClipboard>
+#include <QHelpEvent>
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextEdit>
+#include <QToolTip>
 
 namespace zefnaro {
 
@@ -34,6 +36,34 @@ void ReportBox::setReport(const Report& report) {
     // caret's format over to the new text.
     fillDocument(*edit_->document(), report_);
     edit_->setTextCursor(QTextCursor(edit_->document()));
+}
+
+QString ReportBox::numeralTipAt(int position) const {
+    const QTextBlock block = edit_->document()->findBlock(position);
+    const auto line = static_cast<std::size_t>(block.blockNumber());
+    if (!block.isValid() || line >= report_.lines.size() || report_.lines[line].piece != Piece::numerals)
+        return {};
+    // Coptic letters and marks are all in the Basic Multilingual Plane: one
+    // UTF-16 unit is one code point.
+    const auto character = static_cast<std::size_t>(position - block.position());
+    return QString::fromStdString(explainNumeralAt(report_, character));
+}
+
+bool ReportBox::showNumeralTip(QHelpEvent* help) const {
+    const int position = edit_->cursorForPosition(help->pos()).position();
+    // The caret position nearest the mouse: the letter under it is the one
+    // before when the mouse is left of that position.
+    QTextCursor at(edit_->document());
+    at.setPosition(position);
+    const bool leftOfCaret = help->pos().x() < edit_->cursorRect(at).x();
+    const QString tip = numeralTipAt(leftOfCaret ? position - 1 : position);
+    if (tip.isEmpty()) {
+        QToolTip::hideText();
+        help->ignore();
+        return true;
+    }
+    QToolTip::showText(help->globalPos(), tip, edit_->viewport());
+    return true;
 }
 
 QString ReportBox::text() const {

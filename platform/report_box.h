@@ -6,6 +6,7 @@
 
 #include <QString>
 
+class QHelpEvent;
 class QMimeData;
 class QTextEdit;
 
@@ -25,6 +26,13 @@ public:
     bool isWholeSelected() const;
     // The selected part of the report, lines cut where the selection is.
     Report selected() const;
+
+    // What the numeral letter at a position of the document stands for ("ⲫ̿̅ = 500 ×
+    // 1,000,000"); "" off the numerals' letters.
+    QString numeralTipAt(int position) const;
+    // Shows that as a tip for a tooltip event over the box's viewport; true when
+    // the event is taken care of.
+    bool showNumeralTip(QHelpEvent* event) const;
 
     // Puts the current selection on the clipboard as HTML, RTF and plain text
     // (with "\n" line breaks); an empty selection leaves the clipboard alone.

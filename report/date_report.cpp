@@ -72,6 +72,7 @@ Report composeDateReport(CopticDate date, const DisplaySettings& settings) {
     }
     const Writing writing = writingFor(settings.fontName);
     r.writing = writing;
+    r.day = date;
     r.copticFont = settings.fontName;
     r.numeralsFont = writing == Writing::unicode ? std::string(unicodeNumeralsFont) : settings.fontName;
     eachDateLine(date, gregorian.date, writing, [&](Piece piece, auto write) {

@@ -175,19 +175,37 @@ Report composeReport(std::uint32_t number, Form form, Writing writing) {
     return r;
 }
 
-std::vector<NumeralPart> numeralParts(const Report& report) {
-    if (report.isMessage) return {};
-    const std::uint32_t n = report.number;
-    const NumeralScript& script = numeralScript(report.writing);
-    const std::vector<NumeralLetter> shown = numeralLetters(n, report.writing);
+namespace {
+
+// Each letter of a number's numeral, with its marks and what it stands for.
+void appendLetterParts(std::vector<NumeralPart>& parts, std::uint32_t n, Writing writing) {
+    const std::vector<NumeralLetter> shown = numeralLetters(n, writing);
     const std::vector<NumeralLetter> unicode = numeralLetters(n, Writing::unicode);
-    std::vector<NumeralPart> parts;
-    if (report.form.ordinal()) parts.push_back({std::string(script.prefix), {}});
     for (std::size_t i = 0; i < shown.size(); ++i) {
         std::string what = unicode[i].text() + " = " + groupDigits(shown[i].letterValue());
         if (shown[i].rank() > 1) what += " × " + groupDigits(shown[i].rank());
         parts.push_back({shown[i].text(), std::move(what)});
     }
+}
+
+} // namespace
+
+std::vector<NumeralPart> numeralParts(const Report& report) {
+    if (report.isMessage) return {};
+    std::vector<NumeralPart> parts;
+    if (report.day) { // the day's numeral, the month's name, the year's numeral
+        const MonthName month = copticMonthName(report.day->month);
+        appendLetterParts(parts, static_cast<std::uint32_t>(report.day->day), report.writing);
+        parts.push_back({std::string(" ")
+                             .append(report.writing == Writing::unicode ? month.coptic : month.fontText)
+                             .append(" "),
+                         {}});
+        appendLetterParts(parts, static_cast<std::uint32_t>(report.day->year), report.writing);
+        return parts;
+    }
+    const NumeralScript& script = numeralScript(report.writing);
+    if (report.form.ordinal()) parts.push_back({std::string(script.prefix), {}});
+    appendLetterParts(parts, report.number, report.writing);
     if (report.form.feminine()) parts.push_back({std::string(script.ending), {}});
     return parts;
 }

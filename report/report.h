@@ -2,11 +2,13 @@
 // composed without any window so it can be checked and reused.
 #pragma once
 
+#include "zefnaro/date.h"
 #include "zefnaro/form.h"
 #include "zefnaro/read.h"
 #include "report/display_settings.h"
 #include "report/styles.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,7 +30,8 @@ struct Line {
 // each centred. Written once here; the window, copies, saved files and the
 // command line all render these lines.
 struct Report {
-    std::uint32_t number = 0; // 1..largestNumber; 0 for a message
+    std::uint32_t number = 0; // 1..largestNumber; 0 for a message or a day's report
+    std::optional<CopticDate> day; // of a day's report
     bool isMessage = false; // the zero or range message instead of a report
     Form form;              // of a report
     Writing writing = Writing::fontText; // of its Coptic words and numerals
@@ -79,7 +82,8 @@ void composeReport(Report& into, std::uint32_t number, Form form, Writing writin
 
 // The numerals line in its parts, in order: the ordinal prefix, each letter with
 // its marks and what it stands for ("ⲫ̿̅ = 500 × 1,000,000", the letter in
-// Unicode), the feminine ending; the prefix and the ending stand for nothing.
+// Unicode), the feminine ending; the prefix and the ending stand for nothing. A
+// day's line: the day's letters, the month's name between blanks, the year's.
 struct NumeralPart {
     std::string text;
     std::string meaning;

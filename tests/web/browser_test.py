@@ -191,6 +191,10 @@ try:
     want = subprocess.run([cli, "--date", "2026-12-08"], capture_output=True, text=True,
                           check=True).stdout
     check(lines() == want[:-1].split("\n"), f"the day's report: {lines()}")
+    tips = driver.execute_script("return [...document.querySelectorAll('.piece-numerals .letter')]"
+                                 ".map(l => l.getAttribute('aria-label'))")
+    check(tips == ["ⲕ̅ = 20", "ⲑ̅ = 9", "ⲁ̿ = 1 × 1,000", "ⲯ̅ = 700", "ⲙ̅ = 40", "ⲅ̅ = 3"],
+          f"the day's numeral letters: {tips}")
     field = lambda name: driver.find_element(By.ID, name)
     field("coptic-year").clear()
     field("coptic-year").send_keys("1742", Keys.TAB)

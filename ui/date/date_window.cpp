@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QGridLayout>
+#include <QHelpEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -90,6 +91,7 @@ void DateWindow::buildControls() {
     readMessage_->setPalette(red);
     named(reportEdit_, "dateReport", tr("Coptic date report"));
     reportEdit_->setReadOnly(true);
+    reportEdit_->viewport()->installEventFilter(this); // the numerals' letters explained
     named(copyButton_, "copyAllButton", tr("Copy All"));
     named(closeButton_, "closeButton", tr("Close"));
     // Enter reads the typed date; it presses no button after it (Escape closes).
@@ -210,6 +212,12 @@ void DateWindow::refresh() {
                          QString::number(coptic().year) + tr(" AM");
     reportEdit_->setAccessibleDescription(said);
     setAccessibleDescription(said);
+}
+
+bool DateWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == reportEdit_->viewport() && event->type() == QEvent::ToolTip)
+        return reportBox_.showNumeralTip(static_cast<QHelpEvent*>(event));
+    return QDialog::eventFilter(watched, event);
 }
 
 void DateWindow::copyAll() {

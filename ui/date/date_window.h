@@ -39,6 +39,9 @@ public:
     const Report& report() const { return reportBox_.report(); }
     void copyAll();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void buildControls();
     void layOut();

@@ -19,6 +19,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QHelpEvent>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QLabel>
@@ -224,7 +225,6 @@ void MainWindow::applySettings(const DisplaySettings& settings) {
 }
 
 void MainWindow::apply(const Report& report) {
-    report_ = report;
     reportBox_.setReport(report);
     if (report.isMessage) {
         // A message stays selected and leaves the status line as it was.
@@ -302,7 +302,7 @@ void MainWindow::updateStatus() {
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == reportEdit_->viewport() && event->type() == QEvent::ToolTip)
-        return showNumeralTip(event);
+        return reportBox_.showNumeralTip(static_cast<QHelpEvent*>(event));
     if (watched == reportEdit_->viewport() && event->type() == QEvent::Wheel) {
         const auto* wheel = static_cast<QWheelEvent*>(event);
         if (wheel->modifiers().testFlag(Qt::ControlModifier)) {

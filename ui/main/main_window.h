@@ -84,8 +84,6 @@ private:
     void layOutControls();
     void connectControls();
     void updateFontNotice();
-    QString numeralTipAt(int position) const; // "" off the numerals' letters
-    bool showNumeralTip(QEvent* event);
     void tellNumeralAtCaret();
     void updateCopyAction();
     // A message in the status line for a few seconds, told to screen readers too.
@@ -111,7 +109,6 @@ private:
     QAction* copySelectedAction_ = nullptr;
     QTimer* statusMessageTimer_;
     ReportBox reportBox_;
-    Report report_; // as shown, for the numerals' tips
     std::mt19937 random_;
     QPointer<SettingsWindow> settingsWindow_;
     QPointer<AboutWindow> aboutWindow_;
