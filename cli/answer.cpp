@@ -14,13 +14,6 @@ using namespace std::string_view_literals;
 
 namespace {
 
-void field(std::string& out, std::string_view name, std::string_view value) {
-    out += ",\"";
-    out += name;
-    out += "\":";
-    appendJsonString(out, value);
-}
-
 // ["ⲃ̿",2000]: a Unicode numeral letter with its marks and what it stands for, for
 // each place and digit, written once.
 const std::string& valuePair(std::size_t place, std::uint32_t digit) {
@@ -42,25 +35,7 @@ void Translator::answer(std::string_view input) {
     const ReadResult read = readWrittenNumber(input);
     if (!read.ok()) {
         anyRejected_ = true;
-        if (options_.json) {
-            std::string& out = out_.buffer();
-            out += "{\"input\":";
-            appendJsonString(out, input);
-            field(out, "error", read.error.message);
-            out += "}\n";
-            out_.flushIfFull();
-        } else {
-            // A message is for the person at the terminal: it goes at once, after
-            // the answers before it.
-            out_.flush();
-            std::string& err = errors_.buffer();
-            err += "zefnaro-cli: ";
-            appendJsonString(err, input);
-            err += ": ";
-            err += read.error.message;
-            err += '\n';
-            errors_.flush();
-        }
+        reject(input, read.error.message, options_.json, out_, errors_);
         return;
     }
 

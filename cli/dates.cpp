@@ -22,24 +22,7 @@ GregorianDate today() {
 
 void DateAnswerer::reject(std::string_view input, std::string_view why) {
     anyRejected_ = true;
-    if (json_) {
-        std::string& out = out_.buffer();
-        out += "{\"input\":";
-        appendJsonString(out, input);
-        out += ",\"error\":";
-        appendJsonString(out, why);
-        out += "}\n";
-        out_.flushIfFull();
-        return;
-    }
-    out_.flush();
-    std::string& err = errors_.buffer();
-    err += "zefnaro-cli: ";
-    appendJsonString(err, input);
-    err += ": ";
-    err += why;
-    err += '\n';
-    errors_.flush();
+    cli::reject(input, why, json_, out_, errors_);
 }
 
 void DateAnswerer::answer(std::string_view input) {

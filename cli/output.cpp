@@ -77,4 +77,25 @@ void appendJsonString(std::string& out, std::string_view text) {
     out += '"';
 }
 
+void reject(std::string_view input, std::string_view why, bool json, Output& out, Output& errors) {
+    if (json) {
+        std::string& line = out.buffer();
+        line += "{\"input\":";
+        appendJsonString(line, input);
+        line += ",\"error\":";
+        appendJsonString(line, why);
+        line += "}\n";
+        out.flushIfFull();
+        return;
+    }
+    out.flush();
+    std::string& message = errors.buffer();
+    message += "zefnaro-cli: ";
+    appendJsonString(message, input);
+    message += ": ";
+    message += why;
+    message += '\n';
+    errors.flush();
+}
+
 } // namespace zefnaro::cli

@@ -11,6 +11,10 @@ std::string gregorianText(GregorianDate date) {
     return weekday.empty() ? std::string() : dates::joined({weekday, ", ", dates::text(date)});
 }
 
+std::string copticText(CopticDate date) {
+    return dates::text(date);
+}
+
 std::string isoText(GregorianDate date) {
     std::string out;
     appendIsoText(out, date);

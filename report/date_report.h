@@ -23,6 +23,8 @@ void appendPlainDateReport(std::string& out, CopticDate date, Writing writing);
 
 // "Tuesday, 8 December 2026".
 std::string gregorianText(GregorianDate date);
+// "29 Hathor 1743 AM".
+std::string copticText(CopticDate date);
 // "2026-12-08".
 std::string isoText(GregorianDate date);
 

@@ -25,6 +25,7 @@ const dayCoptic = engine.cwrap('zefnaro_day_coptic', 'number', []);
 const dayGregorian = engine.cwrap('zefnaro_day_gregorian', 'string', []);
 const dayError = engine.cwrap('zefnaro_day_error', 'string', []);
 const monthName = engine.cwrap('zefnaro_month_name', 'string', ['number']);
+const monthDays = engine.cwrap('zefnaro_month_days', 'number', ['number', 'number']);
 
 // The address holds what is shown: #2005, #2005/ordinal, #2005/feminine,
 // #2005/ordinal/feminine.
@@ -94,7 +95,7 @@ function showDay(html, { remember = true } = {}) {
   const year = Math.floor(c / 10000), month = Math.floor(c / 100) % 100;
   copticYear.value = String(year);
   copticMonth.value = String(month);
-  copticDay.max = String(month < 13 ? 30 : year % 4 === 3 ? 6 : 5);
+  copticDay.max = String(monthDays(year, month));
   copticDay.value = String(c % 100);
   gregorian.value = dayGregorian();
   const where = '#date/' + gregorian.value;
@@ -112,8 +113,7 @@ $('today').addEventListener('click', () => { say(''); showDay(dayOfGregorian(tod
 for (const field of [copticDay, copticMonth, copticYear]) {
   field.addEventListener('change', () => {
     const year = Number(copticYear.value), month = Number(copticMonth.value);
-    const last = month < 13 ? 30 : year % 4 === 3 ? 6 : 5;
-    const day = Math.min(Number(copticDay.value), last);
+    const day = Math.min(Number(copticDay.value), monthDays(year, month));
     if (showDay(dayOfCoptic(year, month, day))) say('');
   });
 }
@@ -121,8 +121,8 @@ copticText.addEventListener('keydown', (e) => {
   if (e.key !== 'Enter') return;
   e.preventDefault();
   if (showDay(dayOfText(copticText.value))) {
-    const c = dayCoptic(), english = monthName(Math.floor(c / 100) % 100).split(' · ')[0];
-    say(`Read ${JSON.stringify(copticText.value.trim())} as ${c % 100} ${english} ${Math.floor(c / 10000)} AM`);
+    const shown = report.querySelectorAll('.piece-digits')[1].textContent; // "29 Hathor 1743 AM"
+    say(`Read ${JSON.stringify(copticText.value.trim())} as ${shown}`);
   }
 });
 

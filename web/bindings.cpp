@@ -144,6 +144,11 @@ EMSCRIPTEN_KEEPALIVE const char* zefnaro_day_error() {
     return dayError.c_str();
 }
 
+// The days of a Coptic month in a year: 30, or 5 or 6 for Pi Kogi Enavot.
+EMSCRIPTEN_KEEPALIVE int zefnaro_month_days(int year, int month) {
+    return zefnaro::copticMonthDays(year, month);
+}
+
 // "Hathor · Ⲁⲑⲱⲣ" for the month list; "" outside 1..13.
 EMSCRIPTEN_KEEPALIVE const char* zefnaro_month_name(int month) {
     const zefnaro::MonthName m = zefnaro::copticMonthName(month);

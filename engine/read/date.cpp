@@ -98,13 +98,6 @@ std::string number(long long n) {
 
 namespace dates {
 
-std::string joined(std::initializer_list<std::string_view> pieces) {
-    std::string text;
-    for (std::string_view piece : pieces)
-        text += piece;
-    return text;
-}
-
 std::string text(GregorianDate g) {
     return joined({number(g.day), " ", gregorianMonths[static_cast<std::size_t>(g.month - 1)], " ",
                    number(g.year)});

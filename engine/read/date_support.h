@@ -1,6 +1,7 @@
 // Shared by the date conversions and the reader of Coptic dates.
 #pragma once
 
+#include "engine/read/read_support.h"
 #include "zefnaro/date.h"
 
 #include <initializer_list>
@@ -10,7 +11,7 @@
 
 namespace zefnaro::dates {
 
-std::string joined(std::initializer_list<std::string_view> pieces);
+using reading::joined;
 
 // "8 December 2026", "29 Hathor 1743 AM": days as messages name them.
 std::string text(GregorianDate date);

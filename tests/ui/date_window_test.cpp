@@ -119,19 +119,7 @@ private slots:
             // what it stands for, the month's name nothing.
             auto* edit = control<QTextEdit>(*dates, "dateReport");
             const QTextBlock block = edit->document()->findBlockByNumber(3);
-            QStringList tips;
-            for (int i = 0; i < block.length() - 1; ++i) {
-                QTextCursor a(edit->document()), b(edit->document());
-                a.setPosition(block.position() + i);
-                b.setPosition(block.position() + i + 1);
-                const QPoint middle((edit->cursorRect(a).x() + edit->cursorRect(b).x()) / 2,
-                                    edit->cursorRect(a).center().y());
-                QToolTip::hideText();
-                QHelpEvent help(QEvent::ToolTip, middle, edit->viewport()->mapToGlobal(middle));
-                QCoreApplication::sendEvent(edit->viewport(), &help);
-                if (QToolTip::isVisible() && (tips.isEmpty() || tips.last() != QToolTip::text()))
-                    tips << QToolTip::text();
-            }
+            const QStringList tips = tipsAlong(edit, block);
             QCOMPARE(tips, (QStringList{"ⲕ̅ = 20", "ⲑ̅ = 9", "ⲁ̿ = 1 × 1,000", "ⲯ̅ = 700", "ⲙ̅ = 40", "ⲅ̅ = 3"}));
         }
         QApplication::clipboard()->clear();

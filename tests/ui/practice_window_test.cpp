@@ -269,19 +269,7 @@ private slots:
             while (block.isValid() && block.text() != numerals)
                 block = block.next();
             QVERIFY2(block.isValid(), font);
-            QStringList tips;
-            for (int i = 0; i < block.length() - 1; ++i) {
-                QTextCursor a(edit->document()), b(edit->document());
-                a.setPosition(block.position() + i);
-                b.setPosition(block.position() + i + 1);
-                const QPoint middle((edit->cursorRect(a).x() + edit->cursorRect(b).x()) / 2,
-                                    edit->cursorRect(a).center().y());
-                QToolTip::hideText();
-                QHelpEvent help(QEvent::ToolTip, middle, edit->viewport()->mapToGlobal(middle));
-                QCoreApplication::sendEvent(edit->viewport(), &help);
-                if (QToolTip::isVisible() && (tips.isEmpty() || tips.last() != QToolTip::text()))
-                    tips << QToolTip::text();
-            }
+            const QStringList tips = tipsAlong(edit, block);
             QCOMPARE(tips, QStringList(letters.begin(), letters.end()));
             // The keyboard: the caret on the second letter.
             window->activateWindow();

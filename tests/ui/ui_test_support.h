@@ -10,9 +10,11 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <QHelpEvent>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextEdit>
+#include <QToolTip>
 
 namespace zefnaro::testing {
 
@@ -113,6 +115,25 @@ inline void enter(NumberBox* box, const QString& text) {
     box->setNumberText(text);
     box->deselect();
     box->setCursorPosition(static_cast<int>(box->text().size()));
+}
+
+// The tips the mouse finds moving along one line of a report, a character at a
+// time, each different tip once.
+inline QStringList tipsAlong(QTextEdit* edit, const QTextBlock& block) {
+    QStringList tips;
+    for (int i = 0; i < block.length() - 1; ++i) {
+        QTextCursor a(edit->document()), b(edit->document());
+        a.setPosition(block.position() + i);
+        b.setPosition(block.position() + i + 1);
+        const QPoint middle((edit->cursorRect(a).x() + edit->cursorRect(b).x()) / 2,
+                            edit->cursorRect(a).center().y());
+        QToolTip::hideText();
+        QHelpEvent help(QEvent::ToolTip, middle, edit->viewport()->mapToGlobal(middle));
+        QCoreApplication::sendEvent(edit->viewport(), &help);
+        if (QToolTip::isVisible() && (tips.isEmpty() || tips.last() != QToolTip::text()))
+            tips << QToolTip::text();
+    }
+    return tips;
 }
 
 } // namespace zefnaro::testing

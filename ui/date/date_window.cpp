@@ -206,10 +206,7 @@ void DateWindow::display(CopticDate c, const QDate& g) {
 void DateWindow::refresh() {
     const Report r = composeDateReport(coptic(), settings_());
     reportBox_.setReport(r);
-    const QString said = qs(gregorianText(fromQDate(gregorian()))) + tr(" is ") +
-                         QString::number(coptic().day) + QLatin1Char(' ') +
-                         qs(copticMonthName(coptic().month).english) + QLatin1Char(' ') +
-                         QString::number(coptic().year) + tr(" AM");
+    const QString said = qs(gregorianText(fromQDate(gregorian()))) + tr(" is ") + qs(copticText(coptic()));
     reportEdit_->setAccessibleDescription(said);
     setAccessibleDescription(said);
 }
