@@ -1,10 +1,14 @@
 #include "cli/dates.h"
 
-#include "report/date_report.h"
+#include "cli/input.h"
+#include "cli/request.h"
+#include "engine/utf8.h"
+#include "export/json_lines.h"
+#include "export/text.h"
 #include "zefnaro/date.h"
 
-#include <charconv>
 #include <ctime>
+#include <unistd.h>
 
 namespace zefnaro::cli {
 
@@ -42,37 +46,31 @@ void DateAnswerer::answer(std::string_view input) {
         if (!converted.ok()) return reject(input, converted.error.message);
         coptic = converted.date;
     }
-    std::string& out = out_.buffer();
-    if (!json_) {
-        appendPlainDateReport(out, coptic, writing_);
-        out += '\n';
-        out_.flushIfFull();
-        return;
+    if (json_) {
+        json::appendDateLine(out_.buffer(), coptic);
+    } else {
+        appendPlainDateReport(out_.buffer(), coptic, writing_);
+        out_.buffer() += '\n';
     }
-    const GregorianDate gregorian = toGregorianDate(coptic).date;
-    char separator = '{';
-    const auto name = [&](std::string_view member) {
-        out += separator;
-        separator = ',';
-        out += '"';
-        out += member;
-        out += "\":";
-    };
-    eachDateMember(
-        coptic, gregorian,
-        [&](std::string_view member, auto append) { // the engine's own texts: nothing to escape
-            name(member);
-            out += '"';
-            append(out);
-            out += '"';
-        },
-        [&](std::string_view member, int value) {
-            name(member);
-            char digits[16];
-            out.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
-        });
-    out += "}\n";
     out_.flushIfFull();
+}
+
+int answerDates(const Request& request) {
+    const bool coptic = request.mode == Mode::copticDates;
+    Output out(STDOUT_FILENO), errors(STDERR_FILENO);
+    DateAnswerer dates(coptic, request.json, request.writing, out, errors);
+    if (request.inputs.front() == "-") {
+        InputLines lines(STDIN_FILENO, [&out] { out.flush(); });
+        std::string line;
+        while (lines.next(line))
+            if (!utf8::isBlankText(line)) dates.answer(line);
+    } else {
+        dates.answer(request.inputs.front());
+    }
+    for (std::size_t i = 1; i < request.inputs.size(); ++i)
+        dates.answer(request.inputs[i]);
+    out.flush();
+    return dates.anyRejected() ? 1 : 0;
 }
 
 } // namespace zefnaro::cli

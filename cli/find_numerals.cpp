@@ -1,9 +1,15 @@
-#include "find_numerals.h"
+#include "cli/find_numerals.h"
+
+#include "cli/request.h"
+#include "export/json_lines.h"
 
 #include "engine/numbers.h"
 #include "zefnaro/find.h"
 
 #include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
 #include <charconv>
 #include <string>
 #include <unistd.h>
@@ -19,19 +25,10 @@ void appendNumber(std::string& out, std::size_t n) {
     out.append(digits, std::to_chars(digits, digits + sizeof digits, n).ptr);
 }
 
-void write(const FoundNumeral& f, bool json, Output& out) {
+void write(const FoundNumeral& f, bool asJson, Output& out) {
     std::string& o = out.buffer();
-    if (json) {
-        o += "{\"line\":";
-        appendNumber(o, f.line);
-        o += ",\"column\":";
-        appendNumber(o, f.column);
-        o += ",\"text\":";
-        appendJsonString(o, f.text);
-        o += ",\"number\":";
-        appendNumber(o, f.reading.number);
-        o += f.reading.form.ordinal() ? ",\"ordinal\":true" : ",\"ordinal\":false";
-        o += f.reading.form.feminine() ? ",\"masculine\":false}\n" : ",\"masculine\":true}\n";
+    if (asJson) {
+        json::appendFoundLine(o, f);
     } else {
         appendNumber(o, f.line);
         o += ':';
@@ -82,6 +79,19 @@ bool findNumeralsIn(int fd, bool json, Output& out) {
     finder.finish(found);
     out.flush();
     return true;
+}
+
+int findNumerals(const Request& request) {
+    int fd = STDIN_FILENO;
+    if (!request.inputs.empty() && (fd = ::open(request.inputs[0].c_str(), O_RDONLY)) < 0) {
+        std::fprintf(stderr, "zefnaro-cli: %s: %s\n", request.inputs[0].c_str(), std::strerror(errno));
+        return 2;
+    }
+    Output out(STDOUT_FILENO);
+    const bool read = findNumeralsIn(fd, request.json, out);
+    if (!read) std::fprintf(stderr, "zefnaro-cli: cannot read the input: %s\n", std::strerror(errno));
+    if (fd != STDIN_FILENO) ::close(fd);
+    return read ? 0 : 2;
 }
 
 } // namespace zefnaro::cli

@@ -1,29 +1,22 @@
 // zefnaro-cli: the translation report for numbers given as arguments or read from
 // standard input, as text or JSON Lines. A number may be written in any form the
-// report writes.
-#include "cli/answer.h"
-#include "cli/dates.h"
-#include "cli/find_numerals.h"
-#include "cli/input.h"
-#include "cli/page.h"
-#include "cli/practice_session.h"
-#include "engine/numbers.h"
-#include "engine/utf8.h"
-#include "report/fonts.h"
+// report writes. main only reads the options and hands the run to its mode.
+#include "cli/request.h"
 #include "zefnaro/version.h"
 
 #include <CLI/CLI.hpp>
 
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
-#include <fcntl.h>
 #include <random>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
-int main(int argc, char** argv) {
+namespace {
+
+using zefnaro::cli::Mode;
+
+// The options into a request; CLI11 rejects what does not go together.
+int run(int argc, char** argv) {
     CLI::App app{"Writes whole numbers from 1 to 999,999,999 in Bohairic Coptic: Coptic words, "
                  "their pronunciation, Coptic numerals and English words.\n"
                  "A NUMBER may be written in digits (2005, 1,234,567, 21st), in English words, in "
@@ -43,7 +36,7 @@ int main(int argc, char** argv) {
     app.add_flag("--font-text", fontText,
                  "Coptic words and numerals as the text the CS Coptic fonts draw as Coptic")
         ->excludes(unicodeFlag);
-    app.add_flag("--json", json,
+    auto* jsonFlag = app.add_flag("--json", json,
                  "One JSON object per number (JSON Lines), with the Coptic both ways");
     bool html = false;
     auto* htmlFlag = app.add_flag(
@@ -95,7 +88,13 @@ int main(int argc, char** argv) {
     for (auto* option : {dateOption, copticDateOption})
         option->excludes(findFlag)->excludes(practiceFlag)->excludes(htmlFlag);
     practiceFlag->excludes(findFlag);
-    htmlFlag->excludes(findFlag)->excludes(practiceFlag);
+    htmlFlag->excludes(findFlag)->excludes(practiceFlag)->excludes(jsonFlag);
+    app.callback([&] {
+        if (find && numbers.size() > 1) throw CLI::ValidationError("--find", "takes one FILE at most");
+        if (practice && !numbers.empty())
+            throw CLI::ValidationError("--practice", "reads its answers from standard input and takes no NUMBER");
+        if (html && numbers.size() != 1) throw CLI::ValidationError("--html", "writes the page of one NUMBER");
+    });
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {
@@ -109,94 +108,45 @@ int main(int argc, char** argv) {
         return 0;
     }
 
-    if (find) {
-        if (numbers.size() > 1) {
-            std::fprintf(stderr, "zefnaro-cli: --find takes one FILE at most\n");
-            return 2;
-        }
-        int fd = STDIN_FILENO;
-        if (!numbers.empty() && (fd = ::open(numbers[0].c_str(), O_RDONLY)) < 0) {
-            std::fprintf(stderr, "zefnaro-cli: %s: %s\n", numbers[0].c_str(), std::strerror(errno));
-            return 2;
-        }
-        zefnaro::cli::Output out(STDOUT_FILENO);
-        const bool read = zefnaro::cli::findNumeralsIn(fd, json, out);
-        if (!read) std::fprintf(stderr, "zefnaro-cli: cannot read the input: %s\n", std::strerror(errno));
-        if (fd != STDIN_FILENO) ::close(fd);
-        return read ? 0 : 2;
-    }
-    if (practice) {
-        if (!numbers.empty()) {
-            std::fprintf(stderr, "zefnaro-cli: --practice reads its answers from standard input "
-                                 "and takes no NUMBER\n");
-            return 2;
-        }
-        zefnaro::cli::PracticeRun run;
-        run.options.ask = *zefnaro::askNamed(askName);
-        run.options.upTo = upTo;
-        run.options.form = zefnaro::formOf(ordinal, !feminine);
-        run.count = count;
-        run.seed = seed;
-        run.json = json;
-        zefnaro::cli::Output out(STDOUT_FILENO);
-        zefnaro::cli::InputLines answers(STDIN_FILENO, [&out] { out.flush(); });
-        zefnaro::cli::practise(run, answers, out);
-        return 0;
-    }
 
-    if (*dateOption || *copticDateOption) {
-        const bool coptic = !!*copticDateOption;
-        const std::string& first = coptic ? copticDate : gregorianDate;
-        zefnaro::cli::Output out(STDOUT_FILENO), errors(STDERR_FILENO);
-        zefnaro::cli::DateAnswerer dates(
-            coptic, json, fontText ? zefnaro::Writing::fontText : zefnaro::Writing::unicode, out,
-            errors);
-        if (first == "-") {
-            zefnaro::cli::InputLines lines(STDIN_FILENO, [&out] { out.flush(); });
-            std::string line;
-            while (lines.next(line))
-                if (!zefnaro::utf8::isBlankText(line)) dates.answer(line);
-        } else {
-            dates.answer(first);
-        }
-        for (const auto& more : numbers)
-            dates.answer(more);
-        out.flush();
-        return dates.anyRejected() ? 1 : 0;
+    zefnaro::cli::Request request;
+    request.inputs = std::move(numbers);
+    request.json = json;
+    request.writing = fontText ? zefnaro::Writing::fontText : zefnaro::Writing::unicode;
+    if (ordinal || feminine)
+        request.form = zefnaro::Form{ordinal ? zefnaro::Kind::ordinal : zefnaro::Kind::cardinal,
+                                     feminine ? zefnaro::Gender::feminine : zefnaro::Gender::masculine};
+    request.practice.ask = *zefnaro::askNamed(askName);
+    request.practice.upTo = upTo;
+    request.practice.form = request.form.value_or(zefnaro::Form{});
+    request.count = count;
+    request.seed = seed;
+    if (*dateOption || *copticDateOption)
+        request.inputs.insert(request.inputs.begin(), *dateOption ? gregorianDate : copticDate);
+    request.mode = find                ? Mode::find
+                   : practice          ? Mode::practice
+                   : *dateOption       ? Mode::gregorianDates
+                   : *copticDateOption ? Mode::copticDates
+                   : html              ? Mode::page
+                                       : Mode::numbers;
+    switch (request.mode) {
+    case Mode::find:
+        return zefnaro::cli::findNumerals(request);
+    case Mode::practice:
+        return zefnaro::cli::practise(request);
+    case Mode::gregorianDates:
+    case Mode::copticDates:
+        return zefnaro::cli::answerDates(request);
+    case Mode::page:
+        return zefnaro::cli::writePage(request);
+    case Mode::numbers:
+        break;
     }
+    return zefnaro::cli::translateNumbers(request);
+}
 
-    zefnaro::cli::Options options;
-    if (ordinal || feminine) options.form = zefnaro::formOf(ordinal, !feminine);
-    options.writing = fontText ? zefnaro::Writing::fontText : zefnaro::Writing::unicode;
-    options.json = json;
-    if (html) {
-        if (numbers.size() != 1 || json) {
-            std::fprintf(stderr, "zefnaro-cli: --html writes the page of one NUMBER, without --json\n");
-            return 2;
-        }
-        std::string why;
-        const std::string page = zefnaro::cli::reportPageFor(numbers[0], options, why);
-        if (page.empty()) {
-            std::string message = "zefnaro-cli: ";
-            zefnaro::cli::appendJsonString(message, numbers[0]);
-            std::fprintf(stderr, "%s: %s\n", message.c_str(), why.c_str());
-            return 1;
-        }
-        zefnaro::cli::Output out(STDOUT_FILENO);
-        out.buffer() = page;
-        return 0;
-    }
-    zefnaro::cli::Output out(STDOUT_FILENO), errors(STDERR_FILENO);
-    zefnaro::cli::Translator translator(options, out, errors);
-    if (!numbers.empty()) {
-        for (const auto& n : numbers)
-            translator.answer(n);
-    } else {
-        zefnaro::cli::InputLines lines(STDIN_FILENO, [&out] { out.flush(); });
-        std::string line;
-        while (lines.next(line))
-            if (!zefnaro::utf8::isBlankText(line)) translator.answer(line);
-    }
-    out.flush();
-    return translator.anyRejected() ? 1 : 0;
+} // namespace
+
+int main(int argc, char** argv) {
+    return run(argc, argv);
 }

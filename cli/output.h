@@ -1,5 +1,4 @@
-// Answers collected in one buffer and written in large blocks; JSON text written
-// directly, without building a document per line.
+// Answers collected in one buffer and written in large blocks.
 #pragma once
 
 #include <string>
@@ -27,10 +26,6 @@ private:
 // An input that cannot be answered: a JSON line {"input":…,"error":…} in its place
 // among the answers, or for a person at the terminal the message on standard error
 // at once, after the answers before it.
-void reject(std::string_view input, std::string_view why, bool json, Output& out, Output& errors);
-
-// Appends a JSON string literal for `text`, escaped as nlohmann::json writes it
-// (control characters escaped, other UTF-8 as it stands, invalid UTF-8 replaced).
-void appendJsonString(std::string& out, std::string_view text);
+void reject(std::string_view input, std::string_view why, bool asJson, Output& out, Output& errors);
 
 } // namespace zefnaro::cli

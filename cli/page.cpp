@@ -1,13 +1,18 @@
 #include "cli/page.h"
 
+#include "cli/output.h"
+#include "cli/request.h"
 #include "export/html.h"
+#include "export/json.h"
 #include "report/fonts.h"
 #include "zefnaro/read.h"
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <system_error>
+#include <unistd.h>
 
 namespace zefnaro::cli {
 
@@ -18,8 +23,7 @@ std::vector<CarriedFont> programFonts() {
     std::error_code error;
     const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
     if (error) return {};
-    const std::filesystem::path file =
-        self.parent_path() / "../share/fonts/truetype/zefnaro/ZefnaroCoptic-Regular.ttf";
+    const std::filesystem::path file = self.parent_path() / projectFontPath;
     std::ifstream in(file, std::ios::binary);
     if (!in) return {};
     std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
@@ -28,15 +32,30 @@ std::vector<CarriedFont> programFonts() {
 
 } // namespace
 
-std::string reportPageFor(std::string_view input, const Options& options, std::string& why) {
+std::string reportPageFor(std::string_view input, std::optional<Form> form, Writing writing,
+                          std::string& why) {
     const ReadResult read = readWrittenNumber(input);
     if (!read.ok()) {
         why = read.error.message;
         return {};
     }
-    const Form form = options.form.value_or(read.reading.form);
-    const Report report = composeReport(read.reading.number, form, options.writing);
+    const Report report = composeReport(read.reading.number, form.value_or(read.reading.form), writing);
     return reportPage(report, reportTitle(report), programFonts());
+}
+
+int writePage(const Request& request) {
+    std::string why;
+    const std::string& input = request.inputs.front();
+    const std::string page = reportPageFor(input, request.form, request.writing, why);
+    if (page.empty()) {
+        std::string message = "zefnaro-cli: ";
+        json::appendString(message, input); // quoted, whatever it holds
+        std::fprintf(stderr, "%s: %s\n", message.c_str(), why.c_str());
+        return 1;
+    }
+    Output out(STDOUT_FILENO);
+    out.buffer() = page;
+    return 0;
 }
 
 } // namespace zefnaro::cli

@@ -1,8 +1,9 @@
 // zefnaro-cli --html: one number's report as the standalone page the window saves.
 #pragma once
 
-#include "cli/answer.h"
+#include "zefnaro/form.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -11,6 +12,7 @@ namespace zefnaro::cli {
 // The page, or "" with the reader's reason in `why` when the input is no number.
 // The program's font travels in it where the report uses it and it is installed
 // beside the program.
-std::string reportPageFor(std::string_view input, const Options& options, std::string& why);
+std::string reportPageFor(std::string_view input, std::optional<Form> form, Writing writing,
+                          std::string& why);
 
 } // namespace zefnaro::cli

@@ -1,8 +1,10 @@
-#include "practice_session.h"
+#include "cli/practice_session.h"
 
+#include "cli/request.h"
 #include "engine/numbers.h"
+#include "export/json.h"
 
-#include <nlohmann/json.hpp>
+#include <unistd.h>
 
 #include <string>
 
@@ -10,16 +12,9 @@ namespace zefnaro::cli {
 
 namespace {
 
-using Json = nlohmann::ordered_json; // members in the order they are written
-
-void writeLine(Output& out, const Json& line) {
-    out.buffer() += line.dump(-1, ' ', false, Json::error_handler_t::replace);
-    out.buffer() += '\n';
-}
-
 void ask(const PracticeRun& run, const Question& q, int index, Output& out) {
     if (run.json) {
-        writeLine(out, Json{{"question", index}, {"ask", askName(q.ask)}, {"text", q.text}});
+        json::Object(out.buffer()).number("question", index).text("ask", askName(q.ask)).text("text", q.text).end();
         return;
     }
     out.buffer() += "Question " + std::to_string(index) + " of " + std::to_string(run.count) +
@@ -29,15 +24,13 @@ void ask(const PracticeRun& run, const Question& q, int index, Output& out) {
 void tell(const PracticeRun& run, const Question& q, int index, const std::string& answer,
           const Verdict& v, Output& out) {
     if (run.json) {
-        Json line{{"question", index}, {"answer", answer}, {"correct", v.correct}};
-        if (v.read.ok()) {
-            line["number"] = v.read.reading.number;
-            line["read_as"] = formName(v.read.reading.written);
-        } else {
-            line["error"] = v.read.error.message;
-        }
-        line["expected"] = q.number;
-        writeLine(out, line);
+        json::Object line(out.buffer());
+        line.number("question", index).text("answer", answer).boolean("correct", v.correct);
+        if (v.read.ok())
+            line.number("number", v.read.reading.number).text("read_as", formName(v.read.reading.written));
+        else
+            line.text("error", v.read.error.message);
+        line.number("expected", q.number).end();
         return;
     }
     std::string& text = out.buffer();
@@ -79,11 +72,23 @@ int practise(const PracticeRun& run, InputLines& answers, Output& out) {
         right += v.correct ? 1 : 0;
     }
     if (run.json)
-        writeLine(out, Json{{"score", right}, {"of", answered}});
+        json::Object(out.buffer()).number("score", right).number("of", answered).end();
     else
         out.buffer() += "Score: " + std::to_string(right) + " of " + std::to_string(answered) + "\n";
     out.flush();
     return right;
+}
+
+int practise(const Request& request) {
+    PracticeRun run;
+    run.options = request.practice;
+    run.count = request.count;
+    run.seed = request.seed;
+    run.json = request.json;
+    Output out(STDOUT_FILENO);
+    InputLines answers(STDIN_FILENO, [&out] { out.flush(); });
+    practise(run, answers, out);
+    return 0;
 }
 
 } // namespace zefnaro::cli

@@ -3,6 +3,7 @@
 #include "report_document.h"
 #include "export/html.h"
 #include "export/rtf.h"
+#include "export/text.h"
 
 #include <QClipboard>
 #include <QHelpEvent>

@@ -1,5 +1,6 @@
 #include "spinner.h"
 
+#include "platform/named.h"
 #include <QResizeEvent>
 #include <QToolButton>
 
@@ -8,8 +9,7 @@ namespace zefnaro {
 namespace {
 
 QToolButton* arrowButton(QWidget* parent, Qt::ArrowType arrow, const char* name) {
-    auto* button = new QToolButton(parent);
-    button->setObjectName(QString::fromLatin1(name));
+    auto* button = named(new QToolButton(parent), name);
     button->setArrowType(arrow);
     button->setAutoRepeat(true);
     button->setAutoRepeatDelay(400);

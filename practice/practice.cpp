@@ -2,7 +2,6 @@
 
 #include "engine/coptic.h"
 #include "engine/numbers.h"
-#include "engine/read/read_support.h"
 #include "engine/utf8.h"
 
 #include <algorithm>
@@ -95,7 +94,7 @@ std::string wordAt(std::string_view text, std::size_t position) {
 // The reader's reason told plainly: no range sentence, no character count where
 // the text is quoted, none of the grammar's own terms.
 std::string plainly(std::string error) {
-    const std::string range = std::string(": ") + std::string(reading::rangeText);
+    const std::string range = std::string(": ") + std::string(readRangeText);
     if (error.size() >= range.size() && error.compare(error.size() - range.size(), range.size(), range) == 0)
         error.resize(error.size() - range.size());
     static const std::regex notANumber("^not a number: ");

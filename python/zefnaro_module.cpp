@@ -1,6 +1,6 @@
 // The Python module: libzefnaro's services as functions that take and give
 // plain Python values, named as zefnaro-cli --json names them.
-#include "report/date_report.h"
+#include "export/members.h"
 #include "zefnaro/zefnaro.h"
 
 #include <pybind11/pybind11.h>
@@ -24,18 +24,20 @@ std::uint32_t wholeNumber(const py::int_& number) {
     return static_cast<std::uint32_t>(value);
 }
 
+// A dict's text member from a member list.
+auto textInto(py::dict& d) {
+    return [&d](std::string_view name, auto append) {
+        std::string value;
+        append(value);
+        d[py::str(std::string(name))] = value;
+    };
+}
+
 py::dict writePieces(const py::int_& number, bool ordinal, bool feminine) {
     const zefnaro::Form form{ordinal ? zefnaro::Kind::ordinal : zefnaro::Kind::cardinal,
                              feminine ? zefnaro::Gender::feminine : zefnaro::Gender::masculine};
-    const zefnaro::Pieces p = zefnaro::writeNumber(wholeNumber(number), form).pieces;
-    py::dict d; // the command line's names: coptic and numerals are the CS fonts' text
-    d["digits"] = p.digits;
-    d["english"] = p.english;
-    d["coptic"] = p.copticFontText;
-    d["pronunciation"] = p.pronunciation;
-    d["numerals"] = p.numeralsFontText;
-    d["coptic_unicode"] = p.coptic;
-    d["numerals_unicode"] = p.numerals;
+    py::dict d; // the command line's members: coptic and numerals are the CS fonts' text
+    zefnaro::eachNumberMember(wholeNumber(number), form, textInto(d));
     return d;
 }
 
@@ -90,13 +92,7 @@ py::dict copticDate(const py::object& date) {
         throw py::value_error(c.error.message);
     py::dict d;
     zefnaro::eachDateMember(
-        c.date, g,
-        [&d](std::string_view name, auto append) {
-            std::string value;
-            append(value);
-            d[py::str(std::string(name))] = value;
-        },
-        [&d](std::string_view name, int value) { d[py::str(std::string(name))] = value; });
+        c.date, g, textInto(d), [&d](std::string_view name, int value) { d[py::str(std::string(name))] = value; });
     return d;
 }
 
@@ -134,13 +130,14 @@ PYBIND11_MODULE(_zefnaro, m) {
           "sign \u0375 or a keraia), as a list of dicts: line and column (from 1, the column\n"
           "in characters as people see them), text, number, ordinal, masculine. Plain words\n"
           "and the stroked abbreviations of sacred names are passed over.");
-    m.def("coptic_date", &copticDate, py::arg("date"),
-          "The Coptic date of a datetime.date (proleptic Gregorian, as datetime counts), as\n"
-          "a dict with zefnaro-cli --date --json's members: gregorian, weekday, coptic_year,\n"
-          "coptic_month, coptic_day, month_coptic, month_font_text, month_pronunciation,\n"
-          "month_english, day_numerals, year_numerals, day_coptic, year_coptic,\n"
-          "day_pronunciation, year_pronunciation (Coptic in Unicode). Raises ValueError for a\n"
-          "day before 1 Thout 1 AM (29 August 284).");
+    static const std::string copticDateDoc =
+        "The Coptic date of a datetime.date (proleptic Gregorian, as datetime counts), as\n"
+        "a dict with zefnaro-cli --date --json's members: gregorian, weekday, coptic_year,\n"
+        "coptic_month, coptic_day, month_coptic, month_font_text, month_pronunciation,\n"
+        "month_english, day_numerals, year_numerals, day_coptic, year_coptic,\n"
+        "day_pronunciation, year_pronunciation (Coptic in Unicode). Raises ValueError for a\n"
+        "day before 1 Thout 1 AM (" + zefnaro::dates::text(zefnaro::firstGregorianDate) + ").";
+    m.def("coptic_date", &copticDate, py::arg("date"), copticDateDoc.c_str());
     m.def("gregorian_date", &gregorianDate, py::arg("year"), py::arg("month"), py::arg("day"),
           "The datetime.date of a Coptic date: year AM (1 to 9999), month (1 Thout to\n"
           "13 Pi Kogi Enavot), day. Raises ValueError for a day the calendar does not have\n"

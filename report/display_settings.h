@@ -3,6 +3,7 @@
 #pragma once
 
 #include "report/fonts.h"
+#include "zefnaro/form.h"
 
 #include <cstdint>
 #include <string>
@@ -13,8 +14,7 @@ namespace zefnaro {
 struct DisplaySettings {
     std::string fontName{fontTextDefault}; // family of the Coptic lines
     std::int16_t fontSize = 16;            // points, for the whole report
-    bool ordinal = false;
-    bool masculine = true;
+    Form form;                             // cardinal masculine at first
     bool operator==(const DisplaySettings&) const = default;
 };
 

@@ -23,6 +23,10 @@ inline constexpr std::array<std::string_view, 7> csFonts = {"CS Avva Shenouda",
 // Coptic with overlines made for numerals) and always there; the others are free
 // fonts packaged by Debian (fonts-freefont-ttf, fonts-noto-core).
 inline constexpr std::string_view projectFont = "Zefnaro Coptic";
+// Where the program's font lies, from the folder of the program that shows it,
+// built or installed alike.
+inline constexpr std::string_view projectFontPath =
+    "../share/fonts/truetype/zefnaro/ZefnaroCoptic-Regular.ttf";
 inline constexpr std::array<std::string_view, 3> unicodeFonts = {projectFont, "FreeSerif",
                                                                  "Noto Sans Coptic"};
 

@@ -6,6 +6,7 @@
 #include "engine/utf8.h"
 #include "engine/engine.h"
 #include "report/entry.h"
+#include "report/number_lines.h"
 
 #include <algorithm>
 
@@ -23,30 +24,6 @@ Report message(std::string_view text) {
     const Style style = styleOf(Piece::message, Writing::unicode, 0);
     r.lines = {line(Piece::blank, "", style), line(Piece::message, std::string(text), style)};
     return r;
-}
-
-// The report's lines with text, in order, each given to `line` with a function
-// that appends its text: one list for the report and its plain text.
-template <class Line>
-void eachLine(std::uint32_t n, Form form, Writing writing, std::string_view groupSeparator,
-              Line&& line) {
-    const auto text = [](std::string_view t) { return [t](std::string& out) { out += t; }; };
-    line(Piece::words, text(form.ordinal() ? "The ordinal number" : "The cardinal number"));
-    line(Piece::digits, [&](std::string& out) {
-        appendGroupedDigits(out, n, groupSeparator);
-        if (form.ordinal()) out += getOrdinalSuffix(n);
-    });
-    line(Piece::words, text("or"));
-    line(Piece::english, [&](std::string& out) { appendEnglishWords(out, n, form); });
-    line(Piece::words, text(form.masculine() ? "in Bohairic Coptic (masculine) is written"
-                                           : "in Bohairic Coptic (feminine) is written"));
-    line(Piece::coptic, [&](std::string& out) { appendCopticWords(out, n, form, writing); });
-    line(Piece::words, text("which is pronounced"));
-    line(Piece::pronunciation,
-         [&](std::string& out) { appendCopticWords(out, n, form, Writing::pronunciation); });
-    line(Piece::words, text("or"));
-    line(Piece::numerals, [&](std::string& out) { appendCopticNumerals(out, n, form, writing); });
-    line(Piece::words, text("for short"));
 }
 
 // Fills in the report's lines for a number 1..999,999,999, reusing the room the
@@ -67,7 +44,7 @@ void fill(Report& r, std::uint32_t n, Form form, Writing writing, int pointSize,
         b.text.clear();
         b.style = words;
     };
-    eachLine(n, form, writing, groupSeparator, [&](Piece piece, auto write) {
+    eachNumberLine(n, form, writing, groupSeparator, [&](Piece piece, auto write) {
         blank();
         Line& l = r.lines[next++];
         l.piece = piece;
@@ -96,20 +73,6 @@ std::string_view Report::family(FontRole role) const {
         break;
     }
     return reportFamily;
-}
-
-void appendPlainText(std::string& out, const Report& report) {
-    for (std::size_t i = 0; i < report.lines.size(); ++i) {
-        if (i > 0) out += '\n';
-        out += report.lines[i].text;
-    }
-}
-
-std::string plainText(const Report& report) {
-    std::string out;
-    out.reserve(400);
-    appendPlainText(out, report);
-    return out;
 }
 
 Report excerpt(const Report& report, ReportSpot from, ReportSpot to) {
@@ -143,23 +106,12 @@ Report composeReport(std::uint32_t number, const DisplaySettings& settings,
     if (number < 1 || number > largestNumber) return message(rangeMessage);
     const Writing writing = writingFor(settings.fontName);
     Report r;
-    fill(r, number, formOf(settings.ordinal, settings.masculine), writing, settings.fontSize,
+    fill(r, number, settings.form, writing, settings.fontSize,
          groupSeparator);
     r.number = number;
     r.copticFont = settings.fontName;
     r.numeralsFont = writing == Writing::unicode ? std::string(unicodeNumeralsFont) : settings.fontName;
     return r;
-}
-
-void appendPlainReport(std::string& out, std::uint32_t number, Form form, Writing writing) {
-    if (number < 1 || number > largestNumber) return;
-    // Each line with text between blank ones: "\n" before the first, "\n\n" between.
-    out += '\n';
-    eachLine(number, form, writing, ",", [&](Piece, auto write) {
-        write(out);
-        out.append("\n\n", 2);
-    });
-    out.pop_back(); // one blank line after the last
 }
 
 void composeReport(Report& into, std::uint32_t number, Form form, Writing writing) {
@@ -225,8 +177,8 @@ std::string statusText(const DisplaySettings& settings) {
     if (writingFor(fonts) == Writing::unicode && fonts != unicodeNumeralsFont)
         fonts.append(", numerals ").append(unicodeNumeralsFont);
     return " " + fonts + " | " + std::to_string(settings.fontSize) + " | " +
-           (settings.masculine ? "Masculine" : "Feminine") + " | " +
-           (settings.ordinal ? "Ordinal" : "Cardinal");
+           (settings.form.masculine() ? "Masculine" : "Feminine") + " | " +
+           (settings.form.ordinal() ? "Ordinal" : "Cardinal");
 }
 
 } // namespace zefnaro

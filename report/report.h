@@ -44,11 +44,6 @@ struct Report {
     std::string_view family(FontRole role) const;
 };
 
-// The lines with "\n" after each but the last: for terminals, plain-text copies
-// and files.
-std::string plainText(const Report& report);
-void appendPlainText(std::string& out, const Report& report);
-
 // Where in the report: a line and a byte of its text.
 struct ReportSpot {
     std::size_t line = 0;
@@ -74,9 +69,6 @@ Report composeReport(std::uint32_t number, const DisplaySettings& settings,
 // The report of a number already checked to be 1..999,999,999, in a form and a
 // writing, at the size of the default settings: for the command line.
 Report composeReport(std::uint32_t number, Form form, Writing writing);
-// Its plain text appended straight to `out`, as plainText(composeReport(...))
-// gives it, without the report between: for the command line's pace.
-void appendPlainReport(std::string& out, std::uint32_t number, Form form, Writing writing);
 // The same into a report whose strings keep their room: for callers that write many.
 void composeReport(Report& into, std::uint32_t number, Form form, Writing writing);
 

@@ -1,5 +1,6 @@
-// How each line of the report looks: one table that the window, every file and
-// clipboard writer, and the web page read, so a colour or a size is set once.
+// How each line of the report looks: one table that the window and every file and
+// clipboard writer read, so a colour or a size is set once. (The web page keeps
+// its own, in style.css: colours that keep their contrast in a dark theme too.)
 #pragma once
 
 #include "zefnaro/form.h"

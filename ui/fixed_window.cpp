@@ -1,5 +1,6 @@
 #include "fixed_window.h"
 
+#include "platform/named.h"
 #include "platform/arial.h"
 #include "platform/geometry.h"
 #include "ui/art/pictures.h"
@@ -14,7 +15,7 @@ namespace zefnaro {
 
 void prepareFixedWindow(QDialog& window, const char* name, const QString& title,
                         const QColor& background) {
-    window.setObjectName(QString::fromLatin1(name));
+    named(&window, name);
     window.setWindowTitle(title);
     window.setWindowIcon(zefnaroIcon());
     window.setAttribute(Qt::WA_DeleteOnClose);

@@ -16,8 +16,8 @@ FontCheck& check() {
 } // namespace
 
 QString projectFontFile() {
-    return QDir::cleanPath(QCoreApplication::applicationDirPath() +
-                           QStringLiteral("/../share/fonts/truetype/zefnaro/ZefnaroCoptic-Regular.ttf"));
+    return QDir::cleanPath(QCoreApplication::applicationDirPath() + QLatin1Char('/') +
+                           QString::fromUtf8(projectFontPath.data(), qsizetype(projectFontPath.size())));
 }
 
 bool loadProjectFont() {

@@ -1,6 +1,6 @@
 #include "zefnaro/date.h"
 
-#include "engine/read/date_support.h"
+#include "engine/calendar/days.h"
 #include "engine/read/read_support.h"
 #include "zefnaro/read.h"
 
@@ -75,7 +75,7 @@ const std::vector<Name>& monthNames() {
 
 CopticDateResult failure(std::initializer_list<std::string_view> pieces) {
     CopticDateResult r;
-    r.error = {DateErrorCode::unreadable, dates::joined(pieces)};
+    r.error = {DateErrorCode::unreadable, joined(pieces)};
     return r;
 }
 
@@ -130,6 +130,28 @@ CopticDateResult readCopticDate(std::string_view text) {
         }
     }
     return failure({"No Coptic month named: expected a Coptic date ", example});
+}
+
+GregorianDateResult readGregorianDate(std::string_view text) {
+    GregorianDateResult result;
+    while (!text.empty() && utf8::isBlank(static_cast<unsigned char>(text.front())))
+        text.remove_prefix(1);
+    while (!text.empty() && utf8::isBlank(static_cast<unsigned char>(text.back())))
+        text.remove_suffix(1);
+    const std::optional<dates::Triple> t = dates::isoTriple(text, 5);
+    if (!t) {
+        result.error = {DateErrorCode::unreadable,
+                        "Not a date: expected a date written as YYYY-MM-DD, such as 2026-12-08"};
+        return result;
+    }
+    result.date = {t->year, t->month, t->day};
+    if (t->year < 1) {
+        result.error = {DateErrorCode::outOfRange, "There is no year 0: years are counted from 1"};
+    } else if (const CopticDateResult c = toCopticDate(result.date); !c.ok() &&
+                                                                    c.error.code != DateErrorCode::outOfRange) {
+        result.error = c.error;
+    }
+    return result;
 }
 
 } // namespace zefnaro

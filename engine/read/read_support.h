@@ -3,6 +3,8 @@
 #pragma once
 
 #include "zefnaro/read.h"
+#include "engine/joined.h"
+#include "engine/numbers.h"
 #include "engine/utf8.h"
 
 #include <functional>
@@ -15,9 +17,7 @@
 
 namespace zefnaro::reading {
 
-// What every reader's error but zero's ends with, after ": ".
-inline constexpr std::string_view rangeText = "expected a whole number from 1 to 999,999,999";
-static_assert(rangeText.ends_with(largestNumberText));
+inline constexpr std::string_view rangeText = readRangeText;
 
 // One character of the input and its 1-based position in the whole text.
 struct Char {
@@ -60,15 +60,6 @@ inline Kind kindOf(bool ordinal) {
 }
 inline Gender genderOf(bool feminine) {
     return feminine ? Gender::feminine : Gender::masculine;
-}
-
-// Joins the pieces of a message by appending them in order (GCC 12 at -O3 warns,
-// falsely, about the inserts that a chain of + on strings can make).
-inline std::string joined(std::initializer_list<std::string_view> pieces) {
-    std::string text;
-    for (std::string_view piece : pieces)
-        text += piece;
-    return text;
 }
 
 inline std::string at(std::size_t position) {

@@ -1,6 +1,7 @@
 #include "export/html.h"
 #include "export/odt.h"
 #include "export/rtf.h"
+#include "export/text.h"
 #include "report/report.h"
 
 #include <gtest/gtest.h>
@@ -26,7 +27,7 @@ Report oneLine(std::string text) {
 TEST(HtmlPage, HoldsEveryLineOnceInOrderEscaped) {
     for (const char* entry : {"1", "2005", "999999999", "0", "12e9"}) {
         DisplaySettings s;
-        s.ordinal = entry[0] == '2';
+        if (entry[0] == '2') s.form.kind = Kind::ordinal;
         const Report report = composeReport(entry, s);
         const std::string page = reportPage(report, "<&\"title\">");
         EXPECT_NE(page.find("<title>&lt;&amp;&quot;title&quot;&gt;</title>"), std::string::npos);

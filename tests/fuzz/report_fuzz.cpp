@@ -1,6 +1,7 @@
 // The report for arbitrary entry text and settings: a message of two lines, or a
 // report of 23 lines with every piece on its own line, none empty, and the plain
 // text those lines and nothing else.
+#include "export/text.h"
 #include "report/report.h"
 
 #include <algorithm>
@@ -21,8 +22,8 @@ void check(bool condition) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size < 2) return 0;
     DisplaySettings settings;
-    settings.ordinal = data[0] & 1;
-    settings.masculine = data[0] & 2;
+    settings.form = {data[0] & 1 ? Kind::ordinal : Kind::cardinal,
+                     data[0] & 2 ? Gender::masculine : Gender::feminine};
     settings.fontSize = static_cast<std::int16_t>(8 + 2 * (data[1] % 25));
     const std::string entry(reinterpret_cast<const char*>(data + 2), size - 2);
     const Report r = composeReport(entry, settings);

@@ -1,4 +1,5 @@
 #include "engine/numbers.h"
+#include "export/text.h"
 #include "report/report.h"
 
 #include <gtest/gtest.h>
@@ -23,8 +24,7 @@ TEST(Report, WorkedExampleCardinalMasculine) {
 
 TEST(Report, WorkedExampleOrdinalFeminine) {
     DisplaySettings s;
-    s.ordinal = true;
-    s.masculine = false;
+    s.form = {Kind::ordinal, Gender::feminine};
     const Report r = composeReport("21", s);
     EXPECT_EQ(r.text(Piece::digits), "21st");
     EXPECT_EQ(r.text(Piece::numerals), "mah =k=a]");
@@ -105,7 +105,7 @@ TEST(Report, LenientEntryText) {
 
 TEST(Report, LocaleSeparator) {
     DisplaySettings s;
-    s.masculine = false;
+    s.form.gender = Gender::feminine;
     const Report r = composeReport("1234567", s, ".");
     EXPECT_EQ(r.text(Piece::digits), "1.234.567");
 }
@@ -113,8 +113,7 @@ TEST(Report, LocaleSeparator) {
 TEST(StatusText, Rules) {
     DisplaySettings s;
     EXPECT_EQ(statusText(s), " CS Copto Manuscript | 16 | Masculine | Cardinal");
-    s.ordinal = true;
-    s.masculine = false;
+    s.form = {Kind::ordinal, Gender::feminine};
     s.fontSize = 8;
     s.fontName = "CS Copt";
     EXPECT_EQ(statusText(s), " CS Copt | 8 | Feminine | Ordinal");
@@ -134,12 +133,11 @@ TEST(PlainReport, SameTextAsTheWindowsReport) {
         for (int f = 0; f < 4; ++f)
             for (const char* font : {"CS Copto Manuscript", "FreeSerif"}) {
                 DisplaySettings s;
-                s.ordinal = f >= 2;
-                s.masculine = f % 2 == 0;
+                s.form = formOf(f >= 2, f % 2 == 0);
                 s.fontName = font;
                 std::string text;
-                appendPlainReport(text, n, formOf(s.ordinal, s.masculine), writingFor(font));
-                ASSERT_EQ(text, plainText(composeReport(n, formOf(s.ordinal, s.masculine), writingFor(font))));
+                appendPlainReport(text, n, s.form, writingFor(font));
+                ASSERT_EQ(text, plainText(composeReport(n, s.form, writingFor(font))));
                 ASSERT_EQ(text,
                           plainText(composeReport(std::to_string(n), s)))
                     << n << " " << font << " form " << f;

@@ -262,7 +262,7 @@ private slots:
     void commandLinePageIsTheSavedPage() {
         changeSettings(*window, [](DisplaySettings& s) {
             s.fontName = "Zefnaro Coptic";
-            s.ordinal = true;
+            s.form.kind = Kind::ordinal;
         });
         enter(box, QStringLiteral("2005"));
         QTemporaryDir dir;

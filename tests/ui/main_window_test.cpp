@@ -186,7 +186,7 @@ private slots:
 
     void outOfRangeValuesGetTheRangeMessage() {
         enter(box, "0"); // a message: the status line stays as it was
-        changeSettings(*window, [](DisplaySettings& s) { s.ordinal = true; });
+        changeSettings(*window, [](DisplaySettings& s) { s.form.kind = Kind::ordinal; });
         enter(box, "2"); // so that 1.5, rounded to 2, leaves the spinner as it is
         enter(box, "-5");
         const QString status = statusLabel(*window)->text();
@@ -281,8 +281,7 @@ private slots:
     void statusLineRules() {
         enter(box, "0");
         changeSettings(*window, [](DisplaySettings& s) {
-            s.ordinal = true;
-            s.masculine = false;
+            s.form = {Kind::ordinal, Gender::feminine};
             s.fontSize = 8;
         });
         QCOMPARE(statusLabel(*window)->text(),

@@ -28,8 +28,7 @@ class PasteTest : public QObject {
     QString report() { return window->reportBox().text(); }
     QString expected(std::uint32_t n, bool ordinal = false, bool masculine = true) {
         DisplaySettings s = window->settings();
-        s.ordinal = ordinal;
-        s.masculine = masculine;
+        s.form = {ordinal ? Kind::ordinal : Kind::cardinal, masculine ? Gender::masculine : Gender::feminine};
         return plain(composeReport(n, s, localeGroupSeparator()));
     }
     void clipboard(const QString& text) { QGuiApplication::clipboard()->setText(text); }
@@ -150,8 +149,8 @@ private slots:
         QVERIFY(settings);
         byMenu(QStringLiteral("ⲙⲁϩ ⲕ̅ⲁ̅ϯ"));
         QCOMPARE(box->text(), QStringLiteral("21"));
-        QVERIFY(window->settings().ordinal);
-        QVERIFY(!window->settings().masculine);
+        QVERIFY(window->settings().form.ordinal());
+        QVERIFY(window->settings().form.feminine());
         QCOMPARE(report(), expected(21, true, false));
         // Said where the user looks, then the status line as ever.
         QCOMPARE(statusLabel(*window)->text(),
@@ -164,7 +163,7 @@ private slots:
         // The same number again in another form: the report follows the form.
         window->applySettings(DisplaySettings{});
         byKey(QStringLiteral("21st"));
-        QVERIFY(window->settings().ordinal);
+        QVERIFY(window->settings().form.ordinal());
         QCOMPARE(report(), expected(21, true, true));
     }
 };

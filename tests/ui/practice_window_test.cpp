@@ -129,7 +129,7 @@ private slots:
     void rangeAndFormsChooseTheQuestions() {
         auto* range = control<QComboBox>(*practice, "practiceRangeList");
         range->setCurrentIndex(0); // up to 10
-        changeSettings(*window, [](DisplaySettings& s) { s.ordinal = true; s.masculine = false; });
+        changeSettings(*window, [](DisplaySettings& s) { s.form = {Kind::ordinal, Gender::feminine}; });
         for (int i = 0; i < 40; ++i) {
             practice->nextQuestion();
             QVERIFY(practice->question().number >= 1 && practice->question().number <= 10);
@@ -258,8 +258,7 @@ private slots:
         for (const char* font : {"Zefnaro Coptic", "CS Avva Shenouda"}) {
             changeSettings(*window, [font](DisplaySettings& s) {
                 s.fontName = font;
-                s.ordinal = true;
-                s.masculine = false;
+                s.form = {Kind::ordinal, Gender::feminine};
             });
             enter(numberBox(*window), QStringLiteral("500000021"));
             auto* edit = reportEdit(*window);

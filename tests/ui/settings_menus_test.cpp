@@ -94,11 +94,11 @@ private slots:
         numberBox(*window)->setNumberText(QStringLiteral("21"));
         SettingsWindow* s = openSettings();
         QTest::mouseClick(control<QCheckBox>(*s, "masculineBox"), Qt::LeftButton);
-        QVERIFY(!window->settings().masculine);
+        QVERIFY(!window->settings().form.masculine());
         QVERIFY(report().contains(QStringLiteral("in Bohairic Coptic (feminine) is written")));
         QVERIFY(report().contains(QStringLiteral("jw] ou`i")));
         QTest::mouseClick(control<QCheckBox>(*s, "ordinalBox"), Qt::LeftButton);
-        QVERIFY(window->settings().ordinal);
+        QVERIFY(window->settings().form.ordinal());
         QVERIFY(report().startsWith(QStringLiteral("\nThe ordinal number\n\n21st")));
     }
 
@@ -114,8 +114,8 @@ private slots:
         QTest::mouseClick(control<QPushButton>(*s, "defaultButton"), Qt::LeftButton);
         QCOMPARE(window->settings().fontName, std::string("CS Copto Manuscript"));
         QCOMPARE(window->settings().fontSize, 16);
-        QVERIFY(window->settings().masculine);
-        QVERIFY(!window->settings().ordinal);
+        QVERIFY(window->settings().form.masculine());
+        QVERIFY(!window->settings().form.ordinal());
         QCOMPARE(statusLabel(*window)->text(),
                  QStringLiteral(" CS Copto Manuscript | 16 | Masculine | Cardinal"));
         QCOMPARE(report(), plain(composeReport("2005", DisplaySettings{})));

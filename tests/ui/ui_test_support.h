@@ -4,6 +4,7 @@
 
 #include "platform/number_box.h"
 #include "platform/spinner.h"
+#include "export/text.h"
 #include "ui/fonts.h"
 #include "ui/main/main_window.h"
 

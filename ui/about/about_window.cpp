@@ -1,5 +1,6 @@
 #include "about_window.h"
 
+#include "platform/named.h"
 #include "platform/arial.h"
 #include "platform/link_label.h"
 #include "ui/art/pictures.h"
@@ -24,8 +25,7 @@ const QColor darkRed(128, 0, 0);
 
 QLabel* text(QWidget* parent, const char* name, const QString& caption, double points,
              bool darkRedText, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop) {
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(QString::fromLatin1(name));
+    auto* label = named(new QLabel(caption, parent), name);
     label->setFont(arialFont(points, true));
     label->setWordWrap(true);
     label->setAlignment(alignment);

@@ -1,5 +1,6 @@
 #include "date_window.h"
 
+#include "platform/named.h"
 #include "platform/geometry.h"
 #include "report/date_report.h"
 #include "ui/fixed_window.h"
@@ -22,11 +23,6 @@ namespace zefnaro {
 
 namespace {
 
-// The days both fields can show: from 1 Thout 1 AM to the last day a date field
-// writes, 31 December 9999 (the Coptic calendar runs on to 9999 AM).
-const QDate firstDay(284, 8, 29);
-const QDate lastDay(9999, 12, 31);
-
 GregorianDate fromQDate(const QDate& d) {
     return {d.year(), d.month(), d.day()};
 }
@@ -35,11 +31,11 @@ QDate toQDate(GregorianDate d) {
     return QDate(d.year, d.month, d.day);
 }
 
-template <typename T> T* named(T* widget, const char* name, const QString& accessible) {
-    widget->setObjectName(QString::fromLatin1(name));
-    widget->setAccessibleName(accessible);
-    return widget;
-}
+// The days both fields can show: from 1 Thout 1 AM to the last day a date field
+// writes, 31 December 9999 (the Coptic calendar runs on to 9999 AM).
+const QDate firstDay = toQDate(firstGregorianDate);
+const QDate lastDay(9999, 12, 31);
+
 
 } // namespace
 

@@ -26,8 +26,8 @@ void MainWindow::pasteText(const QString& text) {
         return;
     }
     DisplaySettings shown = settings_;
-    if (read.reading.form.ordinal()) shown.ordinal = true;
-    if (read.reading.form.feminine()) shown.masculine = false;
+    if (read.reading.form.ordinal()) shown.form.kind = Kind::ordinal;
+    if (read.reading.form.feminine()) shown.form.gender = Gender::feminine;
     const bool formChanged = !(shown == settings_);
     settings_ = shown;
     if (formChanged && settingsWindow_) settingsWindow_->showSettings(shown);
@@ -40,8 +40,8 @@ void MainWindow::pasteText(const QString& text) {
     // The form followed the text: said, so that it does not change unseen.
     if (formChanged)
         showStatusMessage(tr("Now showing %1 forms, as the pasted text is written")
-                              .arg(QStringList{shown.ordinal ? tr("ordinal") : tr("cardinal"),
-                                               shown.masculine ? tr("masculine") : tr("feminine")}
+                              .arg(QStringList{shown.form.ordinal() ? tr("ordinal") : tr("cardinal"),
+                                               shown.form.masculine() ? tr("masculine") : tr("feminine")}
                                        .join(QStringLiteral(", "))));
 }
 

@@ -240,10 +240,7 @@ PracticeOptions PracticeWindow::options() const {
     PracticeOptions o;
     o.ask = static_cast<Ask>(modeList_->currentData().toInt());
     o.upTo = rangeList_->currentData().toUInt();
-    if (formList_->currentIndex() == 0) {
-        const DisplaySettings s = settings_();
-        o.form = formOf(s.ordinal, s.masculine);
-    }
+    if (formList_->currentIndex() == 0) o.form = settings_().form;
     return o;
 }
 
@@ -352,8 +349,7 @@ void PracticeWindow::showAnswer() {
 
 void PracticeWindow::showReport() {
     DisplaySettings s = settings_();
-    s.ordinal = question_.form.ordinal();
-    s.masculine = question_.form.masculine();
+    s.form = question_.form;
     reportBox_.setReport(composeReport(question_.number, s));
     showReportPane(true);
 }
@@ -406,7 +402,7 @@ bool PracticeWindow::saveWorksheet(const QString& path, const WorksheetRequest& 
 void PracticeWindow::chooseWorksheet() {
     const PracticeOptions now = options();
     WorksheetDialog dialog(now, formList_->currentIndex() == 1,
-                           now.form.value_or(formOf(settings_().ordinal, settings_().masculine)), this);
+                           now.form.value_or(settings_().form), this);
     if (dialog.exec() != QDialog::Accepted) return answerBox_->setFocus();
     const WorksheetRequest request = dialog.request();
     if (dialog.choice() == WorksheetDialog::savePdf) {

@@ -1,5 +1,6 @@
 #include "settings_window.h"
 
+#include "platform/named.h"
 #include "platform/no_typing.h"
 #include "ui/fixed_window.h"
 #include "ui/fonts.h"
@@ -18,10 +19,6 @@ namespace zefnaro {
 
 namespace {
 
-template <typename T> T* named(T* widget, const char* name) {
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
 
 } // namespace
 
@@ -103,8 +100,8 @@ SettingsWindow::SettingsWindow(const DisplaySettings& current, QWidget* owner)
         sizeList_->addItem(QString::number(size));
     fontList_->setCurrentIndex(fontList_->findData(QString::fromStdString(settings_.fontName)));
     sizeList_->setCurrentIndex(sizeList_->findText(QString::number(settings_.fontSize)));
-    genderBox_->setChecked(settings_.masculine);
-    ordinalBox_->setChecked(settings_.ordinal);
+    genderBox_->setChecked(settings_.form.masculine());
+    ordinalBox_->setChecked(settings_.form.ordinal());
 
     connect(fontList_, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (index < 0) return;
@@ -118,11 +115,11 @@ SettingsWindow::SettingsWindow(const DisplaySettings& current, QWidget* owner)
         announce();
     });
     connect(genderBox_, &QCheckBox::toggled, this, [this](bool checked) {
-        settings_.masculine = checked;
+        settings_.form.gender = checked ? Gender::masculine : Gender::feminine;
         announce();
     });
     connect(ordinalBox_, &QCheckBox::toggled, this, [this](bool checked) {
-        settings_.ordinal = checked;
+        settings_.form.kind = checked ? Kind::ordinal : Kind::cardinal;
         announce();
     });
     connect(defaultButton, &QPushButton::clicked, this, &SettingsWindow::restoreDefaults);
@@ -134,8 +131,8 @@ void SettingsWindow::showSettings(const DisplaySettings& settings) {
     settings_ = settings;
     const QSignalBlocker quietGender(genderBox_), quietOrdinal(ordinalBox_), quietFont(fontList_),
         quietSize(sizeList_);
-    genderBox_->setChecked(settings.masculine);
-    ordinalBox_->setChecked(settings.ordinal);
+    genderBox_->setChecked(settings.form.masculine());
+    ordinalBox_->setChecked(settings.form.ordinal());
     fontList_->setCurrentIndex(fontList_->findData(QString::fromStdString(settings.fontName)));
     sizeList_->setCurrentIndex(sizeList_->findText(QString::number(settings.fontSize)));
 }
@@ -147,8 +144,8 @@ void SettingsWindow::announce() {
 void SettingsWindow::restoreDefaults() {
     // Each change raises its own handler, which stores the default and announces it.
     const DisplaySettings defaults = machineDefaults();
-    genderBox_->setChecked(defaults.masculine);
-    ordinalBox_->setChecked(defaults.ordinal);
+    genderBox_->setChecked(defaults.form.masculine());
+    ordinalBox_->setChecked(defaults.form.ordinal());
     fontList_->setCurrentIndex(fontList_->findData(QString::fromStdString(defaults.fontName)));
     sizeList_->setCurrentIndex(sizeList_->findText(QString::number(defaults.fontSize)));
 }

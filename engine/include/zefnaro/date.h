@@ -37,6 +37,12 @@ struct GregorianDate {
     friend constexpr bool operator!=(GregorianDate a, GregorianDate b) { return !(a == b); }
 };
 
+// The first and the last day Zefnaro converts, in both calendars.
+inline constexpr CopticDate firstCopticDate{1, 1, 1};
+inline constexpr GregorianDate firstGregorianDate{284, 8, 29};
+inline constexpr CopticDate lastCopticDate{largestCopticYear, 13, 6};
+inline constexpr GregorianDate lastGregorianDate{10283, 11, 12};
+
 constexpr bool isCopticLeapYear(int year) {
     return year % 4 == 3;
 }

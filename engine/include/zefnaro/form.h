@@ -15,7 +15,7 @@ inline constexpr std::string_view largestNumberText = "999,999,999";
 enum class Kind { cardinal, ordinal };
 enum class Gender { masculine, feminine };
 
-// Cardinal or ordinal, masculine or feminine: formOf(Kind::ordinal, Gender::feminine).
+// Cardinal or ordinal, masculine or feminine: Form{Kind::ordinal, Gender::feminine}.
 struct Form {
     Kind kind = Kind::cardinal;
     Gender gender = Gender::masculine;

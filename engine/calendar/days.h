@@ -1,21 +1,21 @@
-// Shared by the date conversions and the reader of Coptic dates.
+// Days as messages, reports and files write them: shared by the calendar, the
+// reader of dates and the report of a day.
 #pragma once
 
-#include "engine/read/read_support.h"
 #include "zefnaro/date.h"
 
-#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace zefnaro::dates {
 
-using reading::joined;
-
-// "8 December 2026", "29 Hathor 1743 AM": days as messages name them.
+// "8 December 2026", "29 Hathor 1743 AM".
 std::string text(GregorianDate date);
 std::string text(CopticDate date);
+
+// "2026-12-08" appended.
+void appendIso(std::string& out, GregorianDate date);
 
 struct Triple {
     int year = 0, month = 0, day = 0;

@@ -1,7 +1,7 @@
 #include "zefnaro/date.h"
 
-#include "engine/read/date_support.h"
-#include "engine/utf8.h"
+#include "engine/calendar/days.h"
+#include "engine/joined.h"
 
 #include <array>
 
@@ -66,8 +66,8 @@ constexpr GregorianDate civilFromDays(long long z) {
     return {static_cast<int>(y), static_cast<int>(m), static_cast<int>(d)};
 }
 
-// 1 Thout 1 AM.
-constexpr long long epoch = daysFromCivil(284, 8, 29);
+constexpr long long epoch = daysFromCivil(firstGregorianDate.year, firstGregorianDate.month,
+                                         firstGregorianDate.day);
 
 constexpr long long copticDays(CopticDate c) {
     return epoch + 365LL * (c.year - 1) + c.year / 4 + 30LL * (c.month - 1) + c.day - 1;
@@ -81,13 +81,15 @@ constexpr CopticDate copticFromDays(long long days) {
             static_cast<int>(intoYear % 30 + 1)};
 }
 
-constexpr CopticDate lastCopticDay{largestCopticYear, 13, copticMonthDays(largestCopticYear, 13)};
-constexpr long long lastDay = copticDays(lastCopticDay);
-static_assert(copticFromDays(epoch) == CopticDate{1, 1, 1});
-static_assert(copticFromDays(lastDay) == lastCopticDay);
+constexpr long long lastDay = copticDays(lastCopticDate);
+static_assert(copticFromDays(epoch) == firstCopticDate);
+static_assert(copticFromDays(lastDay) == lastCopticDate);
+// The public constants say the same days as the arithmetic.
+static_assert(civilFromDays(epoch) == firstGregorianDate);
+static_assert(civilFromDays(lastDay) == lastGregorianDate);
 
 DateError error(DateErrorCode code, std::initializer_list<std::string_view> pieces) {
-    return {code, dates::joined(pieces)};
+    return {code, joined(pieces)};
 }
 
 std::string number(long long n) {
@@ -107,6 +109,19 @@ std::string text(CopticDate c) {
     return joined({number(c.day), " ", copticMonthName(c.month).english, " ", number(c.year), " AM"});
 }
 
+void appendIso(std::string& out, GregorianDate date) {
+    const auto digits = [&out](int value, std::size_t width) {
+        const std::string text = std::to_string(value);
+        out.append(text.size() < width ? width - text.size() : 0, '0');
+        out += text;
+    };
+    digits(date.year, 4);
+    out += '-';
+    digits(date.month, 2);
+    out += '-';
+    digits(date.day, 2);
+}
+
 } // namespace dates
 
 CopticDateResult toCopticDate(GregorianDate g) {
@@ -122,11 +137,11 @@ CopticDateResult toCopticDate(GregorianDate g) {
     } else if (const long long d = daysFromCivil(g.year, g.month, g.day); d < epoch) {
         result.error = error(DateErrorCode::outOfRange,
                              {dates::text(g), " is before 1 Thout 1 AM (",
-                              dates::text(civilFromDays(epoch)), "), where the Coptic calendar begins"});
+                              dates::text(firstGregorianDate), "), where the Coptic calendar begins"});
     } else if (d > lastDay) {
         result.error = error(DateErrorCode::outOfRange,
-                             {dates::text(g), " is after ", dates::text(lastCopticDay), " (",
-                              dates::text(civilFromDays(lastDay)), "), the last day Zefnaro converts"});
+                             {dates::text(g), " is after ", dates::text(lastCopticDate), " (",
+                              dates::text(lastGregorianDate), "), the last day Zefnaro converts"});
     } else {
         result.date = copticFromDays(d);
     }
@@ -167,28 +182,6 @@ std::string_view weekdayName(GregorianDate g) {
     if (gregorianMonthDays(g.year, g.month) < g.day || g.day < 1) return {};
     const long long d = daysFromCivil(g.year, g.month, g.day);
     return weekdays[static_cast<std::size_t>(((d % 7) + 7) % 7)];
-}
-
-GregorianDateResult readGregorianDate(std::string_view text) {
-    GregorianDateResult result;
-    while (!text.empty() && utf8::isBlank(static_cast<unsigned char>(text.front())))
-        text.remove_prefix(1);
-    while (!text.empty() && utf8::isBlank(static_cast<unsigned char>(text.back())))
-        text.remove_suffix(1);
-    const std::optional<dates::Triple> t = dates::isoTriple(text, 5);
-    if (!t) {
-        result.error = error(DateErrorCode::unreadable,
-                             {"Not a date: expected a date written as YYYY-MM-DD, such as 2026-12-08"});
-        return result;
-    }
-    result.date = {t->year, t->month, t->day};
-    if (t->year < 1) {
-        result.error = error(DateErrorCode::outOfRange, {"There is no year 0: years are counted from 1"});
-    } else if (const CopticDateResult c = toCopticDate(result.date); !c.ok() &&
-                                                                    c.error.code != DateErrorCode::outOfRange) {
-        result.error = c.error;
-    }
-    return result;
 }
 
 } // namespace zefnaro

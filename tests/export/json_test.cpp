@@ -1,6 +1,6 @@
-// The command line's JSON strings are byte for byte what nlohmann::json writes,
+// JSON strings are byte for byte what nlohmann::json writes,
 // for any bytes, valid UTF-8 or not.
-#include "cli/output.h"
+#include "export/json.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -16,7 +16,7 @@ std::string library(const std::string& s) {
 
 std::string ours(const std::string& s) {
     std::string out;
-    zefnaro::cli::appendJsonString(out, s);
+    zefnaro::json::appendString(out, s);
     return out;
 }
 

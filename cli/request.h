@@ -1,0 +1,37 @@
+// What one run of zefnaro-cli was asked, as its options give it; each mode reads
+// the part it needs.
+#pragma once
+
+#include "practice/practice.h"
+#include "zefnaro/form.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace zefnaro::cli {
+
+enum class Mode { numbers, page, gregorianDates, copticDates, find, practice };
+
+struct Request {
+    Mode mode = Mode::numbers;
+    // NUMBER arguments; the FILE of --find; after --date's or --coptic-date's own
+    // value ("-" for standard input), more dates.
+    std::vector<std::string> inputs;
+    std::optional<Form> form;           // from --ordinal/--feminine; otherwise what the input shows
+    Writing writing = Writing::unicode; // of the text report's Coptic lines
+    bool json = false;
+    // --practice
+    PracticeOptions practice;
+    int count = 10;
+    std::uint64_t seed = 0;
+};
+
+// Each mode: answers what was asked and returns the program's exit status.
+int translateNumbers(const Request& request); // numbers.cpp
+int writePage(const Request& request);        // page.cpp
+int answerDates(const Request& request);      // dates.cpp
+int findNumerals(const Request& request);     // find_numerals.cpp
+int practise(const Request& request);         // practice_session.cpp
+
+} // namespace zefnaro::cli

@@ -1,0 +1,66 @@
+// JSON as Zefnaro writes it: one object a line, its members in the order they are
+// written, strings escaped as nlohmann::json escapes them. The one JSON writer of
+// the command line, the web page and the tests' expectations.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace zefnaro::json {
+
+// A JSON string literal for `text`: control characters escaped, other UTF-8 as it
+// stands, invalid UTF-8 replaced.
+void appendString(std::string& out, std::string_view text);
+
+// An object written into `out` as its members are given; end() closes it.
+class Object {
+public:
+    explicit Object(std::string& out) : out_(out) {}
+
+    Object& text(std::string_view name, std::string_view value) {
+        key(name);
+        appendString(out_, value);
+        return *this;
+    }
+    // A text of the engine's own, which holds no quote, backslash or control
+    // character and is valid UTF-8 (the tests check every word): written as it is,
+    // by `append(std::string&)`, without a copy between.
+    template <class Append> Object& ownText(std::string_view name, Append&& append) {
+        key(name);
+        out_ += '"';
+        append(out_);
+        out_ += '"';
+        return *this;
+    }
+    Object& number(std::string_view name, std::int64_t value);
+    Object& boolean(std::string_view name, bool value) {
+        key(name);
+        out_ += value ? "true" : "false";
+        return *this;
+    }
+    // A value that `append(std::string&)` writes as JSON (an array, say).
+    template <class Append> Object& value(std::string_view name, Append&& append) {
+        key(name);
+        append(out_);
+        return *this;
+    }
+    // "}" and, for a line, "\n".
+    void end(bool line = true) {
+        if (first_) out_ += '{';
+        out_ += line ? "}\n" : "}";
+    }
+
+private:
+    void key(std::string_view name) {
+        out_ += first_ ? '{' : ',';
+        first_ = false;
+        out_ += '"';
+        out_ += name;
+        out_ += "\":";
+    }
+    std::string& out_;
+    bool first_ = true;
+};
+
+} // namespace zefnaro::json

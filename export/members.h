@@ -1,0 +1,74 @@
+// What a number and a day are as data: their members, named and in order, listed
+// once for every shape they are written in (the command line's JSON lines, the
+// Python module's dicts, the web page's objects). Adding a member is one line here.
+#pragma once
+
+#include "engine/calendar/days.h"
+#include "engine/engine.h"
+#include "zefnaro/date.h"
+#include "zefnaro/form.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace zefnaro {
+
+// The pieces of a number's report in a form: digits, english, coptic, pronunciation,
+// numerals (coptic and numerals in the CS fonts' text), coptic_unicode,
+// numerals_unicode. Each goes to text(name, append), where append(std::string&)
+// writes its value; the number must be 1..largestNumber.
+template <class Text> void eachNumberMember(std::uint32_t n, Form form, Text&& text) {
+    text("digits", [n, form](std::string& out) {
+        appendGroupedDigits(out, n);
+        if (form.ordinal()) out += getOrdinalSuffix(n);
+    });
+    text("english", [n, form](std::string& out) { appendEnglishWords(out, n, form); });
+    text("coptic", [n, form](std::string& out) { appendCopticWords(out, n, form, Writing::fontText); });
+    text("pronunciation",
+         [n, form](std::string& out) { appendCopticWords(out, n, form, Writing::pronunciation); });
+    text("numerals",
+         [n, form](std::string& out) { appendCopticNumerals(out, n, form, Writing::fontText); });
+    text("coptic_unicode",
+         [n, form](std::string& out) { appendCopticWords(out, n, form, Writing::unicode); });
+    text("numerals_unicode",
+         [n, form](std::string& out) { appendCopticNumerals(out, n, form, Writing::unicode); });
+}
+
+// What is said of a day, in order: gregorian, weekday, coptic_year, coptic_month,
+// coptic_day, the month's names (month_coptic, month_font_text,
+// month_pronunciation, month_english), the day's and the year's numerals, Coptic
+// words and pronunciation (Unicode Coptic). Each text member goes to
+// text(name, append), each number to number(name, value). The date must be a day.
+template <class Text, class Number>
+void eachDateMember(CopticDate c, GregorianDate g, Text&& text, Number&& number) {
+    const MonthName month = copticMonthName(c.month);
+    const auto day = static_cast<std::uint32_t>(c.day);
+    const auto year = static_cast<std::uint32_t>(c.year);
+    const auto constant = [](std::string_view value) {
+        return [value](std::string& out) { out += value; };
+    };
+    const auto numerals = [](std::uint32_t n) {
+        return [n](std::string& out) { appendCopticNumerals(out, n, {}, Writing::unicode); };
+    };
+    const auto words = [](std::uint32_t n, Writing writing) {
+        return [n, writing](std::string& out) { appendCopticWords(out, n, {}, writing); };
+    };
+    text("gregorian", [g](std::string& out) { dates::appendIso(out, g); });
+    text("weekday", constant(weekdayName(g)));
+    number("coptic_year", c.year);
+    number("coptic_month", c.month);
+    number("coptic_day", c.day);
+    text("month_coptic", constant(month.coptic));
+    text("month_font_text", constant(month.fontText));
+    text("month_pronunciation", constant(month.pronunciation));
+    text("month_english", constant(month.english));
+    text("day_numerals", numerals(day));
+    text("year_numerals", numerals(year));
+    text("day_coptic", words(day, Writing::unicode));
+    text("year_coptic", words(year, Writing::unicode));
+    text("day_pronunciation", words(day, Writing::pronunciation));
+    text("year_pronunciation", words(year, Writing::pronunciation));
+}
+
+} // namespace zefnaro
