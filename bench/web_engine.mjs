@@ -10,9 +10,10 @@ globalThis.__dirname = site; // emscripten 3.1.6's ES module still asks for thes
 globalThis.require = createRequire(import.meta.url);
 const { default: createZefnaro } = await import(site + '/zefnaro.mjs');
 const z = await createZefnaro({ wasmBinary: readFileSync(site + '/zefnaro.wasm') });
-const report = z.cwrap('zefnaro_report', 'string', ['string', 'number', 'number']);
+const report = (entry) => z.ccall('zefnaro_report', 'string', ['string', 'string', 'string', 'string'],
+  [entry, 'cardinal', 'masculine', 'unicode']);
 const count = 200000;
 let bytes = 0;
 const start = performance.now();
-for (let i = 0; i < count; ++i) bytes += report(String(Number(BigInt(i) * 7919n * 7919n % 999999999n) + 1), 0, 0).length;
+for (let i = 0; i < count; ++i) bytes += report(String(Number(BigInt(i) * 7919n * 7919n % 999999999n) + 1)).length;
 console.log(`WebAssembly: ${(count / ((performance.now() - start) / 1000)).toFixed(0)} reports a second`);

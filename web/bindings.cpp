@@ -1,8 +1,13 @@
-// The web page's way into the engine: a few C functions over the report and the
-// reader. Each call renders in C++ and hands back one string (the report's lines as
-// HTML, its plain text) or a few numbers, since building JavaScript objects from
-// many strings would cost more than the engine itself.
+// The web page's way into the engine. Each call takes all it needs and answers
+// with its whole result as one JSON object, keeping nothing between calls: the
+// page never asks for a second part of an answer, nor in a certain order. One
+// string a call, since building JavaScript objects from many strings would cost
+// more than the engine itself. The names are exported by EMSCRIPTEN_KEEPALIVE
+// alone and called through one function of the page (web/engine.js).
 #include "export/html.h"
+#include "export/json.h"
+#include "export/text.h"
+#include "practice/practice.h"
 #include "report/date_report.h"
 #include "report/fonts.h"
 #include "report/report.h"
@@ -12,152 +17,155 @@
 
 #include <emscripten/emscripten.h>
 
-#include <optional>
 #include <string>
+#include <string_view>
 
 namespace {
 
-zefnaro::Report shown;
-std::string out;
-zefnaro::ReadResult lastRead;
-// The day shown, when the report is a day's; its error, when it is no day.
-std::optional<zefnaro::CopticDate> shownDay;
-std::string dayError;
+using zefnaro::json::Object;
 
-zefnaro::DisplaySettings settings(int ordinal, int feminine) {
+// The answer of the call under way, handed to the page as it returns.
+std::string answer;
+
+// The page shows Zefnaro Coptic, which it carries; "font-text" is for copies
+// into documents set in the CS fonts.
+zefnaro::DisplaySettings settings(std::string_view kind, std::string_view gender,
+                                  std::string_view writing) {
     zefnaro::DisplaySettings s;
-    s.fontName = std::string(zefnaro::projectFont); // the page carries Zefnaro Coptic
-    s.ordinal = ordinal != 0;
-    s.masculine = feminine == 0;
+    s.fontName = std::string(writing == "font-text" ? zefnaro::fontTextDefault : zefnaro::projectFont);
+    s.form = {kind == "ordinal" ? zefnaro::Kind::ordinal : zefnaro::Kind::cardinal,
+              gender == "feminine" ? zefnaro::Gender::feminine : zefnaro::Gender::masculine};
     return s;
+}
+
+std::string iso(zefnaro::GregorianDate date) {
+    return zefnaro::isoText(date);
+}
+
+// A report's members: its lines for the page, its plain text, the standalone page
+// that copies carry as HTML, and its title.
+void addReport(Object& o, const zefnaro::Report& r) {
+    const std::string title = zefnaro::reportTitle(r);
+    o.text("html", zefnaro::reportLines(r))
+        .text("text", zefnaro::plainText(r))
+        .text("page", zefnaro::reportPage(r, title))
+        .text("title", title);
+}
+
+const char* finished(Object& o) {
+    o.end(false);
+    return answer.c_str();
+}
+
+const char* dayAnswer(zefnaro::CopticDate date, std::string_view writing) {
+    answer.clear();
+    Object o(answer);
+    const zefnaro::GregorianDateResult g = zefnaro::toGregorianDate(date);
+    if (!g.ok()) return finished(o.text("error", g.error.message));
+    addReport(o, zefnaro::composeDateReport(date, settings("cardinal", "masculine", writing)));
+    o.number("year", date.year)
+        .number("month", date.month)
+        .number("day", date.day)
+        .number("month_days", zefnaro::copticMonthDays(date.year, date.month))
+        .text("gregorian", iso(g.date))
+        .text("coptic_text", zefnaro::copticText(date));
+    return finished(o);
+}
+
+const char* dayError(const std::string& message) {
+    answer.clear();
+    Object o(answer);
+    return finished(o.text("error", message));
 }
 
 } // namespace
 
 extern "C" {
 
-// Composes the report of an entry (digits as the number box holds them) and
-// returns its lines as HTML; zefnaro_text() and zefnaro_title() then give the same
-// report as plain text and as a title.
-EMSCRIPTEN_KEEPALIVE const char* zefnaro_report(const char* entry, int ordinal, int feminine) {
-    shown = zefnaro::composeReport(entry, settings(ordinal, feminine));
-    shownDay.reset();
-    out = zefnaro::reportLines(shown);
-    return out.c_str();
+// What the page needs to know once: the version, the largest number, Random's
+// ranges, the calendar's first and last days and largest year, the months' names.
+EMSCRIPTEN_KEEPALIVE const char* zefnaro_facts() {
+    answer.clear();
+    Object o(answer);
+    o.text("version", zefnaro::versionText)
+        .number("largest_number", zefnaro::largestNumber)
+        .value("ranges",
+               [](std::string& out) {
+                   char separator = '[';
+                   for (const std::uint32_t upTo : zefnaro::practiceRanges) {
+                       out += separator;
+                       separator = ',';
+                       out += std::to_string(upTo);
+                   }
+                   out += ']';
+               })
+        .text("first_day", iso(zefnaro::firstGregorianDate))
+        .text("last_day", iso(zefnaro::lastGregorianDate))
+        .number("largest_year", zefnaro::largestCopticYear)
+        .value("months", [](std::string& out) {
+            char separator = '[';
+            for (int m = 1; m <= 13; ++m) {
+                out += separator;
+                separator = ',';
+                const zefnaro::MonthName name = zefnaro::copticMonthName(m);
+                Object(out).text("english", name.english).text("coptic", name.coptic).end(false);
+            }
+            out += ']';
+        });
+    return finished(o);
 }
 
-EMSCRIPTEN_KEEPALIVE const char* zefnaro_text() {
-    out = zefnaro::plainText(shown);
-    return out.c_str();
+// The report of an entry (digits as the number box holds them) in a form
+// ("ordinal"/"cardinal", "feminine"/"masculine"), its Coptic in Unicode or, with
+// "font-text", the CS fonts' text.
+EMSCRIPTEN_KEEPALIVE const char* zefnaro_report(const char* entry, const char* kind, const char* gender,
+                                                const char* writing) {
+    answer.clear();
+    Object o(answer);
+    const zefnaro::Report r = zefnaro::composeReport(entry, settings(kind, gender, writing));
+    addReport(o, r);
+    return finished(o.number("number", r.number));
 }
 
-// The report as the standalone page the window saves (the clipboard's HTML).
-EMSCRIPTEN_KEEPALIVE const char* zefnaro_page() {
-    out = zefnaro::reportPage(shown, zefnaro::reportTitle(shown));
-    return out.c_str();
+// A pasted or dropped text in any written form: {"number", "ordinal", "masculine",
+// "read_as"}, or {"error"}.
+EMSCRIPTEN_KEEPALIVE const char* zefnaro_read(const char* text) {
+    answer.clear();
+    Object o(answer);
+    const zefnaro::ReadResult read = zefnaro::readPasted(text);
+    if (!read.ok()) return finished(o.text("error", read.error.message));
+    o.number("number", read.reading.number)
+        .boolean("ordinal", read.reading.form.ordinal())
+        .boolean("masculine", read.reading.form.masculine())
+        .text("read_as", zefnaro::formName(read.reading.written));
+    return finished(o);
 }
 
-// The same report with its Coptic in the CS fonts' text, for documents set in
-// them: its plain text, and after it zefnaro_font_text_page() its page.
-zefnaro::Report fontTextReport;
-
-EMSCRIPTEN_KEEPALIVE const char* zefnaro_font_text() {
-    zefnaro::DisplaySettings s = settings(shown.form.ordinal(), shown.form.feminine());
-    s.fontName = std::string(zefnaro::fontTextDefault);
-    fontTextReport = shown.isMessage ? shown
-                     : shownDay      ? zefnaro::composeDateReport(*shownDay, s)
-                                     : zefnaro::composeReport(shown.number, s);
-    out = zefnaro::plainText(fontTextReport);
-    return out.c_str();
+// A day's report with the day in both calendars, or {"error"}: given by its
+// Coptic date, by a Gregorian date written YYYY-MM-DD, or by a Coptic date in any
+// writing the reader takes.
+EMSCRIPTEN_KEEPALIVE const char* zefnaro_coptic_day(int year, int month, int day, const char* writing) {
+    return dayAnswer({year, month, day}, writing);
 }
 
-EMSCRIPTEN_KEEPALIVE const char* zefnaro_font_text_page() {
-    out = zefnaro::reportPage(fontTextReport, zefnaro::reportTitle(fontTextReport));
-    return out.c_str();
+EMSCRIPTEN_KEEPALIVE const char* zefnaro_gregorian_day(const char* isoDate, const char* writing) {
+    const zefnaro::GregorianDateResult g = zefnaro::readGregorianDate(isoDate);
+    if (!g.ok()) return dayError(g.error.message);
+    const zefnaro::CopticDateResult c = zefnaro::toCopticDate(g.date);
+    if (!c.ok()) return dayError(c.error.message);
+    return dayAnswer(c.date, writing);
 }
 
-// Reads a pasted or dropped text in any written form: the number, 0 when it is
-// none; zefnaro_read_form() gives 1 for ordinal plus 2 for feminine, and
-// zefnaro_read_error() the reader's message.
-EMSCRIPTEN_KEEPALIVE unsigned zefnaro_read(const char* text) {
-    lastRead = zefnaro::readPasted(text);
-    return lastRead.ok() ? lastRead.reading.number : 0;
-}
-
-EMSCRIPTEN_KEEPALIVE int zefnaro_read_form() {
-    return (lastRead.reading.form.ordinal() ? 1 : 0) + (lastRead.reading.form.feminine() ? 2 : 0);
-}
-
-EMSCRIPTEN_KEEPALIVE const char* zefnaro_read_error() {
-    return lastRead.error.message.c_str();
-}
-
-// The report of a day, given by its Coptic date, as lines of HTML; "" when the date
-// is no day, and zefnaro_day_error() says why. zefnaro_day_coptic() and
-// zefnaro_day_gregorian() then give the day shown: year * 10000 + month * 100 + day,
-// and "2026-12-08".
-EMSCRIPTEN_KEEPALIVE const char* zefnaro_coptic_day(int year, int month, int day) {
-    const zefnaro::CopticDate date{year, month, day};
-    const zefnaro::GregorianDateResult g = zefnaro::toGregorianDate(date);
-    if (!g.ok()) {
-        dayError = g.error.message;
-        return "";
-    }
-    dayError.clear();
-    shown = zefnaro::composeDateReport(date, settings(0, 0));
-    shownDay = date;
-    out = zefnaro::reportLines(shown);
-    return out.c_str();
-}
-
-// The same for a Gregorian day written YYYY-MM-DD.
-EMSCRIPTEN_KEEPALIVE const char* zefnaro_gregorian_day(const char* iso) {
-    const zefnaro::GregorianDateResult g = zefnaro::readGregorianDate(iso);
-    const zefnaro::CopticDateResult c = g.ok() ? zefnaro::toCopticDate(g.date) : zefnaro::CopticDateResult{};
-    if (!g.ok() || !c.ok()) {
-        dayError = g.ok() ? c.error.message : g.error.message;
-        return "";
-    }
-    return zefnaro_coptic_day(c.date.year, c.date.month, c.date.day);
-}
-
-// The same for a Coptic date in any writing the reader takes.
-EMSCRIPTEN_KEEPALIVE const char* zefnaro_read_coptic_day(const char* text) {
+EMSCRIPTEN_KEEPALIVE const char* zefnaro_read_coptic_day(const char* text, const char* writing) {
     const zefnaro::CopticDateResult c = zefnaro::readCopticDate(text);
-    if (!c.ok()) {
-        dayError = c.error.message;
-        return "";
-    }
-    return zefnaro_coptic_day(c.date.year, c.date.month, c.date.day);
+    if (!c.ok()) return dayError(c.error.message);
+    return dayAnswer(c.date, writing);
 }
 
-EMSCRIPTEN_KEEPALIVE int zefnaro_day_coptic() {
-    return shownDay ? shownDay->year * 10000 + shownDay->month * 100 + shownDay->day : 0;
-}
-
-EMSCRIPTEN_KEEPALIVE const char* zefnaro_day_gregorian() {
-    out = shownDay ? zefnaro::isoText(zefnaro::toGregorianDate(*shownDay).date) : std::string();
-    return out.c_str();
-}
-
-EMSCRIPTEN_KEEPALIVE const char* zefnaro_day_error() {
-    return dayError.c_str();
-}
-
-// The days of a Coptic month in a year: 30, or 5 or 6 for Pi Kogi Enavot.
+// The days of a Coptic month in a year: 30, or 5 or 6 for Pi Kogi Enavot; 0 for
+// no such month.
 EMSCRIPTEN_KEEPALIVE int zefnaro_month_days(int year, int month) {
     return zefnaro::copticMonthDays(year, month);
-}
-
-// "Hathor · Ⲁⲑⲱⲣ" for the month list; "" outside 1..13.
-EMSCRIPTEN_KEEPALIVE const char* zefnaro_month_name(int month) {
-    const zefnaro::MonthName m = zefnaro::copticMonthName(month);
-    out = m.english.empty() ? std::string() : std::string(m.english) + " · " + std::string(m.coptic);
-    return out.c_str();
-}
-
-EMSCRIPTEN_KEEPALIVE const char* zefnaro_version() {
-    return zefnaro::versionText;
 }
 
 } // extern "C"

@@ -1,0 +1,103 @@
+// The numbers view: the number box, the switches, Random and pasting drive one
+// report, composed and rendered by the engine.
+import { call, facts } from './engine.js';
+import { $, report, say, viewLinks } from './page.js';
+
+const box = $('number'), ordinal = $('ordinal'), feminine = $('feminine');
+const form = () => [ordinal.checked ? 'ordinal' : 'cardinal', feminine.checked ? 'feminine' : 'masculine'];
+let shown = null; // the engine's answer for what the report shows
+
+// The address holds what is shown: #2005, #2005/ordinal, #2005/feminine,
+// #2005/ordinal/feminine.
+export function address() {
+  return '#' + (box.value || '0') + (ordinal.checked ? '/ordinal' : '') + (feminine.checked ? '/feminine' : '');
+}
+
+// Each number shown is a step Back can return to; digits typed one after another
+// are one step, so Back leaves the whole number typed.
+function show({ remember = true, typing = false } = {}) {
+  shown = call('report', box.value, ...form(), 'unicode');
+  report.innerHTML = shown.html;
+  if (remember && location.hash !== address()) {
+    if (typing && history.state?.typed) history.replaceState({ typed: true }, '', address());
+    else history.pushState({ typed: typing }, '', address());
+  }
+  document.title = 'Zefnaro — ' + (box.value || '0');
+  viewLinks.numbers.href = address();
+}
+
+function setNumber(n) {
+  box.value = String(Math.max(0, Math.min(facts.largest_number, n)));
+  say('');
+  show();
+}
+
+// Shows what an address such as 2005/ordinal/feminine names.
+export function showAddress(hash) {
+  const [number, ...forms] = hash.split('/');
+  if (/^[0-9]{1,9}$/.test(number)) box.value = String(Number(number));
+  ordinal.checked = forms.includes('ordinal');
+  feminine.checked = forms.includes('feminine');
+  show({ remember: false });
+}
+
+// The report shown, as copies carry it: in Unicode, or in the CS fonts' text.
+export const copied = (writing) => (writing === 'unicode' ? shown : call('report', box.value, ...form(), writing));
+export const focus = () => box.focus();
+
+// What the window's box takes: digits only, nine at most.
+box.addEventListener('beforeinput', (e) => {
+  if (e.inputType.startsWith('delete') || e.inputType === 'historyUndo' || e.inputType === 'historyRedo') return;
+  if (e.inputType === 'insertFromPaste' || e.inputType === 'insertFromDrop') return; // read below
+  const typed = e.data ?? '';
+  const room = 9 - box.value.length + (box.selectionEnd - box.selectionStart);
+  if (!/^[0-9]*$/.test(typed) || typed.length > room) {
+    e.preventDefault();
+    say(/^[0-9]*$/.test(typed) ? 'Nine digits at most' : 'Digits only; paste a written number to read it', true);
+  }
+});
+box.addEventListener('input', () => { say(''); show({ typing: true }); });
+box.addEventListener('keydown', (e) => {
+  const by = { ArrowUp: 1, ArrowDown: -1, PageUp: 1000, PageDown: -1000 }[e.key];
+  if (by && !e.altKey && !e.ctrlKey && !e.metaKey) {
+    e.preventDefault();
+    setNumber(Number(box.value || 0) + by);
+  }
+});
+
+// A pasted or dropped text in any written form is read as the window reads it.
+function readWritten(text) {
+  const read = call('read', text);
+  if (read.error !== undefined) {
+    say(read.error, true);
+    return;
+  }
+  if (read.ordinal) ordinal.checked = true;
+  if (!read.masculine) feminine.checked = true;
+  box.value = String(read.number);
+  say('Read ' + JSON.stringify(text.trim()) + ' as ' + read.number.toLocaleString('en'));
+  show();
+}
+box.addEventListener('paste', (e) => {
+  e.preventDefault();
+  readWritten(e.clipboardData.getData('text/plain'));
+});
+for (const target of [box, report]) {
+  target.addEventListener('dragover', (e) => e.preventDefault());
+  target.addEventListener('drop', (e) => {
+    e.preventDefault();
+    if (!$('controls').hidden) readWritten(e.dataTransfer.getData('text/plain'));
+  });
+}
+
+$('up').addEventListener('click', () => setNumber(Number(box.value || 0) + 1));
+$('down').addEventListener('click', () => setNumber(Number(box.value || 0) - 1));
+ordinal.addEventListener('change', () => show());
+feminine.addEventListener('change', () => show());
+const range = $('range');
+for (const upTo of facts.ranges) range.add(new Option('up to ' + upTo.toLocaleString('en'), String(upTo)));
+range.value = String(facts.largest_number);
+$('random').addEventListener('click', () => {
+  setNumber(1 + Math.floor(Math.random() * Number(range.value)));
+  box.select();
+});
