@@ -255,7 +255,8 @@ private slots:
                     return fail("the selection after a report is wrong");
             }
             if (!box->isVisible() || !edit->isVisible()) return fail("a box is hidden");
-            if (edit->width() < 0 || edit->height() < 0) return fail("negative report box size");
+            // However small the window, the report box keeps a size to show a line in.
+            if (edit->width() < 1 || edit->height() < 1) return fail("the report box collapsed");
         }
     }
 };
