@@ -46,6 +46,29 @@ static_assert(unicodeNumerals.prefix.substr(0, unicodeOrdinalWord.size()) == uni
 inline constexpr std::u32string_view fontTextOrdinalLetters = U"mah";
 static_assert(fontTextNumerals.prefix == "mah ");
 
+// The numeral letters' names as learners say them, with what each stands for, by
+// place (units, tens, hundreds) and digit; the marks' names by rank.
+inline constexpr std::array<std::array<std::string_view, 10>, 3> numeralLetterNames{
+    {{"", "alpha, 1", "vida, 2", "gamma, 3", "dalda, 4", "ei, 5", "so, 6", "zata, 7", "ita, 8", "thita, 9"},
+     {"", "iota, 10", "kappa, 20", "laula, 30", "mi, 40", "ni, 50", "exi, 60", "o, 70", "pi, 80", "fai, 90"},
+     {"", "ro, 100", "sima, 200", "tav, 300", "epsilon, 400", "phi, 500", "khi, 600", "epsi, 700", "o, 800",
+      "shai, 900"}}};
+inline constexpr std::array<std::string_view, 3> numeralMarkNames{
+    "one stroke: units", "two strokes: thousands", "three strokes: millions"};
+
+// What else the Coptic numbers are written with, in Unicode, and its names: the
+// letters only words use, the feminine ending, the jinkim, the ordinal prefix.
+struct NamedText {
+    std::string_view text, name;
+};
+inline constexpr std::array<NamedText, 7> otherNumberLetters{{{"ϧ", "khai"},
+                                                              {"ϩ", "hori"},
+                                                              {"ϫ", "janja"},
+                                                              {"ϭ", "chima"},
+                                                              {unicodeNumerals.ending, "ti, the feminine ending"},
+                                                              {"\u0300", "jinkim"},
+                                                              {unicodeNumerals.prefix, "mah, the ordinal prefix"}}};
+
 inline const NumeralScript& numeralScript(Writing writing) {
     return writing == Writing::unicode ? unicodeNumerals : fontTextNumerals;
 }

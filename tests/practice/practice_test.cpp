@@ -1,4 +1,5 @@
 #include "engine/numbers.h"
+#include "practice/keypad.h"
 #include "practice/practice.h"
 #include "practice/worksheet.h"
 
@@ -6,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <string>
 
@@ -140,6 +142,34 @@ TEST(Worksheet, QuestionsDrawnWithoutRepeats) {
     EXPECT_EQ(makeWorksheet({}, 5000, 1).questions.size(), 200u);
     EXPECT_EQ(makeWorksheet({Ask::writeNumerals, 1000, cardinal}, 1, 1).title,
               "Write Coptic numerals: numbers from 1 to 1,000");
+}
+
+// Whatever the write modes ask, numerals or words in any form, can be typed on
+// the keypad alone: each answer is a run of its keys' texts.
+TEST(Keypad, TypesEveryAnswerTheWriteModesAsk) {
+    std::vector<std::string_view> keys;
+    for (const auto& row : keypadRows())
+        for (const Key& key : row)
+            if (key.text != "⌫") keys.push_back(key.text);
+    EXPECT_EQ(keys.size(), 38u); // 3 rows of 9 letters and a stroke; 7 more and Space
+    std::sort(keys.begin(), keys.end(), [](auto a, auto b) { return a.size() > b.size(); });
+    const auto typeable = [&](std::string_view text) {
+        while (!text.empty()) {
+            const auto key = std::find_if(keys.begin(), keys.end(), [&](auto k) { return text.starts_with(k); });
+            if (key == keys.end()) return false;
+            text.remove_prefix(key->size());
+        }
+        return true;
+    };
+    for (std::uint32_t n = 1; n < 2'000'000'000u; n = n * 3 + 7) {
+        const std::uint32_t number = n % 999'999'999 + 1;
+        for (const bool ordinal : {false, true})
+            for (const bool masculine : {false, true}) {
+                const Form form = formOf(ordinal, masculine);
+                EXPECT_TRUE(typeable(makeQuestion(Ask::writeNumerals, number, form).answer)) << number;
+                EXPECT_TRUE(typeable(makeQuestion(Ask::writeCoptic, number, form).answer)) << number;
+            }
+    }
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 #include "practice_window.h"
 
 #include "engine/numbers.h"
-#include "engine/numeral_letters.h"
+#include "practice/keypad.h"
 #include "platform/arial.h"
 #include "platform/geometry.h"
 #include "practice/worksheet.h"
@@ -36,33 +36,6 @@
 namespace zefnaro {
 
 namespace {
-
-// The keypad: the numerals' letters by place, the strokes, the ordinal prefix
-// and feminine ending, and the letters only words use.
-struct Key {
-    std::string_view text;
-    const char* name; // for screen readers
-};
-// The numeral letters and marks as the writers write them; only their names here.
-const char* const letterNames[3][9] = {
-    {"alpha, 1", "vida, 2", "gamma, 3", "dalda, 4", "ei, 5", "so, 6", "zata, 7", "ita, 8", "thita, 9"},
-    {"iota, 10", "kappa, 20", "laula, 30", "mi, 40", "ni, 50", "exi, 60", "o, 70", "pi, 80", "fai, 90"},
-    {"ro, 100", "sima, 200", "tav, 300", "epsilon, 400", "phi, 500", "khi, 600", "epsi, 700", "o, 800",
-     "shai, 900"}};
-const char* const markNames[3] = {"one stroke: units", "two strokes: thousands", "three strokes: millions"};
-std::vector<std::vector<Key>> keyRows() {
-    const NumeralScript& s = unicodeNumerals;
-    std::vector<std::vector<Key>> rows(4);
-    for (std::size_t place = 0; place < 3; ++place) {
-        for (std::size_t digit = 1; digit <= 9; ++digit)
-            rows[place].push_back({s.letters[place][digit], letterNames[place][digit - 1]});
-        rows[place].push_back({s.after[place], markNames[place]});
-    }
-    rows[3] = {{"ϧ", "khai"},  {"ϩ", "hori"}, {"ϫ", "janja"}, {"ϭ", "chima"},
-               {s.ending, "ti, the feminine ending"}, {"\u0300", "jinkim"},
-               {s.prefix, "mah, the ordinal prefix"}, {" ", "space"}, {"⌫", "delete the last character"}};
-    return rows;
-}
 
 // Mode, range and forms, kept for the run when the window opens again.
 struct Choices {
@@ -174,7 +147,7 @@ QWidget* PracticeWindow::buildKeypad() {
     auto* grid = new QGridLayout(pad);
     grid->setSpacing(2);
     grid->setContentsMargins(0, 0, 0, 0);
-    const std::vector<std::vector<Key>> rows = keyRows();
+    const std::vector<std::vector<Key>> rows = keypadRows();
     for (int row = 0; row < 4; ++row) {
         int column = 0;
         for (const Key& key : rows[static_cast<std::size_t>(row)]) {
@@ -184,8 +157,8 @@ QWidget* PracticeWindow::buildKeypad() {
             auto* button = new QToolButton(pad);
             button->setText(mark ? QStringLiteral("◌") + text : text.trimmed().isEmpty() ? tr("Space") : text);
             button->setFont(projectCopticFont(14));
-            button->setAccessibleName(QString::fromUtf8(key.name));
-            button->setToolTip(QString::fromUtf8(key.name));
+            button->setAccessibleName(qs(key.name));
+            button->setToolTip(qs(key.name));
             button->setFocusPolicy(Qt::NoFocus); // the answer box keeps the focus
             button->setMinimumSize(36, 32);
             connect(button, &QToolButton::clicked, this, [this, text] { insertOnKeypad(text); });
