@@ -1,14 +1,13 @@
-#include "cli/dates.h"
-
-#include "cli/input.h"
+// Coptic dates on the command line: each input a Gregorian date (YYYY-MM-DD or
+// "today") or a Coptic date in any writing the reader takes, answered with the
+// date's report or a JSON line.
+#include "cli/answers.h"
 #include "cli/request.h"
-#include "engine/utf8.h"
 #include "export/json_lines.h"
 #include "export/text.h"
 #include "zefnaro/date.h"
 
 #include <ctime>
-#include <unistd.h>
 
 namespace zefnaro::cli {
 
@@ -24,53 +23,42 @@ GregorianDate today() {
 
 } // namespace
 
-void DateAnswerer::reject(std::string_view input, std::string_view why) {
-    anyRejected_ = true;
-    cli::reject(input, why, json_, out_, errors_);
-}
-
-void DateAnswerer::answer(std::string_view input) {
-    CopticDate coptic;
-    if (coptic_) {
-        const CopticDateResult read = readCopticDate(input);
-        if (!read.ok()) return reject(input, read.error.message);
-        coptic = read.date;
-    } else {
-        GregorianDateResult read;
-        if (input == "today")
-            read.date = today();
-        else
-            read = readGregorianDate(input);
-        if (!read.ok()) return reject(input, read.error.message);
-        const CopticDateResult converted = toCopticDate(read.date);
-        if (!converted.ok()) return reject(input, converted.error.message);
-        coptic = converted.date;
-    }
-    if (json_) {
-        json::appendDateLine(out_.buffer(), coptic);
-    } else {
-        appendPlainDateReport(out_.buffer(), coptic, writing_);
-        out_.buffer() += '\n';
-    }
-    out_.flushIfFull();
-}
-
 int answerDates(const Request& request) {
     const bool coptic = request.mode == Mode::copticDates;
-    Output out(STDOUT_FILENO), errors(STDERR_FILENO);
-    DateAnswerer dates(coptic, request.json, request.writing, out, errors);
-    if (request.inputs.front() == "-") {
-        InputLines lines(STDIN_FILENO, [&out] { out.flush(); });
-        std::string line;
-        while (lines.next(line))
-            if (!utf8::isBlankText(line)) dates.answer(line);
-    } else {
-        dates.answer(request.inputs.front());
-    }
+    Answers answers(request.json);
+    const auto answer = [&](std::string_view input) {
+        CopticDate day;
+        if (coptic) {
+            const CopticDateResult read = readCopticDate(input);
+            if (!read.ok()) return answers.reject(input, read.error.message);
+            day = read.date;
+        } else {
+            GregorianDateResult read;
+            if (input == "today")
+                read.date = today();
+            else
+                read = readGregorianDate(input);
+            if (!read.ok()) return answers.reject(input, read.error.message);
+            const CopticDateResult converted = toCopticDate(read.date);
+            if (!converted.ok()) return answers.reject(input, converted.error.message);
+            day = converted.date;
+        }
+        if (answers.json()) {
+            json::appendDateLine(answers.buffer(), day);
+        } else {
+            appendPlainDateReport(answers.buffer(), day, request.writing);
+            answers.buffer() += '\n';
+        }
+        answers.flushIfFull();
+    };
+    // --date's or --coptic-date's own value first: a date, or - for standard input.
+    if (request.inputs.front() == "-")
+        answers.eachLine(answer);
+    else
+        answer(request.inputs.front());
     for (std::size_t i = 1; i < request.inputs.size(); ++i)
-        dates.answer(request.inputs[i]);
-    out.flush();
-    return dates.anyRejected() ? 1 : 0;
+        answer(request.inputs[i]);
+    return answers.status();
 }
 
 } // namespace zefnaro::cli

@@ -3,7 +3,6 @@
 // report, so every writer renders it.
 #pragma once
 
-#include "engine/coptic.h"
 #include "report/report.h"
 #include "zefnaro/date.h"
 

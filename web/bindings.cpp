@@ -38,10 +38,6 @@ zefnaro::DisplaySettings settings(std::string_view kind, std::string_view gender
     return s;
 }
 
-std::string iso(zefnaro::GregorianDate date) {
-    return zefnaro::isoText(date);
-}
-
 // A report's members: its lines for the page, its plain text, the standalone page
 // that copies carry as HTML, and its title.
 void addReport(Object& o, const zefnaro::Report& r) {
@@ -67,7 +63,7 @@ const char* dayAnswer(zefnaro::CopticDate date, std::string_view writing) {
         .number("month", date.month)
         .number("day", date.day)
         .number("month_days", zefnaro::copticMonthDays(date.year, date.month))
-        .text("gregorian", iso(g.date))
+        .text("gregorian", zefnaro::isoText(g.date))
         .text("coptic_text", zefnaro::copticText(date));
     return finished(o);
 }
@@ -99,8 +95,8 @@ EMSCRIPTEN_KEEPALIVE const char* zefnaro_facts() {
                    }
                    out += ']';
                })
-        .text("first_day", iso(zefnaro::firstGregorianDate))
-        .text("last_day", iso(zefnaro::lastGregorianDate))
+        .text("first_day", zefnaro::isoText(zefnaro::firstGregorianDate))
+        .text("last_day", zefnaro::isoText(zefnaro::lastGregorianDate))
         .number("largest_year", zefnaro::largestCopticYear)
         .value("months", [](std::string& out) {
             char separator = '[';
