@@ -171,6 +171,22 @@ TEST(Cli, UsageErrorsHelpAndVersion) {
     const Outcome version = cli({"--version"});
     EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.out.rfind("zefnaro-cli ", 0), 0u);
+    // What does not go together is refused before anything is written, naming the option.
+    const std::pair<std::vector<std::string>, std::string> refused[] = {
+        {{"--find", "a.txt", "b.txt"}, "--find"},
+        {{"--practice", "21"}, "--practice"},
+        {{"--html"}, "--html"},
+        {{"--html", "1", "2"}, "--html"},
+        {{"--html", "--json", "1"}, "--json"},
+        {{"--date", "2026-12-08", "--coptic-date", "1 Thout 1"}, "--coptic-date"},
+        {{"--find", "--practice"}, "--practice"}};
+    for (const auto& [args, named] : refused) {
+        const Outcome r = cli(args);
+        EXPECT_EQ(r.status, 2) << named;
+        EXPECT_EQ(r.out, "") << named;
+        EXPECT_EQ(r.err.rfind("zefnaro-cli: ", 0), 0u) << r.err;
+        EXPECT_NE(r.err.find(named), std::string::npos) << r.err;
+    }
 }
 
 } // namespace

@@ -30,6 +30,7 @@ TEST(CopticDates, everyDayAgreesWithIcuBothWays) {
     coptic.set(UCAL_DATE, 1);
     int julianDay = coptic.get(UCAL_JULIAN_DAY, status);
     std::size_t days = 0, failures = 0;
+    GregorianDate first, last; // as ICU counts them
     for (;; ++julianDay, ++days) {
         coptic.clear();
         coptic.set(UCAL_JULIAN_DAY, julianDay);
@@ -41,6 +42,8 @@ TEST(CopticDates, everyDayAgreesWithIcuBothWays) {
                               gregorian.get(UCAL_MONTH, status) + 1, gregorian.get(UCAL_DATE, status)};
         ASSERT_TRUE(U_SUCCESS(status));
         if (c.year > largestCopticYear) break;
+        if (days == 0) first = g;
+        last = g;
         const CopticDateResult toCoptic = toCopticDate(g);
         const GregorianDateResult toGregorian = toGregorianDate(c);
         if (!toCoptic.ok() || toCoptic.date != c || !toGregorian.ok() || toGregorian.date != g) {
@@ -50,6 +53,11 @@ TEST(CopticDates, everyDayAgreesWithIcuBothWays) {
         }
     }
     EXPECT_EQ(days, 9999u * 365u + 2500u); // a leap year in four: 3, 7, ..., 9999
+    // The public first and last days are ICU's too, in both calendars.
+    EXPECT_EQ(first, firstGregorianDate);
+    EXPECT_EQ(last, lastGregorianDate);
+    EXPECT_EQ(toCopticDate(firstGregorianDate).date, firstCopticDate);
+    EXPECT_EQ(toGregorianDate(lastCopticDate).date, lastGregorianDate);
     // The day before the first and after the last are no Coptic days.
     EXPECT_EQ(toCopticDate({284, 8, 28}).error.code, DateErrorCode::outOfRange);
     EXPECT_EQ(toCopticDate({10283, 11, 13}).error.code, DateErrorCode::outOfRange);

@@ -119,6 +119,20 @@ try:
         "document.getElementById('number').dispatchEvent("
         "new ClipboardEvent('paste', {clipboardData: d, bubbles: true, cancelable: true}))")
     check("thousands already have" in driver.find_element(By.ID, "status").text, "no reader's message")
+    # A message stays only while what it speaks of is shown: Back past a read paste
+    # shows the number before it, and the message is gone.
+    box().send_keys(Keys.CONTROL, "a", Keys.NULL, Keys.BACKSPACE, "2005")
+    settle(lambda: lines()[3:4] == ["2,005"])
+    driver.execute_script(
+        "const d = new DataTransfer(); d.setData('text/plain', 'ⲁ̿̅ⲃ̿ⲉ̅');"
+        "document.getElementById('number').dispatchEvent("
+        "new ClipboardEvent('paste', {clipboardData: d, bubbles: true, cancelable: true}))")
+    settle(lambda: lines()[3:4] == ["1,002,005"])
+    check("1,002,005" in driver.find_element(By.ID, "status").text, "the paste was not said")
+    driver.back()
+    settle(lambda: lines()[3:4] == ["2,005"])
+    check(driver.find_element(By.ID, "status").text == "",
+          f"after Back: {driver.find_element(By.ID, 'status').text!r}")
 
     # What a numeral letter stands for, for the eye and for screen readers.
     driver.execute_script("location.hash = '500000000'")
@@ -228,6 +242,13 @@ try:
     settle(lambda: "There is no 31 Hathor" in field("status").text)
     driver.back()
     settle(lambda: field("gregorian").get_attribute("value") == "2026-09-10")
+    # A number dropped on the day's report is no day: the day stays shown.
+    shown = lines()
+    driver.execute_script(
+        "const d = new DataTransfer(); d.setData('text/plain', '2005');"
+        "document.getElementById('report').dispatchEvent("
+        "new DragEvent('drop', {dataTransfer: d, bubbles: true, cancelable: true}))")
+    check(lines() == shown, "a drop on the day's report replaced it")
     field("view-numbers").click()
     settle(lambda: len(lines()) == 23)
 
