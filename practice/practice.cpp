@@ -13,16 +13,20 @@ namespace {
 
 struct AskText {
     Ask ask;
-    std::string_view name, instruction;
+    std::string_view name, instruction, oneQuestion;
 };
 
 constexpr AskText askTexts[] = {
-    {Ask::numerals, "numerals", "Write the number each Coptic numeral stands for, in digits."},
-    {Ask::coptic, "coptic", "Write the number each line of Coptic words stands for, in digits."},
-    {Ask::pronunciation, "pronunciation",
-     "Write the number each pronunciation stands for, in digits."},
-    {Ask::writeNumerals, "write-numerals", "Write each number in Coptic numerals."},
-    {Ask::writeCoptic, "write-coptic", "Write each number in Coptic words."}};
+    {Ask::numerals, "numerals", "Write the number each Coptic numeral stands for, in digits.",
+     "Write the number this Coptic numeral stands for, in digits."},
+    {Ask::coptic, "coptic", "Write the number each line of Coptic words stands for, in digits.",
+     "Write the number this line of Coptic words stands for, in digits."},
+    {Ask::pronunciation, "pronunciation", "Write the number each pronunciation stands for, in digits.",
+     "Write the number this pronunciation stands for, in digits."},
+    {Ask::writeNumerals, "write-numerals", "Write each number in Coptic numerals.",
+     "Write this number in Coptic numerals."},
+    {Ask::writeCoptic, "write-coptic", "Write each number in Coptic words.",
+     "Write this number in Coptic words."}};
 
 const AskText& textsOf(Ask ask) {
     return *std::find_if(std::begin(askTexts), std::end(askTexts),
@@ -151,6 +155,10 @@ bool asksToWrite(Ask ask) {
 
 std::string_view instruction(Ask ask) {
     return textsOf(ask).instruction;
+}
+
+std::string_view questionInstruction(Ask ask) {
+    return textsOf(ask).oneQuestion;
 }
 
 Question makeQuestion(Ask ask, std::uint32_t number, Form form) {

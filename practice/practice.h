@@ -27,6 +27,8 @@ std::optional<Ask> askNamed(std::string_view name);
 bool asksToWrite(Ask ask);
 // What the learner is asked to do, e.g. "Write each number in Coptic numerals."
 std::string_view instruction(Ask ask);
+// The same for one question shown alone: "Write this number in Coptic numerals."
+std::string_view questionInstruction(Ask ask);
 
 // The ranges offered for Random and for practice: numbers from 1 up to each.
 inline constexpr std::array<std::uint32_t, 6> practiceRanges{10, 100, 1'000, 10'000, 1'000'000,

@@ -23,9 +23,6 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPageLayout>
-#include <QPdfWriter>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTextDocument>
@@ -230,7 +227,7 @@ void PracticeWindow::ask(const Question& question) {
                                   : arialFont(20, true));
     questionText_->setText(qs(question.text));
     questionText_->setAccessibleDescription(qs(question.text));
-    instructionText_->setText(qs(instruction(question.ask)).replace(tr("each "), tr("this ")));
+    instructionText_->setText(qs(questionInstruction(question.ask)));
     keypad_->setVisible(asksToWrite(question.ask));
     answerBox_->clear();
     answerBox_->setFocus();
@@ -346,27 +343,14 @@ void PracticeWindow::insertOnKeypad(const QString& text) {
     answerBox_->setFocus();
 }
 
-void PracticeWindow::printWorksheet(QPagedPaintDevice& device, const WorksheetRequest& request) {
+Worksheet PracticeWindow::worksheetFor(const WorksheetRequest& request) {
     Worksheet sheet = makeWorksheet(request.options, request.count, random_());
     if (!request.title.isEmpty()) sheet.title = request.title.toStdString();
-    paintWorksheet(device, sheet, request.look);
-}
-
-// Printing and the PDF share the page: A4, 15 mm margins.
-static QPageLayout worksheetPage() {
-    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 15, 15, 15),
-                       QPageLayout::Millimeter);
+    return sheet;
 }
 
 bool PracticeWindow::saveWorksheet(const QString& path, const WorksheetRequest& request) {
-    {
-        QPdfWriter pdf(path);
-        pdf.setTitle(request.title.isEmpty() ? tr("Zefnaro worksheet") : request.title);
-        pdf.setCreator(QStringLiteral("Zefnaro"));
-        pdf.setPageLayout(worksheetPage());
-        printWorksheet(pdf, request);
-    }
-    if (QFileInfo(path).size() > 0) return true;
+    if (saveWorksheetPdf(path, worksheetFor(request), request.look)) return true;
     QMessageBox::warning(this, tr("Worksheet"),
                          tr("The worksheet could not be saved as %1.").arg(QDir::toNativeSeparators(path)));
     return false;
@@ -388,10 +372,7 @@ void PracticeWindow::chooseWorksheet() {
             saveWorksheet(path, request);
         }
     } else if (dialog.choice() == WorksheetDialog::print) {
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setPageLayout(worksheetPage());
-        QPrintDialog printDialog(&printer, this);
-        if (printDialog.exec() == QDialog::Accepted) printWorksheet(printer, request);
+        printWorksheet(worksheetFor(request), request.look, this);
     }
     answerBox_->setFocus();
 }

@@ -17,7 +17,6 @@ class QComboBox;
 class QGridLayout;
 class QLabel;
 class QLineEdit;
-class QPagedPaintDevice;
 class QPushButton;
 class QTextEdit;
 class QWidget;
@@ -40,7 +39,8 @@ public:
     void showAnswer();
     // The worksheet asked for: a PDF, or on a printer, the same pages.
     bool saveWorksheet(const QString& path, const WorksheetRequest& request);
-    void printWorksheet(QPagedPaintDevice& device, const WorksheetRequest& request);
+    // The questions a request asks for, drawn from the window's random numbers.
+    Worksheet worksheetFor(const WorksheetRequest& request);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -4,9 +4,13 @@
 #include "ui/fonts.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <QPdfWriter>
+#include <QPrintDialog>
+#include <QPrinter>
 
 #include <algorithm>
 #include <vector>
@@ -184,6 +188,36 @@ int paintWorksheet(QPagedPaintDevice& device, const Worksheet& sheet, const Work
                  QCoreApplication::translate("Worksheet", "Answers: %1").arg(title), {}, false);
     }
     return pages.drawn();
+}
+
+namespace {
+
+// Printing and the PDF share the page: A4, 15 mm margins.
+QPageLayout worksheetPage() {
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 15, 15, 15),
+                       QPageLayout::Millimeter);
+}
+
+} // namespace
+
+bool saveWorksheetPdf(const QString& path, const Worksheet& sheet, const WorksheetLook& look) {
+    {
+        QPdfWriter pdf(path);
+        pdf.setTitle(QString::fromStdString(sheet.title));
+        pdf.setCreator(QStringLiteral("Zefnaro"));
+        pdf.setPageLayout(worksheetPage());
+        paintWorksheet(pdf, sheet, look);
+    }
+    return QFileInfo(path).size() > 0;
+}
+
+bool printWorksheet(const Worksheet& sheet, const WorksheetLook& look, QWidget* parent) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageLayout(worksheetPage());
+    QPrintDialog dialog(&printer, parent);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    paintWorksheet(printer, sheet, look);
+    return true;
 }
 
 } // namespace zefnaro
