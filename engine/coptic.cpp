@@ -136,7 +136,7 @@ void appendGroup(PieceBuffer& out, long long n, long long groupKey, const Words&
 
 } // namespace
 
-std::string getCopticWord(long long key, bool masculine, Writing writing, Ten ten) {
+std::string copticWord(long long key, bool masculine, Writing writing, Ten ten) {
     if (key == 0) return "";
     return std::string(Words{masculine, writing}(key, ten));
 }

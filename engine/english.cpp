@@ -49,7 +49,7 @@ const std::string& hundredsText(long long n, bool ordinal) {
 
 } // namespace
 
-std::string getEnglishWord(long long key, Form form) {
+std::string englishWord(long long key, Form form) {
     if (key == 0) return "";
     return std::string(word(key, form.ordinal()));
 }

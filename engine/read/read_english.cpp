@@ -22,7 +22,7 @@ const Map<EnglishWord>& englishWords() {
              {1u,  2u,  3u,  4u,  5u,  6u,  7u,  8u,  9u,  10u, 11u, 12u, 13u,  14u,   15u,
               16u, 17u, 18u, 19u, 20u, 30u, 40u, 50u, 60u, 70u, 80u, 90u, 100u, 1000u, 1000000u})
             for (bool ordinal : {false, true})
-                w[normalised(getEnglishWord(key, formOf(ordinal, true)))] = {key, ordinal};
+                w[normalised(englishWord(key, formOf(ordinal, true)))] = {key, ordinal};
         return w;
     }();
     return list;

@@ -30,9 +30,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (data[4] & 32) x %= 1000U;
     const Form form = formOf(b, a);
 
-    (void)getCopticWord(static_cast<long long>(x % 2000) - 8, a, half, ten);
+    (void)copticWord(static_cast<long long>(x % 2000) - 8, a, half, ten);
     (void)copticHundreds(x, a, half);
-    (void)getEnglishWord(static_cast<long long>(x % 2000) - 8, form);
+    (void)englishWord(static_cast<long long>(x % 2000) - 8, form);
     (void)englishHundreds(x, form);
 
     const std::string words = toCopticWords(x, form, half);

@@ -24,7 +24,7 @@ bool isOrdinalWord(std::string_view word) {
         std::size_t i = 0;
         for (int key : {1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13,  14,   15,
                         16, 17, 18, 19, 20, 30, 40, 50, 60, 70, 80, 90, 100, 1000, 1000000})
-            w[i++] = getEnglishWord(key, formOf(true, true));
+            w[i++] = englishWord(key, formOf(true, true));
         std::sort(w.begin(), w.end());
         return w;
     }();
