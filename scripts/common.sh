@@ -7,7 +7,7 @@ ZEFNARO_PACKAGES=(
   cmake ninja-build g++ pkg-config
   libcli11-dev nlohmann-json3-dev libzip-dev emscripten python3-brotli librsvg2-bin
   qt6-base-dev qt6-svg-dev libgl-dev fonts-dejavu-core fonts-liberation
-  fonts-freefont-ttf fonts-noto-core python3-fonttools libharfbuzz-bin
+  fonts-freefont-ttf fonts-noto-core python3-fonttools libharfbuzz-bin pngquant
   libgtest-dev libgmock-dev libbenchmark-dev libicu-dev
   desktop-file-utils appstream dpkg-dev file poppler-utils unzip
   python3-dev pybind11-dev python3-pytest
@@ -16,7 +16,7 @@ ZEFNARO_PACKAGES=(
 
 # What the web edition's build needs besides cmake and ninja.
 ZEFNARO_WEB_PACKAGES=(cmake ninja-build emscripten python3-fonttools python3-brotli
-  fonts-noto-core librsvg2-bin)
+  fonts-noto-core librsvg2-bin pngquant)
 
 ensure_packages() {
   local missing=() p

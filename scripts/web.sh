@@ -14,7 +14,7 @@ done
 ensure_packages "${ZEFNARO_WEB_PACKAGES[@]}"
 export NODE_PATH=${NODE_PATH:-/usr/share/nodejs} # emscripten's acorn, for a node not from Debian
 [ -f build-web/build.ninja ] ||
-  emcmake cmake -S . -B build-web -G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel -DZEFNARO_GUI=OFF \
+  emcmake cmake -S . -B build-web -G Ninja -DCMAKE_BUILD_TYPE=Release -DZEFNARO_GUI=OFF \
     -DZEFNARO_CLI=OFF -DZEFNARO_TESTS=OFF -DZEFNARO_BENCH=OFF -DZEFNARO_PYTHON=OFF \
     -DCMAKE_COMPILE_WARNING_AS_ERROR=ON -Wno-dev >/dev/null
 cmake --build build-web

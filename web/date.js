@@ -48,8 +48,7 @@ export function showAddress(hash) {
 }
 
 // The day shown, as copies carry it: in Unicode, or in the CS fonts' text.
-export const copied = (writing) => (writing === 'unicode' || !shown ? shown
-  : call('coptic_day', shown.year, shown.month, shown.day, writing));
+export const copied = (writing) => shown && call('day_copy', shown.year, shown.month, shown.day, writing);
 export const focus = () => gregorian.focus();
 
 gregorian.addEventListener('change', () => {

@@ -1,16 +1,12 @@
 // The C++ engine, compiled to WebAssembly: each call answers with its whole
 // result as one object, and the engine keeps nothing between calls.
+import { caller } from './calls.js';
 import createZefnaro from './zefnaro.mjs';
 
 const engine = await createZefnaro();
 
-// call('report', '2005', 'ordinal', 'masculine', 'unicode'): the engine's
-// zefnaro_report with those arguments, its JSON answer parsed.
-export function call(name, ...args) {
-  const types = args.map((a) => (typeof a === 'number' ? 'number' : 'string'));
-  const result = engine.ccall('zefnaro_' + name, 'string', types, args);
-  return typeof result === 'string' && result.startsWith('{') ? JSON.parse(result) : result;
-}
+// call('report', '2005', 'ordinal', 'masculine', 'unicode'): see calls.js.
+export const call = caller(engine);
 
 // The days of a Coptic month in a year (a number, not an object).
 export const monthDays = (year, month) => engine.ccall('zefnaro_month_days', 'number',

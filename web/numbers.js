@@ -5,7 +5,6 @@ import { $, report, say, viewLinks } from './page.js';
 
 const box = $('number'), ordinal = $('ordinal'), feminine = $('feminine');
 const form = () => [ordinal.checked ? 'ordinal' : 'cardinal', feminine.checked ? 'feminine' : 'masculine'];
-let shown = null; // the engine's answer for what the report shows
 
 // The address holds what is shown: #2005, #2005/ordinal, #2005/feminine,
 // #2005/ordinal/feminine.
@@ -16,8 +15,7 @@ export function address() {
 // Each number shown is a step Back can return to; digits typed one after another
 // are one step, so Back leaves the whole number typed.
 function show({ remember = true, typing = false } = {}) {
-  shown = call('report', box.value, ...form(), 'unicode');
-  report.innerHTML = shown.html;
+  report.innerHTML = call('report', box.value, ...form(), 'unicode').html;
   if (remember && location.hash !== address()) {
     if (typing && history.state?.typed) history.replaceState({ typed: true }, '', address());
     else history.pushState({ typed: typing }, '', address());
@@ -42,7 +40,7 @@ export function showAddress(hash) {
 }
 
 // The report shown, as copies carry it: in Unicode, or in the CS fonts' text.
-export const copied = (writing) => (writing === 'unicode' ? shown : call('report', box.value, ...form(), writing));
+export const copied = (writing) => call('report_copy', box.value, ...form(), writing);
 export const focus = () => box.focus();
 
 // What the window's box takes: digits only, nine at most.

@@ -10,10 +10,13 @@ globalThis.__dirname = site; // emscripten 3.1.6's ES module still asks for thes
 globalThis.require = createRequire(import.meta.url);
 const { default: createZefnaro } = await import(site + '/zefnaro.mjs');
 const z = await createZefnaro({ wasmBinary: readFileSync(site + '/zefnaro.wasm') });
-const call = (name, ...args) => JSON.parse(z.ccall('zefnaro_' + name, 'string',
-  args.map((a) => (typeof a === 'number' ? 'number' : 'string')), args));
-const report = (entry, ordinal, feminine, writing = 'unicode') =>
-  call('report', entry, ordinal ? 'ordinal' : 'cardinal', feminine ? 'feminine' : 'masculine', writing);
+const { caller } = await import(site + '/calls.js');
+const call = caller(z);
+const form = (ordinal, feminine) => [ordinal ? 'ordinal' : 'cardinal', feminine ? 'feminine' : 'masculine'];
+const report = (entry, ordinal, feminine) => call('report', entry, ...form(ordinal, feminine), 'unicode');
+// What a copy carries: the standalone page and the text.
+const copy = (entry, ordinal, feminine, writing = 'unicode') =>
+  call('report_copy', entry, ...form(ordinal, feminine), writing);
 const read = (text) => call('read', text).number ?? 0;
 
 const numbers = [];
@@ -27,7 +30,9 @@ for (const [flags, ordinal, feminine] of [[[], 0, 0], [['--ordinal'], 1, 0], [['
   const expected = execFileSync(cli, [...flags, ...numbers.map(String)], { encoding: 'utf8' });
   let shown = '';
   for (const n of numbers) {
-    const { html, text: got } = report(String(n), ordinal, feminine);
+    const { html } = report(String(n), ordinal, feminine);
+    const { text: got, page } = copy(String(n), ordinal, feminine);
+    if (!page.includes('<!DOCTYPE html>')) fail(`${n}: the copy carries no page`);
     shown += got;
     const numerals = got.split('\n')[19];
     if (read(numerals) !== n) fail(`${numerals} did not read back as ${n}`);
@@ -35,20 +40,20 @@ for (const [flags, ordinal, feminine] of [[[], 0, 0], [['--ordinal'], 1, 0], [['
   }
   if (shown !== expected) fail(`${flags}: the page's reports differ from the command line's`);
 }
-const zero = report('0', 0, 0).text;
+const zero = copy('0', 0, 0).text;
 if (zero !== '\nThe number 0 (zero) does not exist in Coptic') { failures++; console.log('zero: ' + zero); }
 // Each call answers whole, whatever came before it: a day between two reports
 // changes neither, and the CS fonts' text is the command line's --font-text.
-const before = report('2005', 1, 1);
+const before = [report('2005', 1, 1), copy('2005', 1, 1)];
 call('gregorian_day', '2026-12-08', 'unicode');
-if (JSON.stringify(report('2005', 1, 1)) !== JSON.stringify(before)) fail('a report changed after a day');
+if (JSON.stringify([report('2005', 1, 1), copy('2005', 1, 1)]) !== JSON.stringify(before)) fail('a report changed after a day');
 const fontText = execFileSync(cli, ['--font-text', '--ordinal', '--feminine', '2005'], { encoding: 'utf8' });
-if (report('2005', 1, 1, 'font-text').text !== fontText) fail('the CS font text differs from the command line');
+if (copy('2005', 1, 1, 'font-text').text !== fontText) fail('the CS font text differs from the command line');
 const day = call('read_coptic_day', 'ⲕ̅ⲑ̅ Ⲁⲑⲱⲣ ⲁ̿ⲯ̅ⲙ̅ⲅ̅', 'unicode');
 if (day.gregorian !== '2026-12-08' || day.coptic_text !== '29 Hathor 1743 AM' || day.month_days !== 30)
   fail('the day read: ' + JSON.stringify({ ...day, html: undefined, page: undefined }));
 const dayText = execFileSync(cli, ['--date', '2026-12-08'], { encoding: 'utf8' });
-if (day.text + '\n' !== dayText) fail('the day\'s text differs from the command line\'s');
+if (call('day_copy', day.year, day.month, day.day, 'unicode').text + '\n' !== dayText) fail('the day\'s text differs from the command line\'s');
 if (call('coptic_day', 1742, 13, 6, 'unicode').error === undefined) fail('6 Pi Kogi Enavot 1742 was a day');
 const facts = call('facts');
 if (facts.first_day !== '0284-08-29' || facts.last_day !== '10283-11-12' || facts.months.length !== 13)

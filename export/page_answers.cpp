@@ -1,0 +1,125 @@
+#include "export/page_answers.h"
+
+#include "export/html.h"
+#include "export/json.h"
+#include "export/text.h"
+#include "report/date_report.h"
+#include "report/fonts.h"
+#include "report/report.h"
+#include "zefnaro/read.h"
+#include "zefnaro/version.h"
+
+namespace zefnaro::page {
+
+namespace {
+
+void addReport(json::Object& o, const Report& r) {
+    o.text("html", reportLines(r));
+}
+
+void appendCopy(std::string& out, const Report& r) {
+    json::Object(out).text("page", reportPage(r, reportTitle(r))).text("text", plainText(r)).end(false);
+}
+
+void appendError(std::string& out, std::string_view message) {
+    json::Object(out).text("error", message).end(false);
+}
+
+} // namespace
+
+DisplaySettings settings(std::string_view kind, std::string_view gender, std::string_view writing) {
+    DisplaySettings s;
+    s.fontName = std::string(writing == "font-text" ? fontTextDefault : projectFont);
+    s.form = {kind == "ordinal" ? Kind::ordinal : Kind::cardinal,
+              gender == "feminine" ? Gender::feminine : Gender::masculine};
+    return s;
+}
+
+void appendReport(std::string& out, std::string_view entry, const DisplaySettings& settings) {
+    json::Object o(out);
+    const Report r = composeReport(entry, settings);
+    addReport(o, r);
+    o.number("number", r.number).end(false);
+}
+
+void appendReportCopy(std::string& out, std::string_view entry, const DisplaySettings& settings) {
+    appendCopy(out, composeReport(entry, settings));
+}
+
+void appendReading(std::string& out, std::string_view text) {
+    const ReadResult read = readPasted(text);
+    if (!read.ok()) return appendError(out, read.error.message);
+    json::Object(out)
+        .number("number", read.reading.number)
+        .boolean("ordinal", read.reading.form.ordinal())
+        .boolean("masculine", read.reading.form.masculine())
+        .text("read_as", formName(read.reading.written))
+        .end(false);
+}
+
+void appendDay(std::string& out, CopticDate date, std::string_view writing) {
+    const GregorianDateResult g = toGregorianDate(date);
+    if (!g.ok()) return appendError(out, g.error.message);
+    json::Object o(out);
+    addReport(o, composeDateReport(date, settings("cardinal", "masculine", writing)));
+    o.number("year", date.year)
+        .number("month", date.month)
+        .number("day", date.day)
+        .number("month_days", copticMonthDays(date.year, date.month))
+        .text("gregorian", isoText(g.date))
+        .text("coptic_text", copticText(date))
+        .end(false);
+}
+
+void appendDayCopy(std::string& out, CopticDate date, std::string_view writing) {
+    const GregorianDateResult g = toGregorianDate(date);
+    if (!g.ok()) return appendError(out, g.error.message);
+    appendCopy(out, composeDateReport(date, settings("cardinal", "masculine", writing)));
+}
+
+void appendGregorianDay(std::string& out, std::string_view iso, std::string_view writing) {
+    const GregorianDateResult g = readGregorianDate(iso);
+    if (!g.ok()) return appendError(out, g.error.message);
+    const CopticDateResult c = toCopticDate(g.date);
+    if (!c.ok()) return appendError(out, c.error.message);
+    appendDay(out, c.date, writing);
+}
+
+void appendReadDay(std::string& out, std::string_view text, std::string_view writing) {
+    const CopticDateResult c = readCopticDate(text);
+    if (!c.ok()) return appendError(out, c.error.message);
+    appendDay(out, c.date, writing);
+}
+
+void appendFacts(std::string& out, std::span<const std::uint32_t> ranges) {
+    json::Object(out)
+        .text("version", versionText)
+        .number("largest_number", largestNumber)
+        .value("ranges",
+               [ranges](std::string& o) {
+                   char separator = '[';
+                   for (const std::uint32_t upTo : ranges) {
+                       o += separator;
+                       separator = ',';
+                       o += std::to_string(upTo);
+                   }
+                   o += ']';
+               })
+        .text("first_day", isoText(firstGregorianDate))
+        .text("last_day", isoText(lastGregorianDate))
+        .number("largest_year", largestCopticYear)
+        .value("months",
+               [](std::string& o) {
+                   char separator = '[';
+                   for (int m = 1; m <= 13; ++m) {
+                       o += separator;
+                       separator = ',';
+                       const MonthName name = copticMonthName(m);
+                       json::Object(o).text("english", name.english).text("coptic", name.coptic).end(false);
+                   }
+                   o += ']';
+               })
+        .end(false);
+}
+
+} // namespace zefnaro::page

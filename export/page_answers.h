@@ -1,0 +1,41 @@
+// What the web page asks the engine, answered as one JSON object each: a report's
+// lines, or its standalone page and text for a copy; a reading; a day; the facts
+// the page needs once. Written here, beside the other serialisers, so that the page's
+// exact work can be timed natively too.
+#pragma once
+
+#include "report/display_settings.h"
+#include "zefnaro/date.h"
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace zefnaro::page {
+
+// The page shows Zefnaro Coptic, which it carries; "font-text" is for copies into
+// documents set in the CS fonts. kind "ordinal" or anything else for cardinal,
+// gender "feminine" or anything else for masculine.
+DisplaySettings settings(std::string_view kind, std::string_view gender, std::string_view writing);
+
+// {"html","number"} of an entry as the number box holds it: the report's lines, all
+// a keystroke shows.
+void appendReport(std::string& out, std::string_view entry, const DisplaySettings& settings);
+// {"page","text"}: the same report as a copy carries it, the standalone page for
+// its HTML.
+void appendReportCopy(std::string& out, std::string_view entry, const DisplaySettings& settings);
+// {"number","ordinal","masculine","read_as"} or {"error"}.
+void appendReading(std::string& out, std::string_view text);
+// {"html","year","month","day","month_days","gregorian","coptic_text"} or {"error"}; the day's report is counted, cardinal and masculine.
+void appendDay(std::string& out, CopticDate date, std::string_view writing);
+// {"page","text"} of the day's report, or {"error"}.
+void appendDayCopy(std::string& out, CopticDate date, std::string_view writing);
+// A day given as YYYY-MM-DD, or as a Coptic date in any writing the reader takes.
+void appendGregorianDay(std::string& out, std::string_view iso, std::string_view writing);
+void appendReadDay(std::string& out, std::string_view text, std::string_view writing);
+// {"version","largest_number","ranges","first_day","last_day","largest_year","months"}
+// Random's ranges are practice's, which the page passes on.
+void appendFacts(std::string& out, std::span<const std::uint32_t> ranges);
+
+} // namespace zefnaro::page
