@@ -1,6 +1,7 @@
 #include "practice_window.h"
 
 #include "engine/numbers.h"
+#include "platform/named.h"
 #include "practice/keypad.h"
 #include "platform/arial.h"
 #include "platform/geometry.h"
@@ -71,20 +72,16 @@ PracticeWindow::PracticeWindow(std::function<DisplaySettings()> settings, QWidge
 }
 
 void PracticeWindow::buildControls() {
-    const auto name = [](QWidget* w, const char* objectName, const QString& accessible) {
-        w->setObjectName(QString::fromLatin1(objectName));
-        w->setAccessibleName(accessible);
-    };
-    name(modeList_, "modeList", tr("What to practise"));
+    named(modeList_, "modeList", tr("What to practise"));
     for (const auto& [ask, caption] :
          {std::pair{Ask::numerals, tr("Read Coptic numerals")}, {Ask::coptic, tr("Read Coptic words")},
           {Ask::pronunciation, tr("Read the pronunciation")},
           {Ask::writeNumerals, tr("Write Coptic numerals")}, {Ask::writeCoptic, tr("Write Coptic words")}})
         modeList_->addItem(caption, static_cast<int>(ask));
-    name(rangeList_, "practiceRangeList", tr("Numbers up to"));
+    named(rangeList_, "practiceRangeList", tr("Numbers up to"));
     for (const std::uint32_t upTo : practiceRanges)
         rangeList_->addItem(tr("up to %1").arg(qs(groupDigits(upTo))), upTo);
-    name(formList_, "formList", tr("Forms"));
+    named(formList_, "formList", tr("Forms"));
     formList_->addItem(tr("As in Settings"));
     formList_->addItem(tr("Mixed"));
     const Choices& kept = remembered();
@@ -94,25 +91,25 @@ void PracticeWindow::buildControls() {
     for (QComboBox* list : {modeList_, rangeList_, formList_})
         connect(list, &QComboBox::currentIndexChanged, this, &PracticeWindow::choiceChanged);
 
-    name(instructionText_, "instructionText", tr("What to do"));
+    named(instructionText_, "instructionText", tr("What to do"));
     instructionText_->setWordWrap(true);
-    name(questionText_, "questionText", tr("Question"));
+    named(questionText_, "questionText", tr("Question"));
     questionText_->setAlignment(Qt::AlignCenter);
     questionText_->setWordWrap(true);
     questionText_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     questionText_->setMinimumHeight(64);
-    name(answerBox_, "answerBox", tr("Your answer"));
+    named(answerBox_, "answerBox", tr("Your answer"));
     answerBox_->setFont(projectCopticFont(16));
     answerBox_->setPlaceholderText(tr("Your answer"));
     answerBox_->installEventFilter(this);
     checkButton_->setObjectName(QStringLiteral("checkButton"));
     checkButton_->setDefault(true);
-    name(verdictText_, "verdictText", tr("Verdict"));
+    named(verdictText_, "verdictText", tr("Verdict"));
     verdictText_->setWordWrap(true);
     verdictText_->setFont(arialFont(11, true));
     verdictText_->setTextFormat(Qt::RichText);
     verdictText_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    name(reportEdit_, "practiceReport", tr("The report of the number asked"));
+    named(reportEdit_, "practiceReport", tr("The report of the number asked"));
     reportEdit_->setReadOnly(true);
     reportEdit_->setMinimumHeight(200);
     reportEdit_->hide();
@@ -124,7 +121,7 @@ void PracticeWindow::buildControls() {
     worksheetButton_->setObjectName(QStringLiteral("worksheetButton"));
     worksheetButton_->setToolTip(tr("Save or print a worksheet of questions in this mode and "
                                     "range, with the answers on its last page"));
-    name(scoreText_, "scoreText", tr("Score"));
+    named(scoreText_, "scoreText", tr("Score"));
 
     // Check, or once checked, go on; the answer box has the focus again after
     // every button.

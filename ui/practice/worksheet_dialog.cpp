@@ -1,6 +1,7 @@
 #include "worksheet_dialog.h"
 
 #include "engine/numbers.h"
+#include "platform/named.h"
 #include "practice/worksheet.h"
 
 #include "ui/fonts.h"
@@ -29,16 +30,13 @@ WorksheetDialog::WorksheetDialog(const PracticeOptions& start, bool mixed, Form 
       countBox_(new QSpinBox), sizeList_(new QComboBox), keyCheck_(new QCheckBox) {
     setObjectName(QStringLiteral("worksheetDialog"));
     setWindowTitle(tr("Worksheet"));
-    const auto name = [](QWidget* w, const char* objectName) {
-        w->setObjectName(QString::fromLatin1(objectName));
-    };
-    name(titleBox_, "worksheetTitle");
-    name(modeList_, "worksheetMode");
-    name(rangeList_, "worksheetRange");
-    name(formList_, "worksheetForms");
-    name(countBox_, "worksheetCount");
-    name(sizeList_, "worksheetSize");
-    name(keyCheck_, "worksheetKey");
+    named(titleBox_, "worksheetTitle");
+    named(modeList_, "worksheetMode");
+    named(rangeList_, "worksheetRange");
+    named(formList_, "worksheetForms");
+    named(countBox_, "worksheetCount");
+    named(sizeList_, "worksheetSize");
+    named(keyCheck_, "worksheetKey");
     for (const Ask ask : allAsks)
         modeList_->addItem(qs(modeTitle(ask)), static_cast<int>(ask));
     modeList_->setCurrentIndex(modeList_->findData(static_cast<int>(start.ask)));
