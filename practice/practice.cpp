@@ -3,9 +3,9 @@
 #include "engine/coptic.h"
 #include "engine/numbers.h"
 #include "engine/utf8.h"
+#include "reasons.h"
 
 #include <algorithm>
-#include <regex>
 
 namespace zefnaro {
 
@@ -95,32 +95,11 @@ std::string wordAt(std::string_view text, std::size_t position) {
     return found ? std::string(text.substr(start)) : std::string();
 }
 
-// The reader's reason told plainly: no range sentence, no character count where
-// the text is quoted, none of the grammar's own terms.
-std::string plainly(std::string error) {
-    const std::string range = std::string(": ") + std::string(readRangeText);
-    if (error.size() >= range.size() && error.compare(error.size() - range.size(), range.size(), range) == 0)
-        error.resize(error.size() - range.size());
-    static const std::regex notANumber("^not a number: ");
-    static const std::regex quotedAt("(\"[^\"]*\") at character [0-9]+");
-    static const std::regex once(" \\(each place at most once\\)");
-    error = std::regex_replace(error, notANumber, "");
-    error = std::regex_replace(error, quotedAt, "$1");
-    error = std::regex_replace(error, once, "");
-    for (const auto& [term, plain] : {std::pair<std::string, std::string>{"is no word of a number", "is no number word"},
-                                      {"has no place mark", "has no stroke"},
-                                      {"has a place mark", "has a stroke"},
-                                      {"is no place mark (=, Ë or Ì)", "is no Coptic numeral letter"},
-                                      {"empty input", "nothing is written"}}) {
-        if (const auto at = error.find(term); at != std::string::npos) error.replace(at, term.size(), plain);
-    }
-    return error;
-}
-
 // What is wrong with an answer in Coptic words that the reader cannot take: a
 // word that is no Coptic number word, or one out of place.
 std::string wrongWords(std::string_view answer) {
-    const ReadError error = readWrittenNumberAs(answer, WrittenForm::coptic).error;
+    const ExplainedReading read = readExplainedAs(answer, WrittenForm::coptic);
+    const ReadError& error = read.result.error;
     const std::string word = error.position > 0 ? wordAt(answer, error.position) : std::string();
     switch (error.code) {
     case ReadErrorCode::unknownWord:
@@ -130,11 +109,11 @@ std::string wrongWords(std::string_view answer) {
         return "the words mix masculine and feminine forms";
     case ReadErrorCode::misplaced:
         if (!word.empty()) return "\"" + word + "\" is out of place";
-        return plainly(error.message);
+        return learnerReason(read.why);
     default:
         break;
     }
-    return "not a number Zefnaro can read: " + plainly(error.message);
+    return "not a number Zefnaro can read: " + learnerReason(read.why);
 }
 
 } // namespace
@@ -192,16 +171,17 @@ Question QuestionMaker::next() {
 
 Verdict check(const Question& q, std::string_view answer) {
     Verdict v;
-    v.read = readWrittenNumber(answer);
+    const ExplainedReading any = readExplained(answer);
+    v.read = any.result;
     if (!v.read.ok()) {
         if (q.ask == Ask::writeCoptic) {
             v.why = wrongWords(answer);
         } else {
             // A numerals answer is told the numerals' reason, not the words'.
-            const ReadResult as = q.ask == Ask::writeNumerals
-                                      ? readWrittenNumberAs(answer, WrittenForm::numerals)
-                                      : v.read;
-            v.why = "not a number Zefnaro can read: " + plainly(as.ok() ? v.read.error.message : as.error.message);
+            const ExplainedReading as = q.ask == Ask::writeNumerals
+                                            ? readExplainedAs(answer, WrittenForm::numerals)
+                                            : any;
+            v.why = "not a number Zefnaro can read: " + learnerReason(as.result.ok() ? any.why : as.why);
         }
         return v;
     }

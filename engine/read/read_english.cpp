@@ -99,9 +99,8 @@ struct EnglishNumber {
 // The error for an "and", or nothing where it may stand.
 std::optional<Attempt> misplacedAnd(const Token& t, std::uint32_t previous, bool last) {
     if (previous != 100 && previous != 1000 && previous != 1000000)
-        return failed(joined({"\"and\"", at(t.position), " belongs after hundred, thousand or million"}),
-                      t.position);
-    if (last) return failed(joined({"the number ends on \"and\"", at(t.position)}), t.position);
+        return failed(because(ReadReason::andMisplaced, {}, t.position), t.position);
+    if (last) return failed(because(ReadReason::endsOnAnd, {}, t.position), t.position);
     return std::nullopt;
 }
 
@@ -126,19 +125,16 @@ Attempt readEnglish(const Chars& text, const Words& blankSeparated) {
         if (found == englishWords().end()) return failed(unknown(t), t.position, ReadErrorCode::unknownWord);
         const auto [value, isOrdinal] = found->second;
         if (isOrdinal && !last)
-            return failed(joined({quoted(t.text), at(t.position), " must be the last word"}),
-                          t.position);
+            return failed(because(ReadReason::mustBeLast, std::string(t.text), t.position), t.position);
         ordinal = isOrdinal;
         if (t.before == U'-' && !(n.previous >= 20 && n.previous <= 90 && value <= 9))
-            return failed(
-                joined({"a hyphen", at(t.position - 1), " belongs between tens and units"}),
-                t.position, ReadErrorCode::misplaced, t.position - 1);
+            return failed(because(ReadReason::hyphenMisplaced, {}, t.position - 1), t.position,
+                          ReadErrorCode::misplaced, t.position - 1);
         if (!n.add(value))
-            return failed(joined({quoted(t.text), at(t.position), " cannot stand here"}),
-                          t.position);
+            return failed(because(ReadReason::cannotStand, std::string(t.text), t.position), t.position);
     }
     const std::uint64_t total = n.total + n.group;
-    if (words.empty() || total == 0) return failed("not a number", 1, ReadErrorCode::unknownWord);
+    if (words.empty() || total == 0) return failed(because(ReadReason::notANumber), 1, ReadErrorCode::unknownWord);
     Reading r;
     r.number = static_cast<std::uint32_t>(total);
     r.written = WrittenForm::english;

@@ -27,43 +27,38 @@ struct Letter {
 // Within a rank the letters run hundreds, tens, units, each at most once; the
 // ranks run millions, thousands, units, each at most once.
 Attempt total(const Chars& text, const std::vector<Letter>& letters, Reading r) {
-    if (letters.empty()) return failed("a numeral needs at least one letter", 1);
+    if (letters.empty()) return failed(because(ReadReason::needsLetter), 1);
     const bool anyMarked = letters.front().rank != unmarked;
     std::uint64_t value = 0;
     int rank = 3, place = 3;
     for (const Letter& l : letters) {
         const std::size_t position = text[l.from].position;
-        const auto what = [&] {
-            return joined({"\"", toUtf8(text, l.from, l.to), "\"", at(position)});
+        const auto what = [&](ReadReason reason) {
+            return because(reason, toUtf8(text, l.from, l.to), position);
         };
         if ((l.rank == unmarked) == anyMarked)
-            return failed(
-                joined({what(), (anyMarked ? " has no place mark, unlike the letters before it"
-                                           : " has a place mark, unlike the letters before it")}),
-                position);
+            return failed(what(anyMarked ? ReadReason::lacksMark : ReadReason::hasMark), position);
         const int lr = l.rank == unmarked ? 0 : l.rank;
         const auto rn = rankNames[static_cast<std::size_t>(lr)];
         if (l.blankBefore && (l.rank == unmarked || lr == rank))
-            return failed(joined({"the blank before ", what(),
-                                  " stands inside a rank (a blank may only part the ranks)"}),
-                          position);
-        if (lr > rank)
-            return failed(joined({what(), ": ", rn, " must come before ",
-                                  rankNames[static_cast<std::size_t>(rank)]}),
-                          position);
+            return failed(what(ReadReason::blankInsideRank), position);
+        if (lr > rank) {
+            ReadWhy why = what(ReadReason::comesBefore);
+            why.first = rn;
+            why.second = rankNames[static_cast<std::size_t>(rank)];
+            return failed(std::move(why), position);
+        }
         if (lr < rank) {
             rank = lr;
             place = 3;
         }
         const auto pn = placeNames[static_cast<std::size_t>(l.place)];
-        if (l.place == place)
-            return failed(joined({what(), ": the ", rn, " already have a ", pn,
-                                  " letter (each place at most once)"}),
-                          position);
-        if (l.place > place)
-            return failed(joined({what(), ": ", pn, " must come before ",
-                                  placeNames[static_cast<std::size_t>(place)]}),
-                          position);
+        if (l.place >= place) {
+            ReadWhy why = what(l.place == place ? ReadReason::placeTaken : ReadReason::comesBefore);
+            why.first = l.place == place ? rn : pn;
+            why.second = l.place == place ? pn : placeNames[static_cast<std::size_t>(place)];
+            return failed(std::move(why), position);
+        }
         place = l.place;
         std::uint64_t v = l.digit;
         for (int i = 0; i < l.place + 3 * lr; ++i)
@@ -155,14 +150,11 @@ Attempt readFontNumerals(const Chars& text) {
         const Char mark = text[i];
         const int rank = mark.code == U'=' ? 0 : mark.code == 0xCB ? 1 : mark.code == 0xCC ? 2 : -2;
         if (rank == -2)
-            return failed(joined({"\"", utf8::encoded(mark.code), "\"", at(mark.position),
-                                  " is no place mark (=, Ë or Ì)"}),
+            return failed(because(ReadReason::noFontMark, utf8::encoded(mark.code), mark.position),
                           mark.position, ReadErrorCode::unknownWord);
         Letter l{0, 0, rank, i, i + 2};
         if (i + 1 >= end || !fontLetter(text[i + 1].code, l.place, l.digit))
-            return failed(
-                joined({"the place mark", at(mark.position), " needs a numeral letter after it"}),
-                mark.position);
+            return failed(because(ReadReason::markNeedsLetter, {}, mark.position), mark.position);
         letters.push_back(l);
         i += 2;
     }
@@ -219,9 +211,9 @@ Attempt readAsYear(const Chars& text, std::vector<Letter> letters, const Reading
     Attempt year = total(text, letters, r);
     if (!year.reading) return strict;
     if (letters[1].place == 2) return year;
-    strict.error += joined({"; for ", groupDigits(year.reading->number), " write ",
-                            toUtf8(text, letters[0].from, letters[0].from + 1), "\u033F",
-                            toUtf8(text, letters[1].from, letters.back().to)});
+    strict.why.meant = groupDigits(year.reading->number);
+    strict.why.meantAs = joined({toUtf8(text, letters[0].from, letters[0].from + 1), "\u033F",
+                                 toUtf8(text, letters[1].from, letters.back().to)});
     return strict;
 }
 
@@ -258,16 +250,13 @@ Attempt readUnicodeNumerals(const Chars& text) {
         if (sign) {
             signAt = i;
             if (++i >= end)
-                return failed(joined({"the numeral sign \"͵\"", at(c.position),
-                                      " needs a letter after it"}),
-                              c.position);
+                return failed(because(ReadReason::signNeedsLetter, {}, c.position), c.position);
         }
         const Char letter = text[i];
         Letter l{0, 0, unmarked, i, i + 1, blank};
         blank = false;
         if (!unicodeLetter(letter.code, l.place, l.digit))
-            return failed(joined({"\"", utf8::encoded(letter.code), "\"", at(letter.position),
-                                  " is no numeral letter"}),
+            return failed(because(ReadReason::noNumeralLetter, utf8::encoded(letter.code), letter.position),
                           letter.position, ReadErrorCode::unknownWord);
         std::u32string marks; // U+0304 is read as U+0305, as people type it
         std::size_t j = i + 1;
@@ -278,14 +267,11 @@ Attempt readUnicodeNumerals(const Chars& text) {
         l.to = j;
         l.rank = rankOfMarks(marks);
         if (l.rank == -2)
-            return failed(joined({"the marks on \"", toUtf8(text, i, j), "\"", at(letter.position),
-                                  " name no place (one stroke for units, two for thousands, "
-                                  "three for millions)"}),
+            return failed(because(ReadReason::marksNoPlace, toUtf8(text, i, j), letter.position),
                           letter.position);
         if (sign) {
             if (l.rank != unmarked && l.rank != 1)
-                return failed(joined({"\"", toUtf8(text, i, j), "\"", at(letter.position),
-                                      " is marked both as thousands and as another rank"}),
+                return failed(because(ReadReason::marksTwoRanks, toUtf8(text, i, j), letter.position),
                               letter.position);
             l.rank = 1;
         }

@@ -5,6 +5,7 @@
 #include "zefnaro/read.h"
 #include "engine/joined.h"
 #include "engine/numbers.h"
+#include "engine/read_reason.h"
 #include "engine/utf8.h"
 
 #include <functional>
@@ -30,7 +31,7 @@ using Chars = std::vector<Char>;
 // text went before it (to report the most telling error when no form fits).
 struct Attempt {
     std::optional<Reading> reading;
-    std::string error;
+    ReadWhy why;
     std::size_t progress = 0;
     ReadErrorCode code = ReadErrorCode::none;
     std::size_t position = 0; // of the error: the character it names, 0 for none
@@ -48,10 +49,19 @@ std::optional<Chars> decode(std::string_view text, std::size_t& bad, Kinds& kind
 
 // An error at the character it names, which is where the reading stopped unless
 // said otherwise.
-inline Attempt failed(std::string error, std::size_t progress,
+inline Attempt failed(ReadWhy why, std::size_t progress,
                       ReadErrorCode code = ReadErrorCode::misplaced,
                       std::optional<std::size_t> position = std::nullopt) {
-    return Attempt{std::nullopt, std::move(error), progress, code, position.value_or(progress)};
+    return Attempt{std::nullopt, std::move(why), progress, code, position.value_or(progress)};
+}
+
+// A reason and what it names.
+inline ReadWhy because(ReadReason reason, std::string subject = {}, std::size_t at = 0) {
+    ReadWhy why;
+    why.reason = reason;
+    why.subject = std::move(subject);
+    why.at = at;
+    return why;
 }
 
 // The kind and the gender a text shows.
@@ -60,12 +70,6 @@ inline Kind kindOf(bool ordinal) {
 }
 inline Gender genderOf(bool feminine) {
     return feminine ? Gender::feminine : Gender::masculine;
-}
-
-inline std::string at(std::size_t position) {
-    std::string where(" at character ");
-    where += std::to_string(position);
-    return where;
 }
 
 std::string toUtf8(const Chars& chars, std::size_t from, std::size_t to);
@@ -125,9 +129,8 @@ template <typename Value> using Map = std::unordered_map<std::string, Value, Has
 
 // A builder's text as the readers see it: lower case, no jinkim, single blanks.
 std::string normalised(std::string_view written);
-// "not a number: "word" at character N is no word of a number"
-std::string unknown(const Token& t);
-std::string quoted(std::string_view word);
+// A word no written form has.
+ReadWhy unknown(const Token& t);
 
 Attempt readDigits(const Chars& text);
 // English words, from the blank-separated words of the text.

@@ -53,12 +53,8 @@ std::string normalised(std::string_view written) {
     return chars ? words(*chars).buffer : std::string();
 }
 
-std::string unknown(const Token& t) {
-    return joined({"not a number: \"", t.text, "\"", at(t.position), " is no word of a number"});
-}
-
-std::string quoted(std::string_view word) {
-    return joined({"\"", word, "\""});
+ReadWhy unknown(const Token& t) {
+    return because(ReadReason::unknownWord, std::string(t.text), t.position);
 }
 
 } // namespace zefnaro::reading

@@ -89,15 +89,15 @@ struct CopticGroups {
 
     // Takes the words [from, to) and the group word that closes them (none for the
     // units); the error where they cannot stand.
-    std::optional<std::string> take(std::size_t from, std::size_t to, std::uint32_t scale,
+    std::optional<ReadWhy> take(std::size_t from, std::size_t to, std::uint32_t scale,
                                     bool alone, const Token* closing) {
         where = from < to ? words[from].position : closing->position;
         if (lastScale != 0 && scale >= lastScale)
-            return joined({quoted(closing ? closing->text : words[from].text), at(where),
-                           " cannot follow the smaller groups before it"});
+            return because(ReadReason::groupAfterSmaller,
+                           std::string(closing ? closing->text : words[from].text), where);
         lastScale = scale;
         if (alone) { // the bare thousand or million word: one of them
-            if (to - from != 0) return joined({"the words", at(where), " do not form a number"});
+            if (to - from != 0) return because(ReadReason::noNumber, {}, where);
             total += scale;
             return std::nullopt;
         }
@@ -107,13 +107,13 @@ struct CopticGroups {
     }
 
 private:
-    static std::string notWritten(std::size_t where) {
-        return joined({"the words", at(where), " do not form a number the way it is written"});
+    static ReadWhy notWritten(std::size_t where) {
+        return because(ReadReason::notWrittenSo, {}, where);
     }
 
     // A group's words can stand for more than one value or gender: the one that agrees
     // with the groups before. A multiplier of one is written as the bare group word.
-    std::optional<std::string> takeGroup(const std::vector<Script::Group>& candidates,
+    std::optional<ReadWhy> takeGroup(const std::vector<Script::Group>& candidates,
                                          std::uint32_t scale, std::size_t where) {
         const Script::Group* match = nullptr;
         for (const auto& g : candidates)
@@ -123,7 +123,7 @@ private:
                                          [&](const auto& g) { return !(scale > 1 && g.value == 1); });
             if (!any) return notWritten(where);
             mixed = true;
-            return joined({"the words", at(where), " mix masculine and feminine forms"});
+            return because(ReadReason::mixedGenders, {}, where);
         }
         genders &= match->genders;
         total += std::uint64_t{match->value} * scale;
@@ -143,14 +143,14 @@ Attempt readCopticWords(const Chars& text, const Words& words, WrittenForm form,
     const Script& s = script(form, writing);
     // A word this script does not know is the first thing wrong; when every word
     // is known, this form went furthest, whatever is wrong.
-    const auto wrong = [&](std::string error, ReadErrorCode code = ReadErrorCode::misplaced,
+    const auto wrong = [&](ReadWhy error, ReadErrorCode code = ReadErrorCode::misplaced,
                            std::size_t where = 0) {
         for (const Token& t : words.tokens)
             if (!s.vocabulary.count(t.text)) return failed(unknown(t), t.position, ReadErrorCode::unknownWord);
         return failed(std::move(error), text.back().position + 1, code, where);
     };
     if (words.empty() || !s.vocabulary.count(words[0].text))
-        return wrong("not a number", ReadErrorCode::unknownWord);
+        return wrong(because(ReadReason::notANumber), ReadErrorCode::unknownWord);
     Reading r;
     r.written = form;
     r.writing = writing;
@@ -165,9 +165,8 @@ Attempt readCopticWords(const Chars& text, const Words& words, WrittenForm form,
         r.form.kind = Kind::ordinal;
         start = 1;
         if (words.size() == 1)
-            return wrong(
-                joined({quoted(words[0].text), at(words[0].position), " needs a number after it"}),
-                ReadErrorCode::misplaced, words[0].position);
+            return wrong(because(ReadReason::needsNumberAfter, std::string(words[0].text), words[0].position),
+                         ReadErrorCode::misplaced, words[0].position);
     }
     CopticGroups groups{s, words};
     for (std::size_t i = start; i < words.size(); ++i) {
@@ -183,9 +182,9 @@ Attempt readCopticWords(const Chars& text, const Words& words, WrittenForm form,
         return wrong(*error, groups.mixed ? ReadErrorCode::mixedGenders : ReadErrorCode::misplaced,
                          groups.where);
     }
-    if (groups.total == 0) return wrong("not a number");
+    if (groups.total == 0) return wrong(because(ReadReason::notANumber));
     if (r.form.ordinal() && groups.total == 1)
-        return wrong(joined({"the ordinal of one is ", quoted(s.first[0])}));
+        return wrong(because(ReadReason::ordinalOfOne, s.first[0]));
     r.number = static_cast<std::uint32_t>(groups.total);
     r.form.gender = genderOf(groups.genders == 2);
     return Attempt{r, {}, text.size(), ReadErrorCode::none};
@@ -199,7 +198,7 @@ Attempt readLatinWords(const Chars& text) {
     // "mah so" of their ordinals): the Coptic text wins, since it is the Coptic line
     // itself, copied from a report, while the pronunciation is only a guide to it.
     const Words blankSeparated = words(text);
-    if (blankSeparated.empty()) return failed("not a number", 1, ReadErrorCode::unknownWord);
+    if (blankSeparated.empty()) return failed(because(ReadReason::notANumber), 1, ReadErrorCode::unknownWord);
     const Token& first = blankSeparated[0];
     const std::string_view firstPiece = first.text.substr(0, first.text.find('-'));
     Attempt furthest = isEnglishWord(firstPiece)

@@ -78,12 +78,11 @@ std::optional<Attempt> signsAndPoints(const Chars& text, std::size_t end) {
     const char32_t first = text[0].code;
     const bool signFirst = first == U'+' || first == U'-';
     if (signs > (signFirst ? 1u : 0u) || points > 1)
-        return failed(joined({"not a number: \"", toUtf8(text, 0, end), "\""}), 1,
+        return failed(because(ReadReason::signsOrPoints, toUtf8(text, 0, end)), 1,
                       ReadErrorCode::unknownWord);
-    if (first == U'-') return failed("negative numbers cannot be translated", 1, ReadErrorCode::notWhole);
-    if (first == U'+') return failed("write the number without a sign", 1, ReadErrorCode::notWhole);
-    if (points != 0) return failed("fractions and decimal points are not accepted", 1,
-                                     ReadErrorCode::notWhole);
+    if (first == U'-') return failed(because(ReadReason::negative), 1, ReadErrorCode::notWhole);
+    if (first == U'+') return failed(because(ReadReason::signed_), 1, ReadErrorCode::notWhole);
+    if (points != 0) return failed(because(ReadReason::fraction), 1, ReadErrorCode::notWhole);
     return std::nullopt;
 }
 
@@ -97,26 +96,25 @@ std::variant<std::string, Attempt> suffixAfter(const Chars& text, std::size_t en
             suffix += static_cast<char>(c | 0x20);
     }
     if (end < text.size() && (suffix.size() != 2 || text.size() - end != 2))
-        return failed(joined({"not a number: \"", utf8::encoded(text[end].code), "\"",
-                              at(text[end].position), " cannot follow the digits"}),
+        return failed(because(ReadReason::cannotFollowDigits, utf8::encoded(text[end].code),
+                              text[end].position),
                       text[end].position, ReadErrorCode::unknownWord);
     if (!suffix.empty() && suffix != "st" && suffix != "nd" && suffix != "rd" && suffix != "th")
-        return failed(joined({"not a number: \"", toUtf8(text, end, text.size()), "\"",
-                              at(text[end].position), " is no ordinal suffix"}),
+        return failed(because(ReadReason::noOrdinalSuffix, toUtf8(text, end, text.size()),
+                              text[end].position),
                       text[end].position, ReadErrorCode::unknownWord);
     return suffix;
 }
 
 // The digits [0, end), commas grouping them in threes where there are any.
 std::variant<std::uint32_t, Attempt> groupedValue(const Chars& text, std::size_t end) {
-    constexpr std::string_view inThrees = "commas must group the digits in threes, as in 1,234,567";
     std::size_t group = 0; // digits since the last comma
     bool grouped = false, firstGroup = true;
     std::uint64_t value = 0;
     for (std::size_t i = 0; i < end; ++i) {
         if (text[i].code == U',') {
             if (group == 0 || group > 3 || (!firstGroup && group != 3))
-                return failed(std::string(inThrees), text[i].position);
+                return failed(because(ReadReason::notInThrees), text[i].position);
             grouped = true;
             firstGroup = false;
             group = 0;
@@ -124,10 +122,11 @@ std::variant<std::uint32_t, Attempt> groupedValue(const Chars& text, std::size_t
         }
         ++group;
         value = value * 10 + (text[i].code - U'0');
-        if (value > largestNumber) return failed("too large", text[i].position, ReadErrorCode::tooLarge);
+        if (value > largestNumber) return failed(because(ReadReason::tooLarge), text[i].position,
+                                                   ReadErrorCode::tooLarge);
     }
-    if (grouped && group != 3) return failed(std::string(inThrees), end);
-    if (value == 0) return failed(std::string(zeroMessage), end, ReadErrorCode::zero);
+    if (grouped && group != 3) return failed(because(ReadReason::notInThrees), end);
+    if (value == 0) return failed(because(ReadReason::zero), end, ReadErrorCode::zero);
     return static_cast<std::uint32_t>(value);
 }
 
@@ -146,11 +145,12 @@ Attempt readDigits(const Chars& text) {
     auto value = groupedValue(text, end);
     if (auto* error = std::get_if<Attempt>(&value)) return *error;
     const std::uint32_t number = std::get<std::uint32_t>(value);
-    if (!ordinalSuffix.empty() && ordinalSuffix != getOrdinalSuffix(number))
-        return failed(
-            joined({toUtf8(text, 0, end), " takes the suffix \"", getOrdinalSuffix(number),
-                    "\", not \"", toUtf8(text, end, text.size()), "\"", at(text[end].position)}),
-            text[end].position);
+    if (!ordinalSuffix.empty() && ordinalSuffix != getOrdinalSuffix(number)) {
+        ReadWhy why = because(ReadReason::wrongSuffix, toUtf8(text, 0, end), text[end].position);
+        why.first = getOrdinalSuffix(number);
+        why.other = toUtf8(text, end, text.size());
+        return failed(std::move(why), text[end].position);
+    }
     Reading r;
     r.number = number;
     r.written = WrittenForm::digits;
@@ -178,32 +178,34 @@ std::string_view formName(WrittenForm form) {
 
 namespace {
 
-ReadResult result(const reading::Attempt& a) {
+ExplainedReading result(reading::Attempt a) {
     using namespace reading;
-    if (a.reading) return ReadResult{*a.reading, {}};
-    ReadError error{a.code == ReadErrorCode::none ? ReadErrorCode::misplaced : a.code, a.position, a.error};
-    if (a.code != ReadErrorCode::zero) error.message = joined({a.error, ": ", rangeText});
-    return ReadResult{{}, error};
+    if (a.reading) return {ReadResult{*a.reading, {}}, {}};
+    ReadError error{a.code == ReadErrorCode::none ? ReadErrorCode::misplaced : a.code, a.position,
+                    readerSentence(a.why)};
+    if (a.code != ReadErrorCode::zero) error.message = joined({error.message, ": ", rangeText});
+    return {ReadResult{{}, std::move(error)}, std::move(a.why)};
 }
 
 // The text decoded and trimmed, or the error of a text that is none.
-std::variant<reading::Chars, ReadResult> decodedText(std::string_view input, reading::Kinds& kinds) {
+std::variant<reading::Chars, ExplainedReading> decodedText(std::string_view input, reading::Kinds& kinds) {
     using namespace reading;
     std::size_t bad = 0;
     auto decoded = decode(input, bad, kinds);
-    if (!decoded) return result(failed(joined({"not text: invalid UTF-8", at(bad)}), bad, ReadErrorCode::invalidUtf8));
+    if (!decoded)
+        return result(failed(because(ReadReason::invalidUtf8, {}, bad), bad, ReadErrorCode::invalidUtf8));
     Chars text = trimmed(std::move(*decoded));
-    if (text.empty()) return result(failed("empty input", 0, ReadErrorCode::empty));
+    if (text.empty()) return result(failed(because(ReadReason::empty), 0, ReadErrorCode::empty));
     return text;
 }
 
 } // namespace
 
-ReadResult readWrittenNumberAs(std::string_view input, WrittenForm form) {
+ExplainedReading readExplainedAs(std::string_view input, WrittenForm form) {
     using namespace reading;
     Kinds kinds;
     auto decoded = decodedText(input, kinds);
-    if (auto* error = std::get_if<ReadResult>(&decoded)) return *error;
+    if (auto* error = std::get_if<ExplainedReading>(&decoded)) return std::move(*error);
     const Chars& text = std::get<Chars>(decoded);
     Attempt a;
     switch (form) {
@@ -215,27 +217,29 @@ ReadResult readWrittenNumberAs(std::string_view input, WrittenForm form) {
         break;
     default:
         a = kinds.coptic ? readUnicodeWords(text) : readLatinWords(text);
-        if (a.reading && a.reading->written != form)
-            a = failed(joined({"written as ", formName(a.reading->written), ", not as ",
-                               formName(form)}),
-                       1, ReadErrorCode::wrongForm);
+        if (a.reading && a.reading->written != form) {
+            ReadWhy why = because(ReadReason::wrongForm);
+            why.first = formName(a.reading->written);
+            why.second = formName(form);
+            a = failed(std::move(why), 1, ReadErrorCode::wrongForm);
+        }
     }
     return result(a);
 }
 
-ReadResult readWrittenNumber(std::string_view input) {
+ExplainedReading readExplained(std::string_view input) {
     using namespace reading;
     // Plain digits, the commonest input by far (a script's numbers), read at once.
     if (!input.empty() && input.size() <= 9 && input[0] != '0' &&
         std::all_of(input.begin(), input.end(), [](char c) { return c >= '0' && c <= '9'; })) {
-        ReadResult plain;
+        ExplainedReading plain;
         for (const char c : input)
-            plain.reading.number = plain.reading.number * 10 + static_cast<std::uint32_t>(c - '0');
+            plain.result.reading.number = plain.result.reading.number * 10 + static_cast<std::uint32_t>(c - '0');
         return plain;
     }
     Kinds kinds;
     auto decoded = decodedText(input, kinds);
-    if (auto* error = std::get_if<ReadResult>(&decoded)) return *error;
+    if (auto* error = std::get_if<ExplainedReading>(&decoded)) return std::move(*error);
     const Chars& text = std::get<Chars>(decoded);
 
     const char32_t first = text[0].code;
@@ -258,6 +262,14 @@ ReadResult readWrittenNumber(std::string_view input) {
     if (kinds.fontMark) return result(readFontNumerals(text));
 
     return result(readLatinWords(text));
+}
+
+ReadResult readWrittenNumberAs(std::string_view text, WrittenForm form) {
+    return readExplainedAs(text, form).result;
+}
+
+ReadResult readWrittenNumber(std::string_view text) {
+    return readExplained(text).result;
 }
 
 } // namespace zefnaro

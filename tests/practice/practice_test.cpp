@@ -61,6 +61,20 @@ TEST(Practice, Verdicts) {
          "not a number Zefnaro can read: \"ⲓ̅\": tens must come before units; for 2,010 write ⲃ̿ⲓ̅"},
         {Ask::writeNumerals, 20, cardinal, "ⲃ̿ⲉ", false,
          "not a number Zefnaro can read: \"ⲉ\" has no stroke, unlike the letters before it"},
+        {Ask::writeNumerals, 4, cardinal, "ⲃ̿ⲃ̿", false,
+         "not a number Zefnaro can read: \"ⲃ̿\": the thousands already have a units letter"},
+        {Ask::writeNumerals, 4, cardinal, "ⲇ̿̿", false,
+         "not a number Zefnaro can read: the strokes on \"ⲇ̿̿\" name no place (one for units, two "
+         "for thousands, three for millions)"},
+        {Ask::writeNumerals, 4, cardinal, "ⲇ̅ϩ̅", false,
+         "not a number Zefnaro can read: \"ϩ\" is no Coptic numeral letter"},
+        {Ask::writeNumerals, 4, cardinal, "=d=q", false,
+         "not a number Zefnaro can read: a stroke needs a numeral letter after it"},
+        {Ask::numerals, 4, cardinal, "4nd", false, "not a number Zefnaro can read: 4 takes the suffix \"th\", not \"nd\""},
+        {Ask::numerals, 4, cardinal, "four hundred and", false,
+         "not a number Zefnaro can read: the number ends on \"and\""},
+        {Ask::numerals, 4, cardinal, "-4", false,
+         "not a number Zefnaro can read: negative numbers cannot be translated"},
     };
     for (const auto& r : rows) {
         const Verdict v = check(makeQuestion(r.ask, r.number, r.form), r.answer);

@@ -1,0 +1,77 @@
+// Why a text is no written number, as facts rather than a sentence: each reader
+// names the reason and what it concerns, and each audience words it in its own
+// way (the reader's English for the command line and the report, the learner's
+// plainer terms in Practice).
+#pragma once
+
+#include "zefnaro/read.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace zefnaro {
+
+enum class ReadReason : std::uint8_t {
+    none,
+    empty,              // nothing but blanks
+    invalidUtf8,        // at: the first character that is not UTF-8
+    signsOrPoints,      // subject: the numeric part, with more than one sign or point
+    negative,
+    signed_,            // a plus sign
+    fraction,
+    cannotFollowDigits, // subject: the character after the digits
+    noOrdinalSuffix,    // subject: what follows the digits
+    wrongSuffix,        // subject: the digits; first: the right suffix; other: the one written
+    notInThrees,
+    tooLarge,
+    zero,
+    unknownWord,        // subject: the word
+    notANumber,
+    needsNumberAfter,   // subject: the ordinal prefix
+    groupAfterSmaller,  // subject: the group word
+    noNumber,           // the words at `at`
+    notWrittenSo,       // the words at `at`
+    mixedGenders,       // the words at `at`
+    ordinalOfOne,       // subject: how the ordinal of one is written
+    andMisplaced,       // "and" at `at`
+    endsOnAnd,
+    mustBeLast,         // subject: an ordinal word
+    hyphenMisplaced,
+    cannotStand,        // subject: the word
+    needsLetter,
+    lacksMark,          // subject: the letter, unmarked among marked letters
+    hasMark,            // subject: the letter, marked among unmarked letters
+    blankInsideRank,    // subject: the letter after the blank
+    comesBefore,        // subject: the letter; first must come before second
+    placeTaken,         // subject: the letter; first (a rank) has a second (place) letter
+    noFontMark,         // subject: the character where a mark of the font text belongs
+    markNeedsLetter,
+    signNeedsLetter,
+    noNumeralLetter,    // subject: the character
+    marksNoPlace,       // subject: the letter with its marks
+    marksTwoRanks,      // subject: the letter with its marks
+    wrongForm,          // first: the form read; second: the form asked
+};
+
+struct ReadWhy {
+    ReadReason reason = ReadReason::none;
+    std::string subject;             // the text it names, as written
+    std::size_t at = 0;              // its position, in characters as people see them
+    std::string first, second;       // names it needs: ranks, places, suffixes, forms
+    std::string other;               // a second text: the suffix written
+    std::string meant, meantAs;      // a reading the writer probably meant: "2,010", "ⲃ̿ⲓ̅"
+};
+
+// The reader's own English sentence, without the range it closes with.
+std::string readerSentence(const ReadWhy& why);
+
+// A reading with the reason of its error; the public readers give its result.
+struct ExplainedReading {
+    ReadResult result;
+    ReadWhy why;
+};
+ExplainedReading readExplained(std::string_view text);
+ExplainedReading readExplainedAs(std::string_view text, WrittenForm form);
+
+} // namespace zefnaro
