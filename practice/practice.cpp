@@ -71,6 +71,8 @@ std::string_view plainName(WrittenForm form) {
         return "their pronunciation";
     case WrittenForm::numerals:
         return "Coptic numerals";
+    case WrittenForm::arabic:
+        return "Arabic words";
     }
     return "digits";
 }

@@ -4,6 +4,7 @@
 #include "engine/joined.h"
 
 #include <array>
+#include <optional>
 
 namespace zefnaro {
 
@@ -31,6 +32,11 @@ constexpr std::array<std::string_view, 12> gregorianMonths = {
 
 constexpr std::array<std::string_view, 7> weekdays = {
     "Thursday", "Friday", "Saturday", "Sunday", "Monday", "Tuesday", "Wednesday"}; // from 1970-01-01
+constexpr std::array<std::string_view, 7> arabicWeekdays = {
+    "الخميس", "الجمعة", "السبت", "الأحد", "الاثنين", "الثلاثاء", "الأربعاء"};
+
+constexpr std::array<std::string_view, 13> arabicMonths = {
+    "توت", "بابه", "هاتور", "كيهك", "طوبة", "أمشير", "برمهات", "برمودة", "بشنس", "بؤونة", "أبيب", "مسرى", "النسيء"};
 
 constexpr bool isGregorianLeapYear(long long y) {
     return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
@@ -178,10 +184,30 @@ MonthName copticMonthName(int month) {
     return month >= 1 && month <= 13 ? months[static_cast<std::size_t>(month - 1)] : MonthName{};
 }
 
-std::string_view weekdayName(GregorianDate g) {
-    if (gregorianMonthDays(g.year, g.month) < g.day || g.day < 1) return {};
+namespace {
+
+// 0 for a Thursday, as 1970-01-01 was; nullopt for no such day.
+std::optional<std::size_t> weekdayOf(GregorianDate g) {
+    if (g.month < 1 || g.month > 12 || gregorianMonthDays(g.year, g.month) < g.day || g.day < 1)
+        return std::nullopt;
     const long long d = daysFromCivil(g.year, g.month, g.day);
-    return weekdays[static_cast<std::size_t>(((d % 7) + 7) % 7)];
+    return static_cast<std::size_t>(((d % 7) + 7) % 7);
+}
+
+} // namespace
+
+std::string_view weekdayName(GregorianDate g) {
+    const auto w = weekdayOf(g);
+    return w ? weekdays[*w] : std::string_view();
+}
+
+std::string_view arabicWeekdayName(GregorianDate g) {
+    const auto w = weekdayOf(g);
+    return w ? arabicWeekdays[*w] : std::string_view();
+}
+
+std::string_view arabicMonthName(int month) {
+    return month >= 1 && month <= 13 ? arabicMonths[static_cast<std::size_t>(month - 1)] : std::string_view();
 }
 
 } // namespace zefnaro

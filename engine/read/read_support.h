@@ -42,6 +42,8 @@ struct Kinds {
     bool coptic = false;   // Coptic letters
     bool overline = false; // numeral place marks after a letter
     bool fontMark = false; // numeral place marks of the font text: = Ë Ì
+    bool arabic = false;      // Arabic letters
+    bool arabicDigits = false; // Arabic-Indic digits or separators
 };
 
 // Decodes UTF-8; nullopt and the position of the first bad byte when it is not.
@@ -141,6 +143,10 @@ Attempt readLatinWords(const Chars& text);
 // Coptic words in Unicode.
 Attempt readUnicodeWords(const Chars& text);
 Attempt readFontNumerals(const Chars& text);
+// Arabic number words.
+Attempt readArabicWords(const Chars& text);
+// The text with Arabic-Indic digits and separators as ASCII ones (٢٬٠٠٥ as 2,005).
+Chars withAsciiDigits(Chars text);
 Attempt readUnicodeNumerals(const Chars& text);
 
 } // namespace zefnaro::reading

@@ -48,6 +48,11 @@ std::optional<Chars> decode(std::string_view text, std::size_t& bad, Kinds& kind
         kinds.coptic = kinds.coptic || isCopticLetter(c);
         kinds.overline = kinds.overline || isNumeralMark(c);
         kinds.fontMark = kinds.fontMark || c == U'=' || c == 0xCB || c == 0xCC;
+        if (c >= 0x0600 && c <= 0x06FF) {
+            const bool digit = (c >= 0x0660 && c <= 0x066C) || (c >= 0x06F0 && c <= 0x06F9);
+            kinds.arabicDigits = kinds.arabicDigits || digit;
+            kinds.arabic = kinds.arabic || !digit;
+        }
         if (utf8::isCombiningMark(c) && !out.empty()) {
             out.push_back({c, out.back().position});
         } else {
@@ -56,6 +61,16 @@ std::optional<Chars> decode(std::string_view text, std::size_t& bad, Kinds& kind
         i += d->length;
     }
     return out;
+}
+
+Chars withAsciiDigits(Chars text) {
+    for (Char& c : text) {
+        if (c.code >= 0x0660 && c.code <= 0x0669) c.code = U'0' + (c.code - 0x0660);
+        else if (c.code >= 0x06F0 && c.code <= 0x06F9) c.code = U'0' + (c.code - 0x06F0);
+        else if (c.code == 0x066C) c.code = U','; // ٬
+        else if (c.code == 0x066B) c.code = U'.'; // ٫
+    }
+    return text;
 }
 
 std::string toUtf8(const Chars& chars, std::size_t from, std::size_t to) {
@@ -172,6 +187,8 @@ std::string_view formName(WrittenForm form) {
         return "pronunciation";
     case WrittenForm::numerals:
         return "numerals";
+    case WrittenForm::arabic:
+        return "arabic";
     }
     return "digits";
 }
@@ -210,7 +227,10 @@ ExplainedReading readExplainedAs(std::string_view input, WrittenForm form) {
     Attempt a;
     switch (form) {
     case WrittenForm::digits:
-        a = readDigits(text);
+        a = readDigits(kinds.arabicDigits ? withAsciiDigits(text) : text);
+        break;
+    case WrittenForm::arabic:
+        a = readArabicWords(text);
         break;
     case WrittenForm::numerals:
         a = kinds.coptic || kinds.overline ? readUnicodeNumerals(text) : readFontNumerals(text);
@@ -240,7 +260,8 @@ ExplainedReading readExplained(std::string_view input) {
     Kinds kinds;
     auto decoded = decodedText(input, kinds);
     if (auto* error = std::get_if<ExplainedReading>(&decoded)) return std::move(*error);
-    const Chars& text = std::get<Chars>(decoded);
+    const Chars& text = kinds.arabicDigits ? withAsciiDigits(std::get<Chars>(std::move(decoded)))
+                                           : std::get<Chars>(decoded);
 
     const char32_t first = text[0].code;
     const bool numeric = isDigit(first) || ((first == U'-' || first == U'+' || first == U'.') &&
@@ -260,6 +281,7 @@ ExplainedReading readExplained(std::string_view input) {
         return result(words.progress >= numerals.progress ? words : numerals);
     }
     if (kinds.fontMark) return result(readFontNumerals(text));
+    if (kinds.arabic) return result(readArabicWords(text));
 
     return result(readLatinWords(text));
 }

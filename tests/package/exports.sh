@@ -4,6 +4,8 @@
 set -euo pipefail
 expected="zefnaro::NumeralFinder::finish
 zefnaro::NumeralFinder::scan
+zefnaro::arabicMonthName
+zefnaro::arabicWeekdayName
 zefnaro::copticMonthName
 zefnaro::findNumerals
 zefnaro::formName
@@ -15,6 +17,7 @@ zefnaro::toCopticDate
 zefnaro::toGregorianDate
 zefnaro::version
 zefnaro::weekdayName
+zefnaro::writeArabic
 zefnaro::writeNumber"
 exported=$(nm -D --defined-only -C "$1" | awk '$2 == "T" || $2 == "W" || $2 == "i"' |
   sed -E 's/^[0-9a-f]+ [TWi] //; s/\(.*//' | LC_ALL=C sort)

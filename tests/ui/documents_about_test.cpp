@@ -113,7 +113,7 @@ private slots:
         QCOMPARE(about->size(), QSize(547, 471));
         const std::pair<const char*, const char*> texts[] = {
             {"titleText", "Zefnaro"},
-            {"versionText", "Version 2.1"},
+            {"versionText", "Version 2.2"},
             {"descriptionText", "Zefnaro is a free tool that translates English numerals into Bohairic "
                             "Coptic equivalents; both full written and numeral; masculine and "
                             "feminine; cardinal and ordinal forms."},

@@ -96,6 +96,11 @@ ZEFNARO_API MonthName copticMonthName(int month);
 // "Sunday" .. "Saturday" for a Gregorian day; "" for no such day.
 ZEFNARO_API std::string_view weekdayName(GregorianDate date);
 
+// The names Egypt gives them: "توت" .. "النسيء" for the months 1..13 and "الأحد" ..
+// "السبت" for a Gregorian day; "" for anything else.
+ZEFNARO_API std::string_view arabicMonthName(int month);
+ZEFNARO_API std::string_view arabicWeekdayName(GregorianDate date);
+
 // Reads a Coptic date: "1743-03-29", "29 Hathor 1743", "ⲕ̅ⲑ̅ Ⲁⲑⲱⲣ ⲁ̿ⲯ̅ⲙ̅ⲅ̅"; the day and the
 // year in any writing readWrittenNumber reads, the month by any of its names (also
 // Ⲫⲁⲙⲉⲛⲱⲑ, Ⲡⲁϣⲱⲛⲥ, ..., in any case, with or without the jinkim), "AM" after the

@@ -14,8 +14,8 @@
 namespace zefnaro {
 
 // The form a text was written in; formName() gives "digits", "english", "coptic",
-// "pronunciation" and "numerals".
-enum class WrittenForm { digits, english, coptic, pronunciation, numerals };
+// "pronunciation", "numerals" and "arabic". Digits are ASCII or Arabic-Indic.
+enum class WrittenForm { digits, english, coptic, pronunciation, numerals, arabic };
 ZEFNARO_API std::string_view formName(WrittenForm form);
 
 struct Reading {

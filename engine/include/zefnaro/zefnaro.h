@@ -2,8 +2,11 @@
 //
 //   writeNumber        every piece of a number's report, Coptic in both writings
 //                      (zefnaro/write.h)
+//   writeArabic        the number in Arabic words and Arabic-Indic digits
+//                      (zefnaro/arabic.h)
 //   readWrittenNumber  the number any written form stands for: digits, English,
-//                      Coptic words, pronunciation, numerals (zefnaro/read.h)
+//                      Coptic words, pronunciation, numerals, Arabic words
+//                      (zefnaro/read.h)
 //   findNumerals       the marked Coptic numerals in running text, with their
 //                      line and column (zefnaro/find.h)
 //   toCopticDate       a Gregorian day in the Coptic calendar and back, month
@@ -31,6 +34,7 @@
 //   }
 #pragma once
 
+#include "zefnaro/arabic.h"
 #include "zefnaro/date.h"
 #include "zefnaro/find.h"
 #include "zefnaro/form.h"

@@ -1,0 +1,15 @@
+// Arabic number words and digits, appended as the report's other pieces are.
+#pragma once
+
+#include "zefnaro/form.h"
+
+#include <cstdint>
+#include <string>
+
+namespace zefnaro {
+
+// Nothing is appended for a number outside 1..999,999,999.
+void appendArabicWords(std::string& out, std::uint32_t number, Form form);
+void appendArabicDigits(std::string& out, std::uint32_t number);
+
+} // namespace zefnaro

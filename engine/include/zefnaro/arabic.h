@@ -1,0 +1,23 @@
+// Zefnaro: a number in Arabic words and Arabic-Indic digits.
+#pragma once
+
+#include "zefnaro/export.h"
+#include "zefnaro/form.h"
+
+#include <cstdint>
+#include <string>
+
+namespace zefnaro {
+
+// For 2005, cardinal and masculine:
+//   words   "ألفان وخمسة" (feminine "ألفان وخمس"; ordinal "الخامس بعد الألفين")
+//   digits  "٢٬٠٠٥"
+// The gender is the counted noun's, as in the report; the counts of ألف and مليون
+// are masculine whatever it is. Both empty outside 1..999,999,999.
+struct ArabicPieces {
+    std::string words;
+    std::string digits;
+};
+ZEFNARO_API ArabicPieces writeArabic(std::uint32_t number, Form form = {});
+
+} // namespace zefnaro
