@@ -14,7 +14,8 @@
 
 namespace zefnaro {
 
-// The pieces of a number's report in a form: digits, english, coptic, pronunciation,
+// The pieces of a number's report in a form: digits, english, arabic (words),
+// arabic_digits, coptic, pronunciation,
 // numerals (coptic and numerals in the CS fonts' text), coptic_unicode,
 // numerals_unicode. Each goes to text(name, append), where append(std::string&)
 // writes its value; the number must be 1..largestNumber.
@@ -24,6 +25,8 @@ template <class Text> void eachNumberMember(std::uint32_t n, Form form, Text&& t
         if (form.ordinal()) out += getOrdinalSuffix(n);
     });
     text("english", [n, form](std::string& out) { appendEnglishWords(out, n, form); });
+    text("arabic", [n, form](std::string& out) { appendArabicWords(out, n, form); });
+    text("arabic_digits", [n](std::string& out) { appendArabicDigits(out, n); });
     text("coptic", [n, form](std::string& out) { appendCopticWords(out, n, form, Writing::fontText); });
     text("pronunciation",
          [n, form](std::string& out) { appendCopticWords(out, n, form, Writing::pronunciation); });
@@ -35,9 +38,9 @@ template <class Text> void eachNumberMember(std::uint32_t n, Form form, Text&& t
          [n, form](std::string& out) { appendCopticNumerals(out, n, form, Writing::unicode); });
 }
 
-// What is said of a day, in order: gregorian, weekday, coptic_year, coptic_month,
-// coptic_day, the month's names (month_coptic, month_font_text,
-// month_pronunciation, month_english), the day's and the year's numerals, Coptic
+// What is said of a day, in order: gregorian, weekday, weekday_arabic, coptic_year,
+// coptic_month, coptic_day, the month's names (month_coptic, month_font_text,
+// month_pronunciation, month_english, month_arabic), the day's and the year's numerals, Coptic
 // words and pronunciation (Unicode Coptic). Each text member goes to
 // text(name, append), each number to number(name, value). The date must be a day.
 template <class Text, class Number>
@@ -56,6 +59,7 @@ void eachDateMember(CopticDate c, GregorianDate g, Text&& text, Number&& number)
     };
     text("gregorian", [g](std::string& out) { dates::appendIso(out, g); });
     text("weekday", constant(weekdayName(g)));
+    text("weekday_arabic", constant(arabicWeekdayName(g)));
     number("coptic_year", c.year);
     number("coptic_month", c.month);
     number("coptic_day", c.day);
@@ -63,6 +67,7 @@ void eachDateMember(CopticDate c, GregorianDate g, Text&& text, Number&& number)
     text("month_font_text", constant(month.fontText));
     text("month_pronunciation", constant(month.pronunciation));
     text("month_english", constant(month.english));
+    text("month_arabic", constant(arabicMonthName(c.month)));
     text("day_numerals", numerals(day));
     text("year_numerals", numerals(year));
     text("day_coptic", words(day, Writing::unicode));

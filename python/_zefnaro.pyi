@@ -7,6 +7,8 @@ LARGEST_NUMBER: int
 class Pieces(TypedDict):
     digits: str
     english: str
+    arabic: str
+    arabic_digits: str
     coptic: str
     pronunciation: str
     numerals: str
@@ -15,7 +17,7 @@ class Pieces(TypedDict):
 
 class Reading(TypedDict):
     number: int
-    read_as: Literal["digits", "english", "coptic", "pronunciation", "numerals"]
+    read_as: Literal["digits", "english", "coptic", "pronunciation", "numerals", "arabic"]
     ordinal: bool
     masculine: bool
 
@@ -30,6 +32,7 @@ class FoundNumeral(TypedDict):
 class CopticDate(TypedDict):
     gregorian: str
     weekday: str
+    weekday_arabic: str
     coptic_year: int
     coptic_month: int
     coptic_day: int
@@ -37,6 +40,7 @@ class CopticDate(TypedDict):
     month_font_text: str
     month_pronunciation: str
     month_english: str
+    month_arabic: str
     day_numerals: str
     year_numerals: str
     day_coptic: str

@@ -117,12 +117,14 @@ PYBIND11_MODULE(_zefnaro, m) {
     m.attr("LARGEST_NUMBER") = zefnaro::largestNumber;
     m.def("write", &writePieces, py::arg("number"), py::arg("ordinal") = false,
           py::arg("feminine") = false,
-          "Every piece of the number's report as a dict: digits, english, coptic and\n"
-          "numerals (Coptic-font text), pronunciation, coptic_unicode, numerals_unicode.\n"
+          "Every piece of the number's report as a dict: digits, english, arabic (words),\n"
+          "arabic_digits, coptic and numerals (Coptic-font text), pronunciation,\n"
+          "coptic_unicode, numerals_unicode.\n"
           "Raises ValueError for a number outside 1..999,999,999.");
     m.def("read", &readText, py::arg("text"),
-          "The number a written form stands for -- digits, English or Coptic words, their\n"
-          "pronunciation, Coptic numerals in either writing -- as a dict: number, read_as\n"
+          "The number a written form stands for -- digits (also Arabic-Indic), English,\n"
+          "Arabic or Coptic words, their pronunciation, Coptic numerals in either writing --\n"
+          "as a dict: number, read_as\n"
           "(the form it was written in), ordinal, masculine. Raises ValueError saying what\n"
           "is wrong and at which character.");
     m.def("find_numerals", &findNumerals, py::arg("text"),
@@ -132,9 +134,10 @@ PYBIND11_MODULE(_zefnaro, m) {
           "and the stroked abbreviations of sacred names are passed over.");
     static const std::string copticDateDoc =
         "The Coptic date of a datetime.date (proleptic Gregorian, as datetime counts), as\n"
-        "a dict with zefnaro-cli --date --json's members: gregorian, weekday, coptic_year,\n"
-        "coptic_month, coptic_day, month_coptic, month_font_text, month_pronunciation,\n"
-        "month_english, day_numerals, year_numerals, day_coptic, year_coptic,\n"
+        "a dict with zefnaro-cli --date --json's members: gregorian, weekday,\n"
+        "weekday_arabic, coptic_year, coptic_month, coptic_day, month_coptic,\n"
+        "month_font_text, month_pronunciation, month_english, month_arabic,\n"
+        "day_numerals, year_numerals, day_coptic, year_coptic,\n"
         "day_pronunciation, year_pronunciation (Coptic in Unicode). Raises ValueError for a\n"
         "day before 1 Thout 1 AM (" + zefnaro::dates::text(zefnaro::firstGregorianDate) + ").";
     m.def("coptic_date", &copticDate, py::arg("date"), copticDateDoc.c_str());

@@ -56,6 +56,7 @@ TEST(Cli, JsonLinesInInputOrder) {
         "{\"input\":\"12,345\",\"number\":12345,\"read_as\":\"digits\",\"ordinal\":false,"
         "\"masculine\":true,"
         "\"digits\":\"12,345\",\"english\":\"Twelve Thousand Three Hundred and Forty-Five\","
+        "\"arabic\":\"اثنا عشر ألفًا وثلاثمائة وخمسة وأربعون\",\"arabic_digits\":\"١٢٬٣٤٥\","
         "\"coptic\":\"met`cnau `nso somt `nse nem `hme tiou\",\"pronunciation\":\"metesnav "
         "ensho shomt enshay nem ehmay tiw\",\"numerals\":\"ËiËb=t=m=e\","
         "\"coptic_unicode\":\"ⲙⲉⲧⲥ̀ⲛⲁⲩ ⲛ̀ϣⲟ ϣⲟⲙⲧ ⲛ̀ϣⲉ ⲛⲉⲙ ϩ̀ⲙⲉ ⲧⲓⲟⲩ\","
@@ -63,7 +64,8 @@ TEST(Cli, JsonLinesInInputOrder) {
         "[\"ⲧ̅\",300],[\"ⲙ̅\",40],[\"ⲉ̅\",5]]}\n"
         "{\"input\":\"0\",\"error\":\"The number 0 (zero) does not exist in Coptic\"}\n"
         "{\"input\":\"7\",\"number\":7,\"read_as\":\"digits\",\"ordinal\":false,\"masculine\":true,"
-        "\"digits\":\"7\",\"english\":\"Seven\",\"coptic\":\"sasf\",\"pronunciation\":"
+        "\"digits\":\"7\",\"english\":\"Seven\",\"arabic\":\"سبعة\",\"arabic_digits\":\"٧\","
+        "\"coptic\":\"sasf\",\"pronunciation\":"
         "\"shashf\",\"numerals\":\"=z\",\"coptic_unicode\":\"ϣⲁϣϥ\","
         "\"numerals_unicode\":\"ⲍ̅\",\"numeral_values\":[[\"ⲍ̅\",7]]}\n");
 }
@@ -271,9 +273,11 @@ namespace {
 
 // The JSON line of 29 Hathor 1743 (8 December 2026), its members in their order.
 const std::string hathor29 =
-    "{\"gregorian\":\"2026-12-08\",\"weekday\":\"Tuesday\",\"coptic_year\":1743,\"coptic_month\":3,"
+    "{\"gregorian\":\"2026-12-08\",\"weekday\":\"Tuesday\",\"weekday_arabic\":\"الثلاثاء\","
+    "\"coptic_year\":1743,\"coptic_month\":3,"
     "\"coptic_day\":29,\"month_coptic\":\"Ⲁⲑⲱⲣ\",\"month_font_text\":\"A;wr\","
-    "\"month_pronunciation\":\"Athor\",\"month_english\":\"Hathor\",\"day_numerals\":\"ⲕ̅ⲑ̅\","
+    "\"month_pronunciation\":\"Athor\",\"month_english\":\"Hathor\",\"month_arabic\":\"هاتور\","
+    "\"day_numerals\":\"ⲕ̅ⲑ̅\","
     "\"year_numerals\":\"ⲁ̿ⲯ̅ⲙ̅ⲅ̅\",\"day_coptic\":\"ϫⲱⲧ ⲯⲓⲧ\","
     "\"year_coptic\":\"ϣⲟ ϣⲁϣϥ ⲛ̀ϣⲉ ⲛⲉⲙ ϩ̀ⲙⲉ ϣⲟⲙⲧ\",\"day_pronunciation\":\"goot pseet\","
     "\"year_pronunciation\":\"sho shashf enshay nem ehmay shomt\"}\n";

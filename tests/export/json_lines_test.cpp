@@ -27,21 +27,23 @@ std::string numberLine(std::string_view input, std::optional<Form> form = std::n
 TEST(JsonLines, Literal) {
     EXPECT_EQ(numberLine("21st"),
               R"({"input":"21st","number":21,"read_as":"digits","ordinal":true,"masculine":true,)"
-              R"("digits":"21st","english":"Twenty-First","coptic":"mah jwt ouai","pronunciation":)"
+              R"("digits":"21st","english":"Twenty-First","arabic":"الحادي والعشرون","arabic_digits":"٢١",)"
+              R"("coptic":"mah jwt ouai","pronunciation":)"
               R"("mah goot way","numerals":"mah =k=a","coptic_unicode":"ⲙⲁϩ ϫⲱⲧ ⲟⲩⲁⲓ","numerals_unicode":)"
               R"("ⲙⲁϩ ⲕ̅ⲁ̅","numeral_values":[["ⲕ̅",20],["ⲁ̅",1]]})"
               "\n");
     EXPECT_EQ(numberLine("1000001", Form{Kind::cardinal, Gender::feminine}),
               R"({"input":"1000001","number":1000001,"read_as":"digits","ordinal":false,"masculine":false,)"
-              R"("digits":"1,000,001","english":"One Million One","coptic":"so`nso ou`i","pronunciation":)"
+              R"("digits":"1,000,001","english":"One Million One","arabic":"مليون وواحدة",)"
+              R"("arabic_digits":"١٬٠٠٠٬٠٠١","coptic":"so`nso ou`i","pronunciation":)"
               R"("shoensho wee","numerals":"Ìa=a]","coptic_unicode":"ϣⲟⲛ̀ϣⲟ ⲟⲩⲓ̀","numerals_unicode":"ⲁ̿̅ⲁ̅ϯ",)"
               R"("numeral_values":[["ⲁ̿̅",1000000],["ⲁ̅",1]]})"
               "\n");
     std::string day;
     json::appendDateLine(day, firstCopticDate);
-    EXPECT_EQ(day, R"({"gregorian":"0284-08-29","weekday":"Friday","coptic_year":1,"coptic_month":1,)"
+    EXPECT_EQ(day, R"({"gregorian":"0284-08-29","weekday":"Friday","weekday_arabic":"الجمعة","coptic_year":1,"coptic_month":1,)"
                    R"("coptic_day":1,"month_coptic":"Ⲑⲱⲟⲩⲧ","month_font_text":":wout","month_pronunciation":)"
-                   R"("Thoout","month_english":"Thout","day_numerals":"ⲁ̅","year_numerals":"ⲁ̅","day_coptic":)"
+                   R"("Thoout","month_english":"Thout","month_arabic":"توت","day_numerals":"ⲁ̅","year_numerals":"ⲁ̅","day_coptic":)"
                    R"("ⲟⲩⲁⲓ","year_coptic":"ⲟⲩⲁⲓ","day_pronunciation":"way","year_pronunciation":"way"})"
                    "\n");
     std::string found;
@@ -64,7 +66,8 @@ TEST(JsonLines, Literal) {
 
 TEST(JsonLines, AnyNumberInAnyFormParsesAndItsValuesAddUp) {
     const std::vector<std::string> names = {"input",         "number",   "read_as",  "ordinal",
-                                            "masculine",     "digits",   "english",  "coptic",
+                                            "masculine",     "digits",   "english",  "arabic",
+                                            "arabic_digits", "coptic",
                                             "pronunciation", "numerals", "coptic_unicode",
                                             "numerals_unicode", "numeral_values"};
     std::mt19937 gen(34);

@@ -11,7 +11,7 @@ import pytest
 import zefnaro
 
 CLI = os.environ["ZEFNARO_CLI"]
-PIECES = ["digits", "english", "coptic", "pronunciation", "numerals",
+PIECES = ["digits", "english", "arabic", "arabic_digits", "coptic", "pronunciation", "numerals",
           "coptic_unicode", "numerals_unicode"]
 FORMS = [(False, False), (True, False), (False, True), (True, True)]
 NUMBERS = [1, 2, 5, 10, 12, 19, 100, 101, 999, 1000, 2005, 20001,
@@ -34,6 +34,9 @@ def test_write_gives_the_command_lines_pieces(ordinal, feminine):
 @pytest.mark.parametrize("text,number,read_as,ordinal,masculine", [
     ("2,005th", 2005, "digits", True, True),
     ("Two Thousand Five", 2005, "english", False, True),
+    ("ألفان وخمس", 2005, "arabic", False, False),
+    ("الخامس بعد الألفين", 2005, "arabic", True, True),
+    ("٢٬٠٠٥", 2005, "digits", False, True),
     ("ⲥ̀ⲛⲁⲩ ⲛ̀ϣⲟ ⲧⲓⲟⲩ", 2005, "coptic", False, True),
     ("esnav ensho tiw", 2005, "pronunciation", False, True),
     ("Ëb=e", 2005, "numerals", False, True),
