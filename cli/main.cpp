@@ -44,6 +44,11 @@ int run(int argc, char** argv) {
         "Write one NUMBER's report as a standalone web page (what the window's Save Report As "
         "writes)");
     app.add_flag("--version", version, "Print the version and exit");
+    std::string language = "en";
+    app.add_option("--lang", language,
+                   "The language of the text report and of the messages: en (English, the "
+                   "default) or ar (Arabic: Arabic sentences, words and digits)")
+        ->check(CLI::IsMember({"en", "ar"}));
     bool find = false;
     auto* findFlag = app.add_flag(
         "--find", find,
@@ -112,6 +117,7 @@ int run(int argc, char** argv) {
     zefnaro::cli::Request request;
     request.inputs = std::move(numbers);
     request.json = json;
+    request.language = *zefnaro::languageNamed(language);
     request.writing = fontText ? zefnaro::Writing::fontText : zefnaro::Writing::unicode;
     if (ordinal || feminine)
         request.form = zefnaro::Form{ordinal ? zefnaro::Kind::ordinal : zefnaro::Kind::cardinal,

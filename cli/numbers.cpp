@@ -3,6 +3,7 @@
 #include "cli/answers.h"
 #include "cli/request.h"
 #include "export/json_lines.h"
+#include "engine/read_reason.h"
 #include "export/text.h"
 #include "zefnaro/read.h"
 
@@ -12,12 +13,15 @@ int translateNumbers(const Request& request) {
     Answers answers(request.json);
     const auto answer = [&](std::string_view input) {
         const ReadResult read = readWrittenNumber(input);
-        if (!read.ok()) return answers.reject(input, read.error.message);
+        if (!read.ok()) {
+            if (request.language == Language::english) return answers.reject(input, read.error.message);
+            return answers.reject(input, readerMessage(readExplained(input).why, request.language));
+        }
         const Form form = request.form.value_or(read.reading.form);
         if (answers.json())
             json::appendNumberLine(answers.buffer(), input, read.reading, form);
         else
-            appendPlainReport(answers.buffer(), read.reading.number, form, request.writing);
+            appendPlainReport(answers.buffer(), read.reading.number, form, request.writing, request.language);
         answers.flushIfFull();
     };
     if (request.inputs.empty()) answers.eachLine(answer);

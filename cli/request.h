@@ -2,6 +2,7 @@
 // the part it needs.
 #pragma once
 
+#include "engine/language.h"
 #include "practice/practice.h"
 #include "zefnaro/form.h"
 
@@ -21,6 +22,7 @@ struct Request {
     std::optional<Form> form;           // from --ordinal/--feminine; otherwise what the input shows
     Writing writing = Writing::unicode; // of the text report's Coptic lines
     bool json = false;
+    Language language = Language::english; // of the text report and the messages
     // --practice
     PracticeOptions practice;
     int count = 10;

@@ -4,6 +4,7 @@
 // plainer terms in Practice).
 #pragma once
 
+#include "engine/language.h"
 #include "zefnaro/read.h"
 
 #include <cstdint>
@@ -63,8 +64,10 @@ struct ReadWhy {
     std::string meant, meantAs;      // a reading the writer probably meant: "2,010", "ⲃ̿ⲓ̅"
 };
 
-// The reader's own English sentence, without the range it closes with.
-std::string readerSentence(const ReadWhy& why);
+// The reader's own sentence, without the range it closes with.
+std::string readerSentence(const ReadWhy& why, Language language = Language::english);
+// The whole message of a reading's error, as ReadError::message has it in English.
+std::string readerMessage(const ReadWhy& why, Language language);
 
 // A reading with the reason of its error; the public readers give its result.
 struct ExplainedReading {

@@ -19,11 +19,12 @@ std::string plainText(const Report& report) {
     return out;
 }
 
-void appendPlainReport(std::string& out, std::uint32_t number, Form form, Writing writing) {
+void appendPlainReport(std::string& out, std::uint32_t number, Form form, Writing writing,
+                       Language language) {
     if (number < 1 || number > largestNumber) return;
     // Each line with text between blank ones: "\n" before the first, "\n\n" between.
     out += '\n';
-    eachNumberLine(number, form, writing, ",", [&](Piece, auto write) {
+    eachNumberLine(number, form, writing, ",", language, [&](Piece, auto write) {
         write(out);
         out.append("\n\n", 2);
     });

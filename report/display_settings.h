@@ -1,7 +1,8 @@
-// The four display settings of a run: a value, copied where it is needed. Nothing
+// The display settings of a run: a value, copied where it is needed. Nothing
 // is saved; every start begins from the defaults below, the one place they are set.
 #pragma once
 
+#include "engine/language.h"
 #include "report/fonts.h"
 #include "zefnaro/form.h"
 
@@ -15,6 +16,7 @@ struct DisplaySettings {
     std::string fontName{fontTextDefault}; // family of the Coptic lines
     std::int16_t fontSize = 16;            // points, for the whole report
     Form form;                             // cardinal masculine at first
+    Language language = Language::english; // of the report's sentences and words
     bool operator==(const DisplaySettings&) const = default;
 };
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "engine/engine.h"
+#include "engine/language.h"
 #include "report/styles.h"
 #include "zefnaro/form.h"
 
@@ -12,27 +13,41 @@
 namespace zefnaro {
 
 // The report's lines with text, in order, each given to `line` with a function
-// that appends its text: one list for the report and its plain text.
+// that appends its text: one list for the report and its plain text. In Arabic the
+// sentences are Arabic, the digits Arabic-Indic and the words line Arabic words.
 template <class Line>
 void eachNumberLine(std::uint32_t n, Form form, Writing writing, std::string_view groupSeparator,
-              Line&& line) {
+                    Language language, Line&& line) {
     const auto text = [](std::string_view t) { return [t](std::string& out) { out += t; }; };
-    line(Piece::words, text(form.ordinal() ? "The ordinal number" : "The cardinal number"));
+    const bool arabic = language == Language::arabic;
+    const auto say = [&](std::string_view english, std::string_view inArabic) {
+        line(Piece::words, text(arabic ? inArabic : english));
+    };
+    if (form.ordinal())
+        say("The ordinal number", "العدد الترتيبي");
+    else
+        say("The cardinal number", "العدد الأصلي");
     line(Piece::digits, [&](std::string& out) {
+        if (arabic) return appendArabicDigits(out, n);
         appendGroupedDigits(out, n, groupSeparator);
         if (form.ordinal()) out += getOrdinalSuffix(n);
     });
-    line(Piece::words, text("or"));
-    line(Piece::english, [&](std::string& out) { appendEnglishWords(out, n, form); });
-    line(Piece::words, text(form.masculine() ? "in Bohairic Coptic (masculine) is written"
-                                           : "in Bohairic Coptic (feminine) is written"));
+    say("or", "أو");
+    line(Piece::english, [&](std::string& out) {
+        if (arabic) return appendArabicWords(out, n, form);
+        appendEnglishWords(out, n, form);
+    });
+    if (form.masculine())
+        say("in Bohairic Coptic (masculine) is written", "يُكتب بالقبطية البحيرية (مذكر)");
+    else
+        say("in Bohairic Coptic (feminine) is written", "يُكتب بالقبطية البحيرية (مؤنث)");
     line(Piece::coptic, [&](std::string& out) { appendCopticWords(out, n, form, writing); });
-    line(Piece::words, text("which is pronounced"));
+    say("which is pronounced", "ويُنطق");
     line(Piece::pronunciation,
          [&](std::string& out) { appendCopticWords(out, n, form, Writing::pronunciation); });
-    line(Piece::words, text("or"));
+    say("or", "أو");
     line(Piece::numerals, [&](std::string& out) { appendCopticNumerals(out, n, form, writing); });
-    line(Piece::words, text("for short"));
+    say("for short", "اختصارًا");
 }
 
 } // namespace zefnaro

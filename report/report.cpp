@@ -31,11 +31,12 @@ Report message(std::string_view text) {
 // and number are the caller's to set. A blank line stands before each line with
 // text and after the last.
 void fill(Report& r, std::uint32_t n, Form form, Writing writing, int pointSize,
-          std::string_view groupSeparator) {
+          std::string_view groupSeparator, Language language) {
     const Style words = styleOf(Piece::words, writing, pointSize);
     r.isMessage = false;
     r.form = form;
     r.writing = writing;
+    r.language = language;
     r.lines.resize(23);
     std::size_t next = 0;
     const auto blank = [&] {
@@ -44,7 +45,7 @@ void fill(Report& r, std::uint32_t n, Form form, Writing writing, int pointSize,
         b.text.clear();
         b.style = words;
     };
-    eachNumberLine(n, form, writing, groupSeparator, [&](Piece piece, auto write) {
+    eachNumberLine(n, form, writing, groupSeparator, language, [&](Piece piece, auto write) {
         blank();
         Line& l = r.lines[next++];
         l.piece = piece;
@@ -106,8 +107,7 @@ Report composeReport(std::uint32_t number, const DisplaySettings& settings,
     if (number < 1 || number > largestNumber) return message(rangeMessage);
     const Writing writing = writingFor(settings.fontName);
     Report r;
-    fill(r, number, settings.form, writing, settings.fontSize,
-         groupSeparator);
+    fill(r, number, settings.form, writing, settings.fontSize, groupSeparator, settings.language);
     r.number = number;
     r.copticFont = settings.fontName;
     r.numeralsFont = writing == Writing::unicode ? std::string(unicodeNumeralsFont) : settings.fontName;
@@ -115,7 +115,7 @@ Report composeReport(std::uint32_t number, const DisplaySettings& settings,
 }
 
 void composeReport(Report& into, std::uint32_t number, Form form, Writing writing) {
-    fill(into, number, form, writing, DisplaySettings{}.fontSize, ",");
+    fill(into, number, form, writing, DisplaySettings{}.fontSize, ",", Language::english);
     into.number = number;
     into.copticFont = writing == Writing::unicode ? unicodeDefault : fontTextDefault;
     into.numeralsFont = writing == Writing::unicode ? unicodeNumeralsFont : fontTextDefault;

@@ -2,6 +2,8 @@
 // composed without any window so it can be checked and reused.
 #pragma once
 
+#include "engine/language.h"
+
 #include "zefnaro/date.h"
 #include "zefnaro/form.h"
 #include "zefnaro/read.h"
@@ -35,6 +37,7 @@ struct Report {
     bool isMessage = false; // the zero or range message instead of a report
     Form form;              // of a report
     Writing writing = Writing::fontText; // of its Coptic words and numerals
+    Language language = Language::english; // of its sentences and words
     std::vector<Line> lines;
     std::string copticFont, numeralsFont; // the families of those roles
 

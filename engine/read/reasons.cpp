@@ -1,4 +1,5 @@
 // The reader's English for each reason a text is no written number.
+#include "engine/arabic.h"
 #include "engine/joined.h"
 #include "engine/numbers.h"
 #include "engine/read_reason.h"
@@ -104,10 +105,24 @@ std::string said(const ReadWhy& w) {
 
 } // namespace
 
-std::string readerSentence(const ReadWhy& why) {
+std::string arabicSentence(const ReadWhy& why); // reasons_arabic.cpp
+
+std::string readerSentence(const ReadWhy& why, Language language) {
+    if (language == Language::arabic) return arabicSentence(why);
     std::string out = said(why);
     if (!why.meant.empty()) out += joined({"; for ", why.meant, " write ", why.meantAs});
     return out;
+}
+
+std::string readerMessage(const ReadWhy& why, Language language) {
+    std::string out = readerSentence(why, language);
+    if (why.reason == ReadReason::none || why.reason == ReadReason::zero) return out;
+    if (language == Language::arabic) {
+        out += ": المطلوب عدد صحيح من ١ إلى ";
+        appendArabicDigits(out, largestNumber);
+        return out;
+    }
+    return joined({out, ": ", readRangeText});
 }
 
 } // namespace zefnaro

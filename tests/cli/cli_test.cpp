@@ -48,6 +48,20 @@ TEST(Cli, OrdinalFeminineText) {
     EXPECT_NE(r.out.find("(feminine)"), std::string::npos);
 }
 
+TEST(Cli, ArabicReportAndMessages) {
+    const Outcome r = cli({"--lang", "ar", "--ordinal", "--feminine", "21", "٢١", "xyz"});
+    EXPECT_EQ(r.status, 1);
+    const std::string report = "\nالعدد الترتيبي\n\n٢١\n\nأو\n\nالحادية والعشرون\n\n"
+                               "يُكتب بالقبطية البحيرية (مؤنث)\n\nⲙⲁϩ ϫⲱϯ ⲟⲩⲓ̀\n\nويُنطق\n\n"
+                               "mah gooti wee\n\nأو\n\nⲙⲁϩ ⲕ̅ⲁ̅ϯ\n\nاختصارًا\n";
+    EXPECT_EQ(r.out, report + report);
+    EXPECT_EQ(r.err, "zefnaro-cli: \"xyz\": ليس عددًا: «\u2068xyz\u2069» عند الحرف ١ ليست من "
+                     "كلمات الأعداد: المطلوب عدد صحيح من ١ إلى ٩٩٩٬٩٩٩٬٩٩٩\n");
+    const Outcome json = cli({"--lang", "ar", "--json", "0"});
+    EXPECT_EQ(json.out, "{\"input\":\"0\",\"error\":\"العدد ٠ (صفر) غير موجود في القبطية\"}\n");
+    EXPECT_EQ(cli({"--lang", "fr", "7"}).status, 2);
+}
+
 TEST(Cli, JsonLinesInInputOrder) {
     const Outcome r = cli({"--json", "12,345", "0", "7"});
     EXPECT_EQ(r.status, 1);

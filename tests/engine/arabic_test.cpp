@@ -3,10 +3,12 @@
 #include "zefnaro/arabic.h"
 #include "zefnaro/date.h"
 #include "zefnaro/read.h"
+#include "engine/read_reason.h"
 
 #include <gtest/gtest.h>
 
 #include <random>
+#include <set>
 #include <string>
 
 using namespace zefnaro;
@@ -202,6 +204,42 @@ TEST(ArabicNames, MonthsAndWeekdays) {
     EXPECT_EQ(arabicWeekdayName({2026, 12, 9}), "الأربعاء");
     EXPECT_EQ(arabicWeekdayName({2026, 12, 11}), "الجمعة");
     EXPECT_EQ(arabicWeekdayName({2026, 2, 30}), "");
+}
+
+} // namespace
+
+namespace {
+
+// Every reason the reader gives has its Arabic: whatever English is left in an
+// Arabic message is quoted from the text itself, inside an isolate.
+TEST(ArabicMessages, EveryReasonIsSaidInArabic) {
+    const char* pieces[] = {"ⲁ", "ⲃ̅", "ⲓ̅", "ⲥ̅", "ⲃ̿", "ⲁ̿̅", "ϩ", "ⲙⲁϩ", " ", "͵", "ⲉ", "ϯ", "=a", "Ëb",
+                            "=", "q", "21", "th", "nd", ",", "-", "+", ".", "1,23", "and", "four",
+                            "hundred", "thousand", "ⲥ̀ⲛⲁⲩ", "ⲛ̀ϣⲟ", "ⲧⲓⲟⲩ", "0", "1234567890", "ⲇ̿̿",
+                            "first", "mah", "ألف", "خمسة", "و", "الثالث", "بعد", "عشر", "كتاب", "\xff"};
+    std::mt19937 random(35);
+    std::uniform_int_distribution<std::size_t> piece(0, std::size(pieces) - 1), length(1, 4);
+    std::set<ReadReason> seen;
+    for (int i = 0; i < 20000; ++i) {
+        std::string text;
+        for (std::size_t k = length(random); k > 0; --k)
+            text += pieces[piece(random)];
+        const ExplainedReading read = readExplained(text);
+        if (read.result.ok()) continue;
+        seen.insert(read.why.reason);
+        EXPECT_EQ(readerMessage(read.why, Language::english), read.result.error.message) << text;
+        const std::string arabic = readerMessage(read.why, Language::arabic);
+        bool isolated = false, bare = false;
+        for (std::size_t at = 0; at < arabic.size(); ++at) {
+            if (arabic.compare(at, 3, "\u2068") == 0) isolated = true;
+            if (arabic.compare(at, 3, "\u2069") == 0) isolated = false;
+            const char c = arabic[at];
+            bare = bare || (!isolated && ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z')) &&
+                            arabic.find("UTF-8") == std::string::npos);
+        }
+        EXPECT_FALSE(bare) << text << ": " << arabic;
+    }
+    EXPECT_GE(seen.size(), 20u); // the corpus reaches most reasons
 }
 
 } // namespace
