@@ -7,6 +7,8 @@
 #include "zefnaro/arabic.h"
 
 #include <array>
+#include <tuple>
+#include <vector>
 #include <string_view>
 
 namespace zefnaro {
@@ -122,24 +124,41 @@ void appendCounted(std::string& out, std::uint32_t count, const Scale& s, Case c
     out += rest >= 3 && rest <= 10 ? s.plural : s.accusative;
 }
 
+// Every group and every count of thousands or millions, written once: a report
+// then joins at most three of them.
+struct Phrases {
+    std::vector<std::string> groups;  // [case][feminine][n]
+    std::vector<std::string> counted; // [case][million][count]
+    Phrases() : groups(4000), counted(4000) {
+        for (std::size_t c = 0; c < 2; ++c)
+            for (std::size_t k = 1; k < 1000; ++k) {
+                const auto n = static_cast<std::uint32_t>(k);
+                const Case grammaticalCase = c == 0 ? Case::nominative : Case::genitive;
+                appendGroup(groups[c * 2000 + k], n, false, grammaticalCase);
+                appendGroup(groups[c * 2000 + 1000 + k], n, true, grammaticalCase);
+                appendCounted(counted[c * 2000 + k], n, thousand, grammaticalCase);
+                appendCounted(counted[c * 2000 + 1000 + k], n, million, grammaticalCase);
+            }
+    }
+};
+
+const Phrases& phrases() {
+    static const Phrases p;
+    return p;
+}
+
 void appendCardinal(std::string& out, std::uint32_t n, bool feminine, Case c) {
+    const Phrases& p = phrases();
+    const std::size_t at = c == Case::genitive ? 2000 : 0;
     const std::uint32_t millions = n / 1'000'000, thousands = n / 1000 % 1000, rest = n % 1000;
     bool any = false;
-    const auto next = [&] {
+    for (const auto& [count, table, offset] :
+         {std::tuple{millions, &p.counted, at + 1000}, std::tuple{thousands, &p.counted, at},
+          std::tuple{rest, &p.groups, at + (feminine ? 1000 : 0)}}) {
+        if (count == 0) continue;
         if (any) out += conjunction;
         any = true;
-    };
-    if (millions != 0) {
-        next();
-        appendCounted(out, millions, million, c);
-    }
-    if (thousands != 0) {
-        next();
-        appendCounted(out, thousands, thousand, c);
-    }
-    if (rest != 0) {
-        next();
-        appendGroup(out, rest, feminine, c);
+        out += (*table)[offset + count];
     }
 }
 
