@@ -16,22 +16,23 @@ using namespace reading;
 
 constexpr std::string_view example = "such as 29 Hathor 1743, ⲕ̅ⲑ̅ Ⲁⲑⲱⲣ ⲁ̿ⲯ̅ⲙ̅ⲅ̅ or 1743-03-29";
 
-// Names readers meet besides the four the month is written with: Bohairic
-// spellings, the Greek and the Egyptian Arabic names in Latin letters.
+// Names readers meet besides the five the month is written with: Bohairic
+// spellings, the Greek and the Egyptian Arabic names in Latin letters, and the
+// Arabic names as people spell them too.
 constexpr std::array<std::string_view, 13> otherNames = {
-    "Tout|Thoth",
-    "Ⲡⲁⲟ̀ⲡⲓ|Baba|Paophi",
-    "Hatour|Hatur|Athyr",
-    "Ⲭⲱⲓⲁⲕ|Kiahk|Kiyahk|Khoiak|Choiak",
-    "Toba|Tybi|Tovi",
-    "Amshir|Mechir",
-    "Ⲫⲁⲙⲉⲛⲱⲑ|Baramhat|Phamenoth",
-    "Baramouda|Pharmuthi|Parmouthi",
-    "Ⲡⲁϣⲱⲛⲥ|Bashans|Pachons",
-    "Ⲡⲁⲱ̀ⲛⲓ|Baouna|Payni",
-    "Ⲉⲡⲏⲡ|Abib|Epiphi",
-    "Ⲙⲉⲥⲱⲣⲏ|Misra|Mesore",
-    "Nasie|Nasi|Epagomenae",
+    "Tout|Thoth|توت",
+    "Ⲡⲁⲟ̀ⲡⲓ|Baba|Paophi|بابة",
+    "Hatour|Hatur|Athyr|هتور|هاتورة",
+    "Ⲭⲱⲓⲁⲕ|Kiahk|Kiyahk|Khoiak|Choiak|كياك|كيهك",
+    "Toba|Tybi|Tovi|طوبه",
+    "Amshir|Mechir|امشير",
+    "Ⲫⲁⲙⲉⲛⲱⲑ|Baramhat|Phamenoth|برمهات",
+    "Baramouda|Pharmuthi|Parmouthi|برموده",
+    "Ⲡⲁϣⲱⲛⲥ|Bashans|Pachons|بشنس",
+    "Ⲡⲁⲱ̀ⲛⲓ|Baouna|Payni|بئونة|بؤونه|بئونه|بؤنة",
+    "Ⲉⲡⲏⲡ|Abib|Epiphi|ابيب",
+    "Ⲙⲉⲥⲱⲣⲏ|Misra|Mesore|مسري",
+    "Nasie|Nasi|Epagomenae|نسيء|النسئ|الشهر الصغير",
 };
 
 struct Name {
@@ -58,6 +59,7 @@ const std::vector<Name>& monthNames() {
             std::replace(small.begin(), small.end(), ':', ';');
             std::replace(small.begin(), small.end(), '<', ',');
             add(all, small, month);
+            add(all, normalised(arabicMonthName(month)), month);
             std::string_view others = otherNames[static_cast<std::size_t>(month - 1)];
             while (!others.empty()) {
                 const std::size_t bar = std::min(others.find('|'), others.size());
@@ -112,7 +114,9 @@ CopticDateResult readCopticDate(std::string_view text) {
             if (i + name.words > w.size() || w.run(i, i + name.words) != name.text) continue;
             const std::size_t after = i + name.words;
             std::size_t yearEnd = std::string::npos;
-            if (after + 1 < w.size() && (w[w.size() - 1].text == "am" || w[w.size() - 1].text == "a.m."))
+            const std::string_view last = w[w.size() - 1].text;
+            if (after + 1 < w.size() && (last == "am" || last == "a.m." || last == "ش" || last == "ش." ||
+                                         last == "للشهداء"))
                 yearEnd = w[w.size() - 1].position;
             const std::string day = between(*chars, 0, w[i].position);
             const std::string year =

@@ -150,6 +150,16 @@ TEST(CopticDates, readsDatesInEveryWritingAndSaysWhatIsWrong) {
         {"6 Ⲡⲓⲕⲟⲩϫⲓ ⲛ̀ⲁ̀ⲃⲟⲧ 1739", {1739, 13, 6}},
         {"5 Pi Kogi Enavot 1743", {1743, 13, 5}},
         {"1 Thout 1", {1, 1, 1}},
+        // Arabic: the names Egypt uses, as people spell them; Arabic-Indic digits, words
+        {"٢٩ هاتور ١٧٤٣", hathor29},
+        {"29 هتور 1743 ش", hathor29},
+        {"تسعة وعشرون هاتور ألف وسبعمائة وثلاثة وأربعون للشهداء", hathor29},
+        {"١ بابة ١٧٤٣", {1743, 2, 1}},
+        {"١ كياك ١٧٤٣", {1743, 4, 1}},
+        {"١ امشير ١٧٤٣", {1743, 6, 1}},
+        {"١ بئونة ١٧٤٣", {1743, 10, 1}},
+        {"١ مسرى ١٧٤٣", {1743, 12, 1}},
+        {"٥ الشهر الصغير ١٧٤٣", {1743, 13, 5}},
     };
     for (const Case& c : good) {
         const CopticDateResult r = readCopticDate(c.text);
