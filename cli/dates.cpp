@@ -46,7 +46,7 @@ int answerDates(const Request& request) {
         if (answers.json()) {
             json::appendDateLine(answers.buffer(), day);
         } else {
-            appendPlainDateReport(answers.buffer(), day, request.writing);
+            appendPlainDateReport(answers.buffer(), day, request.writing, request.language);
             answers.buffer() += '\n';
         }
         answers.flushIfFull();

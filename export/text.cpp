@@ -31,11 +31,11 @@ void appendPlainReport(std::string& out, std::uint32_t number, Form form, Writin
     out.pop_back(); // one blank line after the last
 }
 
-void appendPlainDateReport(std::string& out, CopticDate date, Writing writing) {
+void appendPlainDateReport(std::string& out, CopticDate date, Writing writing, Language language) {
     const GregorianDateResult gregorian = toGregorianDate(date);
     if (!gregorian.ok()) return;
     bool first = true;
-    eachDateLine(date, gregorian.date, writing, [&](Piece, auto write) {
+    eachDateLine(date, gregorian.date, writing, language, [&](Piece, auto write) {
         if (!first) out += '\n';
         first = false;
         write(out);

@@ -19,6 +19,7 @@ void appendPlainText(std::string& out, const Report& report);
 void appendPlainReport(std::string& out, std::uint32_t number, Form form, Writing writing,
                        Language language = Language::english);
 // The same for a day; a date that is no day appends nothing.
-void appendPlainDateReport(std::string& out, CopticDate date, Writing writing);
+void appendPlainDateReport(std::string& out, CopticDate date, Writing writing,
+                           Language language = Language::english);
 
 } // namespace zefnaro

@@ -3,6 +3,7 @@
 
 #include "engine/calendar/days.h"
 #include "engine/engine.h"
+#include "engine/language.h"
 #include "report/styles.h"
 #include "zefnaro/date.h"
 
@@ -13,9 +14,11 @@
 namespace zefnaro {
 
 // The lines of a day's report in order, each given to `line` with a function that
-// appends its text: one list for the report and for its plain text.
+// appends its text: one list for the report and for its plain text. In Arabic the
+// sentences, the dates, the words and the month's name are Arabic.
 template <class Line>
-void eachDateLine(CopticDate date, GregorianDate gregorian, Writing writing, Line&& line) {
+void eachDateLine(CopticDate date, GregorianDate gregorian, Writing writing, Language language, Line&& line) {
+    const bool arabic = language == Language::arabic;
     const auto day = static_cast<std::uint32_t>(date.day);
     const auto year = static_cast<std::uint32_t>(date.year);
     const MonthName month = copticMonthName(date.month);
@@ -24,31 +27,40 @@ void eachDateLine(CopticDate date, GregorianDate gregorian, Writing writing, Lin
     const auto words = [](std::uint32_t n, Writing w) {
         return [n, w](std::string& out) { appendCopticWords(out, n, {}, w); };
     };
-    const auto english = [](std::uint32_t n) {
-        return [n](std::string& out) { appendEnglishWords(out, n, {}); };
+    const auto inWords = [arabic](std::uint32_t n) {
+        return [n, arabic](std::string& out) {
+            if (arabic) return appendArabicWords(out, n, {});
+            appendEnglishWords(out, n, {});
+        };
     };
     line(Piece::blank, text(""));
     line(Piece::digits, [&](std::string& out) {
+        if (arabic) {
+            out.append(arabicWeekdayName(gregorian)).append("، ").append(dates::arabicText(gregorian));
+            return;
+        }
         out.append(weekdayName(gregorian)).append(", ").append(dates::text(gregorian));
     });
-    line(Piece::words, text("in the Coptic calendar is"));
+    line(Piece::words, text(arabic ? "في التقويم القبطي هو" : "in the Coptic calendar is"));
     line(Piece::numerals, [&](std::string& out) {
         appendCopticNumerals(out, day, {}, writing);
         out.append(" ").append(monthText).append(" ");
         appendCopticNumerals(out, year, {}, writing);
     });
-    line(Piece::digits, [&](std::string& out) { out += dates::text(date); });
-    // Each of the three parts as written, pronounced and in English.
-    const auto part = [&](std::string_view heading, auto coptic, auto spoken, auto inEnglish) {
+    line(Piece::digits, [&](std::string& out) { out += arabic ? dates::arabicText(date) : dates::text(date); });
+    // Each of the three parts as written, pronounced and in the report's language.
+    const auto part = [&](std::string_view heading, auto coptic, auto spoken, auto said) {
         line(Piece::blank, text(""));
         line(Piece::words, text(heading));
         line(Piece::coptic, coptic);
         line(Piece::pronunciation, spoken);
-        line(Piece::english, inEnglish);
+        line(Piece::english, said);
     };
-    part("the day", words(day, writing), words(day, Writing::pronunciation), english(day));
-    part("of the month", text(monthText), text(month.pronunciation), text(month.english));
-    part("of the year", words(year, writing), words(year, Writing::pronunciation), english(year));
+    part(arabic ? "اليوم" : "the day", words(day, writing), words(day, Writing::pronunciation), inWords(day));
+    part(arabic ? "من الشهر" : "of the month", text(monthText), text(month.pronunciation),
+         text(arabic ? arabicMonthName(date.month) : month.english));
+    part(arabic ? "من السنة" : "of the year", words(year, writing), words(year, Writing::pronunciation),
+         inWords(year));
     line(Piece::blank, text(""));
 }
 

@@ -34,10 +34,11 @@ Report composeDateReport(CopticDate date, const DisplaySettings& settings) {
     }
     const Writing writing = writingFor(settings.fontName);
     r.writing = writing;
+    r.language = settings.language;
     r.day = date;
     r.copticFont = settings.fontName;
     r.numeralsFont = writing == Writing::unicode ? std::string(unicodeNumeralsFont) : settings.fontName;
-    eachDateLine(date, gregorian.date, writing, [&](Piece piece, auto write) {
+    eachDateLine(date, gregorian.date, writing, settings.language, [&](Piece piece, auto write) {
         Line& l = r.lines.emplace_back();
         l.piece = piece;
         l.style = styleOf(piece, writing, settings.fontSize);

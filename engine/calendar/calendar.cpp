@@ -115,6 +115,32 @@ std::string text(CopticDate c) {
     return joined({number(c.day), " ", copticMonthName(c.month).english, " ", number(c.year), " AM"});
 }
 
+namespace {
+
+constexpr std::array<std::string_view, 12> arabicGregorianMonths = {
+    "يناير", "فبراير", "مارس", "أبريل", "مايو", "يونيو", "يوليو", "أغسطس", "سبتمبر", "أكتوبر", "نوفمبر", "ديسمبر"};
+
+// Arabic-Indic digits, ungrouped, as years and days are written.
+std::string arabicNumber(int n) {
+    std::string out;
+    for (const char c : std::to_string(n)) {
+        out += '\xD9';
+        out += static_cast<char>(0xA0 + (c - '0'));
+    }
+    return out;
+}
+
+} // namespace
+
+std::string arabicText(GregorianDate g) {
+    return joined({arabicNumber(g.day), " ", arabicGregorianMonths[static_cast<std::size_t>(g.month - 1)], " ",
+                   arabicNumber(g.year)});
+}
+
+std::string arabicText(CopticDate c) {
+    return joined({arabicNumber(c.day), " ", arabicMonthName(c.month), " ", arabicNumber(c.year), " للشهداء"});
+}
+
 void appendIso(std::string& out, GregorianDate date) {
     const auto digits = [&out](int value, std::size_t width) {
         const std::string text = std::to_string(value);

@@ -14,6 +14,10 @@ namespace zefnaro::dates {
 std::string text(GregorianDate date);
 std::string text(CopticDate date);
 
+// "٨ ديسمبر ٢٠٢٦", "٢٩ هاتور ١٧٤٣ للشهداء": the same in Arabic.
+std::string arabicText(GregorianDate date);
+std::string arabicText(CopticDate date);
+
 // "2026-12-08" appended.
 void appendIso(std::string& out, GregorianDate date);
 

@@ -59,6 +59,11 @@ TEST(Cli, ArabicReportAndMessages) {
                      "كلمات الأعداد: المطلوب عدد صحيح من ١ إلى ٩٩٩٬٩٩٩٬٩٩٩\n");
     const Outcome json = cli({"--lang", "ar", "--json", "0"});
     EXPECT_EQ(json.out, "{\"input\":\"0\",\"error\":\"العدد ٠ (صفر) غير موجود في القبطية\"}\n");
+    const Outcome day = cli({"--lang", "ar", "--coptic-date", "٢٩ هاتور ١٧٤٣"});
+    EXPECT_EQ(day.out.substr(0, day.out.find("\n\n", 1)),
+              "\nالثلاثاء، ٨ ديسمبر ٢٠٢٦\nفي التقويم القبطي هو\nⲕ̅ⲑ̅ Ⲁⲑⲱⲣ ⲁ̿ⲯ̅ⲙ̅ⲅ̅\n٢٩ هاتور ١٧٤٣ للشهداء");
+    EXPECT_NE(day.out.find("\nمن الشهر\nⲀⲑⲱⲣ\nAthor\nهاتور\n"), std::string::npos);
+    EXPECT_NE(day.out.find("\nألف وسبعمائة وثلاثة وأربعون\n"), std::string::npos);
     EXPECT_EQ(cli({"--lang", "fr", "7"}).status, 2);
 }
 
