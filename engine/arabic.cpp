@@ -238,6 +238,7 @@ ArabicPieces writeArabic(std::uint32_t number, Form form) {
     ArabicPieces p;
     appendArabicWords(p.words, number, form);
     appendArabicDigits(p.digits, number);
+    if (number >= 1 && number <= largestNumber) appendArabicPronunciation(p.pronunciation, number, form);
     return p;
 }
 

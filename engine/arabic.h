@@ -5,11 +5,16 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace zefnaro {
 
 // Nothing is appended for a number outside 1..999,999,999.
 void appendArabicWords(std::string& out, std::uint32_t number, Form form);
 void appendArabicDigits(std::string& out, std::uint32_t number);
+// The pronunciation line in Arabic letters, word for word.
+void appendArabicPronunciation(std::string& out, std::uint32_t number, Form form);
+// One word of the pronunciation line in Arabic letters; "" for a word it has not.
+std::string_view arabicLettersOf(std::string_view pronounced);
 
 } // namespace zefnaro

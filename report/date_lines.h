@@ -24,8 +24,11 @@ void eachDateLine(CopticDate date, GregorianDate gregorian, Writing writing, Lan
     const MonthName month = copticMonthName(date.month);
     const std::string_view monthText = writing == Writing::unicode ? month.coptic : month.fontText;
     const auto text = [](std::string_view t) { return [t](std::string& out) { out += t; }; };
-    const auto words = [](std::uint32_t n, Writing w) {
-        return [n, w](std::string& out) { appendCopticWords(out, n, {}, w); };
+    const auto words = [arabic](std::uint32_t n, Writing w) {
+        return [n, w, arabic](std::string& out) {
+            if (arabic && w == Writing::pronunciation) return appendArabicPronunciation(out, n, {});
+            appendCopticWords(out, n, {}, w);
+        };
     };
     const auto inWords = [arabic](std::uint32_t n) {
         return [n, arabic](std::string& out) {
@@ -57,7 +60,8 @@ void eachDateLine(CopticDate date, GregorianDate gregorian, Writing writing, Lan
         line(Piece::english, said);
     };
     part(arabic ? "اليوم" : "the day", words(day, writing), words(day, Writing::pronunciation), inWords(day));
-    part(arabic ? "من الشهر" : "of the month", text(monthText), text(month.pronunciation),
+    part(arabic ? "من الشهر" : "of the month", text(monthText),
+         text(arabic ? dates::arabicPronunciation(date.month) : month.pronunciation),
          text(arabic ? arabicMonthName(date.month) : month.english));
     part(arabic ? "من السنة" : "of the year", words(year, writing), words(year, Writing::pronunciation),
          inWords(year));

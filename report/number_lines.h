@@ -43,8 +43,10 @@ void eachNumberLine(std::uint32_t n, Form form, Writing writing, std::string_vie
         say("in Bohairic Coptic (feminine) is written", "يُكتب بالقبطية البحيرية (مؤنث)");
     line(Piece::coptic, [&](std::string& out) { appendCopticWords(out, n, form, writing); });
     say("which is pronounced", "ويُنطق");
-    line(Piece::pronunciation,
-         [&](std::string& out) { appendCopticWords(out, n, form, Writing::pronunciation); });
+    line(Piece::pronunciation, [&](std::string& out) {
+        if (arabic) return appendArabicPronunciation(out, n, form);
+        appendCopticWords(out, n, form, Writing::pronunciation);
+    });
     say("or", "أو");
     line(Piece::numerals, [&](std::string& out) { appendCopticNumerals(out, n, form, writing); });
     say("for short", "اختصارًا");

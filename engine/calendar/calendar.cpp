@@ -132,6 +132,14 @@ std::string arabicNumber(int n) {
 
 } // namespace
 
+std::string_view arabicPronunciation(int month) {
+    // The pronunciation of each Coptic name (Thoout, Paopi, …) in Arabic letters.
+    static constexpr std::array<std::string_view, 13> names = {
+        "ثووت", "باؤبي", "أثور", "خوياك", "توفي", "ميشير", "باريمهات", "فارموثي", "باشونس", "باؤني", "إبيب",
+        "ميسوري", "بيكوجي إنافوت"};
+    return month >= 1 && month <= 13 ? names[static_cast<std::size_t>(month - 1)] : std::string_view();
+}
+
 std::string arabicText(GregorianDate g) {
     return joined({arabicNumber(g.day), " ", arabicGregorianMonths[static_cast<std::size_t>(g.month - 1)], " ",
                    arabicNumber(g.year)});

@@ -18,6 +18,9 @@ std::string text(CopticDate date);
 std::string arabicText(GregorianDate date);
 std::string arabicText(CopticDate date);
 
+// The pronunciation of a month's Coptic name in Arabic letters: "أثور" for Ⲁⲑⲱⲣ.
+std::string_view arabicPronunciation(int month);
+
 // "2026-12-08" appended.
 void appendIso(std::string& out, GregorianDate date);
 

@@ -9,6 +9,7 @@
 
 #include <random>
 #include <set>
+#include <vector>
 #include <string>
 
 using namespace zefnaro;
@@ -194,6 +195,36 @@ TEST(ArabicWords, WhatIsNoNumberIsSaid) {
         EXPECT_EQ(read.error.code, r.code) << r.text << ": " << read.error.message;
         EXPECT_EQ(read.error.position, r.position) << r.text << ": " << read.error.message;
     }
+}
+
+// The pronunciation in Arabic letters has a word for every word the pronunciation
+// line can hold, so no word is ever dropped.
+TEST(ArabicPronunciation, EveryWordHasItsLetters) {
+    const struct {
+        std::uint32_t number;
+        Form form;
+        const char* letters;
+    } rows[] = {
+        {2005, cardinalM, "إسناف إنشو تيو"},
+        {21, ordinalF, "ماه جوتي وي"},
+        {1743, cardinalM, "شو شاشف إنشي نيم إهمي شومت"},
+        {29, cardinalM, "جوت إبسيت"},
+        {12345, cardinalM, "ميتيسناف إنشو شومت إنشي نيم إهمي تيو"},
+    };
+    for (const auto& r : rows)
+        EXPECT_EQ(writeArabic(r.number, r.form).pronunciation, r.letters) << r.number;
+    std::vector<std::uint32_t> numbers;
+    for (std::uint32_t n = 1; n <= 999; ++n)
+        for (const std::uint32_t scale : {1u, 1000u, 1000000u})
+            numbers.push_back(n * scale);
+    for (const std::uint32_t n : numbers)
+        for (const Form form : {cardinalM, cardinalF, ordinalM, ordinalF}) {
+            const std::string letters = writeArabic(n, form).pronunciation;
+            ASSERT_EQ(letters.find("  "), std::string::npos) << n;
+            ASSERT_NE(letters.front(), ' ') << n;
+            ASSERT_NE(letters.back(), ' ') << n;
+            ASSERT_EQ(letters.find_first_of("abcdefghijklmnopqrstuvwxyz"), std::string::npos) << n;
+        }
 }
 
 TEST(ArabicNames, MonthsAndWeekdays) {

@@ -12,11 +12,14 @@ namespace zefnaro {
 // For 2005, cardinal and masculine:
 //   words   "ألفان وخمسة" (feminine "ألفان وخمس"; ordinal "الخامس بعد الألفين")
 //   digits  "٢٬٠٠٥"
+//   pronunciation  "إسناف إنشو تيو" (the pronunciation "esnav ensho tiw" in Arabic
+//                  letters, as Egyptian service books print Coptic)
 // The gender is the counted noun's, as in the report; the counts of ألف and مليون
-// are masculine whatever it is. Both empty outside 1..999,999,999.
+// are masculine whatever it is. All empty outside 1..999,999,999.
 struct ArabicPieces {
     std::string words;
     std::string digits;
+    std::string pronunciation;
 };
 ZEFNARO_API ArabicPieces writeArabic(std::uint32_t number, Form form = {});
 
