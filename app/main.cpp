@@ -1,5 +1,6 @@
 // Zefnaro's window program.
 #include "ui/art/pictures.h"
+#include "ui/language.h"
 #include "ui/launcher.h"
 #include "ui/main/main_window.h"
 #include "zefnaro/version.h"
@@ -10,6 +11,7 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <optional>
 #include <cstdlib>
 
 namespace {
@@ -127,11 +129,28 @@ int main(int argc, char** argv) {
     options.addTo(parser);
     parser.process(app); // unknown options end here, with a message
 
-    zefnaro::MainWindow window;
-    if (parser.isSet(options.probe)) {
-        if (auto* report = window.findChild<QTextEdit*>(QStringLiteral("reportView")))
-            report->viewport()->installEventFilter(new FirstPaintProbe(&window));
+    QApplication::setOrganizationName(QStringLiteral("Zefnaro"));
+    // A new language in Settings opens the window again in it, on the same number
+    // and with the same settings.
+    QString number;
+    std::optional<zefnaro::DisplaySettings> settings;
+    for (;;) {
+        const zefnaro::Language language = zefnaro::languageOf(zefnaro::savedLanguageChoice());
+        zefnaro::useLanguage(language);
+        zefnaro::MainWindow window;
+        if (settings) {
+            settings->language = language;
+            window.applySettings(*settings);
+            window.showNumber(number);
+        }
+        if (parser.isSet(options.probe)) {
+            if (auto* report = window.findChild<QTextEdit*>(QStringLiteral("reportView")))
+                report->viewport()->installEventFilter(new FirstPaintProbe(&window));
+        }
+        window.show();
+        const int status = QApplication::exec();
+        if (status != zefnaro::MainWindow::languageChangedStatus) return status;
+        number = window.number();
+        settings = window.settings();
     }
-    window.show();
-    return QApplication::exec();
 }

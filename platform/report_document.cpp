@@ -44,9 +44,20 @@ void fillDocument(QTextDocument& document, const Report& report) {
     // An empty line is as tall as the report's own lines (the first line's style).
     const QTextCharFormat breaks =
         report.lines.empty() ? QTextCharFormat() : charFormat(report, report.lines[0].style);
+    // An Arabic report runs right to left, its Coptic lines left to right.
+    const auto blockFormat = [&](const Line& line) {
+        QTextBlockFormat format = centred;
+        const bool coptic = line.piece == Piece::coptic || line.piece == Piece::numerals ||
+                            (line.piece == Piece::pronunciation && !rightToLeft(report.language));
+        format.setLayoutDirection(rightToLeft(report.language) && !coptic ? Qt::RightToLeft : Qt::LeftToRight);
+        return format;
+    };
     for (std::size_t i = 0; i < report.lines.size(); ++i) {
         const Line& line = report.lines[i];
-        if (i > 0) cursor.insertBlock(centred, breaks);
+        if (i > 0)
+            cursor.insertBlock(blockFormat(line), breaks);
+        else
+            cursor.setBlockFormat(blockFormat(line));
         cursor.insertText(QString::fromStdString(line.text), charFormat(report, line.style));
     }
     cursor.endEditBlock();

@@ -8,13 +8,15 @@
 
 namespace zefnaro {
 
-std::string gregorianText(GregorianDate date) {
-    const std::string_view weekday = weekdayName(date);
-    return weekday.empty() ? std::string() : joined({weekday, ", ", dates::text(date)});
+std::string gregorianText(GregorianDate date, Language language) {
+    const bool arabic = language == Language::arabic;
+    const std::string_view weekday = arabic ? arabicWeekdayName(date) : weekdayName(date);
+    if (weekday.empty()) return {};
+    return arabic ? joined({weekday, "، ", dates::arabicText(date)}) : joined({weekday, ", ", dates::text(date)});
 }
 
-std::string copticText(CopticDate date) {
-    return dates::text(date);
+std::string copticText(CopticDate date, Language language) {
+    return language == Language::arabic ? dates::arabicText(date) : dates::text(date);
 }
 
 std::string isoText(GregorianDate date) {

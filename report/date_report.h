@@ -15,10 +15,10 @@ namespace zefnaro {
 // day gives its error as the message.
 Report composeDateReport(CopticDate date, const DisplaySettings& settings);
 
-// "Tuesday, 8 December 2026".
-std::string gregorianText(GregorianDate date);
-// "29 Hathor 1743 AM".
-std::string copticText(CopticDate date);
+// "Tuesday, 8 December 2026" ("الثلاثاء، ٨ ديسمبر ٢٠٢٦" in Arabic).
+std::string gregorianText(GregorianDate date, Language language = Language::english);
+// "29 Hathor 1743 AM" ("٢٩ هاتور ١٧٤٣ للشهداء").
+std::string copticText(CopticDate date, Language language = Language::english);
 // "2026-12-08".
 std::string isoText(GregorianDate date);
 

@@ -175,7 +175,14 @@ std::string explainNumeralAt(const Report& report, std::size_t character) {
 std::string statusText(const DisplaySettings& settings) {
     std::string fonts = settings.fontName;
     if (writingFor(fonts) == Writing::unicode && fonts != unicodeNumeralsFont)
-        fonts.append(", numerals ").append(unicodeNumeralsFont);
+        fonts.append(settings.language == Language::arabic ? "، الأرقام " : ", numerals ").append(unicodeNumeralsFont);
+    if (settings.language == Language::arabic) {
+        std::string size;
+        appendArabicDigits(size, static_cast<std::uint32_t>(settings.fontSize));
+        // The font's name keeps its own direction among the Arabic.
+        return " \u2068" + fonts + "\u2069 | " + size + " | " + (settings.form.masculine() ? "مذكر" : "مؤنث") +
+               " | " + (settings.form.ordinal() ? "العدد الترتيبي" : "العدد الأصلي");
+    }
     return " " + fonts + " | " + std::to_string(settings.fontSize) + " | " +
            (settings.form.masculine() ? "Masculine" : "Feminine") + " | " +
            (settings.form.ordinal() ? "Ordinal" : "Cardinal");

@@ -6,7 +6,7 @@ cd "$(dirname "${BASH_SOURCE[0]}")/.."
 ZEFNARO_PACKAGES=(
   cmake ninja-build g++ pkg-config
   libcli11-dev nlohmann-json3-dev libzip-dev emscripten python3-brotli librsvg2-bin
-  qt6-base-dev qt6-svg-dev libgl-dev fonts-dejavu-core fonts-liberation
+  qt6-base-dev qt6-svg-dev qt6-l10n-tools qt6-translations-l10n libgl-dev fonts-dejavu-core fonts-liberation
   fonts-freefont-ttf fonts-noto-core python3-fonttools libharfbuzz-bin pngquant
   libgtest-dev libgmock-dev libbenchmark-dev libicu-dev
   desktop-file-utils appstream dpkg-dev file poppler-utils unzip

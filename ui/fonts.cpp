@@ -1,5 +1,7 @@
 #include "ui/fonts.h"
 
+#include "ui/language.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFontDatabase>
@@ -40,7 +42,9 @@ void setFontCheck(FontCheck replacement) {
 
 DisplaySettings machineDefaults() {
     loadProjectFont();
-    return defaultSettings(fontInstalled(QString::fromUtf8(fontTextDefault)));
+    DisplaySettings settings = defaultSettings(fontInstalled(QString::fromUtf8(fontTextDefault)));
+    settings.language = currentLanguage();
+    return settings;
 }
 
 QFont projectCopticFont(double points) {

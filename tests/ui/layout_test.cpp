@@ -84,8 +84,11 @@ private slots:
                                            {"fontLabel", {8, 48, 73, 17}},
                                            {"fontList", {8, 64, 145, 22}},
                                            {"sizeList", {160 + grown, 64, 65, 22}},
-                                           {"defaultButton", {56 + grown, 96, 81, 25}},
-                                           {"closeButton", {144 + grown, 96, 81, 25}}};
+                                           // the language, new below the lists, moves the buttons down
+                                           {"languageLabel", {8, 96, 62, 17}},
+                                           {"languageList", {67, 93, 90, 22}},
+                                           {"defaultButton", {56 + grown, 125, 81, 25}},
+                                           {"closeButton", {144 + grown, 125, 81, 25}}};
         window->showAbout();
         auto* about = window->findChild<AboutWindow*>("aboutWindow");
         QCOMPARE(about->size(), QSize(547, 471));

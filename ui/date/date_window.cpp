@@ -1,5 +1,7 @@
 #include "date_window.h"
 
+#include "ui/language.h"
+
 #include "platform/named.h"
 #include "platform/geometry.h"
 #include "report/date_report.h"
@@ -8,6 +10,7 @@
 
 #include <QComboBox>
 #include <QDateEdit>
+#include <QLocale>
 #include <QGridLayout>
 #include <QHelpEvent>
 #include <QHBoxLayout>
@@ -65,14 +68,21 @@ DateWindow::DateWindow(std::function<DisplaySettings()> settings, QWidget* owner
 void DateWindow::buildControls() {
     named(dateEdit_, "gregorianDateEdit", tr("Gregorian date"));
     dateEdit_->setCalendarPopup(true);
-    dateEdit_->setDisplayFormat(QStringLiteral("dddd, d MMMM yyyy"));
+    // The weekday, the month and the digits in the window's language, whatever the
+    // system's.
+    setLocale(currentLanguage() == Language::arabic ? QLocale(QLocale::Arabic, QLocale::Egypt)
+                                                    : QLocale(QLocale::English, QLocale::UnitedKingdom));
+    dateEdit_->setDisplayFormat(currentLanguage() == Language::arabic ? QStringLiteral("dddd، d MMMM yyyy")
+                                                                      : QStringLiteral("dddd, d MMMM yyyy"));
     dateEdit_->setDateRange(firstDay, lastDay);
     named(todayButton_, "todayButton", tr("Today"));
     named(daySpin_, "copticDaySpin", tr("Coptic day"));
     named(monthList_, "copticMonthList", tr("Coptic month"));
     for (int month = 1; month <= 13; ++month) {
         const MonthName m = copticMonthName(month);
-        monthList_->addItem(QStringLiteral("%1 %2 · %3").arg(month).arg(qs(m.english), qs(m.coptic)));
+        // The name people use in the window's language, beside the Coptic.
+        const std::string_view name = currentLanguage() == Language::arabic ? arabicMonthName(month) : m.english;
+        monthList_->addItem(QStringLiteral("%1 %2 · %3").arg(month).arg(qs(name), qs(m.coptic)));
     }
     named(yearSpin_, "copticYearSpin", tr("Coptic year, Anno Martyrum"));
     yearSpin_->setRange(1, toCopticDate(fromQDate(lastDay)).date.year);
@@ -202,7 +212,9 @@ void DateWindow::display(CopticDate c, const QDate& g) {
 void DateWindow::refresh() {
     const Report r = composeDateReport(coptic(), settings_());
     reportBox_.setReport(r);
-    const QString said = qs(gregorianText(fromQDate(gregorian()))) + tr(" is ") + qs(copticText(coptic()));
+    const Language language = settings_().language;
+    const QString said = qs(gregorianText(fromQDate(gregorian()), language)) + tr(" is ") +
+                         qs(copticText(coptic(), language));
     reportEdit_->setAccessibleDescription(said);
     setAccessibleDescription(said);
 }

@@ -218,6 +218,20 @@ void MainWindow::recompute() {
     emit recomputed();
 }
 
+QString MainWindow::number() const {
+    return numberBox_->text();
+}
+
+void MainWindow::showNumber(const QString& text) {
+    numberBox_->setText(text);
+}
+
+void MainWindow::changeLanguage(Language language) {
+    if (language == settings_.language) return;
+    // Deferred: the Settings window that asked is still in the middle of its signal.
+    QTimer::singleShot(0, qApp, [] { QApplication::exit(languageChangedStatus); });
+}
+
 void MainWindow::applySettings(const DisplaySettings& settings) {
     settings_ = settings;
     recompute();

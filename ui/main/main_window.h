@@ -33,8 +33,17 @@ public:
     static constexpr QSize openingInner{647, 664};
     static constexpr int statusMessageMilliseconds = 6000;
 
+    // What the application's loop ends with when a new language was chosen: the
+    // window is made again in it (see app/main.cpp).
+    static constexpr int languageChangedStatus = 7;
+
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
+
+    // The number box's text, and a text put there as if typed: what a window made
+    // again in another language starts from.
+    QString number() const;
+    void showNumber(const QString& text);
 
     void recompute();
     void pickRandomNumber();
@@ -64,6 +73,9 @@ public:
     const DisplaySettings& settings() const { return settings_; }
     // Stores new settings and recomputes the report with them.
     void applySettings(const DisplaySettings& settings);
+    // Ends the application's loop so the window is made again in the chosen language;
+    // nothing when the windows speak it already.
+    void changeLanguage(Language language);
 
     ReportBox& reportBox() { return reportBox_; }
 

@@ -84,6 +84,7 @@ void MainWindow::showSettings() {
         settingsWindow_ = new SettingsWindow(settings_, this);
         connect(settingsWindow_, &SettingsWindow::settingsChanged, this,
                 &MainWindow::applySettings);
+        connect(settingsWindow_, &SettingsWindow::languageChosen, this, &MainWindow::changeLanguage);
         settingsWindow_->show();
     }
     settingsWindow_->raise();

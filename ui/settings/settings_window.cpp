@@ -4,6 +4,7 @@
 #include "platform/no_typing.h"
 #include "ui/fixed_window.h"
 #include "ui/fonts.h"
+#include "ui/language.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
@@ -48,6 +49,16 @@ SettingsWindow::SettingsWindow(const DisplaySettings& current, QWidget* owner)
     sizeList_ = named(new QComboBox(panel), "sizeList");
     sizeList_->setAccessibleName(tr("Size"));
     sizeLabel->setBuddy(sizeList_);
+    // Each language by its own name, as a user who cannot read the other finds it.
+    auto* languageLabel = named(new QLabel(tr("&Language:"), panel), "languageLabel");
+    languageList_ = named(new QComboBox(panel), "languageList");
+    languageList_->setAccessibleName(tr("Language"));
+    languageList_->addItem(tr("System"), static_cast<int>(LanguageChoice::system));
+    languageList_->addItem(QStringLiteral("English"), static_cast<int>(LanguageChoice::english));
+    languageList_->addItem(QStringLiteral("العربية"), static_cast<int>(LanguageChoice::arabic));
+    languageList_->setCurrentIndex(languageList_->findData(static_cast<int>(savedLanguageChoice())));
+    languageLabel->setBuddy(languageList_);
+    NoTyping::install(languageList_);
     auto* defaultButton = named(new QPushButton(tr("&Default"), panel), "defaultButton");
     auto* closeButton = named(new QPushButton(tr("&Close"), panel), "closeButton");
     closeButton->setDefault(true); // Enter closes, as Esc does
@@ -56,7 +67,8 @@ SettingsWindow::SettingsWindow(const DisplaySettings& current, QWidget* owner)
     setTabOrder(genderBox_, ordinalBox_);
     setTabOrder(ordinalBox_, fontList_);
     setTabOrder(fontList_, sizeList_);
-    setTabOrder(sizeList_, defaultButton);
+    setTabOrder(sizeList_, languageList_);
+    setTabOrder(languageList_, defaultButton);
     setTabOrder(defaultButton, closeButton);
 
     // Opening: fill the lists and show the current settings; this stores nothing.
@@ -93,6 +105,13 @@ SettingsWindow::SettingsWindow(const DisplaySettings& current, QWidget* owner)
     column->addWidget(ordinalBox_);
     column->addSpacing(3);
     column->addLayout(lists);
+    column->addSpacing(6);
+    auto* language = new QHBoxLayout;
+    language->setSpacing(7);
+    language->addWidget(languageLabel);
+    language->addWidget(languageList_);
+    language->addStretch(1);
+    column->addLayout(language);
     column->addSpacing(10);
     column->addLayout(buttons);
 
@@ -121,6 +140,12 @@ SettingsWindow::SettingsWindow(const DisplaySettings& current, QWidget* owner)
     connect(ordinalBox_, &QCheckBox::toggled, this, [this](bool checked) {
         settings_.form.kind = checked ? Kind::ordinal : Kind::cardinal;
         announce();
+    });
+    connect(languageList_, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (index < 0) return;
+        const auto choice = static_cast<LanguageChoice>(languageList_->itemData(index).toInt());
+        saveLanguageChoice(choice);
+        emit languageChosen(languageOf(choice));
     });
     connect(defaultButton, &QPushButton::clicked, this, &SettingsWindow::restoreDefaults);
     connect(closeButton, &QPushButton::clicked, this, &QDialog::close);

@@ -26,6 +26,8 @@ public:
 
 signals:
     void settingsChanged(const zefnaro::DisplaySettings& settings);
+    // A language chosen (and kept for the next start): the one the choice means.
+    void languageChosen(zefnaro::Language language);
 
 private:
     void restoreDefaults();
@@ -36,6 +38,7 @@ private:
     QCheckBox* ordinalBox_;
     QComboBox* fontList_;
     QComboBox* sizeList_;
+    QComboBox* languageList_;
 };
 
 } // namespace zefnaro

@@ -1,0 +1,31 @@
+// The language of the windows: the system's, or one the user chose in Settings
+// (kept for the next start). Arabic brings its translation, Qt's own and the
+// right-to-left layout.
+#pragma once
+
+#include "engine/language.h"
+
+#include <QString>
+
+class QApplication;
+
+namespace zefnaro {
+
+enum class LanguageChoice { system, english, arabic };
+
+// The choice kept from the last time; the system's language at first.
+LanguageChoice savedLanguageChoice();
+void saveLanguageChoice(LanguageChoice choice);
+
+// The language a choice means on this machine: the system's where it is Arabic,
+// otherwise English.
+Language languageOf(LanguageChoice choice);
+
+// Loads the translations of `language` into the application (removing those of
+// another) and lays the windows out in its direction.
+void useLanguage(Language language);
+
+// The language the windows speak now.
+Language currentLanguage();
+
+} // namespace zefnaro
