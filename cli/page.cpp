@@ -1,5 +1,7 @@
 #include "cli/page.h"
 
+#include "engine/read_reason.h"
+
 #include "cli/output.h"
 #include "cli/request.h"
 #include "export/html.h"
@@ -33,20 +35,21 @@ std::vector<CarriedFont> programFonts() {
 } // namespace
 
 std::string reportPageFor(std::string_view input, std::optional<Form> form, Writing writing,
-                          std::string& why) {
-    const ReadResult read = readWrittenNumber(input);
-    if (!read.ok()) {
-        why = read.error.message;
+                          std::string& why, Language language) {
+    const ExplainedReading read = readExplained(input);
+    if (!read.result.ok()) {
+        why = language == Language::english ? read.result.error.message : readerMessage(read.why, language);
         return {};
     }
-    const Report report = composeReport(read.reading.number, form.value_or(read.reading.form), writing);
+    const Report report = composeReport(read.result.reading.number, form.value_or(read.result.reading.form),
+                                        writing, language);
     return reportPage(report, reportTitle(report), programFonts());
 }
 
 int writePage(const Request& request) {
     std::string why;
     const std::string& input = request.inputs.front();
-    const std::string page = reportPageFor(input, request.form, request.writing, why);
+    const std::string page = reportPageFor(input, request.form, request.writing, why, request.language);
     if (page.empty()) {
         std::string message = "zefnaro-cli: ";
         json::appendString(message, input); // quoted, whatever it holds

@@ -1,6 +1,7 @@
 // zefnaro-cli --html: one number's report as the standalone page the window saves.
 #pragma once
 
+#include "engine/language.h"
 #include "zefnaro/form.h"
 
 #include <optional>
@@ -13,6 +14,6 @@ namespace zefnaro::cli {
 // The program's font travels in it where the report uses it and it is installed
 // beside the program.
 std::string reportPageFor(std::string_view input, std::optional<Form> form, Writing writing,
-                          std::string& why);
+                          std::string& why, Language language = Language::english);
 
 } // namespace zefnaro::cli

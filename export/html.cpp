@@ -22,13 +22,18 @@ std::string cssFamilies(const std::vector<std::string>& families) {
 } // namespace
 
 std::string reportTitle(const Report& report) {
-    return report.isMessage ? "Zefnaro report" : "Zefnaro report: " + std::string(report.text(Piece::digits));
+    const bool arabic = report.language == Language::arabic;
+    if (report.isMessage) return arabic ? "تقرير زفنارو" : "Zefnaro report";
+    return (arabic ? "تقرير زفنارو: " : "Zefnaro report: ") + std::string(report.text(Piece::digits));
 }
+
 
 std::string reportPage(const Report& report, std::string_view title,
                        const std::vector<CarriedFont>& fonts) {
     const Looks l = looksOf(report);
-    std::string h = "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
+    std::string h = rightToLeft(report.language) ? "<!DOCTYPE html>\n<html lang=\"ar\" dir=\"rtl\">\n"
+                                                 : "<!DOCTYPE html>\n<html lang=\"en\">\n";
+    h += "<head>\n<meta charset=\"utf-8\">\n"
                     "<meta name=\"generator\" content=\"Zefnaro\">\n<title>";
     appendEscaped(h, title);
     h += "</title>\n<style>\nbody { background: " + hexColour(colours::background) +
@@ -51,7 +56,10 @@ std::string reportPage(const Report& report, std::string_view title,
     for (const Paragraph& p : l.paragraphs) {
         const std::string& text = p.line->text;
         // A line with text takes its height from its run; an empty one from its look.
-        h += "<p class=\"centred r" + std::to_string((text.empty() ? p.look : 0) + 1) + "\">";
+        h += "<p class=\"centred r" + std::to_string((text.empty() ? p.look : 0) + 1) + "\"";
+        // In an Arabic report the Coptic lines keep their own direction.
+        if (rightToLeft(report.language) && runsLeftToRight(report, p.line->piece)) h += " dir=\"ltr\"";
+        h += '>';
         if (!text.empty()) {
             h += "<span class=\"r" + std::to_string(p.look + 1) + "\"";
             if (utf8::hasCopticLetter(text)) h += " lang=\"cop\"";
@@ -108,6 +116,7 @@ std::string reportLines(const Report& report) {
         const bool coptic = (line.piece == Piece::coptic || line.piece == Piece::numerals) &&
                             report.writing == Writing::unicode;
         if (coptic) h += " lang=\"cop\"";
+        if (rightToLeft(report.language) && runsLeftToRight(report, line.piece)) h += " dir=\"ltr\"";
         h += '>';
         if (line.piece == Piece::numerals && coptic)
             appendNumerals(h, report);

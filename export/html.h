@@ -11,11 +11,13 @@
 
 namespace zefnaro {
 
-// "Zefnaro report: 2,005", or "Zefnaro report" for a message.
+// "Zefnaro report: 2,005", or "Zefnaro report" for a message ("تقرير زفنارو: ٢٬٠٠٥").
 std::string reportTitle(const Report& report);
 
+
 // A standalone HTML5 page: lang, UTF-8, a title, one CSS class per look, font
-// families with their fallbacks. Lines in Coptic letters carry lang="cop". The
+// families with their fallbacks. Lines in Coptic letters carry lang="cop"; an
+// Arabic report is dir="rtl", its Coptic lines dir="ltr". The
 // fonts given that the report uses travel inside the page.
 std::string reportPage(const Report& report, std::string_view title,
                        const std::vector<CarriedFont>& fonts = {});

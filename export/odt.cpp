@@ -58,12 +58,17 @@ std::string fontFaces(const Looks& l, const std::vector<const CarriedFont*>& car
     return out + "</office:font-face-decls>";
 }
 
-std::string content(const Looks& l, const std::string& faces) {
+std::string content(const Report& report, const Looks& l, const std::string& faces) {
+    // P1 centred; P2 centred and right to left, for an Arabic report's lines.
     std::string x = xmlStart("office:document-content") + faces +
                     "<office:automatic-styles>"
                     "<style:style style:name=\"P1\" style:family=\"paragraph\">"
                     "<style:paragraph-properties fo:text-align=\"center\"/>"
                     "</style:style>";
+    if (rightToLeft(report.language))
+        x += "<style:style style:name=\"P2\" style:family=\"paragraph\">"
+             "<style:paragraph-properties fo:text-align=\"center\" style:writing-mode=\"rl-tb\"/>"
+             "</style:style>";
     for (std::size_t i = 0; i < l.looks.size(); ++i) {
         const Look& s = l.looks[i];
         const std::string font = escaped(s.families.front());
@@ -81,7 +86,8 @@ std::string content(const Looks& l, const std::string& faces) {
     x += "</office:automatic-styles><office:body><office:text>";
     for (const Paragraph& p : l.paragraphs) {
         const std::string span = "<text:span text:style-name=\"T" + std::to_string(p.look + 1) + "\"";
-        x += "<text:p text:style-name=\"P1\">";
+        x += runsLeftToRight(report, p.line->piece) ? "<text:p text:style-name=\"P1\">"
+                                                    : "<text:p text:style-name=\"P2\">";
         x += p.line->text.empty() ? span + "/>" : span + ">" + xmlText(p.line->text) + "</text:span>";
         x += "</text:p>";
     }
@@ -132,7 +138,7 @@ std::vector<OdtPart> odtParts(const Report& report, std::string_view title,
     const std::string faces = fontFaces(l, carried);
     std::vector<OdtPart> parts{{"mimetype", "application/vnd.oasis.opendocument.text"},
                                {"META-INF/manifest.xml", manifest(carried)},
-                               {"content.xml", content(l, faces)},
+                               {"content.xml", content(report, l, faces)},
                                {"styles.xml", styles(faces)},
                                {"meta.xml", meta(title)}};
     for (const CarriedFont* f : carried)

@@ -57,6 +57,7 @@ std::string reportRtf(const Report& report) {
     for (std::size_t i = 0; i < l.paragraphs.size(); ++i) {
         const Paragraph& p = l.paragraphs[i];
         body += "\\pard\\qc";
+        if (!runsLeftToRight(report, p.line->piece)) body += "\\rtlpar";
         if (!p.line->text.empty()) {
             const Look& s = l.looks[static_cast<std::size_t>(p.look)];
             body += "{\\f" + std::to_string(indexIn(fonts, s.families.front())) + "\\fs" +

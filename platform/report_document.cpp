@@ -47,9 +47,7 @@ void fillDocument(QTextDocument& document, const Report& report) {
     // An Arabic report runs right to left, its Coptic lines left to right.
     const auto blockFormat = [&](const Line& line) {
         QTextBlockFormat format = centred;
-        const bool coptic = line.piece == Piece::coptic || line.piece == Piece::numerals ||
-                            (line.piece == Piece::pronunciation && !rightToLeft(report.language));
-        format.setLayoutDirection(rightToLeft(report.language) && !coptic ? Qt::RightToLeft : Qt::LeftToRight);
+        format.setLayoutDirection(runsLeftToRight(report, line.piece) ? Qt::LeftToRight : Qt::RightToLeft);
         return format;
     };
     for (std::size_t i = 0; i < report.lines.size(); ++i) {

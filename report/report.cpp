@@ -58,6 +58,11 @@ void fill(Report& r, std::uint32_t n, Form form, Writing writing, int pointSize,
 
 } // namespace
 
+bool runsLeftToRight(const Report& report, Piece piece) {
+    if (!rightToLeft(report.language)) return true;
+    return piece == Piece::coptic || piece == Piece::numerals;
+}
+
 std::string_view Report::text(Piece piece) const {
     for (const Line& l : lines)
         if (l.piece == piece) return l.text;
@@ -114,16 +119,16 @@ Report composeReport(std::uint32_t number, const DisplaySettings& settings,
     return r;
 }
 
-void composeReport(Report& into, std::uint32_t number, Form form, Writing writing) {
-    fill(into, number, form, writing, DisplaySettings{}.fontSize, ",", Language::english);
+void composeReport(Report& into, std::uint32_t number, Form form, Writing writing, Language language) {
+    fill(into, number, form, writing, DisplaySettings{}.fontSize, ",", language);
     into.number = number;
     into.copticFont = writing == Writing::unicode ? unicodeDefault : fontTextDefault;
     into.numeralsFont = writing == Writing::unicode ? unicodeNumeralsFont : fontTextDefault;
 }
 
-Report composeReport(std::uint32_t number, Form form, Writing writing) {
+Report composeReport(std::uint32_t number, Form form, Writing writing, Language language) {
     Report r;
-    composeReport(r, number, form, writing);
+    composeReport(r, number, form, writing, language);
     return r;
 }
 

@@ -47,6 +47,10 @@ struct Report {
     std::string_view family(FontRole role) const;
 };
 
+// Whether a line of the report runs left to right: every line of an English
+// report, the Coptic lines of an Arabic one.
+bool runsLeftToRight(const Report& report, Piece piece);
+
 // Where in the report: a line and a byte of its text.
 struct ReportSpot {
     std::size_t line = 0;
@@ -71,9 +75,11 @@ Report composeReport(std::uint32_t number, const DisplaySettings& settings,
 
 // The report of a number already checked to be 1..999,999,999, in a form and a
 // writing, at the size of the default settings: for the command line.
-Report composeReport(std::uint32_t number, Form form, Writing writing);
+Report composeReport(std::uint32_t number, Form form, Writing writing,
+                     Language language = Language::english);
 // The same into a report whose strings keep their room: for callers that write many.
-void composeReport(Report& into, std::uint32_t number, Form form, Writing writing);
+void composeReport(Report& into, std::uint32_t number, Form form, Writing writing,
+                   Language language = Language::english);
 
 // The numerals line in its parts, in order: the ordinal prefix, each letter with
 // its marks and what it stands for ("ⲫ̿̅ = 500 × 1,000,000", the letter in

@@ -79,6 +79,37 @@ TEST(Odt, PackageOnDisk) {
 }
 
 // A selection cut inside its first and last lines keeps the lines between whole.
+// An Arabic report runs right to left in every document, its Coptic lines left to
+// right: each Arabic line and each Coptic line counted in each.
+TEST(ArabicDocuments, EachLineInItsDirection) {
+    DisplaySettings s;
+    s.fontName = "Zefnaro Coptic";
+    s.language = Language::arabic;
+    const Report report = composeReport(std::uint32_t{2005}, s);
+    const std::string page = reportPage(report, reportTitle(report));
+    EXPECT_EQ(page.rfind("<!DOCTYPE html>\n<html lang=\"ar\" dir=\"rtl\">", 0), 0u);
+    EXPECT_NE(page.find("<title>تقرير زفنارو: ٢٬٠٠٥</title>"), std::string::npos);
+    const auto count = [](const std::string& text, const std::string& what) {
+        std::size_t n = 0;
+        for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1))
+            ++n;
+        return n;
+    };
+    EXPECT_EQ(count(page, " dir=\"ltr\""), 2u); // the Coptic words and the numerals
+    EXPECT_EQ(count(reportLines(report), " dir=\"ltr\""), 2u);
+    std::string content;
+    for (const OdtPart& part : odtParts(report, "t"))
+        if (part.name == "content.xml") content = part.bytes;
+    EXPECT_EQ(count(content, "<text:p text:style-name=\"P1\">"), 2u);
+    EXPECT_EQ(count(content, "<text:p text:style-name=\"P2\">"), report.lines.size() - 2);
+    EXPECT_NE(content.find("style:writing-mode=\"rl-tb\""), std::string::npos);
+    EXPECT_EQ(count(reportRtf(report), "\\rtlpar"), report.lines.size() - 2);
+    s.language = Language::english;
+    const Report english = composeReport(std::uint32_t{2005}, s);
+    EXPECT_EQ(count(reportPage(english, "t"), "dir="), 0u);
+    EXPECT_EQ(count(reportRtf(english), "\\rtlpar"), 0u);
+}
+
 TEST(Excerpt, CutsWhereTheSelectionIs) {
     const Report r = composeReport("2005", DisplaySettings{});
     const Report part = excerpt(r, {3, 2}, {7, 3});
