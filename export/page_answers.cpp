@@ -2,6 +2,7 @@
 
 #include "export/html.h"
 #include "export/json.h"
+#include "engine/read_reason.h"
 #include "export/text.h"
 #include "report/date_report.h"
 #include "report/fonts.h"
@@ -27,8 +28,10 @@ void appendError(std::string& out, std::string_view message) {
 
 } // namespace
 
-DisplaySettings settings(std::string_view kind, std::string_view gender, std::string_view writing) {
+DisplaySettings settings(std::string_view kind, std::string_view gender, std::string_view writing,
+                         std::string_view language) {
     DisplaySettings s;
+    s.language = languageNamed(language).value_or(Language::english);
     s.fontName = std::string(writing == "font-text" ? fontTextDefault : projectFont);
     s.form = {kind == "ordinal" ? Kind::ordinal : Kind::cardinal,
               gender == "feminine" ? Gender::feminine : Gender::masculine};
@@ -46,9 +49,11 @@ void appendReportCopy(std::string& out, std::string_view entry, const DisplaySet
     appendCopy(out, composeReport(entry, settings));
 }
 
-void appendReading(std::string& out, std::string_view text) {
-    const ReadResult read = readPasted(text);
-    if (!read.ok()) return appendError(out, read.error.message);
+void appendReading(std::string& out, std::string_view text, std::string_view language) {
+    const ExplainedReading explained = readExplained(text);
+    const ReadResult& read = explained.result;
+    const Language said = languageNamed(language).value_or(Language::english);
+    if (!read.ok()) return appendError(out, readerMessage(explained.why, said));
     json::Object(out)
         .number("number", read.reading.number)
         .boolean("ordinal", read.reading.form.ordinal())
@@ -57,38 +62,41 @@ void appendReading(std::string& out, std::string_view text) {
         .end(false);
 }
 
-void appendDay(std::string& out, CopticDate date, std::string_view writing) {
+void appendDay(std::string& out, CopticDate date, std::string_view writing, std::string_view language) {
     const GregorianDateResult g = toGregorianDate(date);
     if (!g.ok()) return appendError(out, g.error.message);
     json::Object o(out);
-    addReport(o, composeDateReport(date, settings("cardinal", "masculine", writing)));
+    const DisplaySettings s = settings("cardinal", "masculine", writing, language);
+    addReport(o, composeDateReport(date, s));
     o.number("year", date.year)
         .number("month", date.month)
         .number("day", date.day)
         .number("month_days", copticMonthDays(date.year, date.month))
         .text("gregorian", isoText(g.date))
-        .text("coptic_text", copticText(date))
+        .text("coptic_text", copticText(date, s.language))
         .end(false);
 }
 
-void appendDayCopy(std::string& out, CopticDate date, std::string_view writing) {
+void appendDayCopy(std::string& out, CopticDate date, std::string_view writing, std::string_view language) {
     const GregorianDateResult g = toGregorianDate(date);
     if (!g.ok()) return appendError(out, g.error.message);
-    appendCopy(out, composeDateReport(date, settings("cardinal", "masculine", writing)));
+    appendCopy(out, composeDateReport(date, settings("cardinal", "masculine", writing, language)));
 }
 
-void appendGregorianDay(std::string& out, std::string_view iso, std::string_view writing) {
+void appendGregorianDay(std::string& out, std::string_view iso, std::string_view writing,
+                        std::string_view language) {
     const GregorianDateResult g = readGregorianDate(iso);
     if (!g.ok()) return appendError(out, g.error.message);
     const CopticDateResult c = toCopticDate(g.date);
     if (!c.ok()) return appendError(out, c.error.message);
-    appendDay(out, c.date, writing);
+    appendDay(out, c.date, writing, language);
 }
 
-void appendReadDay(std::string& out, std::string_view text, std::string_view writing) {
+void appendReadDay(std::string& out, std::string_view text, std::string_view writing,
+                   std::string_view language) {
     const CopticDateResult c = readCopticDate(text);
     if (!c.ok()) return appendError(out, c.error.message);
-    appendDay(out, c.date, writing);
+    appendDay(out, c.date, writing, language);
 }
 
 void appendFacts(std::string& out, std::span<const std::uint32_t> ranges) {
@@ -115,7 +123,11 @@ void appendFacts(std::string& out, std::span<const std::uint32_t> ranges) {
                        o += separator;
                        separator = ',';
                        const MonthName name = copticMonthName(m);
-                       json::Object(o).text("english", name.english).text("coptic", name.coptic).end(false);
+                       json::Object(o)
+                           .text("english", name.english)
+                           .text("arabic", arabicMonthName(m))
+                           .text("coptic", name.coptic)
+                           .end(false);
                    }
                    o += ']';
                })

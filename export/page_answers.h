@@ -16,8 +16,10 @@ namespace zefnaro::page {
 
 // The page shows Zefnaro Coptic, which it carries; "font-text" is for copies into
 // documents set in the CS fonts. kind "ordinal" or anything else for cardinal,
-// gender "feminine" or anything else for masculine.
-DisplaySettings settings(std::string_view kind, std::string_view gender, std::string_view writing);
+// gender "feminine" or anything else for masculine, language "ar" for Arabic or
+// anything else for English.
+DisplaySettings settings(std::string_view kind, std::string_view gender, std::string_view writing,
+                         std::string_view language = "en");
 
 // {"html","number"} of an entry as the number box holds it: the report's lines, all
 // a keystroke shows.
@@ -25,16 +27,20 @@ void appendReport(std::string& out, std::string_view entry, const DisplaySetting
 // {"page","text"}: the same report as a copy carries it, the standalone page for
 // its HTML.
 void appendReportCopy(std::string& out, std::string_view entry, const DisplaySettings& settings);
-// {"number","ordinal","masculine","read_as"} or {"error"}.
-void appendReading(std::string& out, std::string_view text);
+// {"number","ordinal","masculine","read_as"} or {"error"}, said in the language.
+void appendReading(std::string& out, std::string_view text, std::string_view language = "en");
 // {"html","year","month","day","month_days","gregorian","coptic_text"} or {"error"}; the day's report is counted, cardinal and masculine.
-void appendDay(std::string& out, CopticDate date, std::string_view writing);
+// The day's report and coptic_text are in the language ("ar" or "en").
+void appendDay(std::string& out, CopticDate date, std::string_view writing, std::string_view language = "en");
 // {"page","text"} of the day's report, or {"error"}.
-void appendDayCopy(std::string& out, CopticDate date, std::string_view writing);
+void appendDayCopy(std::string& out, CopticDate date, std::string_view writing, std::string_view language = "en");
 // A day given as YYYY-MM-DD, or as a Coptic date in any writing the reader takes.
-void appendGregorianDay(std::string& out, std::string_view iso, std::string_view writing);
-void appendReadDay(std::string& out, std::string_view text, std::string_view writing);
-// {"version","largest_number","ranges","first_day","last_day","largest_year","months"}
+void appendGregorianDay(std::string& out, std::string_view iso, std::string_view writing,
+                        std::string_view language = "en");
+void appendReadDay(std::string& out, std::string_view text, std::string_view writing,
+                   std::string_view language = "en");
+// {"version","largest_number","ranges","first_day","last_day","largest_year","months"},
+// each month {"english","arabic","coptic"}.
 // Random's ranges are practice's, which the page passes on.
 void appendFacts(std::string& out, std::span<const std::uint32_t> ranges);
 

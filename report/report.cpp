@@ -18,9 +18,10 @@ Line line(Piece piece, std::string text, Style style) {
     return Line{piece, std::move(text), style};
 }
 
-Report message(std::string_view text) {
+Report message(std::string_view text, Language language) {
     Report r;
     r.isMessage = true;
+    r.language = language;
     const Style style = styleOf(Piece::message, Writing::unicode, 0);
     r.lines = {line(Piece::blank, "", style), line(Piece::message, std::string(text), style)};
     return r;
@@ -101,15 +102,17 @@ ReadResult readPasted(std::string_view text) {
 Report composeReport(std::string_view entryText, const DisplaySettings& settings,
                      std::string_view groupSeparator) {
     const double number = readNumber(entryText);
-    if (number == 0) return message(zeroMessage);
+    const bool arabic = settings.language == Language::arabic;
+    if (number == 0) return message(arabic ? arabicZeroMessage : zeroMessage, settings.language);
     const auto n = translatable(number);
-    if (!n) return message(rangeMessage);
+    if (!n) return message(arabic ? arabicRangeMessage : rangeMessage, settings.language);
     return composeReport(*n, settings, groupSeparator);
 }
 
 Report composeReport(std::uint32_t number, const DisplaySettings& settings,
                      std::string_view groupSeparator) {
-    if (number < 1 || number > largestNumber) return message(rangeMessage);
+    if (number < 1 || number > largestNumber)
+        return message(settings.language == Language::arabic ? arabicRangeMessage : rangeMessage, settings.language);
     const Writing writing = writingFor(settings.fontName);
     Report r;
     fill(r, number, settings.form, writing, settings.fontSize, groupSeparator, settings.language);

@@ -51,7 +51,9 @@ ARABIC = {
     "Coptic year, Anno Martyrum": "السنة القبطية، لتقويم الشهداء",
     " AM": " للشهداء",
     "Read a Coptic date": "اقرأ تاريخًا قبطيًا",
-    "29 Hathor 1743, ⲕ̅ⲑ̅ Ⲁⲑⲱⲣ ⲁ̿ⲯ̅ⲙ̅ⲅ̅ or 1743-03-29": "٢٩ هاتور ١٧٤٣ أو ⲕ̅ⲑ̅ Ⲁⲑⲱⲣ ⲁ̿ⲯ̅ⲙ̅ⲅ̅ أو 1743-03-29",
+    # Coptic and Latin inside Arabic are isolated (U+2068 … U+2069): they keep their direction.
+    "29 Hathor 1743, ⲕ̅ⲑ̅ Ⲁⲑⲱⲣ ⲁ̿ⲯ̅ⲙ̅ⲅ̅ or 1743-03-29":
+        "٢٩ هاتور ١٧٤٣ أو \u2068ⲕ̅ⲑ̅ Ⲁⲑⲱⲣ ⲁ̿ⲯ̅ⲙ̅ⲅ̅\u2069 أو \u20681743-03-29\u2069",
     "Coptic date report": "تقرير التاريخ القبطي",
     "Copy All": "نسخ الكل",
     "Close": "إغلاق",

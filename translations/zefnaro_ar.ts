@@ -153,7 +153,7 @@ You can copy it and open it yourself.</source>
     </message>
     <message>
         <source>29 Hathor 1743, ⲕ̅ⲑ̅ Ⲁⲑⲱⲣ ⲁ̿ⲯ̅ⲙ̅ⲅ̅ or 1743-03-29</source>
-        <translation>٢٩ هاتور ١٧٤٣ أو ⲕ̅ⲑ̅ Ⲁⲑⲱⲣ ⲁ̿ⲯ̅ⲙ̅ⲅ̅ أو 1743-03-29</translation>
+        <translation>٢٩ هاتور ١٧٤٣ أو ⁨ⲕ̅ⲑ̅ Ⲁⲑⲱⲣ ⲁ̿ⲯ̅ⲙ̅ⲅ̅⁩ أو ⁨1743-03-29⁩</translation>
     </message>
     <message>
         <source>Coptic date report</source>

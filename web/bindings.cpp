@@ -41,44 +41,50 @@ EMSCRIPTEN_KEEPALIVE const char* zefnaro_facts() {
 
 // The report of an entry (digits as the number box holds them) in a form
 // ("ordinal"/"cardinal", "feminine"/"masculine"), its Coptic in Unicode or, with
-// "font-text", the CS fonts' text.
+// "font-text", the CS fonts' text, its sentences in a language ("en", "ar"), as
+// every call below that says something.
 EMSCRIPTEN_KEEPALIVE const char* zefnaro_report(const char* entry, const char* kind, const char* gender,
-                                                const char* writing) {
+                                                const char* writing, const char* language) {
     return answered([&](std::string& out) {
-        zefnaro::page::appendReport(out, entry, zefnaro::page::settings(kind, gender, writing));
+        zefnaro::page::appendReport(out, entry, zefnaro::page::settings(kind, gender, writing, language));
     });
 }
 
 // The same report as a copy carries it: its standalone page and its text.
 EMSCRIPTEN_KEEPALIVE const char* zefnaro_report_copy(const char* entry, const char* kind, const char* gender,
-                                                     const char* writing) {
+                                                     const char* writing, const char* language) {
     return answered([&](std::string& out) {
-        zefnaro::page::appendReportCopy(out, entry, zefnaro::page::settings(kind, gender, writing));
+        zefnaro::page::appendReportCopy(out, entry, zefnaro::page::settings(kind, gender, writing, language));
     });
 }
 
 // A pasted or dropped text in any written form.
-EMSCRIPTEN_KEEPALIVE const char* zefnaro_read(const char* text) {
-    return answered([&](std::string& out) { zefnaro::page::appendReading(out, text); });
+EMSCRIPTEN_KEEPALIVE const char* zefnaro_read(const char* text, const char* language) {
+    return answered([&](std::string& out) { zefnaro::page::appendReading(out, text, language); });
 }
 
 // A day's report with the day in both calendars, or its error: given by its
 // Coptic date, by a Gregorian date written YYYY-MM-DD, or by a Coptic date in any
 // writing the reader takes.
-EMSCRIPTEN_KEEPALIVE const char* zefnaro_coptic_day(int year, int month, int day, const char* writing) {
-    return answered([&](std::string& out) { zefnaro::page::appendDay(out, {year, month, day}, writing); });
+EMSCRIPTEN_KEEPALIVE const char* zefnaro_coptic_day(int year, int month, int day, const char* writing,
+                                                    const char* language) {
+    return answered(
+        [&](std::string& out) { zefnaro::page::appendDay(out, {year, month, day}, writing, language); });
 }
 
-EMSCRIPTEN_KEEPALIVE const char* zefnaro_day_copy(int year, int month, int day, const char* writing) {
-    return answered([&](std::string& out) { zefnaro::page::appendDayCopy(out, {year, month, day}, writing); });
+EMSCRIPTEN_KEEPALIVE const char* zefnaro_day_copy(int year, int month, int day, const char* writing,
+                                                  const char* language) {
+    return answered(
+        [&](std::string& out) { zefnaro::page::appendDayCopy(out, {year, month, day}, writing, language); });
 }
 
-EMSCRIPTEN_KEEPALIVE const char* zefnaro_gregorian_day(const char* iso, const char* writing) {
-    return answered([&](std::string& out) { zefnaro::page::appendGregorianDay(out, iso, writing); });
+EMSCRIPTEN_KEEPALIVE const char* zefnaro_gregorian_day(const char* iso, const char* writing, const char* language) {
+    return answered([&](std::string& out) { zefnaro::page::appendGregorianDay(out, iso, writing, language); });
 }
 
-EMSCRIPTEN_KEEPALIVE const char* zefnaro_read_coptic_day(const char* text, const char* writing) {
-    return answered([&](std::string& out) { zefnaro::page::appendReadDay(out, text, writing); });
+EMSCRIPTEN_KEEPALIVE const char* zefnaro_read_coptic_day(const char* text, const char* writing,
+                                                         const char* language) {
+    return answered([&](std::string& out) { zefnaro::page::appendReadDay(out, text, writing, language); });
 }
 
 // The days of a Coptic month in a year: 30, or 5 or 6 for Pi Kogi Enavot; 0 for

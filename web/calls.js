@@ -4,7 +4,7 @@
 // exactly as the page does.
 const utf8 = new TextDecoder();
 
-// caller(engine)('report', '2005', 'ordinal', 'masculine', 'unicode'): the engine's
+// caller(engine)('report', '2005', 'ordinal', 'masculine', 'unicode', 'en'): the engine's
 // zefnaro_report with those arguments, its answer as an object.
 export function caller(engine) {
   return (name, ...args) => {

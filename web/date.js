@@ -1,6 +1,7 @@
 // The date view: a Gregorian day, its Coptic date in fields, or a Coptic date
 // typed in any writing, each shown as the engine's report of the day.
 import { call, facts, monthDays } from './engine.js';
+import { arabic, language, quoted, t } from './language.js';
 import { $, report, say, showMessage } from './page.js';
 
 const gregorian = $('gregorian'), copticDay = $('coptic-day'), copticMonth = $('coptic-month');
@@ -10,7 +11,8 @@ let shown = null; // the engine's answer for the day the report shows
 gregorian.min = facts.first_day;
 gregorian.max = facts.last_day;
 copticYear.max = String(facts.largest_year);
-facts.months.forEach((m, i) => copticMonth.add(new Option(`${i + 1} ${m.english} · ${m.coptic}`, String(i + 1))));
+facts.months.forEach((m, i) => copticMonth.add(new Option(`${i + 1} ${arabic ? m.arabic : m.english} · ${m.coptic}`,
+  String(i + 1))));
 
 function today() {
   const d = new Date();
@@ -34,11 +36,11 @@ function showDay(day, { remember = true } = {}) {
   gregorian.value = day.gregorian;
   const where = '#date/' + day.gregorian;
   if (remember && location.hash !== where) history.pushState({}, '', where);
-  document.title = 'Zefnaro — ' + day.gregorian;
+  document.title = t('Zefnaro') + ' — ' + day.gregorian;
   return true;
 }
 
-const ofGregorian = (iso) => call('gregorian_day', iso, 'unicode');
+const ofGregorian = (iso) => call('gregorian_day', iso, 'unicode', language);
 
 // Shows the day an address such as date/2026-12-08 names; date alone is today.
 export function showAddress(hash) {
@@ -48,7 +50,7 @@ export function showAddress(hash) {
 }
 
 // The day shown, as copies carry it: in Unicode, or in the CS fonts' text.
-export const copied = (writing) => shown && call('day_copy', shown.year, shown.month, shown.day, writing);
+export const copied = (writing) => shown && call('day_copy', shown.year, shown.month, shown.day, writing, language);
 export const focus = () => gregorian.focus();
 
 gregorian.addEventListener('change', () => {
@@ -61,12 +63,12 @@ for (const field of [copticDay, copticMonth, copticYear]) {
   field.addEventListener('change', () => {
     const year = Number(copticYear.value), month = Number(copticMonth.value);
     const day = Math.min(Number(copticDay.value), monthDays(year, month));
-    if (showDay(call('coptic_day', year, month, day, 'unicode'))) say('');
+    if (showDay(call('coptic_day', year, month, day, 'unicode', language))) say('');
   });
 }
 copticText.addEventListener('keydown', (e) => {
   if (e.key !== 'Enter') return;
   e.preventDefault();
-  const day = call('read_coptic_day', copticText.value, 'unicode');
-  if (showDay(day)) say(`Read ${JSON.stringify(copticText.value.trim())} as ${day.coptic_text}`);
+  const day = call('read_coptic_day', copticText.value, 'unicode', language);
+  if (showDay(day)) say(t('Read %1 as %2', quoted(copticText.value.trim()), day.coptic_text));
 });

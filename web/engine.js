@@ -5,7 +5,7 @@ import createZefnaro from './zefnaro.mjs';
 
 const engine = await createZefnaro();
 
-// call('report', '2005', 'ordinal', 'masculine', 'unicode'): see calls.js.
+// call('report', '2005', 'ordinal', 'masculine', 'unicode', 'en'): see calls.js.
 export const call = caller(engine);
 
 // The days of a Coptic month in a year (a number, not an object).

@@ -1,6 +1,7 @@
 // The numbers view: the number box, the switches, Random and pasting drive one
 // report, composed and rendered by the engine.
 import { call, facts } from './engine.js';
+import { arabic, grouped, language, quoted, t } from './language.js';
 import { $, report, say, viewLinks } from './page.js';
 
 const box = $('number'), ordinal = $('ordinal'), feminine = $('feminine');
@@ -15,12 +16,12 @@ export function address() {
 // Each number shown is a step Back can return to; digits typed one after another
 // are one step, so Back leaves the whole number typed.
 function show({ remember = true, typing = false } = {}) {
-  report.innerHTML = call('report', box.value, ...form(), 'unicode').html;
+  report.innerHTML = call('report', box.value, ...form(), 'unicode', language).html;
   if (remember && location.hash !== address()) {
     if (typing && history.state?.typed) history.replaceState({ typed: true }, '', address());
     else history.pushState({ typed: typing }, '', address());
   }
-  document.title = 'Zefnaro — ' + (box.value || '0');
+  document.title = t('Zefnaro') + ' — ' + (arabic ? grouped(Number(box.value || 0)) : box.value || '0');
   viewLinks.numbers.href = address();
 }
 
@@ -40,18 +41,29 @@ export function showAddress(hash) {
 }
 
 // The report shown, as copies carry it: in Unicode, or in the CS fonts' text.
-export const copied = (writing) => call('report_copy', box.value, ...form(), writing);
+export const copied = (writing) => call('report_copy', box.value, ...form(), writing, language);
 export const focus = () => box.focus();
 
-// What the window's box takes: digits only, nine at most.
+// What the window's box takes: digits only, nine at most; Arabic-Indic digits typed
+// on an Arabic keyboard go in as the digits they are.
+const asciiDigits = (text) => text.replace(/[\u0660-\u0669\u06F0-\u06F9]/g,
+  (d) => String(d.charCodeAt(0) & 0xF));
 box.addEventListener('beforeinput', (e) => {
   if (e.inputType.startsWith('delete') || e.inputType === 'historyUndo' || e.inputType === 'historyRedo') return;
   if (e.inputType === 'insertFromPaste' || e.inputType === 'insertFromDrop') return; // read below
-  const typed = e.data ?? '';
+  const typed = asciiDigits(e.data ?? '');
+  if (typed !== (e.data ?? '') && /^[0-9]+$/.test(typed) &&
+      typed.length <= 9 - box.value.length + (box.selectionEnd - box.selectionStart)) {
+    e.preventDefault();
+    box.setRangeText(typed, box.selectionStart, box.selectionEnd, 'end');
+    say('');
+    show({ typing: true });
+    return;
+  }
   const room = 9 - box.value.length + (box.selectionEnd - box.selectionStart);
   if (!/^[0-9]*$/.test(typed) || typed.length > room) {
     e.preventDefault();
-    say(/^[0-9]*$/.test(typed) ? 'Nine digits at most' : 'Digits only; paste a written number to read it', true);
+    say(t(/^[0-9]*$/.test(typed) ? 'Nine digits at most' : 'Digits only; paste a written number to read it'), true);
   }
 });
 box.addEventListener('input', () => { say(''); show({ typing: true }); });
@@ -65,7 +77,7 @@ box.addEventListener('keydown', (e) => {
 
 // A pasted or dropped text in any written form is read as the window reads it.
 function readWritten(text) {
-  const read = call('read', text);
+  const read = call('read', text, language);
   if (read.error !== undefined) {
     say(read.error, true);
     return;
@@ -73,7 +85,7 @@ function readWritten(text) {
   if (read.ordinal) ordinal.checked = true;
   if (!read.masculine) feminine.checked = true;
   box.value = String(read.number);
-  say('Read ' + JSON.stringify(text.trim()) + ' as ' + read.number.toLocaleString('en'));
+  say(t('Read %1 as %2', quoted(text.trim()), grouped(read.number)));
   show();
 }
 box.addEventListener('paste', (e) => {
@@ -93,7 +105,7 @@ $('down').addEventListener('click', () => setNumber(Number(box.value || 0) - 1))
 ordinal.addEventListener('change', () => show());
 feminine.addEventListener('change', () => show());
 const range = $('range');
-for (const upTo of facts.ranges) range.add(new Option('up to ' + upTo.toLocaleString('en'), String(upTo)));
+for (const upTo of facts.ranges) range.add(new Option(t('up to %1', grouped(upTo)), String(upTo)));
 range.value = String(facts.largest_number);
 $('random').addEventListener('click', () => {
   setNumber(1 + Math.floor(Math.random() * Number(range.value)));

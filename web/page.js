@@ -1,9 +1,12 @@
 // What the views share: the status line, the report, copying, the numeral tips,
 // the views' tabs.
+import { language, t } from './language.js';
+
 export const $ = (id) => document.getElementById(id);
 // The forms only hold controls: nothing is sent anywhere.
 for (const form of document.forms) form.addEventListener('submit', (e) => e.preventDefault());
 export const report = $('report');
+report.lang = language;
 const status = $('status'), tip = $('tip');
 
 export function say(text, isError = false) {
@@ -23,9 +26,9 @@ export async function copy({ page, text }, what) {
       'text/html': new Blob([page], { type: 'text/html' }),
       'text/plain': new Blob([text], { type: 'text/plain' }),
     })]);
-    say('Copied ' + what);
+    say(t('Copied ' + what));
   } catch {
-    say('The browser did not allow copying', true);
+    say(t('The browser did not allow copying'), true);
   }
 }
 

@@ -3,6 +3,7 @@
 // own direction inside the Arabic sentence.
 #include "engine/arabic.h"
 #include "engine/joined.h"
+#include "engine/numbers.h"
 #include "engine/read_reason.h"
 
 #include <array>
@@ -74,7 +75,7 @@ std::string said(const ReadWhy& w) {
     case ReadReason::tooLarge:
         return "العدد كبير جدًّا";
     case ReadReason::zero:
-        return "العدد ٠ (صفر) غير موجود في القبطية";
+        return std::string(arabicZeroMessage);
     case ReadReason::unknownWord:
         return "ليس عددًا: " + subjectAt + " ليست من كلمات الأعداد";
     case ReadReason::notANumber:

@@ -269,6 +269,48 @@ try:
             "axe.run(document).then(r => done(r.violations.map(v => v.id + ': ' + v.nodes.length)))")
         check(found == [], f"axe, {scheme} at {width}, #{view}: {found}")
 
+    # In Arabic: right to left, the command line's Arabic report line for line, the
+    # Coptic lines left to right, Arabic read, Arabic-Indic digits typed; the choice kept.
+    driver.set_window_size(1200, 900)
+    driver.get(url + "?lang=ar#2005/feminine")
+    arabic = subprocess.run([cli, "--lang", "ar", "--feminine", "2005"], capture_output=True, text=True,
+                            check=True).stdout.split("\n")[:23]
+    settle(lambda: lines() == arabic)
+    page = driver.execute_script("return [document.documentElement.lang, document.documentElement.dir,"
+                                 " document.getElementById('report').lang, document.title]")
+    check(page == ["ar", "rtl", "ar", "زفنارو — ٢٬٠٠٥"], f"the Arabic page: {page}")
+    ltr = driver.execute_script(
+        "return [...document.querySelectorAll('#report p[dir=ltr]')].map(p => p.className)")
+    check(ltr == ["piece-coptic", "piece-numerals"], f"the Coptic lines' direction: {ltr}")
+    check(driver.find_element(By.ID, "view-date").text == "التاريخ القبطي", "the views' names in Arabic")
+    driver.execute_script(
+        "const d = new DataTransfer(); d.setData('text/plain', 'الحادي والعشرون');"
+        "document.getElementById('number').dispatchEvent("
+        "new ClipboardEvent('paste', {clipboardData: d, bubbles: true, cancelable: true}))")
+    settle(lambda: box().get_attribute("value") == "21")
+    check("قُرئ" in driver.find_element(By.ID, "status").text, "the Arabic paste was not said in Arabic")
+    box().clear()
+    box().send_keys("٣٠٠")
+    settle(lambda: box().get_attribute("value") == "300" and lines()[3] == "٣٠٠")
+    driver.execute_script("location.hash = 'date/2026-12-08'")
+    settle(lambda: len(lines()) > 4 and lines()[4] == "٢٩ هاتور ١٧٤٣ للشهداء")
+    driver.execute_script(script)
+    found = driver.execute_async_script(
+        "const done = arguments[arguments.length - 1];"
+        "axe.run(document).then(r => done(r.violations.map(v => v.id + ': ' + v.nodes.length)))")
+    check(found == [], f"axe, Arabic: {found}")
+    driver.find_element(By.ID, "language").click()
+    settle(lambda: driver.execute_script("return document.documentElement.lang") == "en")
+    driver.get(url + "#7")
+    settle(lambda: len(lines()) == 23 and lines()[7] == "Seven")
+    driver.find_element(By.ID, "language").click()
+    settle(lambda: driver.execute_script("return document.documentElement.dir") == "rtl")
+    driver.get(url + "#7")
+    settle(lambda: len(lines()) == 23 and lines()[7] == "سبعة")
+    driver.execute_script("localStorage.removeItem('zefnaro-language')")
+    driver.refresh()  # the browser's own language again
+    settle(lambda: len(lines()) == 23 and lines()[7] == "Seven")
+
     # Offline: once the service worker holds the site, a reload needs no server.
     driver.execute_script("return navigator.serviceWorker.ready")
     settle(lambda: driver.execute_script("return !!navigator.serviceWorker.controller") or

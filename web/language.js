@@ -1,0 +1,99 @@
+// The page's language: ?lang=ar or ?lang=en in the address, else the one chosen
+// before (kept in this browser), else the first of the browser's languages the
+// page speaks. Arabic runs right to left; the engine says its reports and messages
+// in the same language.
+const asked = new URLSearchParams(location.search).get('lang');
+const spoken = ['en', 'ar'];
+
+function kept() {
+  try { return localStorage.getItem('zefnaro-language'); } catch { return null; }
+}
+function keep(code) {
+  try { localStorage.setItem('zefnaro-language', code); } catch { /* a private window: not kept */ }
+}
+
+const browsers = (navigator.languages ?? [navigator.language]).map((l) => l.slice(0, 2).toLowerCase());
+export const language = spoken.includes(asked) ? asked
+  : spoken.includes(kept()) ? kept()
+    : browsers.find((l) => spoken.includes(l)) ?? 'en';
+if (spoken.includes(asked)) keep(asked);
+export const arabic = language === 'ar';
+
+// Numbers as the page's language writes them: 2,005 or ٢٬٠٠٥.
+export const grouped = (n) => n.toLocaleString(arabic ? 'ar-EG' : 'en');
+
+// The page's own texts in Arabic, by their English (terms as in the project's
+// Arabic glossary).
+const inArabic = {
+  'Zefnaro — numbers in Bohairic Coptic': 'زفنارو — الأعداد بالقبطية البحيرية',
+  'Zefnaro': 'زفنارو',
+  'Numbers in Bohairic Coptic': 'الأعداد بالقبطية البحيرية',
+  'Views': 'العروض',
+  'Numbers': 'الأعداد',
+  'Coptic date': 'التاريخ القبطي',
+  'Number': 'العدد',
+  'One less': 'أنقص واحدًا',
+  'One more': 'زِد واحدًا',
+  'Type digits, or paste any written number: Coptic numerals or words, their pronunciation, English.':
+    'اكتب أرقامًا، أو الصق أي عدد مكتوب: أرقامًا قبطية أو كلمات قبطية أو نطقها أو كلمات عربية أو إنجليزية.',
+  'Ordinal': 'العدد الترتيبي',
+  'Feminine': 'مؤنث',
+  'Random': 'عشوائي',
+  'Random numbers up to': 'أعداد عشوائية حتى',
+  'Gregorian date': 'التاريخ الميلادي',
+  'Today': 'اليوم',
+  'Day': 'اليوم',
+  'Month': 'الشهر',
+  'Year': 'السنة',
+  'AM': 'للشهداء',
+  'Read a Coptic date': 'اقرأ تاريخًا قبطيًا',
+  'Type or paste a Coptic date and press Enter: 29 Hathor 1743, ⲕ̅ⲑ̅ Ⲁⲑⲱⲣ ⲁ̿ⲯ̅ⲙ̅ⲅ̅ or 1743-03-29.':
+    'اكتب تاريخًا قبطيًا أو الصقه ثم اضغط \u2068Enter\u2069: ٢٩ هاتور ١٧٤٣ أو \u2068ⲕ̅ⲑ̅ Ⲁⲑⲱⲣ ⲁ̿ⲯ̅ⲙ̅ⲅ̅\u2069 أو \u20681743-03-29\u2069.',
+  '29 Hathor 1743': '٢٩ هاتور ١٧٤٣',
+  'Report': 'التقرير',
+  'Copy': 'نسخ',
+  'Copy in CS font text': 'نسخ بنص خطوط CS',
+  'Works offline once opened. Every byte comes from this site.':
+    'يعمل دون اتصال بعد فتحه أول مرة. كل ما فيه من هذا الموقع.',
+  'Nine digits at most': 'تسعة أرقام على الأكثر',
+  'Digits only; paste a written number to read it': 'أرقام فقط؛ الصق عددًا مكتوبًا لقراءته',
+  'Copied the report': 'نُسخ التقرير',
+  'Copied the report in CS font text': 'نُسخ التقرير بنص خطوط CS',
+  'The browser did not allow copying': 'لم يسمح المتصفح بالنسخ',
+  'up to %1': 'حتى %1',
+  'Read %1 as %2': 'قُرئ %1 على أنه %2',
+};
+
+// A text of the page in its language; %1, %2 … filled in order.
+export function t(english, ...values) {
+  const text = arabic ? inArabic[english] ?? english : english;
+  return values.reduce((out, v, i) => out.replace('%' + (i + 1), v), text);
+}
+
+// The document in the language: lang and dir, each marked text and label. A text
+// quoted from the user is isolated so that it keeps its own direction.
+export const quoted = (text) => '\u2068' + JSON.stringify(text) + '\u2069';
+
+document.documentElement.lang = language;
+document.documentElement.dir = arabic ? 'rtl' : 'ltr';
+if (arabic) {
+  document.title = t(document.title);
+  for (const element of document.querySelectorAll('[data-text]')) element.textContent = t(element.textContent);
+  for (const element of document.querySelectorAll('[aria-label]'))
+    element.setAttribute('aria-label', t(element.getAttribute('aria-label')));
+  for (const element of document.querySelectorAll('[placeholder]'))
+    element.placeholder = t(element.placeholder);
+}
+
+// The switch to the other language, kept for the next visit.
+const other = arabic ? 'en' : 'ar';
+const change = document.getElementById('language');
+change.textContent = arabic ? 'English' : 'العربية';
+change.lang = other;
+change.dir = arabic ? 'ltr' : 'rtl';
+change.href = '?lang=' + other;
+change.addEventListener('click', (e) => {
+  e.preventDefault();
+  keep(other);
+  location.assign('?lang=' + other + location.hash);
+});
