@@ -2,6 +2,8 @@
 
 #include "engine/coptic.h"
 #include "engine/numbers.h"
+#include "engine/arabic.h"
+#include "engine/joined.h"
 #include "engine/utf8.h"
 #include "reasons.h"
 
@@ -13,27 +15,55 @@ namespace {
 
 struct AskText {
     Ask ask;
-    std::string_view name, instruction, oneQuestion;
+    std::string_view name, instruction, oneQuestion, arabicInstruction, arabicOneQuestion;
 };
 
 constexpr AskText askTexts[] = {
     {Ask::numerals, "numerals", "Write the number each Coptic numeral stands for, in digits.",
-     "Write the number this Coptic numeral stands for, in digits."},
+     "Write the number this Coptic numeral stands for, in digits.",
+     "اكتب بالأرقام العدد الذي يدل عليه كل رقم قبطي.", "اكتب بالأرقام العدد الذي يدل عليه هذا الرقم القبطي."},
     {Ask::coptic, "coptic", "Write the number each line of Coptic words stands for, in digits.",
-     "Write the number this line of Coptic words stands for, in digits."},
+     "Write the number this line of Coptic words stands for, in digits.",
+     "اكتب بالأرقام العدد الذي يدل عليه كل سطر من الكلمات القبطية.",
+     "اكتب بالأرقام العدد الذي يدل عليه هذا السطر من الكلمات القبطية."},
     {Ask::pronunciation, "pronunciation", "Write the number each pronunciation stands for, in digits.",
-     "Write the number this pronunciation stands for, in digits."},
+     "Write the number this pronunciation stands for, in digits.",
+     "اكتب بالأرقام العدد الذي يدل عليه كل نطق.", "اكتب بالأرقام العدد الذي يدل عليه هذا النطق."},
     {Ask::writeNumerals, "write-numerals", "Write each number in Coptic numerals.",
-     "Write this number in Coptic numerals."},
+     "Write this number in Coptic numerals.", "اكتب كل عدد بالأرقام القبطية.", "اكتب هذا العدد بالأرقام القبطية."},
     {Ask::writeCoptic, "write-coptic", "Write each number in Coptic words.",
-     "Write this number in Coptic words."}};
+     "Write this number in Coptic words.", "اكتب كل عدد بالكلمات القبطية.", "اكتب هذا العدد بالكلمات القبطية."}};
+
+// A learner's sentence in the question's language.
+std::string_view said(Language language, std::string_view english, std::string_view arabic) {
+    return language == Language::arabic ? arabic : english;
+}
+
+std::string digitsIn(Language language, std::uint32_t number) {
+    if (language == Language::english) return groupDigits(number);
+    std::string out;
+    appendArabicDigits(out, number);
+    return out;
+}
+
+// Quoted from the answer: in Arabic isolated, so that it keeps its own direction.
+std::string quote(Language language, std::string_view text) {
+    return language == Language::arabic ? joined({"«\u2068", text, "\u2069»"}) : joined({"\"", text, "\""});
+}
 
 const AskText& textsOf(Ask ask) {
     return *std::find_if(std::begin(askTexts), std::end(askTexts),
                          [ask](const AskText& t) { return t.ask == ask; });
 }
 
-std::string shownDigits(std::uint32_t number, Form form) {
+std::string shownDigits(std::uint32_t number, Form form, Language language) {
+    if (language == Language::arabic) {
+        std::string text = digitsIn(language, number);
+        if (form.ordinal() && form.feminine()) return text + " (العدد الترتيبي، مؤنث)";
+        if (form.ordinal()) return text + " (العدد الترتيبي)";
+        if (form.feminine()) return text + " (مؤنث)";
+        return text;
+    }
     std::string text = groupDigits(number);
     if (form.ordinal()) text += getOrdinalSuffix(number);
     if (!form.masculine()) text += " (feminine)";
@@ -59,20 +89,20 @@ bool rightForm(Ask ask, const Reading& r) {
     return true;
 }
 
-std::string_view plainName(WrittenForm form) {
+std::string_view plainName(WrittenForm form, Language language) {
     switch (form) {
     case WrittenForm::digits:
-        return "digits";
+        return said(language, "digits", "الأرقام");
     case WrittenForm::english:
-        return "English words";
+        return said(language, "English words", "الكلمات الإنجليزية");
     case WrittenForm::coptic:
-        return "Coptic words";
+        return said(language, "Coptic words", "الكلمات القبطية");
     case WrittenForm::pronunciation:
-        return "their pronunciation";
+        return said(language, "their pronunciation", "النطق");
     case WrittenForm::numerals:
-        return "Coptic numerals";
+        return said(language, "Coptic numerals", "الأرقام القبطية");
     case WrittenForm::arabic:
-        return "Arabic words";
+        return said(language, "Arabic words", "الكلمات العربية");
     }
     return "digits";
 }
@@ -99,23 +129,30 @@ std::string wordAt(std::string_view text, std::size_t position) {
 
 // What is wrong with an answer in Coptic words that the reader cannot take: a
 // word that is no Coptic number word, or one out of place.
-std::string wrongWords(std::string_view answer) {
+std::string unreadable(Language language) {
+    return std::string(said(language, "not a number Zefnaro can read: ", "ليس عددًا يقرؤه زفنارو: "));
+}
+
+std::string wrongWords(std::string_view answer, Language language) {
     const ExplainedReading read = readExplainedAs(answer, WrittenForm::coptic);
     const ReadError& error = read.result.error;
     const std::string word = error.position > 0 ? wordAt(answer, error.position) : std::string();
     switch (error.code) {
     case ReadErrorCode::unknownWord:
-        if (!word.empty()) return "\"" + word + "\" is not a Coptic number word";
+        if (!word.empty())
+            return quote(language, word) +
+                   std::string(said(language, " is not a Coptic number word", " ليست من كلمات الأعداد القبطية"));
         break;
     case ReadErrorCode::mixedGenders:
-        return "the words mix masculine and feminine forms";
+        return std::string(said(language, "the words mix masculine and feminine forms",
+                                "الكلمات تخلط صيغ المذكر بصيغ المؤنث"));
     case ReadErrorCode::misplaced:
-        if (!word.empty()) return "\"" + word + "\" is out of place";
-        return learnerReason(read.why);
+        if (!word.empty()) return quote(language, word) + std::string(said(language, " is out of place", " في غير موضعها"));
+        return learnerReason(read.why, language);
     default:
         break;
     }
-    return "not a number Zefnaro can read: " + learnerReason(read.why);
+    return unreadable(language) + learnerReason(read.why, language);
 }
 
 } // namespace
@@ -134,22 +171,22 @@ bool asksToWrite(Ask ask) {
     return ask == Ask::writeNumerals || ask == Ask::writeCoptic;
 }
 
-std::string_view instruction(Ask ask) {
-    return textsOf(ask).instruction;
+std::string_view instruction(Ask ask, Language language) {
+    return said(language, textsOf(ask).instruction, textsOf(ask).arabicInstruction);
 }
 
-std::string_view questionInstruction(Ask ask) {
-    return textsOf(ask).oneQuestion;
+std::string_view questionInstruction(Ask ask, Language language) {
+    return said(language, textsOf(ask).oneQuestion, textsOf(ask).arabicOneQuestion);
 }
 
-Question makeQuestion(Ask ask, std::uint32_t number, Form form) {
-    Question q{ask, number, form, {}, {}};
+Question makeQuestion(Ask ask, std::uint32_t number, Form form, Language language) {
+    Question q{ask, number, form, {}, {}, language};
     if (asksToWrite(ask)) {
-        q.text = shownDigits(number, form);
+        q.text = shownDigits(number, form, language);
         q.answer = written(ask, number, form);
     } else {
         q.text = written(ask, number, form);
-        q.answer = groupDigits(number);
+        q.answer = digitsIn(language, number);
     }
     return q;
 }
@@ -168,7 +205,7 @@ Question QuestionMaker::next() {
         std::bernoulli_distribution coin;
         form = formOf(coin(random_), coin(random_));
     }
-    return makeQuestion(options_.ask, number, form);
+    return makeQuestion(options_.ask, number, form, options_.language);
 }
 
 Verdict check(const Question& q, std::string_view answer) {
@@ -177,33 +214,40 @@ Verdict check(const Question& q, std::string_view answer) {
     v.read = any.result;
     if (!v.read.ok()) {
         if (q.ask == Ask::writeCoptic) {
-            v.why = wrongWords(answer);
+            v.why = wrongWords(answer, q.language);
         } else {
             // A numerals answer is told the numerals' reason, not the words'.
             const ExplainedReading as = q.ask == Ask::writeNumerals
                                             ? readExplainedAs(answer, WrittenForm::numerals)
                                             : any;
-            v.why = "not a number Zefnaro can read: " + learnerReason(as.result.ok() ? any.why : as.why);
+            v.why = unreadable(q.language) + learnerReason(as.result.ok() ? any.why : as.why, q.language);
         }
         return v;
     }
     const Reading& r = v.read.reading;
     if (!rightForm(q.ask, r)) {
-        v.why = std::string("written as ").append(plainName(r.written)).append(", not as ")
-                    .append(q.ask == Ask::writeNumerals ? "Coptic numerals" : "Coptic words");
+        const std::string_view asked = plainName(
+            q.ask == Ask::writeNumerals ? WrittenForm::numerals : WrittenForm::coptic, q.language);
+        v.why = q.language == Language::arabic
+                    ? joined({"مكتوب ب", plainName(r.written, q.language), " لا ب", asked})
+                    : joined({"written as ", plainName(r.written, q.language), ", not as ", asked});
         return v;
     }
     if (r.number != q.number) {
-        v.why = "reads as " + groupDigits(r.number) + ", not " + groupDigits(q.number);
+        v.why = q.language == Language::arabic
+                    ? joined({"يُقرأ ", digitsIn(q.language, r.number), " لا ", digitsIn(q.language, q.number)})
+                    : joined({"reads as ", groupDigits(r.number), ", not ", groupDigits(q.number)});
         return v;
     }
     if (asksToWrite(q.ask)) {
         if (r.form.ordinal() != q.form.ordinal()) {
-            v.why = q.form.ordinal() ? "cardinal, not ordinal" : "ordinal, not cardinal";
+            v.why = q.form.ordinal() ? said(q.language, "cardinal, not ordinal", "عدد أصلي لا ترتيبي")
+                                     : said(q.language, "ordinal, not cardinal", "عدد ترتيبي لا أصلي");
             return v;
         }
         if (r.form.feminine() == q.form.masculine() && !gendersAlike(q.ask, q.number, q.form.ordinal())) {
-            v.why = q.form.masculine() ? "feminine, not masculine" : "masculine, not feminine";
+            v.why = q.form.masculine() ? said(q.language, "feminine, not masculine", "مؤنث لا مذكر")
+                                       : said(q.language, "masculine, not feminine", "مذكر لا مؤنث");
             return v;
         }
     }

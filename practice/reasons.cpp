@@ -76,7 +76,12 @@ std::string said(const ReadWhy& w) {
 
 } // namespace
 
-std::string learnerReason(const ReadWhy& why) {
+std::string learnerReason(const ReadWhy& why, Language language) {
+    if (language == Language::arabic) { // the reader's Arabic, without the characters' count
+        ReadWhy plain = why;
+        plain.at = 0;
+        return readerSentence(plain, Language::arabic);
+    }
     std::string out = said(why);
     if (!why.meant.empty()) out += joined({"; for ", why.meant, " write ", why.meantAs});
     return out;

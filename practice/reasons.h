@@ -8,6 +8,6 @@
 
 namespace zefnaro {
 
-std::string learnerReason(const ReadWhy& why);
+std::string learnerReason(const ReadWhy& why, Language language = Language::english);
 
 } // namespace zefnaro

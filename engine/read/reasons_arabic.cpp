@@ -23,8 +23,9 @@ std::string number(std::size_t n) {
     return n == 0 ? "٠" : out;
 }
 
+// Where: nothing for a learner's message, which quotes the text instead.
 std::string at(std::size_t position) {
-    return " عند الحرف " + number(position);
+    return position == 0 ? std::string() : " عند الحرف " + number(position);
 }
 
 // The reader's English names of ranks, places and forms in Arabic.
@@ -130,7 +131,7 @@ std::string said(const ReadWhy& w) {
     case ReadReason::marksTwoRanks:
         return subjectAt + " معلَّم للألوف ولمرتبة أخرى معًا";
     case ReadReason::wrongForm:
-        return joined({"مكتوب بـ", named(w.first), " لا بـ", named(w.second)});
+        return joined({"مكتوب ب", named(w.first), " لا ب", named(w.second)});
     }
     return {};
 }

@@ -83,6 +83,40 @@ TEST(Practice, Verdicts) {
     }
 }
 
+// In Arabic: the digits shown and the answers Arabic-Indic, the verdicts Arabic,
+// what is quoted from the answer isolated; any Arabic written form is read.
+TEST(Practice, ArabicQuestionsAndVerdicts) {
+    const auto arabic = [](Ask ask, std::uint32_t n, Form form) {
+        return makeQuestion(ask, n, form, Language::arabic);
+    };
+    EXPECT_EQ(arabic(Ask::writeNumerals, 21, ordinalFeminine).text, "٢١ (العدد الترتيبي، مؤنث)");
+    EXPECT_EQ(arabic(Ask::writeCoptic, 2005, cardinal).text, "٢٬٠٠٥");
+    EXPECT_EQ(arabic(Ask::numerals, 2005, cardinal).answer, "٢٬٠٠٥");
+    EXPECT_EQ(questionInstruction(Ask::writeCoptic, Language::arabic), "اكتب هذا العدد بالكلمات القبطية.");
+    const struct {
+        Ask ask;
+        std::uint32_t number;
+        Form form;
+        const char* answer;
+        const char* why;
+    } rows[] = {
+        {Ask::numerals, 2005, cardinal, "ألفان وخمسة", ""},
+        {Ask::numerals, 2005, cardinal, "٢٠٠٥", ""},
+        {Ask::numerals, 2005, cardinal, "2015", "يُقرأ ٢٬٠١٥ لا ٢٬٠٠٥"},
+        {Ask::writeNumerals, 21, ordinalFeminine, "ⲕ̅ⲁ̅ϯ", "عدد أصلي لا ترتيبي"},
+        {Ask::writeNumerals, 21, ordinalFeminine, "ⲙⲁϩ ⲕ̅ⲁ̅", "مذكر لا مؤنث"},
+        {Ask::writeNumerals, 21, ordinalFeminine, "21st", "مكتوب بالأرقام لا بالأرقام القبطية"},
+        {Ask::writeCoptic, 7, cardinal, "ⲙⲏⲧϣⲁϣϥ", "«\u2068ⲙⲏⲧϣⲁϣϥ\u2069» ليست من كلمات الأعداد القبطية"},
+        {Ask::writeNumerals, 20, cardinal, "ⲃ̿ⲉ",
+         "ليس عددًا يقرؤه زفنارو: «\u2068ⲉ\u2069» بلا علامة مرتبة، بخلاف الحروف قبله"},
+    };
+    for (const auto& r : rows) {
+        const Verdict v = check(arabic(r.ask, r.number, r.form), r.answer);
+        EXPECT_EQ(v.correct, r.why[0] == '\0') << r.answer;
+        EXPECT_EQ(v.why, r.why) << r.answer;
+    }
+}
+
 // Every question's own answer is right, and so is any other written form of
 // the number when reading, and the CS fonts' text when writing.
 TEST(Practice, EveryAnswerShownIsAccepted) {

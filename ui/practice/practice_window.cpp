@@ -1,5 +1,6 @@
 #include "practice_window.h"
 
+#include "ui/language.h"
 #include "engine/numbers.h"
 #include "platform/named.h"
 #include "practice/keypad.h"
@@ -208,6 +209,7 @@ PracticeOptions PracticeWindow::options() const {
     o.ask = static_cast<Ask>(modeList_->currentData().toInt());
     o.upTo = rangeList_->currentData().toUInt();
     if (formList_->currentIndex() == 0) o.form = settings_().form;
+    o.language = currentLanguage();
     return o;
 }
 
@@ -224,7 +226,7 @@ void PracticeWindow::ask(const Question& question) {
                                   : arialFont(20, true));
     questionText_->setText(qs(question.text));
     questionText_->setAccessibleDescription(qs(question.text));
-    instructionText_->setText(qs(questionInstruction(question.ask)));
+    instructionText_->setText(qs(questionInstruction(question.ask, question.language)));
     keypad_->setVisible(asksToWrite(question.ask));
     answerBox_->clear();
     answerBox_->setFocus();

@@ -1,5 +1,6 @@
 #include "worksheet_dialog.h"
 
+#include "ui/language.h"
 #include "engine/numbers.h"
 #include "platform/named.h"
 #include "practice/worksheet.h"
@@ -38,7 +39,7 @@ WorksheetDialog::WorksheetDialog(const PracticeOptions& start, bool mixed, Form 
     named(sizeList_, "worksheetSize");
     named(keyCheck_, "worksheetKey");
     for (const Ask ask : allAsks)
-        modeList_->addItem(qs(modeTitle(ask)), static_cast<int>(ask));
+        modeList_->addItem(qs(modeTitle(ask, currentLanguage())), static_cast<int>(ask));
     modeList_->setCurrentIndex(modeList_->findData(static_cast<int>(start.ask)));
     for (const std::uint32_t upTo : practiceRanges)
         rangeList_->addItem(tr("up to %1").arg(qs(groupDigits(upTo))), upTo);
@@ -93,6 +94,7 @@ WorksheetRequest WorksheetDialog::request() const {
     r.options.ask = static_cast<Ask>(modeList_->currentData().toInt());
     r.options.upTo = rangeList_->currentData().toUInt();
     if (formList_->currentIndex() == 0) r.options.form = settingsForm_;
+    r.options.language = currentLanguage();
     r.count = countBox_->value();
     r.look.points = sizeList_->currentData().toDouble();
     r.look.answerKey = keyCheck_->isChecked();
