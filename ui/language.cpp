@@ -1,5 +1,8 @@
 #include "language.h"
 
+#include "engine/arabic.h"
+#include "engine/numbers.h"
+
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -85,6 +88,15 @@ void useLanguage(Language language) {
 
 Language currentLanguage() {
     return current();
+}
+
+QString numberText(std::uint32_t number) {
+    std::string text;
+    if (current() == Language::arabic)
+        appendArabicDigits(text, number);
+    else
+        text = groupDigits(number);
+    return QString::fromStdString(text);
 }
 
 } // namespace zefnaro

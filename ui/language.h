@@ -7,6 +7,8 @@
 
 #include <QString>
 
+#include <cstdint>
+
 class QApplication;
 
 namespace zefnaro {
@@ -27,5 +29,8 @@ void useLanguage(Language language);
 
 // The language the windows speak now.
 Language currentLanguage();
+
+// A number as the windows' language writes it: "2,005" or "٢٬٠٠٥".
+QString numberText(std::uint32_t number);
 
 } // namespace zefnaro

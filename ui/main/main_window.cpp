@@ -1,6 +1,7 @@
 #include "main_window.h"
 
 #include "ui/date/date_window.h"
+#include "ui/language.h"
 
 #include "platform/arial.h"
 #include "platform/geometry.h"
@@ -105,7 +106,7 @@ void MainWindow::describeControls() {
     rangeList_->setAccessibleName(tr("Random numbers up to"));
     rangeList_->setToolTip(tr("How large the numbers Random picks may be"));
     for (const std::uint32_t upTo : practiceRanges)
-        rangeList_->addItem(tr("up to %1").arg(QString::fromStdString(groupDigits(upTo))), upTo);
+        rangeList_->addItem(tr("up to %1").arg(numberText(upTo)), upTo);
     rangeList_->setCurrentIndex(rangeList_->count() - 1);
     reportEdit_->setObjectName(QStringLiteral("reportView"));
     reportEdit_->setAccessibleName(tr("Report"));

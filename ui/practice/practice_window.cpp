@@ -81,7 +81,7 @@ void PracticeWindow::buildControls() {
         modeList_->addItem(caption, static_cast<int>(ask));
     named(rangeList_, "practiceRangeList", tr("Numbers up to"));
     for (const std::uint32_t upTo : practiceRanges)
-        rangeList_->addItem(tr("up to %1").arg(qs(groupDigits(upTo))), upTo);
+        rangeList_->addItem(tr("up to %1").arg(numberText(upTo)), upTo);
     named(formList_, "formList", tr("Forms"));
     formList_->addItem(tr("As in Settings"));
     formList_->addItem(tr("Mixed"));
@@ -292,7 +292,7 @@ void PracticeWindow::checkAnswer() {
     } else if (!v.read.ok()) {
         verdict = tr("Not yet: %1.").arg(qs(v.why));
     } else {
-        verdict = tr("Not yet: you wrote %1").arg(qs(groupDigits(v.read.reading.number)));
+        verdict = tr("Not yet: you wrote %1").arg(numberText(v.read.reading.number));
         if (const auto besides = besidesTheNumber(question_, v); !besides.empty())
             verdict += QStringLiteral(", ") + qs(besides);
         verdict += QLatin1Char('.');
@@ -330,7 +330,8 @@ void PracticeWindow::showReportPane(bool shown) {
 }
 
 void PracticeWindow::updateScore() {
-    scoreText_->setText(tr("Score: %1 of %2 · streak %3").arg(right_).arg(asked_).arg(streak_));
+    const auto count = [](int n) { return numberText(static_cast<std::uint32_t>(n)); };
+    scoreText_->setText(tr("Score: %1 of %2 · streak %3").arg(count(right_), count(asked_), count(streak_)));
 }
 
 void PracticeWindow::insertOnKeypad(const QString& text) {

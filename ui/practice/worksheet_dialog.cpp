@@ -42,7 +42,7 @@ WorksheetDialog::WorksheetDialog(const PracticeOptions& start, bool mixed, Form 
         modeList_->addItem(qs(modeTitle(ask, currentLanguage())), static_cast<int>(ask));
     modeList_->setCurrentIndex(modeList_->findData(static_cast<int>(start.ask)));
     for (const std::uint32_t upTo : practiceRanges)
-        rangeList_->addItem(tr("up to %1").arg(qs(groupDigits(upTo))), upTo);
+        rangeList_->addItem(tr("up to %1").arg(numberText(upTo)), upTo);
     rangeList_->setCurrentIndex(std::max(0, rangeList_->findData(start.upTo)));
     formList_->addItem(tr("As in Settings"));
     formList_->addItem(tr("Mixed"));
