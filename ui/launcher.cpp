@@ -1,5 +1,7 @@
 #include "ui/launcher.h"
 
+#include "ui/language.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
@@ -12,7 +14,8 @@
 namespace zefnaro {
 
 const CompanionDocument helpDocument{
-    "ZFN Help v1.htm", "The help file (ZFN Help v1.htm) could not be found in the root folder."};
+    "ZFN Help v1.htm", "The help file (ZFN Help v1.htm) could not be found in the root folder.",
+    "ZFN Help v1 ar.htm"};
 const CompanionDocument tutorialDocument{
     "ZFN Tutorial v1.pdf",
     "The tutorial file (ZFN Tutorial v1.pdf) could not be found in the root folder."};
@@ -55,12 +58,23 @@ QString programFolder() {
     return QCoreApplication::applicationDirPath();
 }
 
-QString documentPath(const QString& folder, const CompanionDocument& document) {
-    const QString name = QString::fromUtf8(document.name);
+namespace {
+
+QString pathOf(const QString& folder, const QString& name) {
     const QString beside = folder + QDir::separator() + name;
     if (fileExists(beside)) return beside;
     const QString installed = QDir::cleanPath(folder + QStringLiteral("/../share/zefnaro/") + name);
     return fileExists(installed) ? QDir::toNativeSeparators(installed) : beside;
+}
+
+} // namespace
+
+QString documentPath(const QString& folder, const CompanionDocument& document) {
+    if (document.arabicName && currentLanguage() == Language::arabic) {
+        const QString arabic = pathOf(folder, QString::fromUtf8(document.arabicName));
+        if (fileExists(arabic)) return arabic;
+    }
+    return pathOf(folder, QString::fromUtf8(document.name));
 }
 
 void launchDocument(const CompanionDocument& document, const QString& folder, QWidget* parent) {

@@ -27,6 +27,7 @@ QString programFolder();
 struct CompanionDocument {
     const char* name;
     const char* missingMessage;
+    const char* arabicName = nullptr; // the document in Arabic, where there is one
 };
 
 extern const CompanionDocument helpDocument;
@@ -35,7 +36,8 @@ extern const CompanionDocument eulaDocument;
 
 // Where a document is looked for: beside the executable, and for an installed
 // program (bin/) in its data folder ../share/zefnaro. The first readable one is
-// returned, else the one beside the executable.
+// returned, else the one beside the executable. With the windows in Arabic, the
+// Arabic document where there is one.
 QString documentPath(const QString& folder, const CompanionDocument& document);
 
 // Opens the document, or shows its warning when it cannot be read.

@@ -3,12 +3,14 @@
 // and the window made again in it.
 #include "ui/date/date_window.h"
 #include "ui/language.h"
+#include "ui/launcher.h"
 #include "ui/settings/settings_window.h"
 #include "ui_test_support.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
 #include <QMenuBar>
 #include <QSettings>
 #include <QSignalSpy>
@@ -71,6 +73,23 @@ private slots:
         auto* months = dates->findChild<QComboBox*>(QStringLiteral("copticMonthList"));
         QVERIFY(months);
         QVERIFY2(months->itemText(2).contains(QStringLiteral("هاتور")), qPrintable(months->itemText(2)));
+    }
+
+    // The help page in Arabic where it is there, the English one where it is not.
+    void theHelpInTheWindowsLanguage() {
+        QTemporaryDir folder;
+        const auto put = [&](const char* name) {
+            QFile file(folder.filePath(QString::fromUtf8(name)));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        };
+        put(helpDocument.name);
+        useLanguage(Language::arabic);
+        QVERIFY(documentPath(folder.path(), helpDocument).endsWith(QStringLiteral("ZFN Help v1.htm")));
+        put(helpDocument.arabicName);
+        QVERIFY(documentPath(folder.path(), helpDocument).endsWith(QStringLiteral("ZFN Help v1 ar.htm")));
+        QVERIFY(documentPath(folder.path(), tutorialDocument).endsWith(QStringLiteral("ZFN Tutorial v1.pdf")));
+        useLanguage(Language::english);
+        QVERIFY(documentPath(folder.path(), helpDocument).endsWith(QStringLiteral("ZFN Help v1.htm")));
     }
 
     void aLanguageChosenIsKeptAndTheWindowMadeAgain() {
