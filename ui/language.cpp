@@ -92,7 +92,9 @@ Language currentLanguage() {
 
 QString numberText(std::uint32_t number) {
     std::string text;
-    if (current() == Language::arabic)
+    if (current() == Language::arabic && number == 0)
+        text = "٠"; // the writer's digits are for numbers Coptic has, from 1
+    else if (current() == Language::arabic)
         appendArabicDigits(text, number);
     else
         text = groupDigits(number);

@@ -18,7 +18,8 @@ const CompanionDocument helpDocument{
     "ZFN Help v1 ar.htm"};
 const CompanionDocument tutorialDocument{
     "ZFN Tutorial v1.pdf",
-    "The tutorial file (ZFN Tutorial v1.pdf) could not be found in the root folder."};
+    "The tutorial file (ZFN Tutorial v1.pdf) could not be found in the root folder.",
+    "ZFN Tutorial v1 ar.pdf"};
 const CompanionDocument eulaDocument{
     "EULA.TXT",
     "The End User License Agreement file (EULA.TXT) could not be found in the root folder."};

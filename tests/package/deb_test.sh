@@ -28,6 +28,7 @@ dpkg -x "$deb" "$root"
 usr=$root/usr
 for f in bin/zefnaro bin/zefnaro-cli \
          "share/zefnaro/ZFN Help v1.htm" "share/zefnaro/ZFN Tutorial v1.pdf" share/zefnaro/EULA.TXT \
+         "share/zefnaro/ZFN Help v1 ar.htm" "share/zefnaro/ZFN Tutorial v1 ar.pdf" \
          share/applications/org.zefnaro.Zefnaro.desktop share/metainfo/org.zefnaro.Zefnaro.metainfo.xml \
          share/icons/hicolor/scalable/apps/org.zefnaro.Zefnaro.svg \
          share/icons/hicolor/32x32/apps/org.zefnaro.Zefnaro.png \

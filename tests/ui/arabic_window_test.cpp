@@ -49,6 +49,8 @@ private slots:
         QVERIFY2(report.contains(QStringLiteral("\nألفان وخمسة\n")), qPrintable(report));
         QVERIFY(report.contains(QStringLiteral("\n٢٬٠٠٥\n")));
         QVERIFY(report.contains(QStringLiteral("\nإسناف إنشو تيو\n")));
+        QCOMPARE(numberText(0), QStringLiteral("٠"));
+        QCOMPARE(numberText(1000000), QStringLiteral("١٬٠٠٠٬٠٠٠"));
         // Each block runs in its own direction: the Arabic right to left, the Coptic not.
         auto* view = window->findChild<QTextEdit*>(QStringLiteral("reportView"));
         const Report& shown = window->reportBox().report();
@@ -87,7 +89,7 @@ private slots:
         QVERIFY(documentPath(folder.path(), helpDocument).endsWith(QStringLiteral("ZFN Help v1.htm")));
         put(helpDocument.arabicName);
         QVERIFY(documentPath(folder.path(), helpDocument).endsWith(QStringLiteral("ZFN Help v1 ar.htm")));
-        QVERIFY(documentPath(folder.path(), tutorialDocument).endsWith(QStringLiteral("ZFN Tutorial v1.pdf")));
+        QVERIFY(documentPath(folder.path(), eulaDocument).endsWith(QStringLiteral("EULA.TXT")));
         useLanguage(Language::english);
         QVERIFY(documentPath(folder.path(), helpDocument).endsWith(QStringLiteral("ZFN Help v1.htm")));
     }
