@@ -2,6 +2,7 @@
 // "today") or a Coptic date in any writing the reader takes, answered with the
 // date's report or a JSON line.
 #include "cli/answers.h"
+#include "engine/calendar/days.h"
 #include "cli/request.h"
 #include "export/json_lines.h"
 #include "export/text.h"
@@ -25,12 +26,13 @@ GregorianDate today() {
 
 int answerDates(const Request& request) {
     const bool coptic = request.mode == Mode::copticDates;
+    const bool arabic = request.language == Language::arabic;
     Answers answers(request.json);
     const auto answer = [&](std::string_view input) {
         CopticDate day;
         if (coptic) {
             const CopticDateResult read = readCopticDate(input);
-            if (!read.ok()) return answers.reject(input, read.error.message);
+            if (!read.ok()) return answers.reject(input, arabic ? dates::arabicReadError(read) : read.error.message);
             day = read.date;
         } else {
             GregorianDateResult read;
@@ -38,9 +40,10 @@ int answerDates(const Request& request) {
                 read.date = today();
             else
                 read = readGregorianDate(input);
-            if (!read.ok()) return answers.reject(input, read.error.message);
+            if (!read.ok()) return answers.reject(input, arabic ? dates::arabicReadError(read) : read.error.message);
             const CopticDateResult converted = toCopticDate(read.date);
-            if (!converted.ok()) return answers.reject(input, converted.error.message);
+            if (!converted.ok())
+                return answers.reject(input, arabic ? dates::arabicError(read.date) : converted.error.message);
             day = converted.date;
         }
         if (answers.json()) {

@@ -1,8 +1,10 @@
 #include "export/page_answers.h"
 
+#include "engine/calendar/days.h"
+#include "engine/read_reason.h"
+
 #include "export/html.h"
 #include "export/json.h"
-#include "engine/read_reason.h"
 #include "export/text.h"
 #include "report/date_report.h"
 #include "report/fonts.h"
@@ -62,9 +64,17 @@ void appendReading(std::string& out, std::string_view text, std::string_view lan
         .end(false);
 }
 
+namespace {
+
+bool arabic(std::string_view language) {
+    return languageNamed(language) == Language::arabic;
+}
+
+} // namespace
+
 void appendDay(std::string& out, CopticDate date, std::string_view writing, std::string_view language) {
     const GregorianDateResult g = toGregorianDate(date);
-    if (!g.ok()) return appendError(out, g.error.message);
+    if (!g.ok()) return appendError(out, arabic(language) ? dates::arabicError(date) : g.error.message);
     json::Object o(out);
     const DisplaySettings s = settings("cardinal", "masculine", writing, language);
     addReport(o, composeDateReport(date, s));
@@ -79,23 +89,23 @@ void appendDay(std::string& out, CopticDate date, std::string_view writing, std:
 
 void appendDayCopy(std::string& out, CopticDate date, std::string_view writing, std::string_view language) {
     const GregorianDateResult g = toGregorianDate(date);
-    if (!g.ok()) return appendError(out, g.error.message);
+    if (!g.ok()) return appendError(out, arabic(language) ? dates::arabicError(date) : g.error.message);
     appendCopy(out, composeDateReport(date, settings("cardinal", "masculine", writing, language)));
 }
 
 void appendGregorianDay(std::string& out, std::string_view iso, std::string_view writing,
                         std::string_view language) {
     const GregorianDateResult g = readGregorianDate(iso);
-    if (!g.ok()) return appendError(out, g.error.message);
+    if (!g.ok()) return appendError(out, arabic(language) ? dates::arabicReadError(g) : g.error.message);
     const CopticDateResult c = toCopticDate(g.date);
-    if (!c.ok()) return appendError(out, c.error.message);
+    if (!c.ok()) return appendError(out, arabic(language) ? dates::arabicError(g.date) : c.error.message);
     appendDay(out, c.date, writing, language);
 }
 
 void appendReadDay(std::string& out, std::string_view text, std::string_view writing,
                    std::string_view language) {
     const CopticDateResult c = readCopticDate(text);
-    if (!c.ok()) return appendError(out, c.error.message);
+    if (!c.ok()) return appendError(out, arabic(language) ? dates::arabicReadError(c) : c.error.message);
     appendDay(out, c.date, writing, language);
 }
 

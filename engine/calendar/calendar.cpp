@@ -121,9 +121,13 @@ constexpr std::array<std::string_view, 12> arabicGregorianMonths = {
     "يناير", "فبراير", "مارس", "أبريل", "مايو", "يونيو", "يوليو", "أغسطس", "سبتمبر", "أكتوبر", "نوفمبر", "ديسمبر"};
 
 // Arabic-Indic digits, ungrouped, as years and days are written.
-std::string arabicNumber(int n) {
+std::string arabicNumber(long long n) {
     std::string out;
     for (const char c : std::to_string(n)) {
+        if (c == '-') { // a year before the era, as the proleptic calendar counts them
+            out += "\u2212";
+            continue;
+        }
         out += '\xD9';
         out += static_cast<char>(0xA0 + (c - '0'));
     }
@@ -138,6 +142,53 @@ std::string_view arabicPronunciation(int month) {
         "ثووت", "باؤبي", "أثور", "خوياك", "توفي", "ميشير", "باريمهات", "فارموثي", "باشونس", "باؤني", "إبيب",
         "ميسوري", "بيكوجي إنافوت"};
     return month >= 1 && month <= 13 ? names[static_cast<std::size_t>(month - 1)] : std::string_view();
+}
+
+std::string arabicError(CopticDate c) {
+    const int days = copticMonthDays(c.year, c.month);
+    if (c.year < 1 || c.year > largestCopticYear)
+        return joined({"لا توجد هنا سنة ", arabicNumber(c.year), " للشهداء: السنوات من ١ إلى ",
+                       arabicNumber(largestCopticYear), " للشهداء"});
+    if (days == 0) return joined({"لا يوجد شهر ", arabicNumber(c.month), ": في السنة القبطية ١٣ شهرًا"});
+    if (c.day >= 1 && c.day <= days) return {};
+    const std::string_view name = arabicMonthName(c.month);
+    if (c.month < 13)
+        return joined({"لا يوجد يوم ", arabicNumber(c.day), " من ", name, ": كل شهر عدا الأخير ثلاثون يومًا"});
+    if (c.day == 6)
+        return joined({"لا يوجد يوم ٦ من النسيء في سنة ", arabicNumber(c.year),
+                       " للشهداء: للنسيء ستة أيام فقط في السنة التي يبقى منها ثلاثة إذا قُسمت على أربعة"});
+    return joined({"لا يوجد يوم ", arabicNumber(c.day),
+                   " من النسيء: للنسيء خمسة أيام، وستة في السنة التي يبقى منها ثلاثة إذا قُسمت على أربعة"});
+}
+
+std::string arabicError(GregorianDate g) {
+    if (g.month < 1 || g.month > 12) return joined({"لا يوجد شهر ", arabicNumber(g.month), ": في السنة ١٢ شهرًا"});
+    if (const int days = gregorianMonthDays(g.year, g.month); g.day < 1 || g.day > days)
+        return joined({"لا يوجد يوم ", arabicNumber(g.day), " ", arabicGregorianMonths[static_cast<std::size_t>(g.month - 1)],
+                       " ", arabicNumber(g.year), ": في الشهر ", arabicNumber(days), " يومًا"});
+    const long long d = daysFromCivil(g.year, g.month, g.day);
+    if (d < epoch)
+        return joined({arabicText(g), " قبل ١ توت ١ للشهداء (", arabicText(firstGregorianDate),
+                       ")، حيث يبدأ التقويم القبطي"});
+    if (d > lastDay)
+        return joined({arabicText(g), " بعد ", arabicText(lastCopticDate), " (", arabicText(lastGregorianDate),
+                       ")، آخر يوم يحوّله زفنارو"});
+    return {};
+}
+
+std::string arabicReadError(const CopticDateResult& read) {
+    if (read.ok()) return {};
+    if (read.error.code != DateErrorCode::unreadable) return arabicError(read.date);
+    return "ليس تاريخًا قبطيًا يُقرأ: المطلوب تاريخ مثل ٢٩ هاتور ١٧٤٣ أو \u2068ⲕ̅ⲑ̅ Ⲁⲑⲱⲣ ⲁ̿ⲯ̅ⲙ̅ⲅ̅\u2069 أو "
+           "\u20681743-03-29\u2069";
+}
+
+std::string arabicReadError(const GregorianDateResult& read) {
+    if (read.ok()) return {};
+    if (read.error.code == DateErrorCode::unreadable)
+        return "ليس تاريخًا: المطلوب تاريخ مكتوب \u2068YYYY-MM-DD\u2069 مثل \u20682026-12-08\u2069";
+    if (read.date.year < 1) return "لا توجد سنة ٠: السنوات تُعد من ١";
+    return arabicError(read.date);
 }
 
 std::string arabicText(GregorianDate g) {

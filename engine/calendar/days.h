@@ -21,6 +21,13 @@ std::string arabicText(CopticDate date);
 // The pronunciation of a month's Coptic name in Arabic letters: "أثور" for Ⲁⲑⲱⲣ.
 std::string_view arabicPronunciation(int month);
 
+// The calendar's errors in Arabic: why a day cannot be converted (empty for a day
+// that can), and why a text read as a date is none.
+std::string arabicError(CopticDate date);
+std::string arabicError(GregorianDate date);
+std::string arabicReadError(const CopticDateResult& read);
+std::string arabicReadError(const GregorianDateResult& read);
+
 // "2026-12-08" appended.
 void appendIso(std::string& out, GregorianDate date);
 

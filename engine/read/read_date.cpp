@@ -93,7 +93,7 @@ CopticDateResult checked(CopticDate date) {
     CopticDateResult r;
     const GregorianDateResult g = toGregorianDate(date);
     r.error = g.error;
-    if (g.ok()) r.date = date;
+    r.date = date; // also on an error: which day the text named
     return r;
 }
 
