@@ -125,6 +125,7 @@ int run(int argc, char** argv) {
     request.practice.ask = *zefnaro::askNamed(askName);
     request.practice.upTo = upTo;
     request.practice.form = request.form.value_or(zefnaro::Form{});
+    request.practice.language = request.language;
     request.count = count;
     request.seed = seed;
     if (*dateOption || *copticDateOption)

@@ -1,6 +1,7 @@
 #include "cli/practice_session.h"
 
 #include "cli/request.h"
+#include "engine/arabic.h"
 #include "engine/numbers.h"
 #include "export/json.h"
 
@@ -15,6 +16,15 @@ namespace {
 void ask(const PracticeRun& run, const Question& q, int index, Output& out) {
     if (run.json) {
         json::Object(out.buffer()).number("question", index).text("ask", askName(q.ask)).text("text", q.text).end();
+        return;
+    }
+    if (q.language == Language::arabic) {
+        std::string& text = out.buffer();
+        text += "السؤال ";
+        appendArabicDigits(text, static_cast<std::uint32_t>(index));
+        text += " من ";
+        appendArabicDigits(text, static_cast<std::uint32_t>(run.count));
+        text += ": " + q.text + "\n";
         return;
     }
     out.buffer() += "Question " + std::to_string(index) + " of " + std::to_string(run.count) +
@@ -34,27 +44,32 @@ void tell(const PracticeRun& run, const Question& q, int index, const std::strin
         return;
     }
     std::string& text = out.buffer();
+    const bool arabic = q.language == Language::arabic;
     if (v.correct) {
-        text += "Right.\n";
+        text += arabic ? "صحيح.\n" : "Right.\n";
         return;
     }
-    text += "Wrong: ";
-    if (!v.read.ok())
+    text += arabic ? "خطأ: " : "Wrong: ";
+    if (!v.read.ok()) {
         text += v.why;
-    else {
+    } else if (arabic) {
+        text += "كتبت ";
+        appendArabicDigits(text, v.read.reading.number);
+        if (const auto besides = besidesTheNumber(q, v); !besides.empty()) text.append("، ").append(besides);
+    } else {
         text += "you wrote " + groupDigits(v.read.reading.number) + " (" +
                 std::string(formName(v.read.reading.written)) + ")";
         if (const auto besides = besidesTheNumber(q, v); !besides.empty())
             text.append(", ").append(besides);
     }
-    text += ". The answer is " + q.answer + ".\n";
+    text += arabic ? ". الإجابة: " + q.answer + ".\n" : ". The answer is " + q.answer + ".\n";
 }
 
 } // namespace
 
 int practise(const PracticeRun& run, InputLines& answers, Output& out) {
     QuestionMaker maker(run.options, run.seed);
-    if (!run.json) out.buffer() += std::string(instruction(run.options.ask)) + "\n";
+    if (!run.json) out.buffer() += std::string(instruction(run.options.ask, run.options.language)) + "\n";
     int right = 0, answered = 0;
     std::string answer;
     bool more = true;
@@ -71,10 +86,18 @@ int practise(const PracticeRun& run, InputLines& answers, Output& out) {
         tell(run, q, ++answered, answer, v, out);
         right += v.correct ? 1 : 0;
     }
-    if (run.json)
+    if (run.json) {
         json::Object(out.buffer()).number("score", right).number("of", answered).end();
-    else
+    } else if (run.options.language == Language::arabic) {
+        const auto count = [](int n) {
+            std::string digits;
+            appendArabicDigits(digits, static_cast<std::uint32_t>(n));
+            return n == 0 ? std::string("٠") : digits;
+        };
+        out.buffer() += "النتيجة: " + count(right) + " من " + count(answered) + "\n";
+    } else {
         out.buffer() += "Score: " + std::to_string(right) + " of " + std::to_string(answered) + "\n";
+    }
     out.flush();
     return right;
 }

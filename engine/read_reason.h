@@ -66,6 +66,9 @@ struct ReadWhy {
 
 // The reader's own sentence, without the range it closes with.
 std::string readerSentence(const ReadWhy& why, Language language = Language::english);
+// The Arabic a learner is told: what is quoted from the text instead of where it
+// stands. (The learner's English is practice's own.)
+std::string learnerSentenceInArabic(const ReadWhy& why);
 // The whole message of a reading's error, as ReadError::message has it in English.
 std::string readerMessage(const ReadWhy& why, Language language);
 

@@ -77,11 +77,7 @@ std::string said(const ReadWhy& w) {
 } // namespace
 
 std::string learnerReason(const ReadWhy& why, Language language) {
-    if (language == Language::arabic) { // the reader's Arabic, without the characters' count
-        ReadWhy plain = why;
-        plain.at = 0;
-        return readerSentence(plain, Language::arabic);
-    }
+    if (language == Language::arabic) return learnerSentenceInArabic(why);
     std::string out = said(why);
     if (!why.meant.empty()) out += joined({"; for ", why.meant, " write ", why.meantAs});
     return out;

@@ -105,13 +105,17 @@ std::string said(const ReadWhy& w) {
 
 } // namespace
 
-std::string arabicSentence(const ReadWhy& why); // reasons_arabic.cpp
+std::string arabicSentence(const ReadWhy& why, bool learner); // reasons_arabic.cpp
 
 std::string readerSentence(const ReadWhy& why, Language language) {
-    if (language == Language::arabic) return arabicSentence(why);
+    if (language == Language::arabic) return arabicSentence(why, false);
     std::string out = said(why);
     if (!why.meant.empty()) out += joined({"; for ", why.meant, " write ", why.meantAs});
     return out;
+}
+
+std::string learnerSentenceInArabic(const ReadWhy& why) {
+    return arabicSentence(why, true);
 }
 
 std::string readerMessage(const ReadWhy& why, Language language) {

@@ -23,9 +23,8 @@ std::string number(std::size_t n) {
     return n == 0 ? "٠" : out;
 }
 
-// Where: nothing for a learner's message, which quotes the text instead.
 std::string at(std::size_t position) {
-    return position == 0 ? std::string() : " عند الحرف " + number(position);
+    return " عند الحرف " + number(position);
 }
 
 // The reader's English names of ranks, places and forms in Arabic.
@@ -48,7 +47,11 @@ std::string_view named(std::string_view english) {
     return english;
 }
 
-std::string said(const ReadWhy& w) {
+// For a learner: no characters counted (the text is quoted) and no "not a number"
+// before what is wrong, which the learner's verdict says already.
+std::string said(const ReadWhy& w, bool learner) {
+    const auto at = [learner](std::size_t position) { return learner ? std::string() : zefnaro::at(position); };
+    const std::string notNumber = learner ? "" : "ليس عددًا: ";
     const std::string subjectAt = q(w.subject) + at(w.at);
     switch (w.reason) {
     case ReadReason::none:
@@ -58,7 +61,7 @@ std::string said(const ReadWhy& w) {
     case ReadReason::invalidUtf8:
         return "ليس نصًّا: ترميز UTF-8 غير صالح" + at(w.at);
     case ReadReason::signsOrPoints:
-        return "ليس عددًا: " + q(w.subject);
+        return learner ? q(w.subject) : "ليس عددًا: " + q(w.subject);
     case ReadReason::negative:
         return "الأعداد السالبة لا تُترجم";
     case ReadReason::signed_:
@@ -66,9 +69,9 @@ std::string said(const ReadWhy& w) {
     case ReadReason::fraction:
         return "الكسور والفواصل العشرية غير مقبولة";
     case ReadReason::cannotFollowDigits:
-        return "ليس عددًا: " + subjectAt + " لا يأتي بعد الأرقام";
+        return notNumber + subjectAt + " لا يأتي بعد الأرقام";
     case ReadReason::noOrdinalSuffix:
-        return "ليس عددًا: " + subjectAt + " ليس لاحقة ترتيبية";
+        return notNumber + subjectAt + " ليس لاحقة ترتيبية";
     case ReadReason::wrongSuffix:
         return joined({q(w.subject), " لاحقته ", q(w.first), " لا ", q(w.other), at(w.at)});
     case ReadReason::notInThrees:
@@ -78,7 +81,7 @@ std::string said(const ReadWhy& w) {
     case ReadReason::zero:
         return std::string(arabicZeroMessage);
     case ReadReason::unknownWord:
-        return "ليس عددًا: " + subjectAt + " ليست من كلمات الأعداد";
+        return notNumber + subjectAt + " ليست من كلمات الأعداد";
     case ReadReason::notANumber:
         return "ليس عددًا";
     case ReadReason::needsNumberAfter:
@@ -138,8 +141,8 @@ std::string said(const ReadWhy& w) {
 
 } // namespace
 
-std::string arabicSentence(const ReadWhy& why) {
-    std::string out = said(why);
+std::string arabicSentence(const ReadWhy& why, bool learner) {
+    std::string out = said(why, learner);
     if (!why.meant.empty()) {
         std::string meant; // "2,010" in Arabic-Indic digits
         for (const char c : why.meant) {

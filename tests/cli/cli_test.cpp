@@ -64,6 +64,15 @@ TEST(Cli, ArabicReportAndMessages) {
               "\nالثلاثاء، ٨ ديسمبر ٢٠٢٦\nفي التقويم القبطي هو\nⲕ̅ⲑ̅ Ⲁⲑⲱⲣ ⲁ̿ⲯ̅ⲙ̅ⲅ̅\n٢٩ هاتور ١٧٤٣ للشهداء");
     EXPECT_NE(day.out.find("\nمن الشهر\nⲀⲑⲱⲣ\nأثور\nهاتور\n"), std::string::npos);
     EXPECT_NE(day.out.find("\nألف وسبعمائة وثلاثة وأربعون\n"), std::string::npos);
+    const Outcome practice = cli({"--lang", "ar", "--practice", "--count", "2", "--seed", "4", "--up-to", "10"},
+                                 "xyz\n\n٨\n");
+    EXPECT_NE(practice.out.find("خطأ: ليس عددًا يقرؤه زفنارو: «\u2068xyz\u2069» ليست من كلمات الأعداد. الإجابة: "),
+              std::string::npos)
+        << practice.out;
+    EXPECT_NE(practice.out.find("\nالنتيجة: "), std::string::npos);
+    EXPECT_NE(practice.out.find("السؤال ٢ من ٢: "), std::string::npos);
+    const Outcome badDay = cli({"--lang", "ar", "--coptic-date", "31 Hathor 1743"});
+    EXPECT_EQ(badDay.err, "zefnaro-cli: \"31 Hathor 1743\": لا يوجد يوم ٣١ من هاتور: كل شهر عدا الأخير ثلاثون يومًا\n");
     EXPECT_EQ(cli({"--lang", "fr", "7"}).status, 2);
 }
 
