@@ -2,13 +2,14 @@
 // the one report, composed and rendered by the C++ engine compiled to WebAssembly.
 import * as date from './date.js';
 import * as numbers from './numbers.js';
+import * as practice from './practice.js';
 import { $, copy, say, setView, shownView, viewLinks } from './page.js';
 
-const view = { numbers, date };
+const view = { numbers, date, practice };
 
 function fromAddress() {
   const hash = decodeURIComponent(location.hash.slice(1));
-  const name = hash === 'date' || hash.startsWith('date/') ? 'date' : 'numbers';
+  const name = hash === 'date' || hash.startsWith('date/') ? 'date' : hash === 'practice' ? 'practice' : 'numbers';
   setView(name);
   if (name === 'numbers') say('');
   view[name].showAddress(hash);

@@ -6,6 +6,7 @@
 // EMSCRIPTEN_KEEPALIVE alone and called through one function of the page
 // (web/engine.js).
 #include "export/page_answers.h"
+#include "export/practice_answers.h"
 #include "practice/practice.h"
 #include "zefnaro/date.h"
 
@@ -85,6 +86,32 @@ EMSCRIPTEN_KEEPALIVE const char* zefnaro_gregorian_day(const char* iso, const ch
 EMSCRIPTEN_KEEPALIVE const char* zefnaro_read_coptic_day(const char* text, const char* writing,
                                                          const char* language) {
     return answered([&](std::string& out) { zefnaro::page::appendReadDay(out, text, writing, language); });
+}
+
+// Practice: the keypad and the modes; the question `index` of a round (a mode, a
+// range, "mixed" forms or one form, a seed, a language); the verdict on an answer
+// to it. The page keeps the round; the engine replays it from its seed.
+EMSCRIPTEN_KEEPALIVE const char* zefnaro_practice_facts() {
+    return answered([](std::string& out) { zefnaro::page::appendPracticeFacts(out); });
+}
+
+EMSCRIPTEN_KEEPALIVE const char* zefnaro_question(const char* ask, int upTo, const char* forms, const char* kind,
+                                                  const char* gender, double seed, int index,
+                                                  const char* language) {
+    const zefnaro::page::Round round{ask, forms, kind, gender, language, static_cast<std::uint32_t>(upTo),
+                                     static_cast<std::uint64_t>(seed)};
+    return answered(
+        [&](std::string& out) { zefnaro::page::appendQuestion(out, round, static_cast<std::uint32_t>(index)); });
+}
+
+EMSCRIPTEN_KEEPALIVE const char* zefnaro_verdict(const char* ask, int upTo, const char* forms, const char* kind,
+                                                 const char* gender, double seed, int index, const char* language,
+                                                 const char* answer) {
+    const zefnaro::page::Round round{ask, forms, kind, gender, language, static_cast<std::uint32_t>(upTo),
+                                     static_cast<std::uint64_t>(seed)};
+    return answered([&](std::string& out) {
+        zefnaro::page::appendVerdict(out, round, static_cast<std::uint32_t>(index), answer);
+    });
 }
 
 // The days of a Coptic month in a year: 30, or 5 or 6 for Pi Kogi Enavot; 0 for

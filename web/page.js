@@ -32,17 +32,18 @@ export async function copy({ page, text }, what) {
   }
 }
 
-// The views: numbers (#2005/ordinal) and days (#date/2026-12-08).
-export const views = { numbers: $('controls'), date: $('date-controls') };
-export const viewLinks = { numbers: $('view-numbers'), date: $('view-date') };
+// The views: numbers (#2005/ordinal), days (#date/2026-12-08) and practice (#practice).
+export const views = { numbers: $('controls'), date: $('date-controls'), practice: $('practice-controls') };
+export const viewLinks = { numbers: $('view-numbers'), date: $('view-date'), practice: $('view-practice') };
 export function setView(name) {
+  report.hidden = false; // Practice shows the report only after an answer
   for (const [view, form] of Object.entries(views)) {
     form.hidden = view !== name;
     if (view === name) viewLinks[view].setAttribute('aria-current', 'page');
     else viewLinks[view].removeAttribute('aria-current');
   }
 }
-export const shownView = () => (views.date.hidden ? 'numbers' : 'date');
+export const shownView = () => Object.keys(views).find((view) => !views[view].hidden) ?? 'numbers';
 
 // What a numeral letter stands for, on hover, focus or tap (screen readers read
 // the letter's label).

@@ -269,6 +269,114 @@ try:
             "axe.run(document).then(r => done(r.violations.map(v => v.id + ': ' + v.nodes.length)))")
         check(found == [], f"axe, {scheme} at {width}, #{view}: {found}")
 
+    # Practice: a round in each mode with a right, a wrong and an unreadable answer,
+    # checked as the command line's pieces say; the keypad at a phone's width; a
+    # double tap; a reload in the middle of a round.
+    driver.set_window_size(360, 900)
+    driver.get(url + "#practice")
+    driver.execute_script("localStorage.removeItem('zefnaro-practice')")
+    driver.refresh()
+    field = lambda name: driver.find_element(By.ID, name)
+    settle(lambda: field("practice-question").text != "")
+    verdict = lambda: field("practice-verdict").text
+    score = lambda: field("practice-score").text
+
+    def pieces(question_text, writes):
+        if not writes:
+            read = json.loads(subprocess.run([cli, "--json", question_text], capture_output=True, text=True,
+                                             check=True).stdout)
+            return read["number"], read
+        number = int("".join(c for c in question_text.split(" ")[0] if c.isdigit()))
+        flags = ["--ordinal"] * (not question_text.split(" ")[0].isdigit() and not
+                                 question_text.split(" ")[0].replace(",", "").isdigit())
+        flags += ["--feminine"] * ("(feminine)" in question_text)
+        return number, json.loads(subprocess.run([cli, "--json", *flags, str(number)], capture_output=True,
+                                                 text=True, check=True).stdout)
+
+    def answer(text):
+        box_ = field("practice-answer")
+        box_.clear()
+        driver.execute_script("arguments[0].value = arguments[1];"
+                              "arguments[0].dispatchEvent(new Event('input'))", box_, text)
+        box_.send_keys(Keys.ENTER)
+
+    checked = 0
+    for mode, writes in [("numerals", False), ("coptic", False), ("pronunciation", False),
+                         ("write-numerals", True), ("write-coptic", True)]:
+        Select(field("practice-ask")).select_by_value(mode)
+        Select(field("practice-range")).select_by_value("100")
+        for kind in ["right", "wrong", "unreadable"]:
+            settle(lambda: field("practice-question").text != "")
+            number, line = pieces(field("practice-question").text, writes)
+            if kind == "right":
+                text = (line["numerals_unicode"] if mode == "write-numerals" else line["coptic_unicode"]) \
+                    if writes else str(number)
+            elif kind == "wrong":
+                other = json.loads(subprocess.run([cli, "--json", str(number % 99 + 1)], capture_output=True,
+                                                  text=True, check=True).stdout)
+                text = (other["numerals_unicode"] if mode == "write-numerals" else other["coptic_unicode"]) \
+                    if writes else str(number % 99 + 1)
+            else:
+                text = "xyz"
+            answer(text)
+            checked += 1
+            expected = {"right": "Right!", "wrong": "Not yet:", "unreadable": "Not yet: "}[kind]
+            settle(lambda: verdict() != "")
+            check(verdict().startswith(expected), f"{mode}, {kind} answer {text!r}: {verdict()!r}")
+            if kind != "right":
+                check("The answer is" in verdict() and len(lines()) == 23,
+                      f"{mode}, {kind}: no answer or report shown: {verdict()!r}")
+            if kind == "unreadable":
+                check("not a number Zefnaro can read" in verdict() or "is not a Coptic number word" in verdict(),
+                      f"{mode}: the unreadable answer's reason: {verdict()!r}")
+            time.sleep(0.45)  # a second Enter at once is the same press: it does not skip the verdict
+            field("practice-answer").send_keys(Keys.ENTER)  # Enter after a check goes on
+            time.sleep(0.45)
+    check(score().startswith(f"Score: 5 of {checked}"), f"the score after the rounds: {score()!r}")
+
+    # The keypad: big enough for a thumb, strokes on the letter before the caret.
+    Select(field("practice-ask")).select_by_value("write-numerals")
+    sizes = driver.execute_script(
+        "return [...document.querySelectorAll('#keypad button')].map(b => b.getBoundingClientRect())"
+        ".map(r => [r.width, r.height])")
+    check(len(sizes) > 30 and all(w >= 44 and h >= 44 for w, h in sizes), f"the keys' sizes: {sizes[:5]}")
+    wide = driver.execute_script("return document.documentElement.scrollWidth")
+    check(wide <= 360, f"Practice at 360 px is {wide} px wide")
+    for name in ["kappa, 20", "alpha, 1"]:
+        key = driver.execute_script("return [...document.querySelectorAll('#keypad button')]"
+                                    f".find(b => b.getAttribute('aria-label').includes('{name}'))")
+        if key is None:
+            check(False, f"no key named {name}")
+            continue
+        key.click()
+        stroke = driver.execute_script("return [...document.querySelectorAll('#keypad button')]"
+                                       ".find(b => b.textContent === '\u25CC\u0305')")
+        stroke.click()
+    check(field("practice-answer").get_attribute("value") == "ⲕ̅ⲁ̅",
+          f"the keypad wrote {field('practice-answer').get_attribute('value')!r}")
+
+    # A double tap checks once; a reload brings back the question, the answer and the score.
+    before = score()
+    question_before = field("practice-question").text
+    driver.execute_script("const b = document.getElementById('practice-check'); b.click(); b.click();")
+    check(field("practice-question").text == question_before, "a double tap skipped the question")
+    shown = score()
+    check(shown != before, "the check was not counted")
+    time.sleep(0.45)
+    field("practice-next").click()
+    driver.execute_script("arguments[0].value = 'ⲁ̅'; arguments[0].dispatchEvent(new Event('input'))",
+                          field("practice-answer"))
+    asked = field("practice-question").text
+    driver.refresh()
+    settle(lambda: field("practice-question").text == asked)
+    check(field("practice-answer").get_attribute("value") == "ⲁ̅" and score() == shown,
+          f"after a reload: {field('practice-answer').get_attribute('value')!r}, {score()!r}")
+    driver.execute_script(script if 'script' in dir() else open(axe, encoding="utf-8").read())
+    found = driver.execute_async_script(
+        "const done = arguments[arguments.length - 1];"
+        "axe.run(document).then(r => done(r.violations.map(v => v.id + ': ' + v.nodes.length)))")
+    check(found == [], f"axe, Practice: {found}")
+
     # In Arabic: right to left, the command line's Arabic report line for line, the
     # Coptic lines left to right, Arabic read, Arabic-Indic digits typed; the choice kept.
     driver.set_window_size(1200, 900)

@@ -1,0 +1,89 @@
+#include "export/practice_answers.h"
+
+#include "engine/language.h"
+#include "export/json.h"
+#include "practice/keypad.h"
+
+namespace zefnaro::page {
+
+namespace {
+
+Question questionOf(const Round& round, std::uint32_t index) {
+    PracticeOptions options;
+    options.ask = askNamed(round.ask).value_or(Ask::numerals);
+    options.upTo = round.upTo;
+    if (round.forms != "mixed")
+        options.form = Form{round.kind == "ordinal" ? Kind::ordinal : Kind::cardinal,
+                            round.gender == "feminine" ? Gender::feminine : Gender::masculine};
+    options.language = languageNamed(round.language).value_or(Language::english);
+    QuestionMaker maker(options, round.seed);
+    Question q = maker.next();
+    for (std::uint32_t i = 0; i < index; ++i) // a round is its seed: replayed, never kept
+        q = maker.next();
+    return q;
+}
+
+} // namespace
+
+void appendPracticeFacts(std::string& out) {
+    json::Object(out)
+        .value("asks",
+               [](std::string& o) {
+                   char separator = '[';
+                   for (const Ask ask : allAsks) {
+                       o += separator;
+                       separator = ',';
+                       json::appendString(o, askName(ask));
+                   }
+                   o += ']';
+               })
+        .value("keypad",
+               [](std::string& o) {
+                   char rowSeparator = '[';
+                   for (const std::vector<Key>& row : keypadRows()) {
+                       o += rowSeparator;
+                       rowSeparator = ',';
+                       char separator = '[';
+                       for (const Key& key : row) {
+                           o += separator;
+                           separator = ',';
+                           json::Object(o).text("text", key.text).text("name", key.name).end(false);
+                       }
+                       o += ']';
+                   }
+                   o += ']';
+               })
+        .end(false);
+}
+
+void appendQuestion(std::string& out, const Round& round, std::uint32_t index) {
+    const Question q = questionOf(round, index);
+    json::Object(out)
+        .text("ask", askName(q.ask))
+        .number("number", q.number)
+        .boolean("ordinal", q.form.ordinal())
+        .boolean("masculine", q.form.masculine())
+        .text("text", q.text)
+        .text("answer", q.answer)
+        .text("instruction", questionInstruction(q.ask, q.language))
+        .boolean("writes", asksToWrite(q.ask))
+        .end(false);
+}
+
+void appendVerdict(std::string& out, const Round& round, std::uint32_t index, std::string_view answer) {
+    const Question q = questionOf(round, index);
+    json::Object o(out);
+    if (isNoAnswer(answer)) {
+        o.boolean("correct", false).boolean("no_answer", true).end(false);
+        return;
+    }
+    const Verdict v = check(q, answer);
+    o.boolean("correct", v.correct).boolean("no_answer", false);
+    if (v.read.ok())
+        o.number("read", v.read.reading.number);
+    else
+        o.value("read", [](std::string& s) { s += "null"; });
+    o.text("why", v.why).text("besides", besidesTheNumber(q, v)).end(false);
+}
+
+} // namespace zefnaro::page

@@ -1,0 +1,32 @@
+// What the web page's Practice asks the engine, answered as one JSON object each:
+// the keypad, the question of a round, the verdict on an answer. The rules are
+// practice's; here they are only written down, as for the window.
+#pragma once
+
+#include "practice/practice.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace zefnaro::page {
+
+// {"asks":[names…],"keypad":[[{"text","name"}…]…]}.
+void appendPracticeFacts(std::string& out);
+
+// The question number `index` (from 0) of a round: the same options and seed give
+// the same questions, as in the window. forms "mixed" for a form of its own each,
+// else the form of kind ("ordinal"/"cardinal") and gender ("feminine"/"masculine").
+// {"ask","number","ordinal","masculine","text","answer","instruction","writes"}.
+struct Round {
+    std::string_view ask, forms, kind, gender, language;
+    std::uint32_t upTo = largestNumber;
+    std::uint64_t seed = 0;
+};
+void appendQuestion(std::string& out, const Round& round, std::uint32_t index);
+
+// The verdict on an answer to that question: {"correct","no_answer","read"(the
+// number read, or null),"why","besides"}.
+void appendVerdict(std::string& out, const Round& round, std::uint32_t index, std::string_view answer);
+
+} // namespace zefnaro::page

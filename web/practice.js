@@ -1,0 +1,207 @@
+// The Practice view: questions of a round drawn by the engine from a seed, answers
+// checked by the engine's practice rules, a Coptic keypad for the write modes. The
+// round, the answer being written and the score are kept in this browser, so a
+// reload, a rotation or a double tap loses nothing, until the learner starts afresh.
+import { call } from './engine.js';
+import { grouped, language, t } from './language.js';
+import { $, report, say } from './page.js';
+
+const practice = call('practice_facts');
+const ask = $('practice-ask'), range = $('practice-range'), forms = $('practice-forms');
+const instruction = $('practice-instruction'), question = $('practice-question');
+const answer = $('practice-answer'), checkButton = $('practice-check'), verdict = $('practice-verdict');
+const score = $('practice-score'), keypad = $('keypad');
+const stored = 'zefnaro-practice';
+
+const asks = {
+  'numerals': 'Read Coptic numerals', 'coptic': 'Read Coptic words', 'pronunciation': 'Read the pronunciation',
+  'write-numerals': 'Write Coptic numerals', 'write-coptic': 'Write Coptic words',
+};
+for (const name of practice.asks) ask.add(new Option(t(asks[name]), name));
+for (const upTo of [10, 100, 1000, 10000, 1000000, 999999999])
+  range.add(new Option(t('up to %1', grouped(upTo)), String(upTo)));
+
+const newSeed = () => Math.floor(Math.random() * 2 ** 32);
+function load() {
+  try {
+    const s = JSON.parse(localStorage.getItem(stored) ?? 'null');
+    if (s && practice.asks.includes(s.ask)) return s;
+  } catch { /* nothing kept, or not readable: a new round */ }
+  return { ask: 'numerals', upTo: 100, forms: 'mixed', seed: newSeed(), index: 0, right: 0, asked: 0, streak: 0,
+    answered: false, answer: '' };
+}
+const state = load();
+function keep() {
+  try { localStorage.setItem(stored, JSON.stringify(state)); } catch { /* a private window: not kept */ }
+}
+
+// The round as the engine takes it; "page" forms are those the Numbers view shows.
+function round() {
+  const kind = $('ordinal').checked ? 'ordinal' : 'cardinal', gender = $('feminine').checked ? 'feminine' : 'masculine';
+  return [state.ask, state.upTo, state.forms === 'mixed' ? 'mixed' : 'one', kind, gender, state.seed, state.index,
+    language];
+}
+const current = () => call('question', ...round());
+
+function showScore() {
+  score.textContent = t('Score: %1 of %2 · streak %3', grouped(state.right), grouped(state.asked), grouped(state.streak));
+}
+
+// The verdict said, the answer with it, and the report of the number asked below.
+function tell(text, q, isRight) {
+  verdict.textContent = isRight ? text : (text ? text + ' ' : '') + t('The answer is %1.', q.answer);
+  verdict.className = isRight ? 'verdict right' : 'verdict';
+  report.innerHTML = call('report', String(q.number), q.ordinal ? 'ordinal' : 'cardinal',
+    q.masculine ? 'masculine' : 'feminine', 'unicode', language).html;
+  report.hidden = false;
+  checkButton.textContent = t('Next');
+}
+
+function verdictOf(q) {
+  const v = call('verdict', ...round(), state.answer);
+  if (v.correct) return [t('Right!'), true];
+  if (v.read === null) return [t('Not yet: %1.', v.why), false];
+  return [t('Not yet: you wrote %1', grouped(v.read)) + (v.besides ? ', ' + v.besides : '') + '.', false];
+}
+
+function show() {
+  const q = current();
+  ask.value = state.ask;
+  range.value = String(state.upTo);
+  forms.value = state.forms;
+  instruction.textContent = q.instruction;
+  question.textContent = q.text;
+  question.className = 'question' + (q.writes ? '' : ' coptic');
+  question.setAttribute('aria-label', t('Question') + ': ' + q.text);
+  keypad.hidden = !q.writes;
+  answer.value = state.answer;
+  verdict.textContent = '';
+  verdict.className = 'verdict';
+  report.hidden = true;
+  checkButton.textContent = t('Check');
+  if (state.answered) {
+    if (state.answer.trim()) { const [text, right] = verdictOf(q); tell(text, q, right); } else tell('', q, false);
+  }
+  showScore();
+}
+
+// A second tap within a moment of the first is the same tap: it neither skips the
+// next question nor checks an answer not yet written.
+let last = -Infinity;
+const once = (action) => () => {
+  const now = performance.now();
+  if (now - last < 400) return;
+  last = now;
+  action();
+  keep();
+};
+
+function check() {
+  if (state.answered) return next();
+  const q = current();
+  const v = call('verdict', ...round(), answer.value);
+  if (v.no_answer) {
+    verdict.textContent = t('Write your answer, then press Enter.');
+    return;
+  }
+  state.answer = answer.value;
+  state.answered = true;
+  state.asked += 1;
+  state.right += v.correct ? 1 : 0;
+  state.streak = v.correct ? state.streak + 1 : 0;
+  const [text, right] = verdictOf(q);
+  tell(text, q, right);
+  showScore();
+}
+function showAnswer() {
+  if (!state.answered) {
+    state.answered = true; // shown, so no longer asked: it counts as not known
+    state.asked += 1;
+    state.streak = 0;
+    state.answer = '';
+  }
+  tell('', current(), false);
+  showScore();
+}
+function next() {
+  state.index += 1;
+  state.answered = false;
+  state.answer = '';
+  show();
+  answer.focus();
+}
+// A new mode, range or form: a new round, the score kept.
+function newRound() {
+  Object.assign(state, { ask: ask.value, upTo: Number(range.value), forms: forms.value, seed: newSeed(), index: 0,
+    answered: false, answer: '' });
+  keep();
+  show();
+}
+
+checkButton.addEventListener('click', once(check));
+$('practice-show').addEventListener('click', once(showAnswer));
+$('practice-next').addEventListener('click', once(next));
+$('practice-restart').addEventListener('click', () => {
+  Object.assign(state, { seed: newSeed(), index: 0, right: 0, asked: 0, streak: 0, answered: false, answer: '' });
+  keep();
+  show();
+  answer.focus();
+});
+for (const list of [ask, range, forms]) list.addEventListener('change', newRound);
+answer.addEventListener('keydown', (e) => {
+  if (e.key !== 'Enter') return;
+  e.preventDefault();
+  once(check)();
+});
+answer.addEventListener('input', () => {
+  if (!state.answered) { state.answer = answer.value; keep(); }
+});
+
+// The keypad: a letter or a stroke goes in at the caret, so a stroke lands on the
+// letter before it; ⌫ takes away the character before the caret, marks and all.
+for (const row of practice.keypad) {
+  const line = document.createElement('div');
+  line.className = 'keys';
+  for (const key of row) {
+    const button = document.createElement('button');
+    button.type = 'button';
+    const mark = /^\p{M}/u.test(key.text);
+    button.textContent = mark ? '\u25CC' + key.text : key.text.trim() === '' ? t('Space') : key.text;
+    // The name says what the key shows first, as a speaking user would call it.
+    button.setAttribute('aria-label', button.textContent + ', ' + key.name);
+    button.title = key.name;
+    button.addEventListener('pointerdown', (e) => e.preventDefault()); // the answer box keeps the focus
+    button.addEventListener('click', () => {
+      if (state.answered) return;
+      const from = answer.selectionStart ?? answer.value.length, to = answer.selectionEnd ?? from;
+      if (key.text === '⌫') {
+        if (from !== to) answer.setRangeText('', from, to, 'end');
+        else if (from > 0) {
+          let start = from - 1;
+          while (start > 0 && /\p{M}/u.test(answer.value[start])) start -= 1;
+          answer.setRangeText('', start, from, 'end');
+        }
+      } else {
+        answer.setRangeText(key.text, from, to, 'end');
+      }
+      answer.dispatchEvent(new Event('input'));
+      answer.focus();
+    });
+    line.append(button);
+  }
+  keypad.append(line);
+}
+
+export function showAddress() {
+  say('');
+  show();
+}
+export const address = () => '#practice';
+export const focus = () => answer.focus();
+// A copy is of the report shown after an answer, in the question's form.
+export function copied(writing) {
+  if (report.hidden) return null;
+  const q = current();
+  return call('report_copy', String(q.number), q.ordinal ? 'ordinal' : 'cardinal',
+    q.masculine ? 'masculine' : 'feminine', writing, language);
+}
