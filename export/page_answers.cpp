@@ -9,6 +9,7 @@
 #include "report/date_report.h"
 #include "report/fonts.h"
 #include "report/report.h"
+#include "zefnaro/find.h"
 #include "zefnaro/read.h"
 #include "zefnaro/version.h"
 
@@ -107,6 +108,24 @@ void appendReadDay(std::string& out, std::string_view text, std::string_view wri
     const CopticDateResult c = readCopticDate(text);
     if (!c.ok()) return appendError(out, arabic(language) ? dates::arabicReadError(c) : c.error.message);
     appendDay(out, c.date, writing, language);
+}
+
+void appendFound(std::string& out, std::string_view text) {
+    out += "{\"found\":[";
+    bool first = true;
+    for (const FoundNumeral& f : findNumerals(text)) {
+        if (!first) out += ',';
+        first = false;
+        json::Object(out)
+            .number("line", static_cast<std::int64_t>(f.line))
+            .number("column", static_cast<std::int64_t>(f.column))
+            .text("text", f.text)
+            .number("number", f.reading.number)
+            .boolean("ordinal", f.reading.form.ordinal())
+            .boolean("masculine", f.reading.form.masculine())
+            .end(false);
+    }
+    out += "]}";
 }
 
 void appendFacts(std::string& out, std::span<const std::uint32_t> ranges) {

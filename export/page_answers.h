@@ -39,6 +39,10 @@ void appendGregorianDay(std::string& out, std::string_view iso, std::string_view
                         std::string_view language = "en");
 void appendReadDay(std::string& out, std::string_view text, std::string_view writing,
                    std::string_view language = "en");
+// {"found":[{"line","column","text","number","ordinal","masculine"}…]}: every numeral
+// of a text as zefnaro-cli --find finds it, sacred names passed over.
+void appendFound(std::string& out, std::string_view text);
+
 // {"version","largest_number","ranges","first_day","last_day","largest_year","months"},
 // each month {"english","arabic","coptic"}.
 // Random's ranges are practice's, which the page passes on.

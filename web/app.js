@@ -2,14 +2,16 @@
 // the one report, composed and rendered by the C++ engine compiled to WebAssembly.
 import * as date from './date.js';
 import * as numbers from './numbers.js';
+import * as find from './find.js';
 import * as practice from './practice.js';
 import { $, copy, say, setView, shownView, viewLinks } from './page.js';
 
-const view = { numbers, date, practice };
+const view = { numbers, date, practice, find };
 
 function fromAddress() {
   const hash = decodeURIComponent(location.hash.slice(1));
-  const name = hash === 'date' || hash.startsWith('date/') ? 'date' : hash === 'practice' ? 'practice' : 'numbers';
+  const name = hash === 'date' || hash.startsWith('date/') ? 'date'
+    : hash === 'practice' || hash === 'find' ? hash : 'numbers';
   setView(name);
   if (name === 'numbers') say('');
   view[name].showAddress(hash);

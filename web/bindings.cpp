@@ -88,6 +88,16 @@ EMSCRIPTEN_KEEPALIVE const char* zefnaro_read_coptic_day(const char* text, const
     return answered([&](std::string& out) { zefnaro::page::appendReadDay(out, text, writing, language); });
 }
 
+// Every numeral of a text, as zefnaro-cli --find finds them (the page calls it
+// from a worker, so that a long text does not hold the page up). The text comes
+// as its UTF-8 bytes in memory the page allocated, not on the stack as a string
+// argument would: a text of a megabyte or more would not fit there.
+EMSCRIPTEN_KEEPALIVE const char* zefnaro_find(const char* bytes, int length) {
+    return answered([&](std::string& out) {
+        zefnaro::page::appendFound(out, std::string_view(bytes, static_cast<std::size_t>(length)));
+    });
+}
+
 // Practice: the keypad and the modes; the question `index` of a round (a mode, a
 // range, "mixed" forms or one form, a seed, a language); the verdict on an answer
 // to it. The page keeps the round; the engine replays it from its seed.

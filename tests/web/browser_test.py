@@ -377,6 +377,48 @@ try:
         "axe.run(document).then(r => done(r.violations.map(v => v.id + ': ' + v.nodes.length)))")
     check(found == [], f"axe, Practice: {found}")
 
+    # Find: numerals of several ranks, ordinals, years and sacred names found as the
+    # command line finds them, marked in place; a 1 MB text found in a worker while
+    # the page keeps answering.
+    driver.set_window_size(1200, 900)
+    driver.get(url + "#find")
+    text = ("ⲁⲩⲱ ⲓ̅ⲃ̅ ⲛ̀ⲣⲱⲙⲓ ⲡⲉ ⲧⲉ ⲛⲉ\nⲓ̅ⲥ̅ ⲡⲉⲭ̅ⲥ̅ ⲙⲁϩ ⲕ̅ⲁ̅ϯ ⲛ̀ⲣⲟⲙⲡⲓ\n\n"
+            "ⲣ̅ⲙ̅ⲇ̅ ⲛ̀ϣⲟ ⲃ̿ ⲉ̅. ⲕⲁʹ ⲁ̅ⲯ̅ⲗ̅ⲉ̅ ⲁ̿̅ⲃ̿ⲉ̅")
+    expected = [json.loads(l) for l in subprocess.run([cli, "--find", "--json"], input=text, capture_output=True,
+                                                      text=True, check=True).stdout.splitlines()]
+    driver.execute_script("const a = document.getElementById('find-text'); a.value = arguments[0];"
+                          "a.dispatchEvent(new Event('input'))", text)
+    rows = lambda: driver.execute_script(
+        "return [...document.querySelectorAll('#find-list tr')].map(r => [...r.cells].map(c => c.textContent))")
+    settle(lambda: len(rows()) == len(expected))
+    check([[r[0], r[1], r[2]] for r in rows()] == [[str(e["line"]), str(e["column"]), e["text"]] for e in expected],
+          f"found: {rows()} / {expected}")
+    marks = driver.execute_script(
+        "return [...document.querySelectorAll('#find-marked mark')].map(m => [m.textContent, m.title])")
+    check([m[0] for m in marks] == [e["text"] for e in expected] and marks[0][1] == "= 12",
+          f"the marks in the text: {marks}")
+    check(driver.execute_script("return document.getElementById('find-marked').textContent") == text,
+          "the marked text is not the text")
+    paragraph = text + "\n"
+    big = paragraph * (1_000_000 // len(paragraph.encode()) + 1)
+    driver.execute_script(
+        "window.ticks = 0; const tick = () => { window.ticks++; if (window.ticks < 1000) setTimeout(tick, 5); };"
+        "const a = document.getElementById('find-text'); a.value = arguments[0];"
+        "window.started = performance.now(); a.dispatchEvent(new Event('input')); tick();", big)
+    count = lambda: driver.execute_script("return document.getElementById('find-list').rows.length")
+    WebDriverWait(driver, 60, poll_frequency=2).until(lambda d: count() == len(expected) * big.count(paragraph))
+    took = driver.execute_script("return [performance.now() - window.started, window.ticks]")
+    print(f"1 MB text: {len(big.encode())} bytes, {count()} numerals, {took[0]:.0f} ms, {took[1]} ticks")
+    check(took[1] > 10, f"the page stood still while a 1 MB text was searched: {took}")
+    driver.execute_script(script if 'script' in dir() else open(axe, encoding="utf-8").read())
+    driver.execute_script("document.getElementById('find-text').value = arguments[0];"
+                          "document.getElementById('find-text').dispatchEvent(new Event('input'))", text)
+    settle(lambda: len(rows()) == len(expected))
+    found = driver.execute_async_script(
+        "const done = arguments[arguments.length - 1];"
+        "axe.run(document).then(r => done(r.violations.map(v => v.id + ': ' + v.nodes.length)))")
+    check(found == [], f"axe, Find: {found}")
+
     # In Arabic: right to left, the command line's Arabic report line for line, the
     # Coptic lines left to right, Arabic read, Arabic-Indic digits typed; the choice kept.
     driver.set_window_size(1200, 900)
