@@ -5,6 +5,7 @@ import { grouped, t } from './language.js';
 import { $, report, say } from './page.js';
 
 const area = $('find-text'), list = $('find-list'), marked = $('find-marked'), file = $('find-file');
+const more = $('find-more');
 const worker = new Worker(new URL('./find-worker.js', import.meta.url), { type: 'module' });
 let asked = 0, shown = { text: '', found: [] };
 
@@ -23,10 +24,14 @@ function indexOf(line, column) {
   return -1;
 }
 
+// A long text is listed and marked in part, so that the page stays quick: the first
+// rows and lines, and a note of the rest; the CSV holds every numeral.
+const rowsShown = 1000, linesShown = 2000;
+
 function show(text, found) {
   shown = { text, found };
   list.replaceChildren();
-  for (const f of found) {
+  for (const f of found.slice(0, rowsShown)) {
     const row = list.insertRow();
     for (const cell of [grouped(f.line), grouped(f.column), f.text, value(f)]) row.insertCell().textContent = cell;
     row.cells[2].lang = 'cop';
@@ -34,9 +39,13 @@ function show(text, found) {
   }
   // The text with each numeral marked where it stands.
   const lines = text.split('\n'), byLine = new Map();
-  for (const f of found) byLine.set(f.line, [...(byLine.get(f.line) ?? []), f]);
+  for (const f of found) {
+    if (f.line > linesShown) break;
+    if (!byLine.has(f.line)) byLine.set(f.line, []);
+    byLine.get(f.line).push(f);
+  }
   const out = document.createDocumentFragment();
-  lines.forEach((line, n) => {
+  lines.slice(0, linesShown).forEach((line, n) => {
     let from = 0;
     for (const f of byLine.get(n + 1) ?? []) {
       const at = indexOf(line, f.column);
@@ -53,6 +62,9 @@ function show(text, found) {
     out.append(line.slice(from) + (n + 1 < lines.length ? '\n' : ''));
   });
   marked.replaceChildren(out);
+  more.hidden = found.length <= rowsShown && lines.length <= linesShown;
+  more.textContent = t('The first %1 numerals and %2 lines are shown; the CSV holds all %3.',
+    grouped(Math.min(rowsShown, found.length)), grouped(Math.min(linesShown, lines.length)), grouped(found.length));
   say(found.length === 1 ? t('1 numeral found') : t('%1 numerals found', grouped(found.length)));
 }
 

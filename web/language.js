@@ -69,6 +69,8 @@ const inArabic = {
   'Copy the list as CSV': 'انسخ القائمة بصيغة CSV',
   'Copied the list as CSV': 'نُسخت القائمة بصيغة CSV',
   'Numerals found': 'الأرقام الموجودة',
+  'The first %1 numerals and %2 lines are shown; the CSV holds all %3.':
+    'تُعرض أول %1 من الأرقام وأول %2 من الأسطر؛ وفي ملف CSV كلها (%3).',
   'Line': 'السطر',
   'Column': 'العمود',
   'Numeral': 'الرقم',
