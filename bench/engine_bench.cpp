@@ -1,4 +1,5 @@
 // Per-number cost of each report piece, and ICU's English spellout as a peer.
+#include "zefnaro/church.h"
 #include "zefnaro/read.h"
 #include "engine/engine.h"
 
@@ -136,8 +137,19 @@ void IcuEnglishSpellout(benchmark::State& state) {
     });
 }
 
+// A year's observances, Easter reckoned and every feast and fast placed.
+void ChurchYear(benchmark::State& state) {
+    int year = 1;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(zefnaro::churchYear(year));
+        year = year % 9999 + 1;
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+
 } // namespace
 
+BENCHMARK(ChurchYear);
 BENCHMARK(CopticWordsTwice)->DenseRange(0, 3);
 BENCHMARK(CopticNumerals)->DenseRange(0, 3);
 BENCHMARK(EnglishWords)->DenseRange(0, 3);

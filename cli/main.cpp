@@ -89,6 +89,18 @@ int run(int argc, char** argv) {
         "--coptic-date", copticDate,
         "Write the report of a Coptic date: 1743-03-29, \"29 Hathor 1743\", \"ⲕ̅ⲑ̅ Ⲁⲑⲱⲣ ⲁ̿ⲯ̅ⲙ̅ⲅ̅\", or - "
         "to read them from standard input, one a line");
+    std::string churchYear;
+    bool ics = false;
+    auto* churchYearOption = app.add_option(
+        "--church-year", churchYear,
+        "List the feasts and fasts of a Coptic year (1743, or ⲁ̿ⲯ̅ⲙ̅ⲅ̅): their Gregorian and Coptic days; "
+        "with --json one line each, with --ics an iCalendar file");
+    auto* icsFlag = app.add_flag("--ics", ics, "With --church-year: write the year as an iCalendar file")
+                        ->needs(churchYearOption)
+                        ->excludes(jsonFlag);
+    (void)icsFlag;
+    churchYearOption->excludes(dateOption)->excludes(copticDateOption)->excludes(findFlag)
+        ->excludes(practiceFlag)->excludes(htmlFlag);
     dateOption->excludes(copticDateOption);
     for (auto* option : {dateOption, copticDateOption})
         option->excludes(findFlag)->excludes(practiceFlag)->excludes(htmlFlag);
@@ -130,7 +142,10 @@ int run(int argc, char** argv) {
     request.seed = seed;
     if (*dateOption || *copticDateOption)
         request.inputs.insert(request.inputs.begin(), *dateOption ? gregorianDate : copticDate);
-    request.mode = find                ? Mode::find
+    if (*churchYearOption) request.inputs.insert(request.inputs.begin(), churchYear);
+    request.ics = ics;
+    request.mode = *churchYearOption   ? Mode::churchYear
+                   : find              ? Mode::find
                    : practice          ? Mode::practice
                    : *dateOption       ? Mode::gregorianDates
                    : *copticDateOption ? Mode::copticDates
@@ -146,6 +161,8 @@ int run(int argc, char** argv) {
         return zefnaro::cli::answerDates(request);
     case Mode::page:
         return zefnaro::cli::writePage(request);
+    case Mode::churchYear:
+        return zefnaro::cli::listChurchYear(request);
     case Mode::numbers:
         break;
     }

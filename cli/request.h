@@ -12,7 +12,7 @@
 
 namespace zefnaro::cli {
 
-enum class Mode { numbers, page, gregorianDates, copticDates, find, practice };
+enum class Mode { numbers, page, gregorianDates, copticDates, find, practice, churchYear };
 
 struct Request {
     Mode mode = Mode::numbers;
@@ -22,6 +22,7 @@ struct Request {
     std::optional<Form> form;           // from --ordinal/--feminine; otherwise what the input shows
     Writing writing = Writing::unicode; // of the text report's Coptic lines
     bool json = false;
+    bool ics = false; // --church-year as an iCalendar file
     Language language = Language::english; // of the text report and the messages
     // --practice
     PracticeOptions practice;
@@ -35,5 +36,6 @@ int writePage(const Request& request);        // page.cpp
 int answerDates(const Request& request);      // dates.cpp
 int findNumerals(const Request& request);     // find_numerals.cpp
 int practise(const Request& request);         // practice_session.cpp
+int listChurchYear(const Request& request);   // church_year.cpp
 
 } // namespace zefnaro::cli

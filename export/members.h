@@ -5,12 +5,14 @@
 
 #include "engine/calendar/days.h"
 #include "engine/engine.h"
+#include "zefnaro/church.h"
 #include "zefnaro/date.h"
 #include "zefnaro/form.h"
 
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace zefnaro {
 
@@ -41,10 +43,12 @@ template <class Text> void eachNumberMember(std::uint32_t n, Form form, Text&& t
 // What is said of a day, in order: gregorian, weekday, weekday_arabic, coptic_year,
 // coptic_month, coptic_day, the month's names (month_coptic, month_font_text,
 // month_pronunciation, month_english, month_arabic), the day's and the year's numerals, Coptic
-// words and pronunciation (Unicode Coptic). Each text member goes to
-// text(name, append), each number to number(name, value). The date must be a day.
-template <class Text, class Number>
-void eachDateMember(CopticDate c, GregorianDate g, Text&& text, Number&& number) {
+// words and pronunciation (Unicode Coptic), and last the ids of the day's
+// observances (feasts, fasts). Each text member goes to text(name, append), each
+// number to number(name, value), the list to texts(name, values). The date must be
+// a day.
+template <class Text, class Number, class Texts>
+void eachDateMember(CopticDate c, GregorianDate g, Text&& text, Number&& number, Texts&& texts) {
     const MonthName month = copticMonthName(c.month);
     const auto day = static_cast<std::uint32_t>(c.day);
     const auto year = static_cast<std::uint32_t>(c.year);
@@ -74,6 +78,10 @@ void eachDateMember(CopticDate c, GregorianDate g, Text&& text, Number&& number)
     text("year_coptic", words(year, Writing::unicode));
     text("day_pronunciation", words(day, Writing::pronunciation));
     text("year_pronunciation", words(year, Writing::pronunciation));
+    std::vector<std::string_view> observances;
+    for (const Observance& o : observancesOn(c))
+        observances.push_back(o.id);
+    texts("observances", observances);
 }
 
 } // namespace zefnaro

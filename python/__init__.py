@@ -13,8 +13,8 @@
     >>> zefnaro.gregorian_date(1743, 3, 29)
     datetime.date(2026, 12, 8)
 """
-from ._zefnaro import (LARGEST_NUMBER, __version__, coptic_date, find_numerals, gregorian_date,
-                       read, write)
+from ._zefnaro import (LARGEST_NUMBER, __version__, church_year, coptic_date, easter, find_numerals,
+                       gregorian_date, read, write)
 
-__all__ = ["write", "read", "find_numerals", "coptic_date", "gregorian_date", "LARGEST_NUMBER",
-           "__version__"]
+__all__ = ["write", "read", "find_numerals", "coptic_date", "gregorian_date", "easter", "church_year",
+           "LARGEST_NUMBER", "__version__"]

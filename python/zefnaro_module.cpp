@@ -1,12 +1,14 @@
 // The Python module: libzefnaro's services as functions that take and give
 // plain Python values, named as zefnaro-cli --json names them.
 #include "export/members.h"
+#include "engine/calendar/days.h"
 #include "zefnaro/zefnaro.h"
 
 #include <pybind11/pybind11.h>
 
 #include <Python.h>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -92,7 +94,13 @@ py::dict copticDate(const py::object& date) {
         throw py::value_error(c.error.message);
     py::dict d;
     zefnaro::eachDateMember(
-        c.date, g, textInto(d), [&d](std::string_view name, int value) { d[py::str(std::string(name))] = value; });
+        c.date, g, textInto(d), [&d](std::string_view name, int value) { d[py::str(std::string(name))] = value; },
+        [&d](std::string_view name, const std::vector<std::string_view>& values) {
+            py::list list;
+            for (const std::string_view v : values)
+                list.append(py::str(std::string(v)));
+            d[py::str(std::string(name))] = list;
+        });
     return d;
 }
 
@@ -106,6 +114,44 @@ py::object gregorianDate(int year, int month, int day) {
                               std::to_string(year) + " AM is in the year " + std::to_string(g.date.year) +
                               ", past datetime.date's last year, 9999");
     return dateType()(g.date.year, g.date.month, g.date.day);
+}
+
+py::object easterOf(int year) {
+    const zefnaro::GregorianDate e = zefnaro::easter(year);
+    if (e.year == 0 || e.year > 9999)
+        throw py::value_error("Easter is reckoned for the years 285 to 9999 here (the Coptic calendar's, as "
+                              "datetime counts them), not " + std::to_string(year));
+    return dateType()(e.year, e.month, e.day);
+}
+
+// The year's observances as the command line's JSON lines give them.
+py::list churchYearOf(int year) {
+    const std::vector<zefnaro::Observance> all = zefnaro::churchYear(year);
+    if (all.empty())
+        throw py::value_error(zefnaro::toGregorianDate({year, 1, 1}).error.message);
+    py::list list;
+    const auto iso = [](zefnaro::CopticDate c) {
+        std::string out;
+        zefnaro::dates::appendIso(out, zefnaro::toGregorianDate(c).date);
+        return out;
+    };
+    const auto coptic = [](zefnaro::CopticDate c) {
+        char text[16];
+        std::snprintf(text, sizeof text, "%04d-%02d-%02d", c.year, c.month, c.day);
+        return std::string(text);
+    };
+    for (const zefnaro::Observance& o : all) {
+        py::dict d;
+        d["id"] = std::string(o.id);
+        d["name"] = std::string(o.name);
+        d["kind"] = std::string(zefnaro::kindName(o.kind));
+        d["first"] = iso(o.first);
+        d["last"] = iso(o.last);
+        d["coptic_first"] = coptic(o.first);
+        d["coptic_last"] = coptic(o.last);
+        list.append(d);
+    }
+    return list;
 }
 
 } // namespace
@@ -137,10 +183,18 @@ PYBIND11_MODULE(_zefnaro, m) {
         "a dict with zefnaro-cli --date --json's members: gregorian, weekday,\n"
         "weekday_arabic, coptic_year, coptic_month, coptic_day, month_coptic,\n"
         "month_font_text, month_pronunciation, month_english, month_arabic,\n"
-        "day_numerals, year_numerals, day_coptic, year_coptic,\n"
-        "day_pronunciation, year_pronunciation (Coptic in Unicode). Raises ValueError for a\n"
+        "day_numerals, year_numerals, day_coptic, year_coptic, day_pronunciation,\n"
+        "year_pronunciation (Coptic in Unicode), observances (the ids of the day's feasts\n"
+        "and fasts). Raises ValueError for a\n"
         "day before 1 Thout 1 AM (" + zefnaro::dates::text(zefnaro::firstGregorianDate) + ").";
     m.def("coptic_date", &copticDate, py::arg("date"), copticDateDoc.c_str());
+    m.def("easter", &easterOf, py::arg("year"),
+          "Easter Sunday of a year (285 to 9999) by the Alexandrian computus, as a\n"
+          "datetime.date: easter(2027) is 2027-05-02. Raises ValueError for another year.");
+    m.def("church_year", &churchYearOf, py::arg("year"),
+          "The feasts and fasts of a Coptic year (1 to 9999 AM) in order, as dicts with\n"
+          "zefnaro-cli --church-year --json's members: id, name, kind, first, last,\n"
+          "coptic_first, coptic_last. Raises ValueError for another year.");
     m.def("gregorian_date", &gregorianDate, py::arg("year"), py::arg("month"), py::arg("day"),
           "The datetime.date of a Coptic date: year AM (1 to 9999), month (1 Thout to\n"
           "13 Pi Kogi Enavot), day. Raises ValueError for a day the calendar does not have\n"

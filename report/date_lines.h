@@ -5,11 +5,13 @@
 #include "engine/engine.h"
 #include "engine/language.h"
 #include "report/styles.h"
+#include "zefnaro/church.h"
 #include "zefnaro/date.h"
 
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace zefnaro {
 
@@ -65,6 +67,26 @@ void eachDateLine(CopticDate date, GregorianDate gregorian, Writing writing, Lan
          text(arabic ? arabicMonthName(date.month) : month.english));
     part(arabic ? "من السنة" : "of the year", words(year, writing), words(year, Writing::pronunciation),
          inWords(year));
+    // What the day is in the church year: its feasts and fasts, and in Great Lent
+    // how far Easter is.
+    const std::vector<Observance> observances = observancesOn(date);
+    if (!observances.empty()) {
+        line(Piece::blank, text(""));
+        line(Piece::words, text(arabic ? "وهو" : "which is"));
+        for (const Observance& o : observances)
+            line(Piece::english, [&o, &date, arabic](std::string& out) {
+                out += arabic ? o.arabicName : o.name;
+                if (o.id != "great_lent") return;
+                const GregorianDate e = easter(date.year + 284);
+                const long long left = dates::daysBetween(date, toCopticDate(e).date);
+                if (arabic) {
+                    out += "، الأيام الباقية على عيد القيامة: ";
+                    appendArabicDigits(out, static_cast<std::uint32_t>(left));
+                } else {
+                    out += left == 1 ? ", 1 day to Easter" : ", " + std::to_string(left) + " days to Easter";
+                }
+            });
+    }
     line(Piece::blank, text(""));
 }
 

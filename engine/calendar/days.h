@@ -28,6 +28,9 @@ std::string arabicError(GregorianDate date);
 std::string arabicReadError(const CopticDateResult& read);
 std::string arabicReadError(const GregorianDateResult& read);
 
+// Days from one Coptic date to another (negative where it comes before).
+long long daysBetween(CopticDate from, CopticDate to);
+
 // "2026-12-08" appended.
 void appendIso(std::string& out, GregorianDate date);
 

@@ -308,7 +308,7 @@ const std::string hathor29 =
     "\"day_numerals\":\"ⲕ̅ⲑ̅\","
     "\"year_numerals\":\"ⲁ̿ⲯ̅ⲙ̅ⲅ̅\",\"day_coptic\":\"ϫⲱⲧ ⲯⲓⲧ\","
     "\"year_coptic\":\"ϣⲟ ϣⲁϣϥ ⲛ̀ϣⲉ ⲛⲉⲙ ϩ̀ⲙⲉ ϣⲟⲙⲧ\",\"day_pronunciation\":\"goot pseet\","
-    "\"year_pronunciation\":\"sho shashf enshay nem ehmay shomt\"}\n";
+    "\"year_pronunciation\":\"sho shashf enshay nem ehmay shomt\",\"observances\":[\"nativity_fast\"]}\n";
 
 } // namespace
 
@@ -335,4 +335,24 @@ TEST(CliDates, EveryWritingGivesTheSameLineAndBadDatesTheirError) {
     EXPECT_NE(cli({"--date", "today", "--json"}).out.find(std::string("{\"gregorian\":\"") + today),
               std::string::npos);
     EXPECT_EQ(cli({"--date", "x", "--coptic-date", "y"}).status, 2);
+}
+
+TEST(CliChurchYear, AYearsObservancesAsTextAndJsonAndBadYearsSaid) {
+    const Outcome text = cli({"--church-year", "ⲁ̿ⲯ̅ⲙ̅ⲅ̅"});
+    EXPECT_EQ(text.status, 0);
+    EXPECT_EQ(text.out.substr(0, text.out.find('\n')), "11 September 2026  1 Thout 1743 AM  Nayrouz (the Coptic New Year) (feast)");
+    EXPECT_NE(text.out.find("\n8 March 2027 – 1 May 2027  29 Meshir 1743 AM – 23 Parmouti 1743 AM  Great Lent (fast)\n"),
+              std::string::npos)
+        << text.out;
+    const Outcome json = cli({"--church-year", "1743", "--json", "10000", "x"});
+    EXPECT_EQ(json.status, 1);
+    EXPECT_NE(json.out.find("{\"id\":\"easter\",\"name\":\"Easter\",\"kind\":\"major_feast\",\"first\":\"2027-05-02\","
+                            "\"last\":\"2027-05-02\",\"coptic_first\":\"1743-08-24\",\"coptic_last\":\"1743-08-24\"}\n"),
+              std::string::npos);
+    EXPECT_NE(json.out.find("{\"input\":\"10000\",\"error\":\"There is no year 10000 AM here: years go from 1 to 9999 AM\"}"),
+              std::string::npos);
+    EXPECT_NE(json.out.find("{\"input\":\"x\",\"error\":"), std::string::npos);
+    EXPECT_EQ(cli({"--church-year", "1743", "--ics", "--json"}).status, 2);
+    const Outcome day = cli({"--date", "2027-04-01"});
+    EXPECT_NE(day.out.find("\nwhich is\nGreat Lent, 31 days to Easter\n"), std::string::npos);
 }

@@ -44,7 +44,8 @@ TEST(JsonLines, Literal) {
     EXPECT_EQ(day, R"({"gregorian":"0284-08-29","weekday":"Friday","weekday_arabic":"الجمعة","coptic_year":1,"coptic_month":1,)"
                    R"("coptic_day":1,"month_coptic":"Ⲑⲱⲟⲩⲧ","month_font_text":":wout","month_pronunciation":)"
                    R"("Thoout","month_english":"Thout","month_arabic":"توت","day_numerals":"ⲁ̅","year_numerals":"ⲁ̅","day_coptic":)"
-                   R"("ⲟⲩⲁⲓ","year_coptic":"ⲟⲩⲁⲓ","day_pronunciation":"way","year_pronunciation":"way"})"
+                   R"("ⲟⲩⲁⲓ","year_coptic":"ⲟⲩⲁⲓ","day_pronunciation":"way","year_pronunciation":"way",)"
+                   R"("observances":["nayrouz","weekly_fast"]})"
                    "\n");
     std::string found;
     for (const FoundNumeral& f : findNumerals("ⲁⲩⲱ ⲓ̅ⲃ̅\nⲙⲁϩ ⲕ̅ⲁ̅ϯ"))

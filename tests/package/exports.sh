@@ -6,9 +6,13 @@ expected="zefnaro::NumeralFinder::finish
 zefnaro::NumeralFinder::scan
 zefnaro::arabicMonthName
 zefnaro::arabicWeekdayName
+zefnaro::churchYear
 zefnaro::copticMonthName
+zefnaro::easter
 zefnaro::findNumerals
 zefnaro::formName
+zefnaro::kindName
+zefnaro::observancesOn
 zefnaro::readCopticDate
 zefnaro::readGregorianDate
 zefnaro::readWrittenNumber

@@ -117,3 +117,14 @@ def test_dates_give_the_command_lines_lines_and_come_back():
 def test_dates_that_are_no_days_raise_value_error(call):
     with pytest.raises(ValueError):
         call()
+
+
+def test_easter_and_the_church_year_are_the_command_lines():
+    assert zefnaro.easter(2027) == datetime.date(2027, 5, 2)
+    assert zefnaro.easter(2100) == datetime.date(2100, 5, 2)
+    with pytest.raises(ValueError):
+        zefnaro.easter(100)
+    assert zefnaro.church_year(1743) == cli_lines(["--church-year", "1743", "--json"])
+    with pytest.raises(ValueError):
+        zefnaro.church_year(10000)
+    assert zefnaro.coptic_date(datetime.date(2026, 12, 9))["observances"] == ["nativity_fast", "weekly_fast"]

@@ -11,6 +11,8 @@
 //                      line and column (zefnaro/find.h)
 //   toCopticDate       a Gregorian day in the Coptic calendar and back, month
 //   readCopticDate     names, Coptic dates read back (zefnaro/date.h)
+//   churchYear         Easter, the feasts and fasts of a year and of a day
+//                      (zefnaro/church.h)
 //
 // Everything is in namespace zefnaro, takes and gives UTF-8, and never throws:
 // what cannot be written or read gives an error value (a code, for a reading also
@@ -35,6 +37,7 @@
 #pragma once
 
 #include "zefnaro/arabic.h"
+#include "zefnaro/church.h"
 #include "zefnaro/date.h"
 #include "zefnaro/find.h"
 #include "zefnaro/form.h"

@@ -1,0 +1,181 @@
+// The church year, reckoned as the Coptic Church reckons it: Easter by the
+// Alexandrian computus in the Julian calendar, the moveable days counted from it,
+// the fixed days on their Coptic dates.
+#include "zefnaro/church.h"
+
+#include "engine/calendar/church_year.h"
+#include "engine/calendar/day_numbers.h"
+
+#include <algorithm>
+#include <array>
+
+namespace zefnaro {
+
+namespace {
+
+using days::copticDays;
+using days::copticFromDays;
+
+// Days from 1970-01-01 of a day of the Julian calendar (through the Julian day
+// number, whose day 2,440,588 was 1970-01-01).
+constexpr long long daysFromJulian(long long y, long long m, long long d) {
+    const long long a = (14 - m) / 12, year = y + 4800 - a, month = m + 12 * a - 3;
+    return d + (153 * month + 2) / 5 + 365 * year + year / 4 - 32083 - 2440588;
+}
+
+struct Named {
+    std::string_view id, name, arabicName;
+    ObservanceKind kind;
+};
+
+constexpr auto major = ObservanceKind::majorFeastOfTheLord, minor = ObservanceKind::minorFeastOfTheLord,
+               feast = ObservanceKind::feast, fast = ObservanceKind::fast;
+
+// Every observance, with its names from the project's glossary.
+constexpr std::array<Named, 27> names{{
+    {"nayrouz", "Nayrouz (the Coptic New Year)", "عيد النيروز (رأس السنة القبطية)", feast},
+    {"cross", "Feast of the Cross", "عيد الصليب", feast},
+    {"nativity_fast", "Nativity Fast", "صوم الميلاد", fast},
+    {"nativity", "Nativity", "عيد الميلاد المجيد", major},
+    {"circumcision", "Circumcision", "عيد الختان", minor},
+    {"theophany", "Theophany", "عيد الغطاس (الظهور الإلهي)", major},
+    {"cana", "Wedding at Cana", "عرس قانا الجليل", minor},
+    {"presentation", "Entry into the Temple", "دخول السيد المسيح الهيكل", minor},
+    {"jonah_fast", "Jonah's Fast", "صوم يونان (صوم أهل نينوى)", fast},
+    {"jonah_passover", "Jonah's Passover", "فصح يونان", feast},
+    {"great_lent", "Great Lent", "الصوم الكبير", fast},
+    {"annunciation", "Annunciation", "عيد البشارة", major},
+    {"lazarus_saturday", "Lazarus Saturday", "سبت لعازر", feast},
+    {"palm_sunday", "Palm Sunday", "أحد الشعانين", major},
+    {"covenant_thursday", "Covenant Thursday", "خميس العهد", minor},
+    {"good_friday", "Good Friday", "الجمعة العظيمة", fast},
+    {"easter", "Easter", "عيد القيامة المجيد", major},
+    {"thomas_sunday", "Thomas Sunday", "أحد توما", minor},
+    {"ascension", "Ascension", "عيد الصعود", major},
+    {"pentecost", "Pentecost", "عيد العنصرة (حلول الروح القدس)", major},
+    {"apostles_fast", "Apostles' Fast", "صوم الرسل", fast},
+    {"entry_into_egypt", "Entry into Egypt", "دخول السيد المسيح أرض مصر", minor},
+    {"apostles_feast", "Feast of the Apostles", "عيد الرسل (استشهاد القديسين بطرس وبولس)", feast},
+    {"virgin_fast", "Fast of the Virgin", "صوم السيدة العذراء", fast},
+    {"transfiguration", "Transfiguration", "عيد التجلي", minor},
+    {"assumption", "Assumption", "عيد صعود جسد السيدة العذراء", feast},
+    {"weekly_fast", "Wednesday and Friday fast", "صوم الأربعاء والجمعة", fast},
+}};
+
+Observance observance(std::string_view id, long long first, long long last) {
+    const auto named = std::find_if(names.begin(), names.end(), [id](const Named& n) { return n.id == id; });
+    return {named->id, named->name, named->arabicName, named->kind, copticFromDays(first), copticFromDays(last)};
+}
+
+// 0 for a Thursday, as 1970-01-01 was.
+constexpr int weekday(long long day) {
+    return static_cast<int>(((day % 7) + 7) % 7);
+}
+
+} // namespace
+
+GregorianDate easter(int year) {
+    const long long day = church::easterDay(year);
+    return day == church::noDay ? GregorianDate{0, 0, 0} : days::civilFromDays(day);
+}
+
+namespace church {
+
+long long easterDay(int year) {
+    if (year < 285 || year > 10283) return noDay;
+    const int a = year % 4, b = year % 7, c = year % 19;
+    const int d = (19 * c + 15) % 30, e = (2 * a + 4 * b - d + 34) % 7;
+    return daysFromJulian(year, (d + e + 114) / 31, (d + e + 114) % 31 + 1);
+}
+
+long long easterDayByEpact(int year) {
+    if (year < 285 || year > 10283) return noDay;
+    // The epact counted in Coptic months (Abu Kiti): the Passover moon in Paremhat or
+    // Parmouti of the Coptic year the spring falls in, Easter the Sunday after it.
+    const int epact = 11 * (year % 19) % 30, p = 40 - epact;
+    const int copticYear = year - 284;
+    const CopticDate moon = p > 30 ? CopticDate{copticYear, 8, p - 30}
+                            : p >= 25 ? CopticDate{copticYear, 7, p}
+                                      : CopticDate{copticYear, 8, p};
+    const long long full = copticDays(moon);
+    const int sunday = 3; // 1970-01-01 was a Thursday: Sundays are 3 mod 7
+    return full + 7 - (weekday(full) - sunday + 7) % 7;
+}
+
+} // namespace church
+
+std::string_view kindName(ObservanceKind kind) {
+    switch (kind) {
+    case ObservanceKind::majorFeastOfTheLord: return "major_feast";
+    case ObservanceKind::minorFeastOfTheLord: return "minor_feast";
+    case ObservanceKind::feast: return "feast";
+    case ObservanceKind::fast: return "fast";
+    }
+    return "feast";
+}
+
+std::vector<Observance> churchYear(int year) {
+    if (year < 1 || year > largestCopticYear) return {};
+    const auto on = [year](int month, int day) { return copticDays({year, month, day}); };
+    const long long e = church::easterDay(year + 284);
+    std::vector<Observance> list;
+    const auto add = [&list](std::string_view id, long long first, long long last) {
+        list.push_back(observance(id, first, last));
+    };
+    const auto one = [&add](std::string_view id, long long day) { add(id, day, day); };
+    one("nayrouz", on(1, 1));
+    one("cross", on(1, 17));
+    // Where 29 Kiahk is 8 January (the year after a Coptic leap year) the Church keeps
+    // the Nativity on 7 January, 28 Kiahk: both days are marked, the fast ends before.
+    const long long nativity = on(4, 29);
+    const bool earlier = days::civilFromDays(nativity).day == 8;
+    add("nativity_fast", on(3, 16), nativity - (earlier ? 2 : 1));
+    add("nativity", nativity - (earlier ? 1 : 0), nativity);
+    one("circumcision", on(5, 6));
+    one("theophany", on(5, 11));
+    one("cana", on(5, 13));
+    one("presentation", on(6, 8));
+    add("jonah_fast", e - 69, e - 67);
+    one("jonah_passover", e - 66);
+    add("great_lent", e - 55, e - 1);
+    one("annunciation", on(7, 29));
+    one("lazarus_saturday", e - 8);
+    one("palm_sunday", e - 7);
+    one("covenant_thursday", e - 3);
+    one("good_friday", e - 2);
+    one("easter", e);
+    one("thomas_sunday", e + 7);
+    one("ascension", e + 39);
+    one("pentecost", e + 49);
+    add("apostles_fast", e + 50, on(11, 4));
+    one("entry_into_egypt", on(9, 24));
+    one("apostles_feast", on(11, 5));
+    add("virgin_fast", on(12, 1), on(12, 15));
+    one("transfiguration", on(12, 13));
+    one("assumption", on(12, 16));
+    // In order of the first day; a day's feasts in the order listed above.
+    std::stable_sort(list.begin(), list.end(), [](const Observance& a, const Observance& b) {
+        return copticDays(a.first) < copticDays(b.first);
+    });
+    return list;
+}
+
+std::vector<Observance> observancesOn(CopticDate date) {
+    if (!toGregorianDate(date).ok()) return {};
+    const long long day = copticDays(date);
+    std::vector<Observance> on;
+    bool festal = false; // a feast that lifts the weekly fast: the Nativity, the Theophany
+    for (const Observance& o : churchYear(date.year))
+        if (copticDays(o.first) <= day && day <= copticDays(o.last)) {
+            on.push_back(o);
+            festal = festal || o.id == "nativity" || o.id == "theophany";
+        }
+    // Wednesdays and Fridays fast, but not from Easter to Pentecost.
+    const long long e = church::easterDay(date.year + 284);
+    const int w = weekday(day); // 0 Thursday: Wednesday 6, Friday 1
+    if ((w == 6 || w == 1) && !(e <= day && day <= e + 49) && !festal)
+        on.push_back(observance("weekly_fast", day, day));
+    return on;
+}
+
+} // namespace zefnaro

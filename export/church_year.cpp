@@ -1,0 +1,148 @@
+#include "export/church_year.h"
+
+#include "engine/calendar/day_numbers.h"
+#include "engine/calendar/days.h"
+#include "engine/utf8.h"
+#include "export/json.h"
+
+#include <cstdio>
+
+namespace zefnaro {
+
+namespace {
+
+std::string isoOf(CopticDate c) {
+    std::string out;
+    dates::appendIso(out, toGregorianDate(c).date);
+    return out;
+}
+
+std::string copticIso(CopticDate c) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d", c.year, c.month, c.day);
+    return text;
+}
+
+std::string_view kindWords(ObservanceKind kind, Language language) {
+    const bool arabic = language == Language::arabic;
+    switch (kind) {
+    case ObservanceKind::majorFeastOfTheLord: return arabic ? "عيد سيدي كبير" : "major feast of the Lord";
+    case ObservanceKind::minorFeastOfTheLord: return arabic ? "عيد سيدي صغير" : "minor feast of the Lord";
+    case ObservanceKind::feast: return arabic ? "عيد" : "feast";
+    case ObservanceKind::fast: return arabic ? "صوم" : "fast";
+    }
+    return {};
+}
+
+std::string_view nameIn(const Observance& o, Language language) {
+    return language == Language::arabic ? o.arabicName : o.name;
+}
+
+// A day as the report writes it, in the language.
+std::string gregorianText(CopticDate c, Language language) {
+    const GregorianDate g = toGregorianDate(c).date;
+    return language == Language::arabic ? dates::arabicText(g) : dates::text(g);
+}
+std::string copticText(CopticDate c, Language language) {
+    return language == Language::arabic ? dates::arabicText(c) : dates::text(c);
+}
+
+// Text as iCalendar escapes it, and its lines folded at 75 octets, never inside a
+// character.
+void appendIcsText(std::string& out, std::string_view text) {
+    for (const char c : text) {
+        if (c == '\\' || c == ';' || c == ',') out += '\\';
+        if (c == '\n') {
+            out += "\\n";
+            continue;
+        }
+        out += c;
+    }
+}
+void appendFolded(std::string& out, const std::string& line) {
+    std::size_t width = 0;
+    for (std::size_t i = 0; i < line.size();) {
+        std::size_t length = 1;
+        if (const auto d = utf8::decodeAt(line, i)) length = d->length;
+        if (width + length > 75) {
+            out += "\r\n ";
+            width = 1;
+        }
+        out.append(line, i, length);
+        width += length;
+        i += length;
+    }
+    out += "\r\n";
+}
+
+std::string compact(std::string iso) { // 2027-05-02 → 20270502
+    std::string out;
+    for (const char c : iso)
+        if (c != '-') out += c;
+    return out;
+}
+
+} // namespace
+
+void appendObservanceLine(std::string& out, const Observance& o, Language language) {
+    json::Object(out)
+        .text("id", o.id)
+        .text("name", nameIn(o, language))
+        .text("kind", kindName(o.kind))
+        .text("first", isoOf(o.first))
+        .text("last", isoOf(o.last))
+        .text("coptic_first", copticIso(o.first))
+        .text("coptic_last", copticIso(o.last))
+        .end();
+}
+
+void appendObservanceText(std::string& out, const Observance& o, Language language) {
+    const bool oneDay = o.first == o.last;
+    const std::string_view to = " – ";
+    out += gregorianText(o.first, language);
+    if (!oneDay) out.append(to).append(gregorianText(o.last, language));
+    out += "  ";
+    out += copticText(o.first, language);
+    if (!oneDay) out.append(to).append(copticText(o.last, language));
+    out.append("  ").append(nameIn(o, language)).append(" (").append(kindWords(o.kind, language)).append(")\n");
+}
+
+std::string churchYearCalendar(int copticYear, const std::vector<Observance>& observances, Language language) {
+    std::string out;
+    const auto line = [&out](const std::string& text) { appendFolded(out, text); };
+    line("BEGIN:VCALENDAR");
+    line("VERSION:2.0");
+    line("PRODID:-//Zefnaro//Coptic church year//EN");
+    line("CALSCALE:GREGORIAN");
+    std::string title;
+    appendIcsText(title, language == Language::arabic ? "السنة الكنسية القبطية " + std::to_string(copticYear) + " للشهداء"
+                                                      : "Coptic church year " + std::to_string(copticYear) + " AM");
+    line("X-WR-CALNAME:" + title);
+    // The stamp is the year's own first day, so that the same year gives the same file.
+    const std::string stamp = compact(isoOf({copticYear, 1, 1})) + "T000000Z";
+    for (const Observance& o : observances) {
+        std::string end; // the day after the last: an all-day event's end is not in it
+        dates::appendIso(end, days::civilFromDays(days::copticDays(o.last) + 1));
+        const std::string start = compact(isoOf(o.first));
+        line("BEGIN:VEVENT");
+        line("UID:" + std::to_string(copticYear) + "-" + std::string(o.id) + "@zefnaro");
+        line("DTSTAMP:" + stamp);
+        line("DTSTART;VALUE=DATE:" + start);
+        line("DTEND;VALUE=DATE:" + compact(end));
+        std::string summary, description;
+        appendIcsText(summary, nameIn(o, language));
+        const bool oneDay = o.first == o.last;
+        appendIcsText(description, copticText(o.first, language) +
+                                       (oneDay ? std::string() : " – " + copticText(o.last, language)) + " (" +
+                                       std::string(kindWords(o.kind, language)) + ")");
+        line("SUMMARY:" + summary);
+        line("DESCRIPTION:" + description);
+        line(std::string("CATEGORIES:") + std::string(kindName(o.kind)));
+        line("TRANSP:TRANSPARENT");
+        line("END:VEVENT");
+    }
+    line("END:VCALENDAR");
+    return out;
+}
+
+} // namespace zefnaro
