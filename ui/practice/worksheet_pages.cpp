@@ -32,7 +32,7 @@ constexpr double gapMm = 6; // between a question and its answer, and between co
 
 class Pages {
 public:
-    explicit Pages(QPagedPaintDevice& device) : device_(device) {}
+    Pages(QPagedPaintDevice& device, bool rightToLeft) : device_(device), rightToLeft_(rightToLeft) {}
 
     double width() const { return device_.width(); }
     double height() const { return device_.height(); }
@@ -46,8 +46,15 @@ public:
     int drawn() const { return drawn_; }
     QPagedPaintDevice& device() const { return device_; }
 
+    // An Arabic sheet is laid out as its mirror: where a thing `w` wide that starts
+    // at x on an English sheet starts, and where an edge at x stands.
+    double left(double x, double w) const { return rightToLeft_ ? width() - x - w : x; }
+    double edge(double x) const { return rightToLeft_ ? width() - x : x; }
+    bool rightToLeft() const { return rightToLeft_; }
+
 private:
     QPagedPaintDevice& device_;
+    bool rightToLeft_;
     int drawn_ = 0;
 };
 
@@ -65,7 +72,7 @@ double header(QPainter& p, Pages& pages, const QString& title, const QString& in
     p.setFont(titleFont);
     const QFontMetricsF tm(titleFont, device);
     const QRectF titleBox(0, 0, pages.width(), tm.height() * 4); // a long title wraps
-    p.drawText(titleBox, Qt::TextWordWrap | Qt::AlignLeft, title);
+    p.drawText(titleBox, Qt::TextWordWrap | (pages.rightToLeft() ? Qt::AlignRight : Qt::AlignLeft), title);
     double y = tm.boundingRect(titleBox, Qt::TextWordWrap, title).height();
     const QFontMetricsF pm(plain, device);
     p.setFont(plain);
@@ -75,14 +82,14 @@ double header(QPainter& p, Pages& pages, const QString& title, const QString& in
         const double nameW = pm.horizontalAdvance(name + QLatin1Char(' '));
         const double dateW = pm.horizontalAdvance(date + QLatin1Char(' '));
         const double dateAt = pages.width() * 0.65;
-        p.drawText(QPointF(0, y), name);
-        p.drawLine(QPointF(nameW, y + 2), QPointF(dateAt - pages.mm(6), y + 2));
-        p.drawText(QPointF(dateAt, y), date);
-        p.drawLine(QPointF(dateAt + dateW, y + 2), QPointF(pages.width(), y + 2));
+        p.drawText(QPointF(pages.left(0, pm.horizontalAdvance(name)), y), name);
+        p.drawLine(QPointF(pages.edge(nameW), y + 2), QPointF(pages.edge(dateAt - pages.mm(6)), y + 2));
+        p.drawText(QPointF(pages.left(dateAt, pm.horizontalAdvance(date)), y), date);
+        p.drawLine(QPointF(pages.edge(dateAt + dateW), y + 2), QPointF(pages.edge(pages.width()), y + 2));
     }
     if (!instruction.isEmpty()) {
         y += pm.height() * 1.6;
-        p.drawText(QPointF(0, y), instruction);
+        p.drawText(QPointF(pages.left(0, pm.horizontalAdvance(instruction)), y), instruction);
     }
     return y + pm.height() * 1.2;
 }
@@ -142,18 +149,21 @@ void drawGrid(QPainter& p, Pages& pages, const Grid& g, const std::vector<QStrin
                                         QFontMetricsF(g.textFont, p.device()).ascent() * 1.25;
                 // The number stands on the question's own baseline.
                 p.setFont(g.numberFont);
-                p.drawText(QPointF(x, baseline), QString::number(next + 1) + QLatin1Char('.'));
+                const QString number = QString::number(next + 1) + QLatin1Char('.');
+                p.drawText(QPointF(pages.left(x, advance(g.numberFont, number, p.device())), baseline), number);
                 p.setFont(g.textFont);
-                p.drawText(QPointF(x + g.numberWidth, baseline), texts[next]);
+                p.drawText(QPointF(pages.left(x + g.numberWidth, advance(g.textFont, texts[next], p.device())), baseline),
+                           texts[next]);
                 const double answerX = g.stacked ? x + g.numberWidth
                                                  : x + g.numberWidth + g.textWidth + gap;
                 const double answerY = g.stacked ? baseline + g.rowHeight * 0.45 : baseline;
                 const double answerEnd = std::min(x + columnWidth - gap / 2, answerX + g.answerWidth);
                 if (g.lines) {
-                    p.drawLine(QPointF(answerX, answerY + 2), QPointF(answerEnd, answerY + 2));
+                    p.drawLine(QPointF(pages.edge(answerX), answerY + 2), QPointF(pages.edge(answerEnd), answerY + 2));
                 } else {
                     p.setFont(g.answerFont);
-                    p.drawText(QPointF(answerX, answerY), answers[next]);
+                    p.drawText(QPointF(pages.left(answerX, advance(g.answerFont, answers[next], p.device())), answerY),
+                               answers[next]);
                 }
             }
         }
@@ -165,7 +175,7 @@ void drawGrid(QPainter& p, Pages& pages, const Grid& g, const std::vector<QStrin
 int paintWorksheet(QPagedPaintDevice& device, const Worksheet& sheet, const WorksheetLook& look) {
     QPainter p(&device);
     if (!p.isActive() || sheet.questions.empty()) return 0;
-    Pages pages(device);
+    Pages pages(device, sheet.questions.front().language == Language::arabic);
     const Ask ask = sheet.questions.front().ask;
     const bool writing = asksToWrite(ask);
     const bool copticQuestions = ask == Ask::numerals || ask == Ask::coptic;
