@@ -167,6 +167,12 @@ ARABIC = {
     "&Default": "ال&افتراضي",
     "%1 (not installed)": "%1 (غير مثبت)",
     "&Language:": "ال&لغة:",
+    "Add to Ca&lendar...": "أضف إلى التقويم...",
+    "Add to Calendar": "أضف إلى التقويم",
+    "The year's feasts and fasts": "أعياد السنة وأصوامها",
+    "The calendar could not be saved as %1.": "تعذّر حفظ التقويم باسم %1.",
+    "Coptic church year %1.ics": "السنة الكنسية القبطية %1.ics",
+    "iCalendar (*.ics)": "iCalendar (*.ics)",
     "Language": "اللغة",
     "System": "لغة النظام",
     # Worksheet dialog

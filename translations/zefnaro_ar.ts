@@ -183,6 +183,30 @@ You can copy it and open it yourself.</source>
         <source> is </source>
         <translation> هو </translation>
     </message>
+    <message>
+        <source>Add to Ca&amp;lendar...</source>
+        <translation>أضف إلى التقويم (&amp;L)...</translation>
+    </message>
+    <message>
+        <source>The year's feasts and fasts</source>
+        <translation>أعياد السنة وأصوامها</translation>
+    </message>
+    <message>
+        <source>Add to Calendar</source>
+        <translation>أضف إلى التقويم</translation>
+    </message>
+    <message>
+        <source>The calendar could not be saved as %1.</source>
+        <translation>تعذّر حفظ التقويم باسم %1.</translation>
+    </message>
+    <message>
+        <source>Coptic church year %1.ics</source>
+        <translation>السنة الكنسية القبطية %1.ics</translation>
+    </message>
+    <message>
+        <source>iCalendar (*.ics)</source>
+        <translation>iCalendar (*.ics)</translation>
+    </message>
 </context>
 <context>
     <name>zefnaro::MainWindow</name>

@@ -13,6 +13,9 @@
 #include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QListWidget>
 #include <QMimeData>
 #include <QPushButton>
 #include <QSpinBox>
@@ -45,6 +48,30 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(dates));
     }
     void cleanup() { window.reset(); }
+
+    // The shown year's feasts and fasts: listed, each a click to its first day, the
+    // list following the year; the year saved as an iCalendar file.
+    void theYearsFeastsAndFasts() {
+        dates->showGregorian(QDate(2027, 4, 1));
+        auto* list = control<QListWidget>(*dates, "churchYearList");
+        QCOMPARE(list->count(), 26);
+        QList<QListWidgetItem*> easter = list->findItems(QStringLiteral("Easter\n"), Qt::MatchStartsWith);
+        QCOMPARE(easter.size(), 1);
+        QVERIFY(plain(dates->report()).contains(QStringLiteral("\nwhich is\nGreat Lent, 31 days to Easter\n")));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(easter[0]).center());
+        QCOMPARE(dateField(), QDate(2027, 5, 2));
+        dates->showGregorian(QDate(2027, 9, 20)); // 1744 AM
+        QVERIFY(list->item(0)->text().endsWith(QStringLiteral("1744 AM")));
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("year.ics"));
+        QVERIFY(dates->saveCalendar(path));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray ics = file.readAll();
+        QVERIFY(ics.startsWith("BEGIN:VCALENDAR\r\n"));
+        QCOMPARE(ics.count("BEGIN:VEVENT"), 26);
+        QVERIFY(ics.contains("UID:1744-easter@zefnaro"));
+    }
 
     void opensOnceModelessOnToday() {
         QCOMPARE(dates->windowTitle(), QStringLiteral("Coptic Date — Zefnaro"));

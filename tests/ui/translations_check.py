@@ -18,7 +18,7 @@ for message in ET.parse(sys.argv[1]).getroot().iter("message"):
     if key and f"(&{key.group(1).upper()})" not in arabic:
         faults.append(f"access key {key.group(1)!r} lost: {source!r} / {arabic!r}")
     if re.search(r"[A-Za-z]", re.sub(r"\(&\w\)|%\d|Ctrl\+S|Enter|PDF|OpenDocument|UTF-8|SIL OFL|CS|"
-                                      r"Page Up|Page Down|\*\.\w+|\.pdf|Zefnaro|ⲕ̅ⲑ̅ Ⲁⲑⲱⲣ ⲁ̿ⲯ̅ⲙ̅ⲅ̅", "", arabic)):
+                                      r"Page Up|Page Down|\*\.\w+|\.pdf|\.ics|iCalendar|Zefnaro|ⲕ̅ⲑ̅ Ⲁⲑⲱⲣ ⲁ̿ⲯ̅ⲙ̅ⲅ̅", "", arabic)):
         faults.append(f"English left in {arabic!r}")
 print("\n".join(faults))
 sys.exit(1 if faults else 0)

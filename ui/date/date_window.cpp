@@ -1,6 +1,9 @@
 #include "date_window.h"
 
 #include "ui/language.h"
+#include "zefnaro/church.h"
+#include "engine/calendar/days.h"
+#include "export/church_year.h"
 
 #include "platform/named.h"
 #include "platform/geometry.h"
@@ -10,6 +13,10 @@
 
 #include <QComboBox>
 #include <QDateEdit>
+#include <QMessageBox>
+#include <QFileDialog>
+#include <QFile>
+#include <QListWidget>
 #include <QLocale>
 #include <QGridLayout>
 #include <QHelpEvent>
@@ -47,6 +54,7 @@ DateWindow::DateWindow(std::function<DisplaySettings()> settings, QWidget* owner
       todayButton_(new QPushButton(tr("&Today"))), daySpin_(new QSpinBox), monthList_(new QComboBox),
       yearSpin_(new QSpinBox), readBox_(new QLineEdit), readMessage_(new QLabel),
       reportEdit_(new QTextEdit), reportBox_(reportEdit_), copyButton_(new QPushButton(tr("Copy &All"))),
+      yearList_(new QListWidget), calendarButton_(new QPushButton(tr("Add to Ca&lendar..."))),
       closeButton_(new QPushButton(tr("&Close"))) {
     prepareFixedWindow(*this, "dateWindow", tr("Coptic Date — Zefnaro"), Qt::white);
     loadProjectFont();
@@ -100,9 +108,18 @@ void DateWindow::buildControls() {
     reportEdit_->viewport()->installEventFilter(this); // the numerals' letters explained
     named(copyButton_, "copyAllButton", tr("Copy All"));
     named(closeButton_, "closeButton", tr("Close"));
+    named(yearList_, "churchYearList", tr("The year's feasts and fasts"));
+    named(calendarButton_, "addToCalendarButton", tr("Add to Calendar"));
     // Enter reads the typed date; it presses no button after it (Escape closes).
-    for (QPushButton* button : {todayButton_, copyButton_, closeButton_})
+    for (QPushButton* button : {todayButton_, copyButton_, calendarButton_, closeButton_})
         button->setAutoDefault(false);
+    connect(yearList_, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
+        showCoptic({listedYear_, item->data(Qt::UserRole).toInt(), item->data(Qt::UserRole + 1).toInt()});
+    });
+    connect(yearList_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        showCoptic({listedYear_, item->data(Qt::UserRole).toInt(), item->data(Qt::UserRole + 1).toInt()});
+    });
+    connect(calendarButton_, &QPushButton::clicked, this, &DateWindow::addToCalendar);
 
     connect(dateEdit_, &QDateEdit::dateChanged, this, &DateWindow::gregorianChanged);
     connect(todayButton_, &QPushButton::clicked, this, [this] { showGregorian(QDate::currentDate()); });
@@ -138,11 +155,15 @@ void DateWindow::layOut() {
     readMessage_->hide();
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
+    buttons->addWidget(calendarButton_);
     buttons->addWidget(copyButton_);
     buttons->addWidget(closeButton_);
     auto* column = new QVBoxLayout(this);
     column->addLayout(grid);
-    column->addWidget(reportEdit_, 1);
+    auto* middle = new QHBoxLayout;
+    middle->addWidget(reportEdit_, 3);
+    middle->addWidget(yearList_, 2);
+    column->addLayout(middle, 1);
     column->addLayout(buttons);
     setTabOrder(dateEdit_, todayButton_);
     setTabOrder(todayButton_, daySpin_);
@@ -150,7 +171,9 @@ void DateWindow::layOut() {
     setTabOrder(monthList_, yearSpin_);
     setTabOrder(yearSpin_, readBox_);
     setTabOrder(readBox_, reportEdit_);
-    setTabOrder(reportEdit_, copyButton_);
+    setTabOrder(reportEdit_, yearList_);
+    setTabOrder(yearList_, calendarButton_);
+    setTabOrder(calendarButton_, copyButton_);
     setTabOrder(copyButton_, closeButton_);
 }
 
@@ -174,9 +197,10 @@ void DateWindow::showCoptic(CopticDate date) {
 
 bool DateWindow::readCoptic(const QString& text) {
     const CopticDateResult read = readCopticDate(text.toStdString());
+    const QString why = currentLanguage() == Language::arabic ? qs(dates::arabicReadError(read)) : qs(read.error.message);
     readMessage_->setVisible(!read.ok());
-    readMessage_->setText(qs(read.error.message));
-    readBox_->setAccessibleDescription(qs(read.error.message));
+    readMessage_->setText(why);
+    readBox_->setAccessibleDescription(why);
     if (read.ok()) showCoptic(read.date);
     return read.ok();
 }
@@ -217,6 +241,40 @@ void DateWindow::refresh() {
                          qs(copticText(coptic(), language));
     reportEdit_->setAccessibleDescription(said);
     setAccessibleDescription(said);
+    if (coptic().year != listedYear_) listYear(coptic().year);
+}
+
+// The year's feasts and fasts, each with its days, a click away from its first day.
+void DateWindow::listYear(int year) {
+    listedYear_ = year;
+    yearList_->clear();
+    const Language language = currentLanguage();
+    for (const Observance& o : churchYear(year)) {
+        QString days = qs(copticText(o.first, language));
+        if (!(o.first == o.last)) days += QStringLiteral(" – ") + qs(copticText(o.last, language));
+        auto* item = new QListWidgetItem(qs(language == Language::arabic ? o.arabicName : o.name) +
+                                         QStringLiteral("\n") + days);
+        item->setData(Qt::UserRole, o.first.month);
+        item->setData(Qt::UserRole + 1, o.first.day);
+        item->setToolTip(qs(gregorianText(toGregorianDate(o.first).date, language)));
+        yearList_->addItem(item);
+    }
+}
+
+bool DateWindow::saveCalendar(const QString& path) {
+    QFile file(path);
+    const std::string ics = churchYearCalendar(listedYear_, churchYear(listedYear_), currentLanguage());
+    const bool saved = file.open(QIODevice::WriteOnly) &&
+                       file.write(ics.data(), static_cast<qint64>(ics.size())) == static_cast<qint64>(ics.size());
+    if (!saved)
+        QMessageBox::warning(this, windowTitle(), tr("The calendar could not be saved as %1.").arg(path));
+    return saved;
+}
+
+void DateWindow::addToCalendar() {
+    const QString path = QFileDialog::getSaveFileName(
+        this, tr("Add to Calendar"), tr("Coptic church year %1.ics").arg(listedYear_), tr("iCalendar (*.ics)"));
+    if (!path.isEmpty()) saveCalendar(path);
 }
 
 bool DateWindow::eventFilter(QObject* watched, QEvent* event) {

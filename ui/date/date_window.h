@@ -15,6 +15,7 @@ class QComboBox;
 class QDateEdit;
 class QLabel;
 class QLineEdit;
+class QListWidget;
 class QPushButton;
 class QSpinBox;
 class QTextEdit;
@@ -38,6 +39,9 @@ public:
     void refresh();
     const Report& report() const { return reportBox_.report(); }
     void copyAll();
+    // The shown year's feasts and fasts as an iCalendar file; false (and a message)
+    // when it cannot be written.
+    bool saveCalendar(const QString& path);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -48,6 +52,8 @@ private:
     void gregorianChanged();
     void copticChanged();
     void display(CopticDate coptic, const QDate& gregorian);
+    void listYear(int year);
+    void addToCalendar();
 
     std::function<DisplaySettings()> settings_;
     QDateEdit* dateEdit_;
@@ -60,6 +66,9 @@ private:
     QTextEdit* reportEdit_;
     ReportBox reportBox_;
     QPushButton* copyButton_;
+    QListWidget* yearList_; // the shown year's observances, each a way to its first day
+    QPushButton* calendarButton_;
+    int listedYear_ = 0;
     QPushButton* closeButton_;
     bool updating_ = false; // while one side is set from the other
 };
