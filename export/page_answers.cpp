@@ -3,6 +3,7 @@
 #include "engine/calendar/days.h"
 #include "engine/read_reason.h"
 
+#include "export/church_year.h"
 #include "export/html.h"
 #include "export/json.h"
 #include "export/text.h"
@@ -126,6 +127,36 @@ void appendFound(std::string& out, std::string_view text) {
             .end(false);
     }
     out += "]}";
+}
+
+void appendChurchYear(std::string& out, std::string_view text, std::string_view language) {
+    const Language said = languageNamed(language).value_or(Language::english);
+    const ExplainedReading read = readExplained(text);
+    if (!read.result.ok()) return appendError(out, readerMessage(read.why, said));
+    const auto year = static_cast<int>(read.result.reading.number);
+    const std::vector<Observance> all = churchYear(year);
+    if (all.empty())
+        return appendError(out, said == Language::arabic ? dates::arabicError(CopticDate{year, 1, 1})
+                                                         : toGregorianDate({year, 1, 1}).error.message);
+    json::Object o(out);
+    o.number("year", year).value("observances", [&](std::string& list) {
+        list += '[';
+        for (std::size_t i = 0; i < all.size(); ++i) {
+            if (i > 0) list += ',';
+            std::string line;
+            appendObservanceLine(line, all[i], said);
+            line.pop_back(); // its newline
+            line.pop_back(); // and its closing brace: the day's text follows
+            list += line;
+            list += ",\"coptic_text\":";
+            const bool oneDay = all[i].first == all[i].last;
+            json::appendString(list, copticText(all[i].first, said) +
+                                         (oneDay ? std::string() : " – " + copticText(all[i].last, said)));
+            list += '}';
+        }
+        list += ']';
+    });
+    o.text("ics", churchYearCalendar(year, all, said)).end(false);
 }
 
 void appendFacts(std::string& out, std::span<const std::uint32_t> ranges) {

@@ -43,6 +43,10 @@ void appendReadDay(std::string& out, std::string_view text, std::string_view wri
 // of a text as zefnaro-cli --find finds it, sacred names passed over.
 void appendFound(std::string& out, std::string_view text);
 
+// {"year","observances":[{"id","name","kind","first","last","coptic_first","coptic_last",
+// "coptic_text"}…],"ics"} for a Coptic year (any writing the reader takes), or {"error"}.
+void appendChurchYear(std::string& out, std::string_view year, std::string_view language = "en");
+
 // {"version","largest_number","ranges","first_day","last_day","largest_year","months"},
 // each month {"english","arabic","coptic"}.
 // Random's ranges are practice's, which the page passes on.

@@ -4,14 +4,16 @@ import * as date from './date.js';
 import * as numbers from './numbers.js';
 import * as find from './find.js';
 import * as practice from './practice.js';
+import * as year from './year.js';
 import { $, copy, say, setView, shownView, viewLinks } from './page.js';
 
-const view = { numbers, date, practice, find };
+const view = { numbers, date, year, practice, find };
 
 function fromAddress() {
   const hash = decodeURIComponent(location.hash.slice(1));
   const name = hash === 'date' || hash.startsWith('date/') ? 'date'
-    : hash === 'practice' || hash === 'find' ? hash : 'numbers';
+    : hash === 'year' || hash.startsWith('year/') ? 'year'
+      : hash === 'practice' || hash === 'find' ? hash : 'numbers';
   setView(name);
   if (name === 'numbers') say('');
   view[name].showAddress(hash);

@@ -98,6 +98,11 @@ EMSCRIPTEN_KEEPALIVE const char* zefnaro_find(const char* bytes, int length) {
     });
 }
 
+// The feasts and fasts of a Coptic year, with the year as an iCalendar file.
+EMSCRIPTEN_KEEPALIVE const char* zefnaro_church_year(const char* year, const char* language) {
+    return answered([&](std::string& out) { zefnaro::page::appendChurchYear(out, year, language); });
+}
+
 // Practice: the keypad and the modes; the question `index` of a round (a mode, a
 // range, "mixed" forms or one form, a seed, a language); the verdict on an answer
 // to it. The page keeps the round; the engine replays it from its seed.

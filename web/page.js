@@ -33,10 +33,10 @@ export async function copy({ page, text }, what) {
 }
 
 // The views: numbers (#2005/ordinal), days (#date/2026-12-08) and practice (#practice).
-export const views = { numbers: $('controls'), date: $('date-controls'), practice: $('practice-controls'),
-  find: $('find-controls') };
-export const viewLinks = { numbers: $('view-numbers'), date: $('view-date'), practice: $('view-practice'),
-  find: $('view-find') };
+export const views = { numbers: $('controls'), date: $('date-controls'), year: $('year-controls'),
+  practice: $('practice-controls'), find: $('find-controls') };
+export const viewLinks = { numbers: $('view-numbers'), date: $('view-date'), year: $('view-year'),
+  practice: $('view-practice'), find: $('view-find') };
 export function setView(name) {
   report.hidden = false; // Practice shows the report only after an answer
   for (const [view, form] of Object.entries(views)) {

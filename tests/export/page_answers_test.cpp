@@ -67,4 +67,22 @@ TEST(PageAnswers, NumeralsFoundAreTheFindersOwn) {
     EXPECT_EQ(none, R"({"found":[]})");
 }
 
+TEST(PageAnswers, AChurchYearWithItsCalendarOrWhyNot) {
+    std::string out;
+    page::appendChurchYear(out, "ⲁ̿ⲯ̅ⲙ̅ⲅ̅", "en");
+    const json year = json::parse(out);
+    EXPECT_EQ(year["year"], 1743);
+    ASSERT_EQ(year["observances"].size(), 26u);
+    const json& easter = year["observances"][16];
+    EXPECT_EQ(easter["id"], "easter");
+    EXPECT_EQ(easter["first"], "2027-05-02");
+    EXPECT_EQ(easter["coptic_text"], "24 Parmouti 1743 AM");
+    EXPECT_EQ(year["ics"].get<std::string>().rfind("BEGIN:VCALENDAR\r\n", 0), 0u);
+    for (const char* bad : {"10000", "xyz"}) {
+        std::string error;
+        page::appendChurchYear(error, bad, "ar");
+        EXPECT_TRUE(json::parse(error).contains("error")) << bad;
+    }
+}
+
 } // namespace

@@ -13,6 +13,7 @@ import subprocess
 import sys
 import threading
 import time
+import urllib.parse
 
 from PIL import Image
 from selenium import webdriver
@@ -376,6 +377,30 @@ try:
         "const done = arguments[arguments.length - 1];"
         "axe.run(document).then(r => done(r.violations.map(v => v.id + ': ' + v.nodes.length)))")
     check(found == [], f"axe, Practice: {found}")
+
+    # The church year: a year's feasts and fasts as the command line lists them, each a
+    # link to its day, whose report says what the day is; the year's .ics the same file.
+    driver.get(url + "#year/1743")
+    year_rows = lambda: driver.execute_script(
+        "return [...document.querySelectorAll('#year-list tr')].map(r => [...r.cells].map(c => c.textContent))")
+    settle(lambda: len(year_rows()) == 26)
+    listed = [json.loads(l) for l in subprocess.run([cli, "--church-year", "1743", "--json"], capture_output=True,
+                                                    text=True, check=True).stdout.splitlines()]
+    check([r[0] for r in year_rows()] == [o["name"] for o in listed], f"the year's names: {year_rows()[:3]}")
+    href = driver.find_element(By.ID, "year-ics").get_attribute("href")
+    ics = urllib.parse.unquote(href.split(",", 1)[1])
+    expected_ics = subprocess.run([cli, "--church-year", "1743", "--ics"], capture_output=True, check=True).stdout
+    check(ics.encode() == expected_ics, "the page's .ics is not the command line's")
+    driver.find_element(By.LINK_TEXT, "Great Lent").click()
+    settle(lambda: driver.execute_script("return location.hash") == "#date/2027-03-08")
+    settle(lambda: "Great Lent, 55 days to Easter" in lines())
+    driver.get(url + "#year/1743")
+    settle(lambda: len(year_rows()) == 26)
+    driver.execute_script(script if 'script' in dir() else open(axe, encoding="utf-8").read())
+    found = driver.execute_async_script(
+        "const done = arguments[arguments.length - 1];"
+        "axe.run(document).then(r => done(r.violations.map(v => v.id + ': ' + v.nodes.length)))")
+    check(found == [], f"axe, Church year: {found}")
 
     # Find: numerals of several ranks, ordinals, years and sacred names found as the
     # command line finds them, marked in place; a 1 MB text found in a worker while
