@@ -29,6 +29,11 @@ std::string written(const Reading& r) {
         return toCopticWords(r.number, form, Writing::pronunciation);
     case WrittenForm::numerals:
         return toCopticNumerals(r.number, form, r.writing);
+    case WrittenForm::arabic: {
+        std::string words;
+        appendArabicWords(words, r.number, form);
+        return words;
+    }
     }
     return {};
 }
