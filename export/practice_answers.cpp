@@ -3,12 +3,13 @@
 #include "engine/language.h"
 #include "export/json.h"
 #include "practice/keypad.h"
+#include "practice/worksheet.h"
 
 namespace zefnaro::page {
 
 namespace {
 
-Question questionOf(const Round& round, std::uint32_t index) {
+PracticeOptions optionsOf(const Round& round) {
     PracticeOptions options;
     options.ask = askNamed(round.ask).value_or(Ask::numerals);
     options.upTo = round.upTo;
@@ -16,7 +17,11 @@ Question questionOf(const Round& round, std::uint32_t index) {
         options.form = Form{round.kind == "ordinal" ? Kind::ordinal : Kind::cardinal,
                             round.gender == "feminine" ? Gender::feminine : Gender::masculine};
     options.language = languageNamed(round.language).value_or(Language::english);
-    QuestionMaker maker(options, round.seed);
+    return options;
+}
+
+Question questionOf(const Round& round, std::uint32_t index) {
+    QuestionMaker maker(optionsOf(round), round.seed);
     Question q = maker.next();
     for (std::uint32_t i = 0; i < index; ++i) // a round is its seed: replayed, never kept
         q = maker.next();
@@ -84,6 +89,29 @@ void appendVerdict(std::string& out, const Round& round, std::uint32_t index, st
     else
         o.value("read", [](std::string& s) { s += "null"; });
     o.text("why", v.why).text("besides", besidesTheNumber(q, v)).end(false);
+}
+
+void appendWorksheet(std::string& out, const Round& round, int count) {
+    const PracticeOptions options = optionsOf(round);
+    const Worksheet sheet = makeWorksheet(options, count, round.seed); // never empty
+    const Ask ask = options.ask;
+    json::Object(out)
+        .text("title", sheet.title)
+        .text("instruction", sheet.instruction)
+        .boolean("writes", asksToWrite(ask))
+        .boolean("coptic_questions", ask == Ask::numerals || ask == Ask::coptic)
+        .value("questions",
+               [&](std::string& o) {
+                   char separator = '[';
+                   for (const Question& q : sheet.questions) {
+                       o += separator;
+                       separator = ',';
+                       json::Object(o).number("number", q.number).text("text", q.text).text("answer", q.answer).end(
+                           false);
+                   }
+                   o += ']';
+               })
+        .end(false);
 }
 
 } // namespace zefnaro::page

@@ -1,6 +1,6 @@
 // What the web page's Practice asks the engine, answered as one JSON object each:
-// the keypad, the question of a round, the verdict on an answer. The rules are
-// practice's; here they are only written down, as for the window.
+// the keypad, the question of a round, the verdict on an answer, a worksheet. The
+// rules are practice's; here they are only written down, as for the window.
 #pragma once
 
 #include "practice/practice.h"
@@ -28,5 +28,10 @@ void appendQuestion(std::string& out, const Round& round, std::uint32_t index);
 // The verdict on an answer to that question: {"correct","no_answer","read"(the
 // number read, or null),"why","besides"}.
 void appendVerdict(std::string& out, const Round& round, std::uint32_t index, std::string_view answer);
+
+// A worksheet of `count` questions (1 to 200) for that round's options and seed:
+// the window's sheet for the same seed. {"title","instruction","writes",
+// "coptic_questions","questions":[{"number","text","answer"}…]}.
+void appendWorksheet(std::string& out, const Round& round, int count);
 
 } // namespace zefnaro::page

@@ -5,18 +5,21 @@ import * as numbers from './numbers.js';
 import * as find from './find.js';
 import * as practice from './practice.js';
 import * as year from './year.js';
+import * as worksheet from './worksheet.js';
 import { $, copy, say, setView, shownView, viewLinks } from './page.js';
 
-const view = { numbers, date, year, practice, find };
+const view = { numbers, date, year, practice, worksheet, find };
 
 function fromAddress() {
   const hash = decodeURIComponent(location.hash.slice(1));
   const name = hash === 'date' || hash.startsWith('date/') ? 'date'
     : hash === 'year' || hash.startsWith('year/') ? 'year'
-      : hash === 'practice' || hash === 'find' ? hash : 'numbers';
+      : hash === 'worksheet' || hash.startsWith('worksheet?') ? 'worksheet'
+        : hash === 'practice' || hash === 'find' ? hash : 'numbers';
   setView(name);
   if (name === 'numbers') say('');
-  view[name].showAddress(hash);
+  // A worksheet's choices are a query, decoded by their own rules (a title may hold & or =).
+  view[name].showAddress(name === 'worksheet' ? location.hash.slice(1) : hash);
   viewLinks.numbers.href = numbers.address();
 }
 

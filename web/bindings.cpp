@@ -129,6 +129,14 @@ EMSCRIPTEN_KEEPALIVE const char* zefnaro_verdict(const char* ask, int upTo, cons
     });
 }
 
+// A worksheet: a round's choices with a number of questions, drawn from its seed.
+EMSCRIPTEN_KEEPALIVE const char* zefnaro_worksheet(const char* ask, int upTo, const char* forms, const char* kind,
+                                                   const char* gender, double seed, int count, const char* language) {
+    const zefnaro::page::Round round{ask, forms, kind, gender, language, static_cast<std::uint32_t>(upTo),
+                                     static_cast<std::uint64_t>(seed)};
+    return answered([&](std::string& out) { zefnaro::page::appendWorksheet(out, round, count); });
+}
+
 // The days of a Coptic month in a year: 30, or 5 or 6 for Pi Kogi Enavot; 0 for
 // no such month.
 EMSCRIPTEN_KEEPALIVE int zefnaro_month_days(int year, int month) {

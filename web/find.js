@@ -2,7 +2,7 @@
 // --find finds it, marked in place with its value and listed with its line and
 // column; the list copies as CSV. The finding runs in a worker.
 import { grouped, t } from './language.js';
-import { $, report, say } from './page.js';
+import { $, say, showReport } from './page.js';
 
 const area = $('find-text'), list = $('find-list'), marked = $('find-marked'), file = $('find-file');
 const more = $('find-more');
@@ -98,7 +98,7 @@ $('find-copy').addEventListener('click', async () => {
 });
 
 export function showAddress() {
-  report.hidden = true; // the text itself, marked, is this view's report
+  showReport(false); // the text itself, marked, is this view's report
   if (area.value !== shown.text) find();
 }
 export const address = () => '#find';

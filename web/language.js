@@ -112,6 +112,26 @@ const inArabic = {
   'Write your answer, then press Enter.': 'اكتب إجابتك ثم اضغط Enter.',
   'Score: %1 of %2 · streak %3': 'النتيجة: %1 من %2 · متتالية %3',
   'Read %1 as %2': 'قُرئ %1 على أنه %2',
+  'Write a Coptic numeral': 'اكتب رقمًا قبطيًا',
+  'Worksheet': 'ورقة عمل',
+  'Title': 'العنوان',
+  'Questions': 'الأسئلة',
+  'Type size': 'حجم الخط',
+  '%1 pt': '%1 نقطة',
+  'Paper': 'الورق',
+  'US Letter': 'مقاس Letter الأمريكي',
+  'Answer key on pages of its own': 'مفتاح الإجابات في صفحات مستقلة',
+  'New questions': 'أسئلة جديدة',
+  'Print': 'اطبع',
+  'The address holds these choices and the questions: send it, and the same sheet prints.':
+    'يحمل العنوان هذه الاختيارات والأسئلة: أرسله، فتُطبع الورقة نفسها.',
+  'Name': 'الاسم',
+  'Date': 'التاريخ',
+  'Answers: %1': 'الإجابات: %1',
+  'Cardinal, masculine': 'العدد الأصلي، مذكر',
+  'Cardinal, feminine': 'العدد الأصلي، مؤنث',
+  'Ordinal, masculine': 'العدد الترتيبي، مذكر',
+  'Ordinal, feminine': 'العدد الترتيبي، مؤنث',
 };
 
 // A text of the page in its language; %1, %2 … filled in order.

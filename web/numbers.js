@@ -2,9 +2,11 @@
 // report, composed and rendered by the engine.
 import { call, facts } from './engine.js';
 import { arabic, grouped, language, quoted, t } from './language.js';
+import { keypad } from './keypad.js';
 import { $, report, say, viewLinks } from './page.js';
 
 const box = $('number'), ordinal = $('ordinal'), feminine = $('feminine');
+const numeral = $('numeral'), keysButton = $('numeral-keys'), keys = $('number-keypad');
 const form = () => [ordinal.checked ? 'ordinal' : 'cardinal', feminine.checked ? 'feminine' : 'masculine'];
 
 // The address holds what is shown: #2005, #2005/ordinal, #2005/feminine,
@@ -15,7 +17,8 @@ export function address() {
 
 // Each number shown is a step Back can return to; digits typed one after another
 // are one step, so Back leaves the whole number typed.
-function show({ remember = true, typing = false } = {}) {
+function show({ remember = true, typing = false, keyed = false } = {}) {
+  if (!keyed) numeral.value = ''; // what the keypad wrote stays only while it is the number shown
   report.innerHTML = call('report', box.value, ...form(), 'unicode', language).html;
   if (remember && location.hash !== address()) {
     if (typing && history.state?.typed) history.replaceState({ typed: true }, '', address());
@@ -76,7 +79,7 @@ box.addEventListener('keydown', (e) => {
 });
 
 // A pasted or dropped text in any written form is read as the window reads it.
-function readWritten(text) {
+function readWritten(text, { keyed = false } = {}) {
   const read = call('read', text, language);
   if (read.error !== undefined) {
     say(read.error, true);
@@ -86,7 +89,7 @@ function readWritten(text) {
   if (!read.masculine) feminine.checked = true;
   box.value = String(read.number);
   say(t('Read %1 as %2', quoted(text.trim()), grouped(read.number)));
-  show();
+  show({ typing: keyed, keyed });
 }
 box.addEventListener('paste', (e) => {
   e.preventDefault();
@@ -110,4 +113,18 @@ range.value = String(facts.largest_number);
 $('random').addEventListener('click', () => {
   setNumber(1 + Math.floor(Math.random() * Number(range.value)));
   box.select();
+});
+
+// The keypad writes a Coptic numeral, read as it grows: the number it reads as is
+// shown, or why it does not read yet.
+keypad($('numeral-keypad'), numeral);
+keysButton.addEventListener('click', () => {
+  const open = keys.hidden;
+  keys.hidden = !open;
+  keysButton.setAttribute('aria-expanded', String(open));
+  if (open) numeral.focus();
+});
+numeral.addEventListener('input', () => {
+  if (numeral.value.trim()) readWritten(numeral.value, { keyed: true });
+  else say('');
 });

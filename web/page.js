@@ -7,7 +7,14 @@ export const $ = (id) => document.getElementById(id);
 for (const form of document.forms) form.addEventListener('submit', (e) => e.preventDefault());
 export const report = $('report');
 report.lang = language;
-const status = $('status'), tip = $('tip');
+const status = $('status'), tip = $('tip'), actions = $('actions');
+
+// The report and its Copy buttons show together: a view with nothing to copy
+// offers no copying.
+export function showReport(shown) {
+  report.hidden = !shown;
+  actions.hidden = !shown;
+}
 
 export function say(text, isError = false) {
   status.textContent = text;
@@ -32,13 +39,15 @@ export async function copy({ page, text }, what) {
   }
 }
 
-// The views: numbers (#2005/ordinal), days (#date/2026-12-08) and practice (#practice).
+// The views: numbers (#2005/ordinal), days (#date/2026-12-08), the church year
+// (#year/1743), practice, worksheets (#worksheet?…) and finding numerals.
 export const views = { numbers: $('controls'), date: $('date-controls'), year: $('year-controls'),
-  practice: $('practice-controls'), find: $('find-controls') };
+  practice: $('practice-controls'), worksheet: $('worksheet-controls'), find: $('find-controls') };
 export const viewLinks = { numbers: $('view-numbers'), date: $('view-date'), year: $('view-year'),
-  practice: $('view-practice'), find: $('view-find') };
+  practice: $('view-practice'), worksheet: $('view-worksheet'), find: $('view-find') };
 export function setView(name) {
-  report.hidden = false; // Practice shows the report only after an answer
+  showReport(true); // the views without one hide it
+  document.body.dataset.view = name; // what printing prints
   for (const [view, form] of Object.entries(views)) {
     form.hidden = view !== name;
     if (view === name) viewLinks[view].setAttribute('aria-current', 'page');

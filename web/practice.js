@@ -4,13 +4,14 @@
 // reload, a rotation or a double tap loses nothing, until the learner starts afresh.
 import { call } from './engine.js';
 import { grouped, language, t } from './language.js';
-import { $, report, say } from './page.js';
+import { keypad } from './keypad.js';
+import { $, report, say, showReport } from './page.js';
 
 const practice = call('practice_facts');
 const ask = $('practice-ask'), range = $('practice-range'), forms = $('practice-forms');
 const instruction = $('practice-instruction'), question = $('practice-question');
 const answer = $('practice-answer'), checkButton = $('practice-check'), verdict = $('practice-verdict');
-const score = $('practice-score'), keypad = $('keypad');
+const score = $('practice-score'), keys = $('keypad');
 const stored = 'zefnaro-practice';
 
 const asks = {
@@ -53,7 +54,7 @@ function tell(text, q, isRight) {
   verdict.className = isRight ? 'verdict right' : 'verdict';
   report.innerHTML = call('report', String(q.number), q.ordinal ? 'ordinal' : 'cardinal',
     q.masculine ? 'masculine' : 'feminine', 'unicode', language).html;
-  report.hidden = false;
+  showReport(true);
   checkButton.textContent = t('Next');
 }
 
@@ -73,11 +74,11 @@ function show() {
   question.textContent = q.text;
   question.className = 'question' + (q.writes ? '' : ' coptic');
   question.setAttribute('aria-label', t('Question') + ': ' + q.text);
-  keypad.hidden = !q.writes;
+  keys.hidden = !q.writes;
   answer.value = state.answer;
   verdict.textContent = '';
   verdict.className = 'verdict';
-  report.hidden = true;
+  showReport(false);
   checkButton.textContent = t('Check');
   if (state.answered) {
     if (state.answer.trim()) { const [text, right] = verdictOf(q); tell(text, q, right); } else tell('', q, false);
@@ -157,40 +158,7 @@ answer.addEventListener('input', () => {
   if (!state.answered) { state.answer = answer.value; keep(); }
 });
 
-// The keypad: a letter or a stroke goes in at the caret, so a stroke lands on the
-// letter before it; ⌫ takes away the character before the caret, marks and all.
-for (const row of practice.keypad) {
-  const line = document.createElement('div');
-  line.className = 'keys';
-  for (const key of row) {
-    const button = document.createElement('button');
-    button.type = 'button';
-    const mark = /^\p{M}/u.test(key.text);
-    button.textContent = mark ? '\u25CC' + key.text : key.text.trim() === '' ? t('Space') : key.text;
-    // The name says what the key shows first, as a speaking user would call it.
-    button.setAttribute('aria-label', button.textContent + ', ' + key.name);
-    button.title = key.name;
-    button.addEventListener('pointerdown', (e) => e.preventDefault()); // the answer box keeps the focus
-    button.addEventListener('click', () => {
-      if (state.answered) return;
-      const from = answer.selectionStart ?? answer.value.length, to = answer.selectionEnd ?? from;
-      if (key.text === '⌫') {
-        if (from !== to) answer.setRangeText('', from, to, 'end');
-        else if (from > 0) {
-          let start = from - 1;
-          while (start > 0 && /\p{M}/u.test(answer.value[start])) start -= 1;
-          answer.setRangeText('', start, from, 'end');
-        }
-      } else {
-        answer.setRangeText(key.text, from, to, 'end');
-      }
-      answer.dispatchEvent(new Event('input'));
-      answer.focus();
-    });
-    line.append(button);
-  }
-  keypad.append(line);
-}
+keypad(keys, answer, () => !state.answered);
 
 export function showAddress() {
   say('');

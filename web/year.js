@@ -2,7 +2,7 @@
 // engine, each a link to its day, and the year as an iCalendar file to download.
 import { call } from './engine.js';
 import { language, t } from './language.js';
-import { $, report, say } from './page.js';
+import { $, say, showReport } from './page.js';
 
 const yearBox = $('year-number'), list = $('year-list'), download = $('year-ics');
 let shown = null;
@@ -37,7 +37,7 @@ function show(text, { remember = true } = {}) {
 }
 
 export function showAddress(hash) {
-  report.hidden = true; // the list is this view's report
+  showReport(false); // the list is this view's report
   show(hash.slice(5) || String(thisYear()), { remember: false });
 }
 export const address = () => '#year/' + (shown?.year ?? '');
