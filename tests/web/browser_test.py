@@ -5,12 +5,14 @@ date view shows the command line's report of a day and keeps its fields in step;
 phone's width needs no sideways scrolling; and it keeps working with the server gone.
 axe-core finds no accessibility violations in the light and the dark theme.
 Usage: browser_test.py SITE_DIR ZEFNARO_CLI AXE_MIN_JS"""
+import base64
 import functools
 import io
 import http.server
 import json
 import subprocess
 import sys
+import tempfile
 import threading
 import time
 import urllib.parse
@@ -58,6 +60,16 @@ def box():
 
 def settle(test):
     WebDriverWait(driver, 5).until(lambda d: test())
+
+
+axe_script = open(axe, encoding="utf-8").read()
+
+
+def axe_violations():
+    driver.execute_script(axe_script)
+    return driver.execute_async_script(
+        "const done = arguments[arguments.length - 1];"
+        "axe.run(document).then(r => done(r.violations.map(v => v.id + ': ' + v.nodes.length)))")
 
 
 try:
@@ -257,17 +269,13 @@ try:
     check(blocked == [], f"the page's policy blocked {blocked}")
 
     # axe-core in both themes, at a phone's width and a desktop's, in both views.
-    script = open(axe, encoding="utf-8").read()
     for width, scheme, view in [(360, "light", "2005"), (1200, "dark", "2005"),
                                 (360, "dark", "date/2026-12-08"), (1200, "light", "date/2026-12-08")]:
         driver.set_window_size(width, 900)
         driver.execute_script(f"location.hash = '{view}'")
         driver.execute_cdp_cmd("Emulation.setEmulatedMedia",
                                {"features": [{"name": "prefers-color-scheme", "value": scheme}]})
-        driver.execute_script(script)
-        found = driver.execute_async_script(
-            "const done = arguments[arguments.length - 1];"
-            "axe.run(document).then(r => done(r.violations.map(v => v.id + ': ' + v.nodes.length)))")
+        found = axe_violations()
         check(found == [], f"axe, {scheme} at {width}, #{view}: {found}")
 
     # Practice: a round in each mode with a right, a wrong and an unreadable answer,
@@ -372,10 +380,7 @@ try:
     settle(lambda: field("practice-question").text == asked)
     check(field("practice-answer").get_attribute("value") == "ⲁ̅" and score() == shown,
           f"after a reload: {field('practice-answer').get_attribute('value')!r}, {score()!r}")
-    driver.execute_script(script if 'script' in dir() else open(axe, encoding="utf-8").read())
-    found = driver.execute_async_script(
-        "const done = arguments[arguments.length - 1];"
-        "axe.run(document).then(r => done(r.violations.map(v => v.id + ': ' + v.nodes.length)))")
+    found = axe_violations()
     check(found == [], f"axe, Practice: {found}")
 
     # The church year: a year's feasts and fasts as the command line lists them, each a
@@ -396,10 +401,7 @@ try:
     settle(lambda: "Great Lent, 55 days to Easter" in lines())
     driver.get(url + "#year/1743")
     settle(lambda: len(year_rows()) == 26)
-    driver.execute_script(script if 'script' in dir() else open(axe, encoding="utf-8").read())
-    found = driver.execute_async_script(
-        "const done = arguments[arguments.length - 1];"
-        "axe.run(document).then(r => done(r.violations.map(v => v.id + ': ' + v.nodes.length)))")
+    found = axe_violations()
     check(found == [], f"axe, Church year: {found}")
 
     # Find: numerals of several ranks, ordinals, years and sacred names found as the
@@ -437,14 +439,109 @@ try:
     took = driver.execute_script("return [performance.now() - window.started, window.ticks]")
     print(f"1 MB text: {len(big.encode())} bytes, {count()} numerals, {took[0]:.0f} ms, {took[1]} ticks")
     check(took[1] > 10, f"the page stood still while a 1 MB text was searched: {took}")
-    driver.execute_script(script if 'script' in dir() else open(axe, encoding="utf-8").read())
     driver.execute_script("document.getElementById('find-text').value = arguments[0];"
                           "document.getElementById('find-text').dispatchEvent(new Event('input'))", text)
     settle(lambda: len(rows()) == len(expected))
-    found = driver.execute_async_script(
-        "const done = arguments[arguments.length - 1];"
-        "axe.run(document).then(r => done(r.violations.map(v => v.id + ': ' + v.nodes.length)))")
+    found = axe_violations()
     check(found == [], f"axe, Find: {found}")
+
+    # Worksheets: printed to PDF on A4 and on Letter, the pages the view lays out,
+    # the questions under the title and the name line, the key on pages of its own
+    # agreeing with them (each read back by the command line), no number twice; the
+    # address gives the same sheet again.
+    def read_back(text):
+        out = subprocess.run([cli, "--json", text], capture_output=True, text=True)
+        return json.loads(out.stdout)["number"] if out.returncode == 0 else None
+
+    def named(text):  # "396th (feminine)": the number a write question names
+        return int("".join(c for c in text.split(" ")[0] if c.isdigit()))
+
+    def printed(pages):
+        pdf = base64.b64decode(driver.execute_cdp_cmd("Page.printToPDF", {"preferCSSPageSize": True})["data"])
+        with tempfile.NamedTemporaryFile(suffix=".pdf") as f:
+            f.write(pdf)
+            f.flush()
+            info = subprocess.run(["pdfinfo", f.name], capture_output=True, text=True, check=True).stdout
+            texts = [subprocess.run(["pdftotext", "-f", str(n), "-l", str(n), f.name, "-"], capture_output=True,
+                                    text=True, check=True).stdout for n in range(1, pages + 1)]
+        size = [float(v) for v in info.split("Page size:")[1].split("pts")[0].split(" x ")]
+        return int(info.split("Pages:")[1].split()[0]), size, texts
+
+    sheet_cells = lambda selector: driver.execute_script(
+        f"return [...document.querySelectorAll('#sheet {selector}')].map(e => e.textContent)")
+    driver.set_window_size(1200, 900)
+    for paper, points, mode, count in [("a4", (595, 842), "numerals", 40), ("letter", (612, 792), "write-coptic", 30),
+                                       ("a4", (595, 842), "write-numerals", 60)]:
+        where = f"#worksheet?ask={mode}&up-to=100&forms=mixed&count={count}&size=16&paper={paper}&key=1&seed=2026"
+        driver.get(url + where)
+        settle(lambda: len(sheet_cells(".sheet-answer")) == count)
+        questions, key = sheet_cells(".sheet-text")[:count], sheet_cells(".sheet-answer")
+        page_count = len(sheet_cells(".sheet-page"))
+        pages, size, texts = printed(page_count)
+        check(pages == page_count and abs(size[0] - points[0]) < 1 and abs(size[1] - points[1]) < 1,
+              f"{paper} {mode}: printed {pages} pages of {size}, laid out {page_count}")
+        keyed = [n for n, t in enumerate(texts) if "Answers:" in t]
+        check(keyed and keyed == list(range(keyed[0], pages)) and keyed[0] > 0,
+              f"{paper} {mode}: the key's pages are {keyed} of {pages}")
+        check(all(w in texts[0] for w in ["numbers from 1 to 100", "Name", "Date"]), f"the header: {texts[0][:200]}")
+        writes = mode.startswith("write")
+        asked = [named(q) if writes else read_back(q) for q in questions]
+        answered = [read_back(a) for a in key]
+        check(asked == answered, f"{mode}: the key does not answer the questions: {asked} / {answered}")
+        check(len(set(asked)) == count and all(1 <= n <= 100 for n in asked),
+              f"{mode}: numbers repeated or out of range: {sorted(asked)}")
+        on_paper = "".join(texts[:keyed[0] if keyed else pages]).split()
+        missing = [n for n in range(1, count + 1) if f"{n}." not in on_paper]
+        check(not missing, f"{mode}: question numbers not printed: {missing}")
+        if writes:
+            check(all(q.split(" ")[0] in on_paper for q in questions), f"{mode}: questions not printed")
+        driver.refresh()
+        settle(lambda: len(sheet_cells(".sheet-answer")) == count)
+        check(sheet_cells(".sheet-text")[:count] == questions, f"{mode}: the same address gave other questions")
+    # Choices go into the address; New questions draws others; Print is the browser's.
+    Select(field("sheet-paper")).select_by_value("letter")
+    Select(field("sheet-ask")).select_by_value("pronunciation")
+    settle(lambda: "ask=pronunciation" in driver.current_url and "paper=letter" in driver.current_url)
+    before = sheet_cells(".sheet-text")
+    field("sheet-new").click()
+    settle(lambda: sheet_cells(".sheet-text") != before and "seed=2026" not in driver.current_url)
+    field("sheet-title").send_keys("Class 3 & 4", Keys.TAB)
+    settle(lambda: sheet_cells("h2")[0] == "Class 3 & 4")
+    driver.refresh()
+    settle(lambda: sheet_cells("h2") and sheet_cells("h2")[0] == "Class 3 & 4")
+    driver.execute_script("window.print = () => { window.printed = true; }")
+    field("sheet-print").click()
+    settle(lambda: driver.execute_script("return window.printed === true"))
+    for width, scheme in [(360, "light"), (1200, "dark")]:
+        driver.set_window_size(width, 900)
+        driver.execute_cdp_cmd("Emulation.setEmulatedMedia",
+                               {"features": [{"name": "prefers-color-scheme", "value": scheme}]})
+        time.sleep(0.2)
+        wide = driver.execute_script("return document.documentElement.scrollWidth")
+        check(wide <= width, f"the worksheet view at {width} px is {wide} px wide")
+        check(not field("actions").is_displayed(), "Copy offered with no report to copy")
+        found = axe_violations()
+        check(found == [], f"axe, Worksheet, {scheme} at {width}: {found}")
+
+    # The number box's keypad: a numeral written key by key is read as it grows; Back
+    # returns to the number before, and the message about the numeral goes with it.
+    driver.set_window_size(360, 900)
+    driver.get(url + "#5")
+    settle(lambda: len(lines()) == 23)
+    field("numeral-keys").click()
+    keys = lambda: driver.find_elements(By.CSS_SELECTOR, "#numeral-keypad button")
+    sizes = [(k.size["width"], k.size["height"]) for k in keys()]
+    check(len(sizes) > 30 and all(w >= 44 and h >= 44 for w, h in sizes), f"the number keypad's keys: {sizes[:4]}")
+    for label in ["ⲙ", "◌̅", "ⲁ", "◌̅"]:  # ⲙ̅ⲁ̅
+        next(k for k in keys() if k.text == label).click()
+    settle(lambda: box().get_attribute("value") == "41")
+    check(field("status").text == 'Read ⁨"ⲙ̅ⲁ̅"⁩ as 41' and lines()[3] == "41",
+          f"the keypad's numeral: {field('status').text!r}")
+    check(field("actions").is_displayed(), "no Copy beside the number's report")
+    driver.back()
+    settle(lambda: box().get_attribute("value") == "5")
+    check(field("status").text == "" and field("numeral").get_attribute("value") == "",
+          f"after Back: {field('status').text!r}, {field('numeral').get_attribute('value')!r}")
 
     # In Arabic: right to left, the command line's Arabic report line for line, the
     # Coptic lines left to right, Arabic read, Arabic-Indic digits typed; the choice kept.
@@ -471,10 +568,7 @@ try:
     settle(lambda: box().get_attribute("value") == "300" and lines()[3] == "٣٠٠")
     driver.execute_script("location.hash = 'date/2026-12-08'")
     settle(lambda: len(lines()) > 4 and lines()[4] == "٢٩ هاتور ١٧٤٣ للشهداء")
-    driver.execute_script(script)
-    found = driver.execute_async_script(
-        "const done = arguments[arguments.length - 1];"
-        "axe.run(document).then(r => done(r.violations.map(v => v.id + ': ' + v.nodes.length)))")
+    found = axe_violations()
     check(found == [], f"axe, Arabic: {found}")
     driver.find_element(By.ID, "language").click()
     settle(lambda: driver.execute_script("return document.documentElement.lang") == "en")
