@@ -14,7 +14,5 @@ void appendArabicWords(std::string& out, std::uint32_t number, Form form);
 void appendArabicDigits(std::string& out, std::uint32_t number);
 // The pronunciation line in Arabic letters, word for word.
 void appendArabicPronunciation(std::string& out, std::uint32_t number, Form form);
-// One word of the pronunciation line in Arabic letters; "" for a word it has not.
-std::string_view arabicLettersOf(std::string_view pronounced);
 
 } // namespace zefnaro

@@ -81,13 +81,14 @@ constexpr std::array<Entry, 57> words{{
 static_assert(std::is_sorted(words.begin(), words.end(),
                              [](const Entry& a, const Entry& b) { return a.first < b.first; }));
 
-} // namespace
-
+// One word of the pronunciation line in Arabic letters; "" for a word it has not.
 std::string_view arabicLettersOf(std::string_view pronounced) {
     const auto at = std::lower_bound(words.begin(), words.end(), pronounced,
                                      [](const Entry& e, std::string_view w) { return e.first < w; });
     return at != words.end() && at->first == pronounced ? at->second : std::string_view();
 }
+
+} // namespace
 
 void appendArabicPronunciation(std::string& out, std::uint32_t number, Form form) {
     std::string latin;

@@ -17,7 +17,6 @@ enum class Role : std::uint8_t {
     ten,         // عشر / عشرة: the ten of 11..19, or ten alone
     tens,        // 20..90
     hundreds,    // a whole hundreds count: مائة .. تسعمائة
-    hundredWord, // مائة after a unit: ثلاث مائة
     scale,       // ألف, مليون and their forms
     ordinal,     // الأول .. العاشر, الحادي
     after,       // بعد

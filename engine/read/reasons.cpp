@@ -3,6 +3,7 @@
 #include "engine/joined.h"
 #include "engine/numbers.h"
 #include "engine/read_reason.h"
+#include "engine/read/reasons_arabic.h"
 
 namespace zefnaro {
 
@@ -104,8 +105,6 @@ std::string said(const ReadWhy& w) {
 }
 
 } // namespace
-
-std::string arabicSentence(const ReadWhy& why, bool learner); // reasons_arabic.cpp
 
 std::string readerSentence(const ReadWhy& why, Language language) {
     if (language == Language::arabic) return arabicSentence(why, false);

@@ -5,6 +5,7 @@
 #include "engine/joined.h"
 #include "engine/numbers.h"
 #include "engine/read_reason.h"
+#include "engine/read/reasons_arabic.h"
 
 #include <array>
 #include <utility>
