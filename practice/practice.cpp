@@ -196,14 +196,35 @@ QuestionMaker::QuestionMaker(PracticeOptions options, std::uint64_t seed)
     options_.upTo = std::clamp<std::uint32_t>(options_.upTo, 1, largestNumber);
 }
 
+namespace {
+
+// Draws are plain arithmetic on the generator's words, not the standard library's
+// distributions, whose algorithms differ from one library to another: a seed must
+// ask the same questions in the window, the command line and the web page (built
+// against another library). Uniform in [0, n): words below 2^64 mod n are drawn
+// again, so that every remainder is equally likely.
+std::uint32_t below(std::mt19937_64& random, std::uint32_t n) {
+    const std::uint64_t least = (0 - std::uint64_t{n}) % n;
+    std::uint64_t word = random();
+    while (word < least)
+        word = random();
+    return static_cast<std::uint32_t>(word % n);
+}
+
+bool coin(std::mt19937_64& random) {
+    return (random() >> 63) != 0;
+}
+
+} // namespace
+
 Question QuestionMaker::next() {
-    const std::uint32_t number = std::uniform_int_distribution<std::uint32_t>(1, options_.upTo)(random_);
+    const std::uint32_t number = 1 + below(random_, options_.upTo);
     Form form;
     if (options_.form) {
         form = *options_.form;
     } else {
-        std::bernoulli_distribution coin;
-        form = formOf(coin(random_), coin(random_));
+        const bool ordinal = coin(random_);
+        form = formOf(ordinal, coin(random_));
     }
     return makeQuestion(options_.ask, number, form, options_.language);
 }

@@ -161,6 +161,43 @@ TEST(Practice, SeedsAndRanges) {
     EXPECT_EQ(forms.size(), 4u);
 }
 
+// A seed asks the same questions whatever standard library the program is built
+// against (the window and the command line against one, the web page against
+// another): the first draws, pinned, as both gave them.
+TEST(Practice, SeedsAskTheSameEverywhere) {
+    struct Draw {
+        std::uint64_t seed;
+        std::uint32_t number;
+        bool ordinal, masculine;
+    };
+    const Draw mixed[] = {
+        {0, 719832976, true, false},          {0, 157854418, true, false},
+        {0, 520505975, false, true},          {0, 399325683, false, true},
+        {2026, 324571869, true, false},       {2026, 556428852, false, true},
+        {2026, 380484559, true, true},        {2026, 685741236, false, false},
+        {4294967295, 475281969, true, true},  {4294967295, 589418680, false, false},
+        {4294967295, 274742517, false, false}, {4294967295, 703127093, true, false},
+    };
+    for (std::size_t i = 0; i < std::size(mixed); i += 4) {
+        QuestionMaker maker({Ask::writeNumerals, largestNumber, std::nullopt}, mixed[i].seed);
+        for (std::size_t j = i; j < i + 4; ++j) {
+            const Question q = maker.next();
+            EXPECT_EQ(q.number, mixed[j].number) << mixed[j].seed;
+            EXPECT_EQ(q.form.ordinal(), mixed[j].ordinal) << mixed[j].seed;
+            EXPECT_EQ(q.form.masculine(), mixed[j].masculine) << mixed[j].seed;
+        }
+    }
+    const std::pair<std::uint64_t, std::vector<std::uint32_t>> upToTen[] = {
+        {0, {5, 8, 4, 9, 7, 9}}, {2026, {2, 1, 2, 7, 5, 2}}, {4294967295, {9, 4, 6, 5, 6, 6}}};
+    for (const auto& [seed, numbers] : upToTen) {
+        QuestionMaker maker({Ask::numerals, 10, cardinal}, seed);
+        std::vector<std::uint32_t> drawn;
+        for (std::size_t i = 0; i < numbers.size(); ++i)
+            drawn.push_back(maker.next().number);
+        EXPECT_EQ(drawn, numbers) << seed;
+    }
+}
+
 TEST(Practice, NamesAndQuestionTexts) {
     for (const Ask ask : allAsks)
         EXPECT_EQ(askNamed(askName(ask)), ask);

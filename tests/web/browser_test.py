@@ -498,6 +498,15 @@ try:
         driver.refresh()
         settle(lambda: len(sheet_cells(".sheet-answer")) == count)
         check(sheet_cells(".sheet-text")[:count] == questions, f"{mode}: the same address gave other questions")
+    # A seed draws the questions practice draws for it everywhere: in a range this
+    # large none repeats, so the sheet's are the command line's round's.
+    driver.get(url + "#worksheet?ask=write-numerals&up-to=999999999&forms=cardinal-masculine&count=12&seed=2026")
+    settle(lambda: len(sheet_cells(".sheet-answer")) == 12)
+    round_ = [json.loads(l) for l in subprocess.run(
+        [cli, "--practice", "--json", "--seed", "2026", "--up-to", "999999999", "--count", "12", "--ask",
+         "write-numerals"], input="x\n" * 12, capture_output=True, text=True, check=True).stdout.splitlines()]
+    check(sheet_cells(".sheet-text")[:12] == [l["text"] for l in round_ if "ask" in l],
+          f"the sheet's questions are not the seed's: {sheet_cells('.sheet-text')[:3]}")
     # Choices go into the address; New questions draws others; Print is the browser's.
     Select(field("sheet-paper")).select_by_value("letter")
     Select(field("sheet-ask")).select_by_value("pronunciation")
