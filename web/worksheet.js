@@ -58,9 +58,8 @@ export function address() {
 // The questions, as the engine draws them for the choices and the seed.
 function drawn() {
   const [kind, gender] = form.value === 'mixed' ? ['cardinal', 'masculine'] : form.value.split('-');
-  const questions = Math.max(1, Math.min(200, Math.round(Number(count.value)) || 20));
   return call('worksheet', ask.value, Number(range.value), form.value === 'mixed' ? 'mixed' : 'one', kind, gender,
-    seed, questions, language);
+    seed, Number(count.value), language);
 }
 
 const element = (tag, className, text) => {
@@ -194,6 +193,8 @@ addEventListener('resize', fit);
 
 let showing = Promise.resolve();
 function changed() {
+  const n = Math.round(Number(count.value));
+  count.value = String(Number.isFinite(n) ? Math.max(1, Math.min(200, n)) : 20);
   history.replaceState(null, '', address());
   showing = showing.then(show);
 }
