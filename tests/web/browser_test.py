@@ -445,6 +445,17 @@ try:
     found = axe_violations()
     check(found == [], f"axe, Find: {found}")
 
+    # axe-core in each new view in the other theme too (light above).
+    driver.execute_cdp_cmd("Emulation.setEmulatedMedia",
+                           {"features": [{"name": "prefers-color-scheme", "value": "dark"}]})
+    for view in ["practice", "year/1743", "find"]:
+        driver.get(url + "#" + view)
+        time.sleep(0.3)
+        found = axe_violations()
+        check(found == [], f"axe, dark, #{view}: {found}")
+    driver.execute_cdp_cmd("Emulation.setEmulatedMedia",
+                           {"features": [{"name": "prefers-color-scheme", "value": "light"}]})
+
     # Worksheets: printed to PDF on A4 and on Letter, the pages the view lays out,
     # the questions under the title and the name line, the key on pages of its own
     # agreeing with them (each read back by the command line), no number twice; the
