@@ -51,7 +51,7 @@ function showScore() {
 // The verdict said, the answer with it, and the report of the number asked below.
 function tell(text, q, isRight) {
   verdict.textContent = isRight ? text : (text ? text + ' ' : '') + t('The answer is %1.', q.answer);
-  verdict.className = isRight ? 'verdict right' : 'verdict';
+  verdict.classList.toggle('right', isRight);
   report.innerHTML = call('report', String(q.number), q.ordinal ? 'ordinal' : 'cardinal',
     q.masculine ? 'masculine' : 'feminine', 'unicode', language).html;
   showReport(true);
@@ -72,12 +72,12 @@ function show() {
   forms.value = state.forms;
   instruction.textContent = q.instruction;
   question.textContent = q.text;
-  question.className = 'question' + (q.writes ? '' : ' coptic');
+  question.classList.toggle('coptic', !q.writes);
   question.setAttribute('aria-label', t('Question') + ': ' + q.text);
   keys.hidden = !q.writes;
   answer.value = state.answer;
   verdict.textContent = '';
-  verdict.className = 'verdict';
+  verdict.classList.remove('right');
   showReport(false);
   checkButton.textContent = t('Check');
   if (state.answered) {

@@ -351,6 +351,9 @@ try:
     check(len(sizes) > 30 and all(w >= 44 and h >= 44 for w, h in sizes), f"the keys' sizes: {sizes[:5]}")
     wide = driver.execute_script("return document.documentElement.scrollWidth")
     check(wide <= 360, f"Practice at 360 px is {wide} px wide")
+    spans = driver.execute_script("return ['practice-question', 'practice-verdict']"
+                                  ".map(id => document.getElementById(id).getBoundingClientRect().width)")
+    check(all(w > 300 for w in spans), f"the question and the verdict do not span the view: {spans}")
     for name in ["kappa, 20", "alpha, 1"]:
         key = driver.execute_script("return [...document.querySelectorAll('#keypad button')]"
                                     f".find(b => b.getAttribute('aria-label').includes('{name}'))")
