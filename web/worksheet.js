@@ -4,7 +4,7 @@
 // the window lays them out, on A4 or US Letter, and printed by the browser.
 import { call } from './engine.js';
 import { arabic, grouped, language, t } from './language.js';
-import { $, say, showReport } from './page.js';
+import { $, say, showReport, viewLinks } from './page.js';
 
 const mm = 96 / 25.4, pt = 96 / 72; // CSS px
 const papers = { a4: [210, 297], letter: [215.9, 279.4] }; // mm
@@ -192,10 +192,16 @@ function fit() {
 addEventListener('resize', fit);
 
 let showing = Promise.resolve();
+// The address, and the view's tab, hold the sheet shown: back on the tab, the same sheet.
+function remember() {
+  history.replaceState(null, '', address());
+  viewLinks.worksheet.href = address();
+}
+
 function changed() {
   const n = Math.round(Number(count.value));
   count.value = String(Number.isFinite(n) ? Math.max(1, Math.min(200, n)) : 20);
-  history.replaceState(null, '', address());
+  remember();
   showing = showing.then(show);
 }
 for (const control of [ask, range, form, size, paper, key]) control.addEventListener('change', changed);
@@ -207,7 +213,7 @@ export function showAddress(hash) {
   say('');
   showReport(false); // the sheet is this view's report
   choose(hash);
-  history.replaceState(null, '', address());
+  remember();
   showing = showing.then(show);
 }
 export const focus = () => title.focus();

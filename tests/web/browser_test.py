@@ -532,6 +532,12 @@ try:
     settle(lambda: sheet_cells("h2")[0] == "Class 3 & 4")
     driver.refresh()
     settle(lambda: sheet_cells("h2") and sheet_cells("h2")[0] == "Class 3 & 4")
+    sheet_shown = driver.current_url
+    field("view-numbers").click()
+    settle(lambda: len(lines()) == 23)
+    field("view-worksheet").click()  # the tab leads back to the sheet shown
+    time.sleep(0.3)
+    check(driver.current_url == sheet_shown, f"the tab led to another sheet: {driver.current_url}")
     driver.execute_script("window.print = () => { window.printed = true; }")
     field("sheet-print").click()
     settle(lambda: driver.execute_script("return window.printed === true"))
