@@ -13,6 +13,18 @@ namespace zefnaro::json {
 // stands, invalid UTF-8 replaced.
 void appendString(std::string& out, std::string_view text);
 
+// An array of `items`, each written by `append(std::string&, item)`.
+template <class Items, class Append> void appendArray(std::string& out, const Items& items, Append&& append) {
+    out += '[';
+    bool first = true;
+    for (const auto& item : items) {
+        if (!first) out += ',';
+        first = false;
+        append(out, item);
+    }
+    out += ']';
+}
+
 // An object written into `out` as its members are given; end() closes it.
 class Object {
 public:

@@ -63,12 +63,7 @@ void appendDateLine(std::string& out, CopticDate date) {
         [&](std::string_view name, int value) { line.number(name, value); },
         [&](std::string_view name, const std::vector<std::string_view>& values) {
             line.value(name, [&values](std::string& o) {
-                o += '[';
-                for (std::size_t i = 0; i < values.size(); ++i) {
-                    if (i > 0) o += ',';
-                    json::appendString(o, values[i]);
-                }
-                o += ']';
+                json::appendArray(o, values, [](std::string& a, std::string_view v) { json::appendString(a, v); });
             });
         });
     line.end();

@@ -14,6 +14,8 @@
 #include "zefnaro/read.h"
 #include "zefnaro/version.h"
 
+#include <array>
+
 namespace zefnaro::page {
 
 namespace {
@@ -140,21 +142,18 @@ void appendChurchYear(std::string& out, std::string_view text, std::string_view 
                                                          : toGregorianDate({year, 1, 1}).error.message);
     json::Object o(out);
     o.number("year", year).value("observances", [&](std::string& list) {
-        list += '[';
-        for (std::size_t i = 0; i < all.size(); ++i) {
-            if (i > 0) list += ',';
+        json::appendArray(list, all, [said](std::string& a, const Observance& observance) {
             std::string line;
-            appendObservanceLine(line, all[i], said);
+            appendObservanceLine(line, observance, said);
             line.pop_back(); // its newline
             line.pop_back(); // and its closing brace: the day's text follows
-            list += line;
-            list += ",\"coptic_text\":";
-            const bool oneDay = all[i].first == all[i].last;
-            json::appendString(list, copticText(all[i].first, said) +
-                                         (oneDay ? std::string() : " – " + copticText(all[i].last, said)));
-            list += '}';
-        }
-        list += ']';
+            a += line;
+            a += ",\"coptic_text\":";
+            const bool oneDay = observance.first == observance.last;
+            json::appendString(a, copticText(observance.first, said) +
+                                      (oneDay ? std::string() : " – " + copticText(observance.last, said)));
+            a += '}';
+        });
     });
     o.text("ics", churchYearCalendar(year, all, said)).end(false);
 }
@@ -165,31 +164,22 @@ void appendFacts(std::string& out, std::span<const std::uint32_t> ranges) {
         .number("largest_number", largestNumber)
         .value("ranges",
                [ranges](std::string& o) {
-                   char separator = '[';
-                   for (const std::uint32_t upTo : ranges) {
-                       o += separator;
-                       separator = ',';
-                       o += std::to_string(upTo);
-                   }
-                   o += ']';
+                   json::appendArray(o, ranges, [](std::string& a, std::uint32_t upTo) { a += std::to_string(upTo); });
                })
         .text("first_day", isoText(firstGregorianDate))
         .text("last_day", isoText(lastGregorianDate))
         .number("largest_year", largestCopticYear)
         .value("months",
                [](std::string& o) {
-                   char separator = '[';
-                   for (int m = 1; m <= 13; ++m) {
-                       o += separator;
-                       separator = ',';
+                   constexpr std::array<int, 13> months{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13};
+                   json::appendArray(o, months, [](std::string& a, int m) {
                        const MonthName name = copticMonthName(m);
-                       json::Object(o)
+                       json::Object(a)
                            .text("english", name.english)
                            .text("arabic", arabicMonthName(m))
                            .text("coptic", name.coptic)
                            .end(false);
-                   }
-                   o += ']';
+                   });
                })
         .end(false);
 }

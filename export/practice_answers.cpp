@@ -34,29 +34,15 @@ void appendPracticeFacts(std::string& out) {
     json::Object(out)
         .value("asks",
                [](std::string& o) {
-                   char separator = '[';
-                   for (const Ask ask : allAsks) {
-                       o += separator;
-                       separator = ',';
-                       json::appendString(o, askName(ask));
-                   }
-                   o += ']';
+                   json::appendArray(o, allAsks, [](std::string& a, Ask ask) { json::appendString(a, askName(ask)); });
                })
         .value("keypad",
                [](std::string& o) {
-                   char rowSeparator = '[';
-                   for (const std::vector<Key>& row : keypadRows()) {
-                       o += rowSeparator;
-                       rowSeparator = ',';
-                       char separator = '[';
-                       for (const Key& key : row) {
-                           o += separator;
-                           separator = ',';
-                           json::Object(o).text("text", key.text).text("name", key.name).end(false);
-                       }
-                       o += ']';
-                   }
-                   o += ']';
+                   json::appendArray(o, keypadRows(), [](std::string& rows, const std::vector<Key>& row) {
+                       json::appendArray(rows, row, [](std::string& keys, const Key& key) {
+                           json::Object(keys).text("text", key.text).text("name", key.name).end(false);
+                       });
+                   });
                })
         .end(false);
 }
@@ -102,14 +88,10 @@ void appendWorksheet(std::string& out, const Round& round, int count) {
         .boolean("coptic_questions", ask == Ask::numerals || ask == Ask::coptic)
         .value("questions",
                [&](std::string& o) {
-                   char separator = '[';
-                   for (const Question& q : sheet.questions) {
-                       o += separator;
-                       separator = ',';
-                       json::Object(o).number("number", q.number).text("text", q.text).text("answer", q.answer).end(
+                   json::appendArray(o, sheet.questions, [](std::string& a, const Question& q) {
+                       json::Object(a).number("number", q.number).text("text", q.text).text("answer", q.answer).end(
                            false);
-                   }
-                   o += ']';
+                   });
                })
         .end(false);
 }

@@ -2,7 +2,7 @@
 // checked by the engine's practice rules, a Coptic keypad for the write modes. The
 // round, the answer being written and the score are kept in this browser, so a
 // reload, a rotation or a double tap loses nothing, until the learner starts afresh.
-import { call } from './engine.js';
+import { call, facts } from './engine.js';
 import { grouped, language, t } from './language.js';
 import { keypad } from './keypad.js';
 import { $, report, say, showReport } from './page.js';
@@ -14,13 +14,13 @@ const answer = $('practice-answer'), checkButton = $('practice-check'), verdict 
 const score = $('practice-score'), keys = $('keypad');
 const stored = 'zefnaro-practice';
 
-const asks = {
+// What each mode is called in the lists, here and on worksheets.
+export const asks = {
   'numerals': 'Read Coptic numerals', 'coptic': 'Read Coptic words', 'pronunciation': 'Read the pronunciation',
   'write-numerals': 'Write Coptic numerals', 'write-coptic': 'Write Coptic words',
 };
 for (const name of practice.asks) ask.add(new Option(t(asks[name]), name));
-for (const upTo of [10, 100, 1000, 10000, 1000000, 999999999])
-  range.add(new Option(t('up to %1', grouped(upTo)), String(upTo)));
+for (const upTo of facts.ranges) range.add(new Option(t('up to %1', grouped(upTo)), String(upTo)));
 
 const newSeed = () => Math.floor(Math.random() * 2 ** 32);
 function load() {

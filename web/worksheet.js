@@ -2,20 +2,17 @@
 // choices in the address, so a link prints the same sheet; the questions drawn by
 // the engine from the seed, as the window draws them; the pages laid out here as
 // the window lays them out, on A4 or US Letter, and printed by the browser.
-import { call } from './engine.js';
-import { arabic, grouped, language, t } from './language.js';
+import { call, facts } from './engine.js';
+import { grouped, language, t } from './language.js';
 import { $, say, showReport, viewLinks } from './page.js';
+import { asks } from './practice.js';
 
 const mm = 96 / 25.4, pt = 96 / 72; // CSS px
 const papers = { a4: [210, 297], letter: [215.9, 279.4] }; // mm
 const margin = 15, gap = 6 * mm; // mm as the window's; px
-const asks = {
-  'numerals': 'Read Coptic numerals', 'coptic': 'Read Coptic words', 'pronunciation': 'Read the pronunciation',
-  'write-numerals': 'Write Coptic numerals', 'write-coptic': 'Write Coptic words',
-};
 const forms = { 'mixed': 'Mixed', 'cardinal-masculine': 'Cardinal, masculine', 'cardinal-feminine': 'Cardinal, feminine',
   'ordinal-masculine': 'Ordinal, masculine', 'ordinal-feminine': 'Ordinal, feminine' };
-const ranges = [10, 100, 1000, 10000, 1000000, 999999999];
+const ranges = facts.ranges;
 const sizes = [12, 14, 16, 20, 24];
 
 const title = $('sheet-title'), ask = $('sheet-ask'), range = $('sheet-range'), form = $('sheet-forms');
