@@ -1,7 +1,6 @@
 #include "cli/practice_session.h"
 
 #include "cli/request.h"
-#include "engine/arabic.h"
 #include "engine/numbers.h"
 #include "export/json.h"
 
@@ -18,17 +17,7 @@ void ask(const PracticeRun& run, const Question& q, int index, Output& out) {
         json::Object(out.buffer()).number("question", index).text("ask", askName(q.ask)).text("text", q.text).end();
         return;
     }
-    if (q.language == Language::arabic) {
-        std::string& text = out.buffer();
-        text += "السؤال ";
-        appendArabicDigits(text, static_cast<std::uint32_t>(index));
-        text += " من ";
-        appendArabicDigits(text, static_cast<std::uint32_t>(run.count));
-        text += ": " + q.text + "\n";
-        return;
-    }
-    out.buffer() += "Question " + std::to_string(index) + " of " + std::to_string(run.count) +
-                    ": " + q.text + "\n";
+    out.buffer() += questionSentence(index, run.count, q) + "\n";
 }
 
 void tell(const PracticeRun& run, const Question& q, int index, const std::string& answer,
@@ -43,26 +32,7 @@ void tell(const PracticeRun& run, const Question& q, int index, const std::strin
         line.number("expected", q.number).end();
         return;
     }
-    std::string& text = out.buffer();
-    const bool arabic = q.language == Language::arabic;
-    if (v.correct) {
-        text += arabic ? "صحيح.\n" : "Right.\n";
-        return;
-    }
-    text += arabic ? "خطأ: " : "Wrong: ";
-    if (!v.read.ok()) {
-        text += v.why;
-    } else if (arabic) {
-        text += "كتبت ";
-        appendArabicDigits(text, v.read.reading.number);
-        if (const auto besides = besidesTheNumber(q, v); !besides.empty()) text.append("، ").append(besides);
-    } else {
-        text += "you wrote " + groupDigits(v.read.reading.number) + " (" +
-                std::string(formName(v.read.reading.written)) + ")";
-        if (const auto besides = besidesTheNumber(q, v); !besides.empty())
-            text.append(", ").append(besides);
-    }
-    text += arabic ? ". الإجابة: " + q.answer + ".\n" : ". The answer is " + q.answer + ".\n";
+    out.buffer() += verdictSentence(q, v) + "\n";
 }
 
 } // namespace
@@ -88,15 +58,8 @@ int practise(const PracticeRun& run, InputLines& answers, Output& out) {
     }
     if (run.json) {
         json::Object(out.buffer()).number("score", right).number("of", answered).end();
-    } else if (run.options.language == Language::arabic) {
-        const auto count = [](int n) {
-            std::string digits;
-            appendArabicDigits(digits, static_cast<std::uint32_t>(n));
-            return n == 0 ? std::string("٠") : digits;
-        };
-        out.buffer() += "النتيجة: " + count(right) + " من " + count(answered) + "\n";
     } else {
-        out.buffer() += "Score: " + std::to_string(right) + " of " + std::to_string(answered) + "\n";
+        out.buffer() += scoreSentence(right, answered, run.options.language) + "\n";
     }
     out.flush();
     return right;

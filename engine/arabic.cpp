@@ -222,16 +222,25 @@ void appendArabicWords(std::string& out, std::uint32_t number, Form form) {
     out += definite(rest);
 }
 
-void appendArabicDigits(std::string& out, std::uint32_t number) {
-    if (number < 1 || number > largestNumber) return;
-    for (const char c : groupDigits(number)) {
+std::string arabicIndic(std::string_view digits) {
+    std::string out;
+    out.reserve(digits.size() * 2);
+    for (const char c : digits) {
         if (c == ',') {
             out += "\u066C"; // ٬ the Arabic thousands separator
-        } else {
+        } else if (c >= '0' && c <= '9') {
             out += "\xD9";
             out += static_cast<char>(0xA0 + (c - '0')); // U+0660..U+0669
+        } else {
+            out += c;
         }
     }
+    return out;
+}
+
+void appendArabicDigits(std::string& out, std::uint32_t number) {
+    if (number < 1 || number > largestNumber) return;
+    out += arabicIndic(groupDigits(number));
 }
 
 ArabicPieces writeArabic(std::uint32_t number, Form form) {

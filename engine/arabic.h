@@ -12,6 +12,9 @@ namespace zefnaro {
 // Nothing is appended for a number outside 1..999,999,999.
 void appendArabicWords(std::string& out, std::uint32_t number, Form form);
 void appendArabicDigits(std::string& out, std::uint32_t number);
+// ASCII digits and commas as Arabic-Indic digits and separators ("2,005" as
+// "٢٬٠٠٥", "0" as "٠"); anything else as it is. The one conversion.
+std::string arabicIndic(std::string_view digits);
 // The pronunciation line in Arabic letters, word for word.
 void appendArabicPronunciation(std::string& out, std::uint32_t number, Form form);
 

@@ -2,7 +2,7 @@
 
 #include "engine/coptic.h"
 #include "engine/numbers.h"
-#include "engine/arabic.h"
+#include "engine/say.h"
 #include "engine/joined.h"
 #include "engine/utf8.h"
 #include "reasons.h"
@@ -15,40 +15,23 @@ namespace {
 
 struct AskText {
     Ask ask;
-    std::string_view name, instruction, oneQuestion, arabicInstruction, arabicOneQuestion;
+    std::string_view name;
+    Text instruction, oneQuestion;
 };
 
 constexpr AskText askTexts[] = {
-    {Ask::numerals, "numerals", "Write the number each Coptic numeral stands for, in digits.",
-     "Write the number this Coptic numeral stands for, in digits.",
-     "اكتب بالأرقام العدد الذي يدل عليه كل رقم قبطي.", "اكتب بالأرقام العدد الذي يدل عليه هذا الرقم القبطي."},
-    {Ask::coptic, "coptic", "Write the number each line of Coptic words stands for, in digits.",
-     "Write the number this line of Coptic words stands for, in digits.",
-     "اكتب بالأرقام العدد الذي يدل عليه كل سطر من الكلمات القبطية.",
-     "اكتب بالأرقام العدد الذي يدل عليه هذا السطر من الكلمات القبطية."},
-    {Ask::pronunciation, "pronunciation", "Write the number each pronunciation stands for, in digits.",
-     "Write the number this pronunciation stands for, in digits.",
-     "اكتب بالأرقام العدد الذي يدل عليه كل نطق.", "اكتب بالأرقام العدد الذي يدل عليه هذا النطق."},
-    {Ask::writeNumerals, "write-numerals", "Write each number in Coptic numerals.",
-     "Write this number in Coptic numerals.", "اكتب كل عدد بالأرقام القبطية.", "اكتب هذا العدد بالأرقام القبطية."},
-    {Ask::writeCoptic, "write-coptic", "Write each number in Coptic words.",
-     "Write this number in Coptic words.", "اكتب كل عدد بالكلمات القبطية.", "اكتب هذا العدد بالكلمات القبطية."}};
+    {Ask::numerals, "numerals", Text::practice_instruction_numerals, Text::practice_one_question_numerals},
+    {Ask::coptic, "coptic", Text::practice_instruction_coptic, Text::practice_one_question_coptic},
+    {Ask::pronunciation, "pronunciation", Text::practice_instruction_pronunciation,
+     Text::practice_one_question_pronunciation},
+    {Ask::writeNumerals, "write-numerals", Text::practice_instruction_write_numerals,
+     Text::practice_one_question_write_numerals},
+    {Ask::writeCoptic, "write-coptic", Text::practice_instruction_write_coptic,
+     Text::practice_one_question_write_coptic}};
 
-// A learner's sentence in the question's language.
-std::string_view said(Language language, std::string_view english, std::string_view arabic) {
-    return language == Language::arabic ? arabic : english;
-}
-
-std::string digitsIn(Language language, std::uint32_t number) {
-    if (language == Language::english) return groupDigits(number);
-    std::string out;
-    appendArabicDigits(out, number);
-    return out;
-}
-
-// Quoted from the answer: in Arabic isolated, so that it keeps its own direction.
+// Quoted from the answer: in a right-to-left language isolated, so that it keeps its own direction.
 std::string quote(Language language, std::string_view text) {
-    return language == Language::arabic ? joined({"«\u2068", text, "\u2069»"}) : joined({"\"", text, "\""});
+    return say(Text::practice_quoted, language, {text});
 }
 
 const AskText& textsOf(Ask ask) {
@@ -57,17 +40,12 @@ const AskText& textsOf(Ask ask) {
 }
 
 std::string shownDigits(std::uint32_t number, Form form, Language language) {
-    if (language == Language::arabic) {
-        std::string text = digitsIn(language, number);
-        if (form.ordinal() && form.feminine()) return text + " (العدد الترتيبي، مؤنث)";
-        if (form.ordinal()) return text + " (العدد الترتيبي)";
-        if (form.feminine()) return text + " (مؤنث)";
-        return text;
-    }
-    std::string text = groupDigits(number);
-    if (form.ordinal()) text += getOrdinalSuffix(number);
-    if (!form.masculine()) text += " (feminine)";
-    return text;
+    std::string digits;
+    appendNumberDigits(digits, number, form, language);
+    if (form.ordinal() && form.feminine()) return say(Text::practice_shown_ordinal_feminine, language, {digits});
+    if (form.ordinal()) return say(Text::practice_shown_ordinal, language, {digits});
+    if (form.feminine()) return say(Text::practice_shown_feminine, language, {digits});
+    return digits;
 }
 
 std::string written(Ask ask, std::uint32_t number, Form form) {
@@ -91,20 +69,14 @@ bool rightForm(Ask ask, const Reading& r) {
 
 std::string_view plainName(WrittenForm form, Language language) {
     switch (form) {
-    case WrittenForm::digits:
-        return said(language, "digits", "الأرقام");
-    case WrittenForm::english:
-        return said(language, "English words", "الكلمات الإنجليزية");
-    case WrittenForm::coptic:
-        return said(language, "Coptic words", "الكلمات القبطية");
-    case WrittenForm::pronunciation:
-        return said(language, "their pronunciation", "النطق");
-    case WrittenForm::numerals:
-        return said(language, "Coptic numerals", "الأرقام القبطية");
-    case WrittenForm::arabic:
-        return said(language, "Arabic words", "الكلمات العربية");
+    case WrittenForm::digits: return say(Text::practice_written_digits, language);
+    case WrittenForm::english: return say(Text::practice_written_english, language);
+    case WrittenForm::coptic: return say(Text::practice_written_coptic, language);
+    case WrittenForm::pronunciation: return say(Text::practice_written_pronunciation, language);
+    case WrittenForm::numerals: return say(Text::practice_written_numerals, language);
+    case WrittenForm::arabic: return say(Text::practice_written_arabic, language);
     }
-    return "digits";
+    return say(Text::practice_written_digits, language);
 }
 
 // The blank-separated word of `text` at character `position` (from 1, a letter
@@ -129,8 +101,8 @@ std::string wordAt(std::string_view text, std::size_t position) {
 
 // What is wrong with an answer in Coptic words that the reader cannot take: a
 // word that is no Coptic number word, or one out of place.
-std::string unreadable(Language language) {
-    return std::string(said(language, "not a number Zefnaro can read: ", "ليس عددًا يقرؤه زفنارو: "));
+std::string unreadable(const ReadWhy& why, Language language) {
+    return say(Text::practice_unreadable, language, {learnerReason(why, language)});
 }
 
 std::string wrongWords(std::string_view answer, Language language) {
@@ -139,20 +111,17 @@ std::string wrongWords(std::string_view answer, Language language) {
     const std::string word = error.position > 0 ? wordAt(answer, error.position) : std::string();
     switch (error.code) {
     case ReadErrorCode::unknownWord:
-        if (!word.empty())
-            return quote(language, word) +
-                   std::string(said(language, " is not a Coptic number word", " ليست من كلمات الأعداد القبطية"));
+        if (!word.empty()) return say(Text::practice_not_a_word, language, {quote(language, word)});
         break;
     case ReadErrorCode::mixedGenders:
-        return std::string(said(language, "the words mix masculine and feminine forms",
-                                "الكلمات تخلط صيغ المذكر بصيغ المؤنث"));
+        return std::string(say(Text::practice_mixed_genders, language));
     case ReadErrorCode::misplaced:
-        if (!word.empty()) return quote(language, word) + std::string(said(language, " is out of place", " في غير موضعها"));
+        if (!word.empty()) return say(Text::practice_out_of_place, language, {quote(language, word)});
         return learnerReason(read.why, language);
     default:
         break;
     }
-    return unreadable(language) + learnerReason(read.why, language);
+    return unreadable(read.why, language);
 }
 
 } // namespace
@@ -172,11 +141,11 @@ bool asksToWrite(Ask ask) {
 }
 
 std::string_view instruction(Ask ask, Language language) {
-    return said(language, textsOf(ask).instruction, textsOf(ask).arabicInstruction);
+    return say(textsOf(ask).instruction, language);
 }
 
 std::string_view questionInstruction(Ask ask, Language language) {
-    return said(language, textsOf(ask).oneQuestion, textsOf(ask).arabicOneQuestion);
+    return say(textsOf(ask).oneQuestion, language);
 }
 
 Question makeQuestion(Ask ask, std::uint32_t number, Form form, Language language) {
@@ -186,7 +155,7 @@ Question makeQuestion(Ask ask, std::uint32_t number, Form form, Language languag
         q.answer = written(ask, number, form);
     } else {
         q.text = written(ask, number, form);
-        q.answer = digitsIn(language, number);
+        q.answer = groupedText(number, language);
     }
     return q;
 }
@@ -241,7 +210,7 @@ Verdict check(const Question& q, std::string_view answer) {
             const ExplainedReading as = q.ask == Ask::writeNumerals
                                             ? readExplainedAs(answer, WrittenForm::numerals)
                                             : any;
-            v.why = unreadable(q.language) + learnerReason(as.result.ok() ? any.why : as.why, q.language);
+            v.why = unreadable(as.result.ok() ? any.why : as.why, q.language);
         }
         return v;
     }
@@ -249,26 +218,21 @@ Verdict check(const Question& q, std::string_view answer) {
     if (!rightForm(q.ask, r)) {
         const std::string_view asked = plainName(
             q.ask == Ask::writeNumerals ? WrittenForm::numerals : WrittenForm::coptic, q.language);
-        v.why = q.language == Language::arabic
-                    ? joined({"مكتوب ب", plainName(r.written, q.language), " لا ب", asked})
-                    : joined({"written as ", plainName(r.written, q.language), ", not as ", asked});
+        v.why = say(Text::practice_written_as, q.language, {plainName(r.written, q.language), asked});
         return v;
     }
     if (r.number != q.number) {
-        v.why = q.language == Language::arabic
-                    ? joined({"يُقرأ ", digitsIn(q.language, r.number), " لا ", digitsIn(q.language, q.number)})
-                    : joined({"reads as ", groupDigits(r.number), ", not ", groupDigits(q.number)});
+        v.why = say(Text::practice_reads_as, q.language,
+                    {groupedText(r.number, q.language), groupedText(q.number, q.language)});
         return v;
     }
     if (asksToWrite(q.ask)) {
         if (r.form.ordinal() != q.form.ordinal()) {
-            v.why = q.form.ordinal() ? said(q.language, "cardinal, not ordinal", "عدد أصلي لا ترتيبي")
-                                     : said(q.language, "ordinal, not cardinal", "عدد ترتيبي لا أصلي");
+            v.why = say(q.form.ordinal() ? Text::practice_not_ordinal : Text::practice_not_cardinal, q.language);
             return v;
         }
         if (r.form.feminine() == q.form.masculine() && !gendersAlike(q.ask, q.number, q.form.ordinal())) {
-            v.why = q.form.masculine() ? said(q.language, "feminine, not masculine", "مؤنث لا مذكر")
-                                       : said(q.language, "masculine, not feminine", "مذكر لا مؤنث");
+            v.why = say(q.form.masculine() ? Text::practice_not_masculine : Text::practice_not_feminine, q.language);
             return v;
         }
     }
@@ -285,6 +249,49 @@ std::string_view besidesTheNumber(const Question& q, const Verdict& v) {
     const Reading& r = v.read.reading;
     return r.number == q.number || !rightForm(q.ask, r) ? std::string_view(v.why)
                                                         : std::string_view();
+}
+
+namespace {
+
+Text readAsText(WrittenForm form) {
+    switch (form) {
+    case WrittenForm::digits: return Text::practice_read_as_digits;
+    case WrittenForm::english: return Text::practice_read_as_english;
+    case WrittenForm::coptic: return Text::practice_read_as_coptic;
+    case WrittenForm::pronunciation: return Text::practice_read_as_pronunciation;
+    case WrittenForm::numerals: return Text::practice_read_as_numerals;
+    case WrittenForm::arabic: return Text::practice_read_as_arabic;
+    }
+    return Text::practice_read_as_digits;
+}
+
+std::string count(int n, Language language) {
+    return countText(static_cast<std::uint32_t>(std::max(n, 0)), language);
+}
+
+} // namespace
+
+std::string questionSentence(int index, int count, const Question& q) {
+    return say(Text::practice_question, q.language,
+               {countText(static_cast<std::uint32_t>(index), q.language),
+                countText(static_cast<std::uint32_t>(count), q.language), q.text});
+}
+
+std::string verdictSentence(const Question& q, const Verdict& v) {
+    if (v.correct) return std::string(say(Text::practice_right, q.language));
+    std::string why = v.why;
+    if (v.read.ok()) {
+        const std::string wrote = groupedText(v.read.reading.number, q.language);
+        const std::string_view as = say(readAsText(v.read.reading.written), q.language);
+        const std::string_view besides = besidesTheNumber(q, v);
+        why = besides.empty() ? say(Text::practice_you_wrote, q.language, {wrote, as})
+                              : say(Text::practice_you_wrote_besides, q.language, {wrote, as, besides});
+    }
+    return say(Text::practice_wrong, q.language, {why, q.answer});
+}
+
+std::string scoreSentence(int right, int answered, Language language) {
+    return say(Text::practice_score, language, {count(right, language), count(answered, language)});
 }
 
 } // namespace zefnaro

@@ -87,4 +87,12 @@ bool isNoAnswer(std::string_view answer);
 // "you wrote 2,015"; "" where the number is all that is wrong.
 std::string_view besidesTheNumber(const Question& question, const Verdict& verdict);
 
+// The sentences a learner reads, the same in the window, the command line and the page.
+// "Question 3 of 10: ⲕ̅ⲁ̅"
+std::string questionSentence(int index, int count, const Question& question);
+// "Right." or "Wrong: you wrote 2,015 (digits). The answer is 2,005."
+std::string verdictSentence(const Question& question, const Verdict& verdict);
+// "Score: 7 of 10"
+std::string scoreSentence(int right, int answered, Language language);
+
 } // namespace zefnaro

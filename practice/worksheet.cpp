@@ -1,6 +1,6 @@
 #include "worksheet.h"
 
-#include "engine/arabic.h"
+#include "engine/say.h"
 #include "engine/numbers.h"
 
 #include <algorithm>
@@ -9,25 +9,21 @@
 namespace zefnaro {
 
 std::string_view modeTitle(Ask ask, Language language) {
-    const bool arabic = language == Language::arabic;
     switch (ask) {
-    case Ask::numerals: return arabic ? "قراءة الأرقام القبطية" : "Read Coptic numerals";
-    case Ask::coptic: return arabic ? "قراءة الكلمات القبطية" : "Read Coptic words";
-    case Ask::pronunciation: return arabic ? "قراءة نطق الكلمات القبطية" : "Read the pronunciation of Coptic words";
-    case Ask::writeNumerals: return arabic ? "كتابة الأرقام القبطية" : "Write Coptic numerals";
-    case Ask::writeCoptic: return arabic ? "كتابة الكلمات القبطية" : "Write Coptic words";
+    case Ask::numerals: return say(Text::practice_mode_numerals, language);
+    case Ask::coptic: return say(Text::practice_mode_coptic, language);
+    case Ask::pronunciation: return say(Text::practice_mode_pronunciation, language);
+    case Ask::writeNumerals: return say(Text::practice_mode_write_numerals, language);
+    case Ask::writeCoptic: return say(Text::practice_mode_write_coptic, language);
     }
     return {};
 }
 
 std::string worksheetTitle(const PracticeOptions& options) {
     const std::uint32_t upTo = std::clamp<std::uint32_t>(options.upTo, 1, largestNumber);
-    if (options.language == Language::arabic) {
-        std::string title = std::string(modeTitle(options.ask, options.language)) + ": الأعداد من ١ إلى ";
-        appendArabicDigits(title, upTo);
-        return title;
-    }
-    return std::string(modeTitle(options.ask)) + ": numbers from 1 to " + groupDigits(upTo);
+    return say(Text::practice_sheet_title, options.language,
+               {modeTitle(options.ask, options.language), groupedText(1, options.language),
+                groupedText(upTo, options.language)});
 }
 
 Worksheet makeWorksheet(const PracticeOptions& options, int count, std::uint64_t seed) {

@@ -3,6 +3,7 @@
 
 #include "engine/engine.h"
 #include "engine/language.h"
+#include "engine/say.h"
 #include "report/styles.h"
 #include "zefnaro/form.h"
 
@@ -18,38 +19,20 @@ namespace zefnaro {
 template <class Line>
 void eachNumberLine(std::uint32_t n, Form form, Writing writing, std::string_view groupSeparator,
                     Language language, Line&& line) {
-    const auto text = [](std::string_view t) { return [t](std::string& out) { out += t; }; };
-    const bool arabic = language == Language::arabic;
-    const auto say = [&](std::string_view english, std::string_view inArabic) {
-        line(Piece::words, text(arabic ? inArabic : english));
+    const auto say = [&](Text t) {
+        line(Piece::words, [t, language](std::string& out) { out += zefnaro::say(t, language); });
     };
-    if (form.ordinal())
-        say("The ordinal number", "العدد الترتيبي");
-    else
-        say("The cardinal number", "العدد الأصلي");
-    line(Piece::digits, [&](std::string& out) {
-        if (arabic) return appendArabicDigits(out, n);
-        appendGroupedDigits(out, n, groupSeparator);
-        if (form.ordinal()) out += getOrdinalSuffix(n);
-    });
-    say("or", "أو");
-    line(Piece::english, [&](std::string& out) {
-        if (arabic) return appendArabicWords(out, n, form);
-        appendEnglishWords(out, n, form);
-    });
-    if (form.masculine())
-        say("in Bohairic Coptic (masculine) is written", "يُكتب بالقبطية البحيرية (مذكر)");
-    else
-        say("in Bohairic Coptic (feminine) is written", "يُكتب بالقبطية البحيرية (مؤنث)");
+    say(form.ordinal() ? Text::report_ordinal : Text::report_cardinal);
+    line(Piece::digits, [&](std::string& out) { appendNumberDigits(out, n, form, language, groupSeparator); });
+    say(Text::report_or);
+    line(Piece::english, [&](std::string& out) { appendNumberWords(out, n, form, language); });
+    say(form.masculine() ? Text::report_written_masculine : Text::report_written_feminine);
     line(Piece::coptic, [&](std::string& out) { appendCopticWords(out, n, form, writing); });
-    say("which is pronounced", "ويُنطق");
-    line(Piece::pronunciation, [&](std::string& out) {
-        if (arabic) return appendArabicPronunciation(out, n, form);
-        appendCopticWords(out, n, form, Writing::pronunciation);
-    });
-    say("or", "أو");
+    say(Text::report_pronounced);
+    line(Piece::pronunciation, [&](std::string& out) { appendPronunciation(out, n, form, language); });
+    say(Text::report_or);
     line(Piece::numerals, [&](std::string& out) { appendCopticNumerals(out, n, form, writing); });
-    say("for short", "اختصارًا");
+    say(Text::report_for_short);
 }
 
 } // namespace zefnaro

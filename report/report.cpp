@@ -5,6 +5,7 @@
 #include "zefnaro/read.h"
 #include "engine/utf8.h"
 #include "engine/engine.h"
+#include "engine/say.h"
 #include "report/entry.h"
 #include "report/number_lines.h"
 
@@ -18,12 +19,12 @@ Line line(Piece piece, std::string text, Style style) {
     return Line{piece, std::move(text), style};
 }
 
-Report message(std::string_view text, Language language) {
+Report message(Text text, Language language) {
     Report r;
     r.isMessage = true;
     r.language = language;
     const Style style = styleOf(Piece::message, Writing::unicode, 0);
-    r.lines = {line(Piece::blank, "", style), line(Piece::message, std::string(text), style)};
+    r.lines = {line(Piece::blank, "", style), line(Piece::message, std::string(say(text, language)), style)};
     return r;
 }
 
@@ -60,8 +61,10 @@ void fill(Report& r, std::uint32_t n, Form form, Writing writing, int pointSize,
 } // namespace
 
 bool runsLeftToRight(const Report& report, Piece piece) {
-    if (!rightToLeft(report.language)) return true;
-    return piece == Piece::coptic || piece == Piece::numerals;
+    if (!rightToLeft(report.language) || piece == Piece::coptic || piece == Piece::numerals) return true;
+    // Number data in Latin script (the pseudo-locale's) keeps its own direction too.
+    const bool data = piece == Piece::digits || piece == Piece::english || piece == Piece::pronunciation;
+    return data && facts(report.language).numbers == Script::latin;
 }
 
 std::string_view Report::text(Piece piece) const {
@@ -102,17 +105,16 @@ ReadResult readPasted(std::string_view text) {
 Report composeReport(std::string_view entryText, const DisplaySettings& settings,
                      std::string_view groupSeparator) {
     const double number = readNumber(entryText);
-    const bool arabic = settings.language == Language::arabic;
-    if (number == 0) return message(arabic ? arabicZeroMessage : zeroMessage, settings.language);
+    if (number == 0) return message(Text::report_zero, settings.language);
     const auto n = translatable(number);
-    if (!n) return message(arabic ? arabicRangeMessage : rangeMessage, settings.language);
+    if (!n) return message(Text::report_range, settings.language);
     return composeReport(*n, settings, groupSeparator);
 }
 
 Report composeReport(std::uint32_t number, const DisplaySettings& settings,
                      std::string_view groupSeparator) {
     if (number < 1 || number > largestNumber)
-        return message(settings.language == Language::arabic ? arabicRangeMessage : rangeMessage, settings.language);
+        return message(Text::report_range, settings.language);
     const Writing writing = writingFor(settings.fontName);
     Report r;
     fill(r, number, settings.form, writing, settings.fontSize, groupSeparator, settings.language);
@@ -181,19 +183,14 @@ std::string explainNumeralAt(const Report& report, std::size_t character) {
 }
 
 std::string statusText(const DisplaySettings& settings) {
+    const Language language = settings.language;
     std::string fonts = settings.fontName;
     if (writingFor(fonts) == Writing::unicode && fonts != unicodeNumeralsFont)
-        fonts.append(settings.language == Language::arabic ? "، الأرقام " : ", numerals ").append(unicodeNumeralsFont);
-    if (settings.language == Language::arabic) {
-        std::string size;
-        appendArabicDigits(size, static_cast<std::uint32_t>(settings.fontSize));
-        // The font's name keeps its own direction among the Arabic.
-        return " \u2068" + fonts + "\u2069 | " + size + " | " + (settings.form.masculine() ? "مذكر" : "مؤنث") +
-               " | " + (settings.form.ordinal() ? "العدد الترتيبي" : "العدد الأصلي");
-    }
-    return " " + fonts + " | " + std::to_string(settings.fontSize) + " | " +
-           (settings.form.masculine() ? "Masculine" : "Feminine") + " | " +
-           (settings.form.ordinal() ? "Ordinal" : "Cardinal");
+        fonts = say(Text::status_numerals_font, language, {fonts, unicodeNumeralsFont});
+    return " " + isolated(fonts, language) + " | " +
+           countText(static_cast<std::uint32_t>(settings.fontSize), language) + " | " +
+           std::string(say(settings.form.masculine() ? Text::form_masculine : Text::form_feminine, language)) +
+           " | " + std::string(say(settings.form.ordinal() ? Text::form_ordinal : Text::form_cardinal, language));
 }
 
 } // namespace zefnaro

@@ -17,12 +17,6 @@
 
 namespace zefnaro {
 
-inline constexpr std::string_view rangeMessage =
-    "Only whole numbers from 1 to 999,999,999 can be translated";
-// The same in Arabic (and zeroMessage's, arabicZeroMessage, in the engine).
-inline constexpr std::string_view arabicRangeMessage = "يمكن ترجمة الأعداد من ١ إلى ٩٩٩٬٩٩٩٬٩٩٩ فقط";
-static_assert(rangeMessage.find(largestNumberText) != std::string_view::npos);
-
 struct Line {
     Piece piece = Piece::words;
     std::string text;

@@ -1,0 +1,68 @@
+// The table of languages: the one place that knows which language is which.
+#include "engine/arabic.h"
+#include "engine/coptic.h"
+#include "engine/english.h"
+#include "engine/language.h"
+#include "engine/numbers.h"
+
+#include <string>
+
+namespace zefnaro {
+
+namespace {
+
+constexpr LanguageFacts table[] = {
+    {"en", "English", false, Script::latin},
+    {"ar", "\u0627\u0644\u0639\u0631\u0628\u064A\u0629", true, Script::arabic}, // العربية
+    // The pseudo-locales show English's number data: only their texts change.
+    {"en-XA", "English (pseudo-accents)", false, Script::latin},
+    {"ar-XB", "English (pseudo-bidi)", true, Script::latin},
+};
+static_assert(std::size(table) == allLanguages.size());
+
+} // namespace
+
+const LanguageFacts& facts(Language language) {
+    return table[static_cast<std::size_t>(language)];
+}
+
+std::optional<Language> languageNamed(std::string_view code) {
+    for (const Language language : allLanguages)
+        if (facts(language).code == code) return language;
+    return std::nullopt;
+}
+
+std::string countText(std::uint32_t number, Language language) {
+    const std::string digits = std::to_string(number);
+    return facts(language).numbers == Script::arabic ? arabicIndic(digits) : digits;
+}
+
+std::string groupedText(std::uint32_t number, Language language, std::string_view separator) {
+    if (facts(language).numbers == Script::arabic) return arabicIndic(groupDigits(number));
+    return groupDigits(number, separator);
+}
+
+void appendNumberDigits(std::string& out, std::uint32_t number, Form form, Language language,
+                        std::string_view separator) {
+    // Arabic writes no ordinal ending after digits: the sentence around says it.
+    if (facts(language).numbers == Script::arabic) return appendArabicDigits(out, number);
+    appendGroupedDigits(out, number, separator);
+    if (form.ordinal()) out += getOrdinalSuffix(number);
+}
+
+std::string isolated(std::string_view text, Language language) {
+    if (!facts(language).rightToLeft) return std::string(text);
+    return "\u2068" + std::string(text) + "\u2069";
+}
+
+void appendNumberWords(std::string& out, std::uint32_t number, Form form, Language language) {
+    if (facts(language).numbers == Script::arabic) return appendArabicWords(out, number, form);
+    appendEnglishWords(out, number, form);
+}
+
+void appendPronunciation(std::string& out, std::uint32_t number, Form form, Language language) {
+    if (facts(language).numbers == Script::arabic) return appendArabicPronunciation(out, number, form);
+    appendCopticWords(out, number, form, Writing::pronunciation);
+}
+
+} // namespace zefnaro
