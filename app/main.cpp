@@ -1,6 +1,6 @@
 // Zefnaro's window program.
 #include "ui/art/pictures.h"
-#include "ui/language.h"
+#include "ui/window_language.h"
 #include "ui/launcher.h"
 #include "ui/main/main_window.h"
 #include "zefnaro/version.h"

@@ -1,7 +1,7 @@
 // The feasts and fasts of Coptic years: each year given (a number in any writing the
 // reader takes) listed as text, as JSON lines or as an iCalendar file.
 #include "cli/answers.h"
-#include "cli/request.h"
+#include "cli/mode.h"
 #include "engine/calendar/days.h"
 #include "engine/read_reason.h"
 #include "export/church_year.h"
@@ -9,6 +9,8 @@
 #include "zefnaro/read.h"
 
 namespace zefnaro::cli {
+
+namespace {
 
 int listChurchYear(const Request& request) {
     Answers answers(request.json);
@@ -35,6 +37,28 @@ int listChurchYear(const Request& request) {
     for (const auto& input : request.inputs)
         answer(input);
     return answers.status();
+}
+
+class ChurchYearMode final : public CliMode {
+public:
+    std::vector<CLI::Option*> declare(CommandLine& line) override {
+        year_ = line.app.add_option("--church-year", first_, line.help(Text::cli_church_year))
+                    ->type_name(line.help(Text::cli_label_text));
+        line.app.add_flag("--ics", line.request.ics, line.help(Text::cli_ics))->needs(year_)->excludes(line.json);
+        return {year_};
+    }
+    void check(Request& request) override { request.inputs.insert(request.inputs.begin(), first_); }
+    int run(const Request& request) override { return listChurchYear(request); }
+
+private:
+    std::string first_;
+    CLI::Option* year_ = nullptr;
+};
+
+} // namespace
+
+std::unique_ptr<CliMode> churchYearMode() {
+    return std::make_unique<ChurchYearMode>();
 }
 
 } // namespace zefnaro::cli

@@ -3,7 +3,7 @@
 // date's report or a JSON line.
 #include "cli/answers.h"
 #include "engine/calendar/days.h"
-#include "cli/request.h"
+#include "cli/mode.h"
 #include "export/json_lines.h"
 #include "export/text.h"
 #include "zefnaro/date.h"
@@ -62,6 +62,35 @@ int answerDates(const Request& request) {
     for (std::size_t i = 1; i < request.inputs.size(); ++i)
         answer(request.inputs[i]);
     return answers.status();
+}
+
+namespace {
+
+class DatesMode final : public CliMode {
+public:
+    std::vector<CLI::Option*> declare(CommandLine& line) override {
+        gregorian_ = line.app.add_option("--date", day_, line.help(Text::cli_date))
+                         ->type_name(line.help(Text::cli_label_text));
+        coptic_ = line.app.add_option("--coptic-date", day_, line.help(Text::cli_coptic_date))
+                      ->type_name(line.help(Text::cli_label_text));
+        gregorian_->excludes(coptic_);
+        return {gregorian_, coptic_};
+    }
+    void check(Request& request) override {
+        request.mode = *coptic_ ? Mode::copticDates : Mode::gregorianDates;
+        request.inputs.insert(request.inputs.begin(), day_);
+    }
+    int run(const Request& request) override { return answerDates(request); }
+
+private:
+    std::string day_;
+    CLI::Option *gregorian_ = nullptr, *coptic_ = nullptr;
+};
+
+} // namespace
+
+std::unique_ptr<CliMode> datesMode() {
+    return std::make_unique<DatesMode>();
 }
 
 } // namespace zefnaro::cli

@@ -1,6 +1,6 @@
 #include "cli/find_numerals.h"
 
-#include "cli/request.h"
+#include "cli/mode.h"
 #include "export/json_lines.h"
 
 #include "engine/numbers.h"
@@ -81,6 +81,8 @@ bool findNumeralsIn(int fd, bool json, Output& out) {
     return true;
 }
 
+namespace {
+
 int findNumerals(const Request& request) {
     int fd = STDIN_FILENO;
     if (!request.inputs.empty() && (fd = ::open(request.inputs[0].c_str(), O_RDONLY)) < 0) {
@@ -92,6 +94,27 @@ int findNumerals(const Request& request) {
     if (!read) std::fprintf(stderr, "zefnaro-cli: cannot read the input: %s\n", std::strerror(errno));
     if (fd != STDIN_FILENO) ::close(fd);
     return read ? 0 : 2;
+}
+
+class FindMode final : public CliMode {
+public:
+    std::vector<CLI::Option*> declare(CommandLine& line) override {
+        return {line.app.add_flag("--find", given_, line.help(Text::cli_find))};
+    }
+    void check(Request& request) override {
+        if (request.inputs.size() > 1)
+            throw CLI::ValidationError("--find", std::string(say(Text::cli_find_one_file, request.language)));
+    }
+    int run(const Request& request) override { return findNumerals(request); }
+
+private:
+    bool given_ = false;
+};
+
+} // namespace
+
+std::unique_ptr<CliMode> findMode() {
+    return std::make_unique<FindMode>();
 }
 
 } // namespace zefnaro::cli

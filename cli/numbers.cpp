@@ -1,7 +1,7 @@
 // Numbers on the command line: each input, in any written form, answered with its
 // text report or its JSON line.
 #include "cli/answers.h"
-#include "cli/request.h"
+#include "cli/mode.h"
 #include "export/json_lines.h"
 #include "engine/read_reason.h"
 #include "export/text.h"
@@ -9,14 +9,13 @@
 
 namespace zefnaro::cli {
 
+namespace {
+
 int translateNumbers(const Request& request) {
     Answers answers(request.json);
     const auto answer = [&](std::string_view input) {
         const ReadResult read = readWrittenNumber(input);
-        if (!read.ok()) {
-            if (request.language == Language::english) return answers.reject(input, read.error.message);
-            return answers.reject(input, readerMessage(readExplained(input).why, request.language));
-        }
+        if (!read.ok()) return answers.reject(input, readerMessage(readExplained(input).why, request.language));
         const Form form = request.form.value_or(read.reading.form);
         if (answers.json())
             json::appendNumberLine(answers.buffer(), input, read.reading, form);
@@ -28,6 +27,18 @@ int translateNumbers(const Request& request) {
     for (const auto& input : request.inputs)
         answer(input);
     return answers.status();
+}
+
+class NumbersMode final : public CliMode {
+public:
+    std::vector<CLI::Option*> declare(CommandLine&) override { return {}; }
+    int run(const Request& request) override { return translateNumbers(request); }
+};
+
+} // namespace
+
+std::unique_ptr<CliMode> numbersMode() {
+    return std::make_unique<NumbersMode>();
 }
 
 } // namespace zefnaro::cli

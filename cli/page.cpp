@@ -3,7 +3,7 @@
 #include "engine/read_reason.h"
 
 #include "cli/output.h"
-#include "cli/request.h"
+#include "cli/mode.h"
 #include "export/html.h"
 #include "export/json.h"
 #include "report/fonts.h"
@@ -38,7 +38,7 @@ std::string reportPageFor(std::string_view input, std::optional<Form> form, Writ
                           std::string& why, Language language) {
     const ExplainedReading read = readExplained(input);
     if (!read.result.ok()) {
-        why = language == Language::english ? read.result.error.message : readerMessage(read.why, language);
+        why = readerMessage(read.why, language);
         return {};
     }
     const Report report = composeReport(read.result.reading.number, form.value_or(read.result.reading.form),
@@ -59,6 +59,32 @@ int writePage(const Request& request) {
     Output out(STDOUT_FILENO);
     out.buffer() = page;
     return 0;
+}
+
+namespace {
+
+class PageMode final : public CliMode {
+public:
+    std::vector<CLI::Option*> declare(CommandLine& line) override {
+        html_ = line.app.add_flag("--html", given_, line.help(Text::cli_html));
+        html_->excludes(line.json);
+        return {html_};
+    }
+    void check(Request& request) override {
+        if (request.inputs.size() != 1)
+            throw CLI::ValidationError("--html", std::string(say(Text::cli_html_one_number, request.language)));
+    }
+    int run(const Request& request) override { return writePage(request); }
+
+private:
+    CLI::Option* html_ = nullptr;
+    bool given_ = false;
+};
+
+} // namespace
+
+std::unique_ptr<CliMode> pageMode() {
+    return std::make_unique<PageMode>();
 }
 
 } // namespace zefnaro::cli

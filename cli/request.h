@@ -30,12 +30,4 @@ struct Request {
     std::uint64_t seed = 0;
 };
 
-// Each mode: answers what was asked and returns the program's exit status.
-int translateNumbers(const Request& request); // numbers.cpp
-int writePage(const Request& request);        // page.cpp
-int answerDates(const Request& request);      // dates.cpp
-int findNumerals(const Request& request);     // find_numerals.cpp
-int practise(const Request& request);         // practice_session.cpp
-int listChurchYear(const Request& request);   // church_year.cpp
-
 } // namespace zefnaro::cli

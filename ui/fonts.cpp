@@ -1,6 +1,6 @@
 #include "ui/fonts.h"
 
-#include "ui/language.h"
+#include "ui/window_language.h"
 
 #include <QCoreApplication>
 #include <QDir>

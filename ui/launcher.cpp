@@ -1,6 +1,6 @@
 #include "ui/launcher.h"
 
-#include "ui/language.h"
+#include "ui/window_language.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -49,6 +49,7 @@ function(zefnaro_catalogue header source)
 "// Made from the catalogues by the build: every text a user reads, by key.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 namespace zefnaro {

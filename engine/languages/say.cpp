@@ -28,6 +28,8 @@ bool isPlace(std::string_view text, std::size_t i) {
 
 // "[Ţĥé çàŕðîñàļ ñûɱƀéŕ·······]": accented, a third longer, bracketed; the places kept.
 std::string accented(std::string_view english) {
+    if (english.find_first_of("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz") == std::string_view::npos)
+        return std::string(english); // nothing to translate: "{1}", "·"
     std::string out = "[";
     std::size_t letters = 0;
     for (std::size_t i = 0; i < english.size(); ++i) {
@@ -35,6 +37,14 @@ std::string accented(std::string_view english) {
         if (isPlace(english, i)) {
             out.append(english.substr(i, 3));
             i += 2;
+        } else if (english.substr(i, 2) == "--" && (i == 0 || english[i - 1] == ' ' || english[i - 1] == '(')) {
+            // An option's name is typed as it is, in every language.
+            const std::size_t end = english.find_first_of(" ,:;)", i);
+            const std::size_t n = (end == std::string_view::npos ? english.size() : end) - i;
+            out.append(english.substr(i, n));
+            letters += n;
+            i += n - 1;
+            continue;
         } else if (c >= 'a' && c <= 'z') {
             out += accentedLower[static_cast<std::size_t>(c - 'a')];
         } else if (c >= 'A' && c <= 'Z') {
@@ -51,6 +61,8 @@ std::string accented(std::string_view english) {
 // Each word forced right to left between marks, as the ar-XB pseudo-locale does:
 // text that escapes the catalogue runs left to right among it.
 std::string bidi(std::string_view english) {
+    if (english.find_first_of("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz") == std::string_view::npos)
+        return std::string(english);
     std::string out = "\u200F"; // RLM
     std::size_t i = 0;
     while (i < english.size()) {

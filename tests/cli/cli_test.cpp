@@ -356,3 +356,92 @@ TEST(CliChurchYear, AYearsObservancesAsTextAndJsonAndBadYearsSaid) {
     const Outcome day = cli({"--date", "2027-04-01"});
     EXPECT_NE(day.out.find("\nwhich is\nGreat Lent, 31 days to Easter\n"), std::string::npos);
 }
+
+namespace {
+
+// Under a pseudo-locale every text a user reads comes transformed from the
+// catalogue: once the transformed runs ([…] for en-XA, RLO…PDF for ar-XB), the
+// number's own data and the options' names are taken out, no English word may
+// be left. A sentence written past the catalogue shows up as one.
+std::string withoutCatalogueText(std::string text, const std::string& open, const std::string& close) {
+    for (std::size_t at; (at = text.find(open)) != std::string::npos;) {
+        const std::size_t end = text.find(close, at + open.size());
+        text.erase(at, end == std::string::npos ? std::string::npos : end + close.size() - at);
+    }
+    return text;
+}
+
+std::vector<std::string> englishLeftIn(std::string text, const std::vector<std::string>& data) {
+    for (const std::string& d : data)
+        for (std::size_t at; !d.empty() && (at = text.find(d)) != std::string::npos;) text.erase(at, d.size());
+    std::vector<std::string> words;
+    std::istringstream in(text);
+    for (std::string word; in >> word;) {
+        if (word.starts_with("-") || word.starts_with("[-") || word.starts_with("zefnaro-cli") || word.find("NUMBER") != std::string::npos ||
+            word.find(":{") != std::string::npos)
+            continue; // options, their choices, the program and the argument's name are typed as they are
+        int run = 0;
+        for (const char c : word) {
+            run = std::isalpha(static_cast<unsigned char>(c)) ? run + 1 : 0;
+            if (run == 3) {
+                words.push_back(word);
+                break;
+            }
+        }
+    }
+    return words;
+}
+
+TEST(CliPseudoLocales, EveryTextComesFromTheCatalogue) {
+    const struct {
+        std::vector<std::string> args;
+        std::string input;
+    } runs[] = {
+        {{"2005"}, ""},
+        {{"--ordinal", "--feminine", "21"}, ""},
+        {{"--font-text", "--ordinal", "1000001"}, ""},
+        {{"--help"}, ""},
+        {{"--practice", "--seed", "7", "--count", "3", "--up-to", "100"}, "5\n12\n1\n"},
+        {{"--practice", "--ask", "write-coptic", "--feminine", "--seed", "3", "--count", "2"}, "ⲁ̅\nⲟⲩⲁⲓ\n"},
+    };
+    for (const auto& [args, input] : runs) {
+        // The number data of the answers, as the JSON lines give it.
+        std::vector<std::string> data;
+        std::vector<std::string> asJson{"--json"};
+        for (const std::string& arg : args)
+            if (arg == "--ordinal" || arg == "--feminine") asJson.push_back(arg);
+        for (const std::string& arg : args)
+            if (!arg.starts_with("-") && std::isdigit(static_cast<unsigned char>(arg[0])) && args.size() <= 3) {
+                std::vector<std::string> one = asJson;
+                one.push_back(arg);
+                const Outcome j = cli(one);
+                for (const char* member : {"english", "pronunciation", "coptic", "numerals"}) {
+                    std::istringstream lines(j.out);
+                    for (std::string line; std::getline(lines, line);)
+                        if (!line.empty()) data.push_back(nlohmann::json::parse(line).value(member, ""));
+                }
+            }
+        for (const auto& [code, open, close] : {std::tuple{"en-XA", "[", "]"},
+                                                std::tuple{"ar-XB", "\u202E", "\u202C"}}) {
+            std::vector<std::string> withLanguage = args;
+            withLanguage.insert(withLanguage.begin(), {"--lang", code});
+            const Outcome r = cli(withLanguage, input);
+            EXPECT_NE(r.out, cli(args, input).out) << code << " " << args.front();
+            const std::string shown = withoutCatalogueText(r.out + r.err, open, close);
+            for (const std::string& word : englishLeftIn(shown, data))
+                ADD_FAILURE() << code << " " << args.front() << ": \"" << word << "\" did not come from the catalogue";
+        }
+    }
+}
+
+TEST(CliPseudoLocales, LanguagesAreChosenByCodeAndUnknownOnesRefused) {
+    EXPECT_EQ(cli({"--lang", "en-XA", "2005"}).out.substr(0, 8), "\n[Ţĥé");
+    const Outcome bidi = cli({"--lang", "ar-XB", "7"});
+    EXPECT_EQ(bidi.out.substr(0, 7), "\n\u200F\u202E"); // RLM, then RLO before the first word
+    EXPECT_NE(bidi.out.find("\n7\n"), std::string::npos); // the digits stay the number's own
+    const Outcome unknown = cli({"--lang", "fr", "7"});
+    EXPECT_EQ(unknown.status, 2);
+    EXPECT_NE(unknown.err.find("en-XA"), std::string::npos); // the choices are named
+}
+
+} // namespace

@@ -2,7 +2,7 @@
 // to left and its Coptic lines left to right; a language chosen in Settings is kept
 // and the window made again in it.
 #include "ui/date/date_window.h"
-#include "ui/language.h"
+#include "ui/window_language.h"
 #include "ui/launcher.h"
 #include "ui/settings/settings_window.h"
 #include "ui_test_support.h"

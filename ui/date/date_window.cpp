@@ -1,6 +1,6 @@
 #include "date_window.h"
 
-#include "ui/language.h"
+#include "ui/window_language.h"
 #include "zefnaro/church.h"
 #include "engine/calendar/days.h"
 #include "export/church_year.h"

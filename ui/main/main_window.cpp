@@ -1,7 +1,7 @@
 #include "main_window.h"
 
 #include "ui/date/date_window.h"
-#include "ui/language.h"
+#include "ui/window_language.h"
 
 #include "platform/arial.h"
 #include "platform/geometry.h"

@@ -1,6 +1,6 @@
 #include "worksheet_dialog.h"
 
-#include "ui/language.h"
+#include "ui/window_language.h"
 #include "engine/numbers.h"
 #include "platform/named.h"
 #include "practice/worksheet.h"

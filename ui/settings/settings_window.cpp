@@ -4,7 +4,7 @@
 #include "platform/no_typing.h"
 #include "ui/fixed_window.h"
 #include "ui/fonts.h"
-#include "ui/language.h"
+#include "ui/window_language.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>

@@ -1,4 +1,4 @@
-#include "language.h"
+#include "window_language.h"
 
 #include "engine/arabic.h"
 #include "engine/numbers.h"
