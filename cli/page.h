@@ -14,6 +14,6 @@ namespace zefnaro::cli {
 // The program's font travels in it where the report uses it and it is installed
 // beside the program.
 std::string reportPageFor(std::string_view input, std::optional<Form> form, Writing writing,
-                          std::string& why, Language language = Language::english);
+                          std::string& why, Language language = defaultLanguage);
 
 } // namespace zefnaro::cli

@@ -23,7 +23,7 @@ struct Request {
     Writing writing = Writing::unicode; // of the text report's Coptic lines
     bool json = false;
     bool ics = false; // --church-year as an iCalendar file
-    Language language = Language::english; // of the text report and the messages
+    Language language = defaultLanguage; // of the text report and the messages
     // --practice
     PracticeOptions practice;
     int count = 10;

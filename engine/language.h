@@ -18,6 +18,8 @@ namespace zefnaro {
 // every catalogue text transformed (accented and longer; right to left), so that
 // a text which did not come through the catalogue stands out.
 enum class Language : std::uint8_t { english, arabic, pseudoEnglish, pseudoArabic };
+// What a caller gets who names no language.
+inline constexpr Language defaultLanguage = Language::english;
 
 // How the language writes the number data of a report: its digits, words and the
 // pronunciation's letters.
@@ -32,10 +34,9 @@ struct LanguageFacts {
 
 const LanguageFacts& facts(Language language);
 // Every language, in the order of the enum; the pseudo-locales last.
-inline constexpr std::array<Language, 4> allLanguages{Language::english, Language::arabic,
-                                                      Language::pseudoEnglish, Language::pseudoArabic};
+inline constexpr std::array<Language, 4> allLanguages{Language{0}, Language{1}, Language{2}, Language{3}};
 // The languages a user is offered by name (the pseudo-locales are chosen by code).
-inline constexpr std::array<Language, 2> offeredLanguages{Language::english, Language::arabic};
+inline constexpr std::array<Language, 2> offeredLanguages{Language{0}, Language{1}};
 
 inline std::string_view languageCode(Language language) {
     return facts(language).code;
@@ -46,7 +47,7 @@ inline bool rightToLeft(Language language) {
 }
 
 // The number data in the language's script.
-// A count or a size: "1743" or "١٧٤٣" (no separator: a year, a day, a count).
+// A count, a position or a size: "1743", or "١٬٧٤٣" where the language groups them.
 std::string countText(std::uint32_t number, Language language);
 // Grouped digits: "2,005" (with the separator given) or "٢٬٠٠٥".
 std::string groupedText(std::uint32_t number, Language language, std::string_view separator = ",");

@@ -55,20 +55,29 @@ enum class ReadReason : std::uint8_t {
     wrongForm,          // first: the form read; second: the form asked
 };
 
+// The ranks, places and forms a reason names: facts, worded by each language.
+enum class ReadName : std::uint8_t {
+    none, units, tens, hundreds, thousands, millions,                // ranks and places
+    digits, english, coptic, pronunciation, numerals, arabic,       // written forms
+};
+ReadName nameOf(WrittenForm form);
+// A name as the language writes it: "thousands", "الألوف".
+std::string_view nameIn(ReadName name, Language language);
+
 struct ReadWhy {
     ReadReason reason = ReadReason::none;
     std::string subject;             // the text it names, as written
     std::size_t at = 0;              // its position, in characters as people see them
-    std::string first, second;       // names it needs: ranks, places, suffixes, forms
-    std::string other;               // a second text: the suffix written
-    std::string meant, meantAs;      // a reading the writer probably meant: "2,010", "ⲃ̿ⲓ̅"
+    ReadName first = ReadName::none, second = ReadName::none; // ranks, places, forms
+    std::string suffix, other;       // the right ordinal suffix and the one written
+    std::uint32_t meant = 0;         // a number the writer probably meant (0: none)...
+    std::string meantAs;             // ...and how it is written: 2010, "ⲃ̿ⲓ̅"
 };
 
 // The reader's own sentence, without the range it closes with.
-std::string readerSentence(const ReadWhy& why, Language language = Language::english);
-// The Arabic a learner is told: what is quoted from the text instead of where it
-// stands. (The learner's English is practice's own.)
-std::string learnerSentenceInArabic(const ReadWhy& why);
+std::string readerSentence(const ReadWhy& why, Language language = defaultLanguage);
+// What a learner is told: plainer, what is quoted from the text rather than where it stands.
+std::string learnerSentence(const ReadWhy& why, Language language = defaultLanguage);
 // The whole message of a reading's error, as ReadError::message has it in English.
 std::string readerMessage(const ReadWhy& why, Language language);
 

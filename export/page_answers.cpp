@@ -37,7 +37,7 @@ void appendError(std::string& out, std::string_view message) {
 DisplaySettings settings(std::string_view kind, std::string_view gender, std::string_view writing,
                          std::string_view language) {
     DisplaySettings s;
-    s.language = languageNamed(language).value_or(Language::english);
+    s.language = languageNamed(language).value_or(defaultLanguage);
     s.fontName = std::string(writing == "font-text" ? fontTextDefault : projectFont);
     s.form = {kind == "ordinal" ? Kind::ordinal : Kind::cardinal,
               gender == "feminine" ? Gender::feminine : Gender::masculine};
@@ -58,7 +58,7 @@ void appendReportCopy(std::string& out, std::string_view entry, const DisplaySet
 void appendReading(std::string& out, std::string_view text, std::string_view language) {
     const ExplainedReading explained = readExplained(text);
     const ReadResult& read = explained.result;
-    const Language said = languageNamed(language).value_or(Language::english);
+    const Language said = languageNamed(language).value_or(defaultLanguage);
     if (!read.ok()) return appendError(out, readerMessage(explained.why, said));
     json::Object(out)
         .number("number", read.reading.number)
@@ -132,7 +132,7 @@ void appendFound(std::string& out, std::string_view text) {
 }
 
 void appendChurchYear(std::string& out, std::string_view text, std::string_view language) {
-    const Language said = languageNamed(language).value_or(Language::english);
+    const Language said = languageNamed(language).value_or(defaultLanguage);
     const ExplainedReading read = readExplained(text);
     if (!read.result.ok()) return appendError(out, readerMessage(read.why, said));
     const auto year = static_cast<int>(read.result.reading.number);

@@ -16,7 +16,7 @@ PracticeOptions optionsOf(const Round& round) {
     if (round.forms != "mixed")
         options.form = Form{round.kind == "ordinal" ? Kind::ordinal : Kind::cardinal,
                             round.gender == "feminine" ? Gender::feminine : Gender::masculine};
-    options.language = languageNamed(round.language).value_or(Language::english);
+    options.language = languageNamed(round.language).value_or(defaultLanguage);
     return options;
 }
 

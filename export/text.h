@@ -17,9 +17,9 @@ void appendPlainText(std::string& out, const Report& report);
 // to `out`, as plainText(composeReport(...)) gives it, without a report composed
 // between: for the command line's pace.
 void appendPlainReport(std::string& out, std::uint32_t number, Form form, Writing writing,
-                       Language language = Language::english);
+                       Language language = defaultLanguage);
 // The same for a day; a date that is no day appends nothing.
 void appendPlainDateReport(std::string& out, CopticDate date, Writing writing,
-                           Language language = Language::english);
+                           Language language = defaultLanguage);
 
 } // namespace zefnaro

@@ -2,10 +2,10 @@
 
 #include "engine/coptic.h"
 #include "engine/numbers.h"
+#include "engine/read_reason.h"
 #include "engine/say.h"
 #include "engine/joined.h"
 #include "engine/utf8.h"
-#include "reasons.h"
 
 #include <algorithm>
 
@@ -31,7 +31,7 @@ constexpr AskText askTexts[] = {
 
 // Quoted from the answer: in a right-to-left language isolated, so that it keeps its own direction.
 std::string quote(Language language, std::string_view text) {
-    return say(Text::practice_quoted, language, {text});
+    return say(Text::quoted, language, {text});
 }
 
 const AskText& textsOf(Ask ask) {
@@ -102,7 +102,7 @@ std::string wordAt(std::string_view text, std::size_t position) {
 // What is wrong with an answer in Coptic words that the reader cannot take: a
 // word that is no Coptic number word, or one out of place.
 std::string unreadable(const ReadWhy& why, Language language) {
-    return say(Text::practice_unreadable, language, {learnerReason(why, language)});
+    return say(Text::practice_unreadable, language, {learnerSentence(why, language)});
 }
 
 std::string wrongWords(std::string_view answer, Language language) {
@@ -117,7 +117,7 @@ std::string wrongWords(std::string_view answer, Language language) {
         return std::string(say(Text::practice_mixed_genders, language));
     case ReadErrorCode::misplaced:
         if (!word.empty()) return say(Text::practice_out_of_place, language, {quote(language, word)});
-        return learnerReason(read.why, language);
+        return learnerSentence(read.why, language);
     default:
         break;
     }
@@ -253,18 +253,6 @@ std::string_view besidesTheNumber(const Question& q, const Verdict& v) {
 
 namespace {
 
-Text readAsText(WrittenForm form) {
-    switch (form) {
-    case WrittenForm::digits: return Text::practice_read_as_digits;
-    case WrittenForm::english: return Text::practice_read_as_english;
-    case WrittenForm::coptic: return Text::practice_read_as_coptic;
-    case WrittenForm::pronunciation: return Text::practice_read_as_pronunciation;
-    case WrittenForm::numerals: return Text::practice_read_as_numerals;
-    case WrittenForm::arabic: return Text::practice_read_as_arabic;
-    }
-    return Text::practice_read_as_digits;
-}
-
 std::string count(int n, Language language) {
     return countText(static_cast<std::uint32_t>(std::max(n, 0)), language);
 }
@@ -282,7 +270,7 @@ std::string verdictSentence(const Question& q, const Verdict& v) {
     std::string why = v.why;
     if (v.read.ok()) {
         const std::string wrote = groupedText(v.read.reading.number, q.language);
-        const std::string_view as = say(readAsText(v.read.reading.written), q.language);
+        const std::string_view as = nameIn(nameOf(v.read.reading.written), q.language);
         const std::string_view besides = besidesTheNumber(q, v);
         why = besides.empty() ? say(Text::practice_you_wrote, q.language, {wrote, as})
                               : say(Text::practice_you_wrote_besides, q.language, {wrote, as, besides});

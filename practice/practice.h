@@ -27,9 +27,9 @@ std::string_view askName(Ask ask);
 std::optional<Ask> askNamed(std::string_view name);
 bool asksToWrite(Ask ask);
 // What the learner is asked to do, e.g. "Write each number in Coptic numerals."
-std::string_view instruction(Ask ask, Language language = Language::english);
+std::string_view instruction(Ask ask, Language language = defaultLanguage);
 // The same for one question shown alone: "Write this number in Coptic numerals."
-std::string_view questionInstruction(Ask ask, Language language = Language::english);
+std::string_view questionInstruction(Ask ask, Language language = defaultLanguage);
 
 // The ranges offered for Random and for practice: numbers from 1 up to each.
 inline constexpr std::array<std::uint32_t, 6> practiceRanges{10, 100, 1'000, 10'000, 1'000'000,
@@ -39,7 +39,7 @@ struct PracticeOptions {
     Ask ask = Ask::numerals;
     std::uint32_t upTo = largestNumber; // 1..largestNumber
     std::optional<Form> form;           // none: each question in a form of its own
-    Language language = Language::english; // of the questions' digits and the verdicts
+    Language language = defaultLanguage; // of the questions' digits and the verdicts
 };
 
 struct Question {
@@ -48,12 +48,12 @@ struct Question {
     Form form;
     std::string text;   // what is shown, Coptic in Unicode
     std::string answer; // a right answer: digits for reading, Unicode Coptic for writing
-    Language language = Language::english; // of the digits shown and the verdict's words
+    Language language = defaultLanguage; // of the digits shown and the verdict's words
 };
 
 // The question for a number: what reading or writing it asks is shown; in Arabic
 // the digits are Arabic-Indic, "٢١ (العدد الترتيبي، مؤنث)".
-Question makeQuestion(Ask ask, std::uint32_t number, Form form, Language language = Language::english);
+Question makeQuestion(Ask ask, std::uint32_t number, Form form, Language language = defaultLanguage);
 
 // Questions drawn at random; the same seed gives the same questions.
 class QuestionMaker {

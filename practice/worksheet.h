@@ -20,7 +20,7 @@ struct Worksheet {
 };
 
 // "Read Coptic numerals", "Write Coptic words": what a mode practises.
-std::string_view modeTitle(Ask ask, Language language = Language::english);
+std::string_view modeTitle(Ask ask, Language language = defaultLanguage);
 
 // "Read Coptic numerals: numbers from 1 to 1,000", the title a sheet starts with.
 std::string worksheetTitle(const PracticeOptions& options);

@@ -16,9 +16,9 @@ namespace zefnaro {
 Report composeDateReport(CopticDate date, const DisplaySettings& settings);
 
 // "Tuesday, 8 December 2026" ("الثلاثاء، ٨ ديسمبر ٢٠٢٦" in Arabic).
-std::string gregorianText(GregorianDate date, Language language = Language::english);
+std::string gregorianText(GregorianDate date, Language language = defaultLanguage);
 // "29 Hathor 1743 AM" ("٢٩ هاتور ١٧٤٣ للشهداء").
-std::string copticText(CopticDate date, Language language = Language::english);
+std::string copticText(CopticDate date, Language language = defaultLanguage);
 // "2026-12-08".
 std::string isoText(GregorianDate date);
 

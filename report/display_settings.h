@@ -16,7 +16,7 @@ struct DisplaySettings {
     std::string fontName{fontTextDefault}; // family of the Coptic lines
     std::int16_t fontSize = 16;            // points, for the whole report
     Form form;                             // cardinal masculine at first
-    Language language = Language::english; // of the report's sentences and words
+    Language language = defaultLanguage; // of the report's sentences and words
     bool operator==(const DisplaySettings&) const = default;
 };
 

@@ -33,7 +33,7 @@ struct Report {
     bool isMessage = false; // the zero or range message instead of a report
     Form form;              // of a report
     Writing writing = Writing::fontText; // of its Coptic words and numerals
-    Language language = Language::english; // of its sentences and words
+    Language language = defaultLanguage; // of its sentences and words
     std::vector<Line> lines;
     std::string copticFont, numeralsFont; // the families of those roles
 
@@ -72,10 +72,10 @@ Report composeReport(std::uint32_t number, const DisplaySettings& settings,
 // The report of a number already checked to be 1..999,999,999, in a form and a
 // writing, at the size of the default settings: for the command line.
 Report composeReport(std::uint32_t number, Form form, Writing writing,
-                     Language language = Language::english);
+                     Language language = defaultLanguage);
 // The same into a report whose strings keep their room: for callers that write many.
 void composeReport(Report& into, std::uint32_t number, Form form, Writing writing,
-                   Language language = Language::english);
+                   Language language = defaultLanguage);
 
 // The numerals line in its parts, in order: the ordinal prefix, each letter with
 // its marks and what it stands for ("ⲫ̿̅ = 500 × 1,000,000", the letter in

@@ -24,7 +24,7 @@ namespace {
 constexpr auto key = "language";
 
 Language& current() {
-    static Language language = Language::english;
+    static Language language = defaultLanguage;
     return language;
 }
 

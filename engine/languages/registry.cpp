@@ -33,8 +33,9 @@ std::optional<Language> languageNamed(std::string_view code) {
 }
 
 std::string countText(std::uint32_t number, Language language) {
-    const std::string digits = std::to_string(number);
-    return facts(language).numbers == Script::arabic ? arabicIndic(digits) : digits;
+    // Arabic groups every count's digits; English writes a count (a position, a score) plain.
+    if (facts(language).numbers == Script::arabic) return arabicIndic(groupDigits(number));
+    return std::to_string(number);
 }
 
 std::string groupedText(std::uint32_t number, Language language, std::string_view separator) {

@@ -94,21 +94,12 @@ std::unique_ptr<const Table> made(std::string (*transform)(std::string_view)) {
 
 std::string_view say(Text text, Language language) {
     const auto i = static_cast<std::size_t>(text);
-    switch (language) {
-    case Language::english:
-        return catalogues::en[i];
-    case Language::arabic:
-        return catalogues::ar[i];
-    case Language::pseudoEnglish: {
-        static const auto table = made(accented);
-        return (*table)[i];
-    }
-    case Language::pseudoArabic: {
-        static const auto table = made(bidi);
-        return (*table)[i];
-    }
-    }
-    return catalogues::en[i];
+    // The catalogues in the order of the languages; the pseudo-locales made on first use.
+    static const std::array<const std::string_view*, 2> written{catalogues::en.data(), catalogues::ar.data()};
+    const auto which = static_cast<std::size_t>(language);
+    if (which < written.size()) return written[which][i];
+    static const std::array<std::unique_ptr<const Table>, 2> made_{made(accented), made(bidi)};
+    return (*made_[which - written.size()])[i];
 }
 
 std::string say(Text text, Language language, std::initializer_list<std::string_view> values) {

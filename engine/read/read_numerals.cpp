@@ -11,8 +11,8 @@ namespace zefnaro::reading {
 
 namespace {
 
-constexpr std::array<std::string_view, 3> placeNames = {"units", "tens", "hundreds"};
-constexpr std::array<std::string_view, 3> rankNames = {"units", "thousands", "millions"};
+constexpr std::array<ReadName, 3> placeNames = {ReadName::units, ReadName::tens, ReadName::hundreds};
+constexpr std::array<ReadName, 3> rankNames = {ReadName::units, ReadName::thousands, ReadName::millions};
 constexpr int unmarked = -1;
 
 // One letter of a numeral: its digit, its place in the rank and the rank.
@@ -211,7 +211,7 @@ Attempt readAsYear(const Chars& text, std::vector<Letter> letters, const Reading
     Attempt year = total(text, letters, r);
     if (!year.reading) return strict;
     if (letters[1].place == 2) return year;
-    strict.why.meant = groupDigits(year.reading->number);
+    strict.why.meant = year.reading->number;
     strict.why.meantAs = joined({toUtf8(text, letters[0].from, letters[0].from + 1), "\u033F",
                                  toUtf8(text, letters[1].from, letters.back().to)});
     return strict;

@@ -162,7 +162,7 @@ Attempt readDigits(const Chars& text) {
     const std::uint32_t number = std::get<std::uint32_t>(value);
     if (!ordinalSuffix.empty() && ordinalSuffix != getOrdinalSuffix(number)) {
         ReadWhy why = because(ReadReason::wrongSuffix, toUtf8(text, 0, end), text[end].position);
-        why.first = getOrdinalSuffix(number);
+        why.suffix = getOrdinalSuffix(number);
         why.other = toUtf8(text, end, text.size());
         return failed(std::move(why), text[end].position);
     }
@@ -239,8 +239,8 @@ ExplainedReading readExplainedAs(std::string_view input, WrittenForm form) {
         a = kinds.coptic ? readUnicodeWords(text) : readLatinWords(text);
         if (a.reading && a.reading->written != form) {
             ReadWhy why = because(ReadReason::wrongForm);
-            why.first = formName(a.reading->written);
-            why.second = formName(form);
+            why.first = nameOf(a.reading->written);
+            why.second = nameOf(form);
             a = failed(std::move(why), 1, ReadErrorCode::wrongForm);
         }
     }
