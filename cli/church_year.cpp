@@ -14,17 +14,14 @@ namespace {
 
 int listChurchYear(const Request& request) {
     Answers answers(request.json);
-    const bool arabic = request.language == Language::arabic;
     const auto answer = [&](std::string_view input) {
         const ExplainedReading read = readExplained(input);
         if (!read.result.ok())
-            return answers.reject(input, arabic ? readerMessage(read.why, request.language) : read.result.error.message);
+            return answers.reject(input, readerMessage(read.why, request.language));
         const auto year = static_cast<int>(read.result.reading.number);
         const std::vector<Observance> year_ = churchYear(year);
-        if (year_.empty()) {
-            const GregorianDateResult none = toGregorianDate({year, 1, 1});
-            return answers.reject(input, arabic ? dates::arabicError(CopticDate{year, 1, 1}) : none.error.message);
-        }
+        if (year_.empty())
+            return answers.reject(input, dates::sentence(dates::whyNoGregorianDate({year, 1, 1}), request.language));
         std::string& out = answers.buffer();
         if (request.ics)
             out += churchYearCalendar(year, year_, request.language);

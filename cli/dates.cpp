@@ -26,24 +26,23 @@ GregorianDate today() {
 
 int answerDates(const Request& request) {
     const bool coptic = request.mode == Mode::copticDates;
-    const bool arabic = request.language == Language::arabic;
     Answers answers(request.json);
     const auto answer = [&](std::string_view input) {
         CopticDate day;
         if (coptic) {
-            const CopticDateResult read = readCopticDate(input);
-            if (!read.ok()) return answers.reject(input, arabic ? dates::arabicReadError(read) : read.error.message);
-            day = read.date;
+            const dates::ExplainedCopticDate read = dates::readCopticDateExplained(input);
+            if (!read.result.ok()) return answers.reject(input, dates::sentence(read.why, request.language));
+            day = read.result.date;
         } else {
-            GregorianDateResult read;
+            dates::ExplainedGregorianDate read;
             if (input == "today")
-                read.date = today();
+                read.result.date = today();
             else
-                read = readGregorianDate(input);
-            if (!read.ok()) return answers.reject(input, arabic ? dates::arabicReadError(read) : read.error.message);
-            const CopticDateResult converted = toCopticDate(read.date);
+                read = dates::readGregorianDateExplained(input);
+            if (!read.result.ok()) return answers.reject(input, dates::sentence(read.why, request.language));
+            const CopticDateResult converted = toCopticDate(read.result.date);
             if (!converted.ok())
-                return answers.reject(input, arabic ? dates::arabicError(read.date) : converted.error.message);
+                return answers.reject(input, dates::sentence(dates::whyNoCopticDate(read.result.date), request.language));
             day = converted.date;
         }
         if (answers.json()) {

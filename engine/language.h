@@ -30,6 +30,8 @@ struct LanguageFacts {
     std::string_view ownName; // as its readers name it
     bool rightToLeft = false;
     Script numbers = Script::latin;
+    std::string_view locale; // whose conventions the windows' own controls follow: "en-GB", "ar-EG"
+    std::string_view comma;  // between a weekday and its date: ", " or "، "
 };
 
 const LanguageFacts& facts(Language language);

@@ -2,6 +2,7 @@
 
 #include "engine/calendar/day_numbers.h"
 #include "engine/calendar/days.h"
+#include "engine/say.h"
 #include "engine/utf8.h"
 #include "export/json.h"
 
@@ -24,27 +25,25 @@ std::string copticIso(CopticDate c) {
 }
 
 std::string_view kindWords(ObservanceKind kind, Language language) {
-    const bool arabic = language == Language::arabic;
     switch (kind) {
-    case ObservanceKind::majorFeastOfTheLord: return arabic ? "عيد سيدي كبير" : "major feast of the Lord";
-    case ObservanceKind::minorFeastOfTheLord: return arabic ? "عيد سيدي صغير" : "minor feast of the Lord";
-    case ObservanceKind::feast: return arabic ? "عيد" : "feast";
-    case ObservanceKind::fast: return arabic ? "صوم" : "fast";
+    case ObservanceKind::majorFeastOfTheLord: return say(Text::kind_major_feast, language);
+    case ObservanceKind::minorFeastOfTheLord: return say(Text::kind_minor_feast, language);
+    case ObservanceKind::feast: return say(Text::kind_feast, language);
+    case ObservanceKind::fast: return say(Text::kind_fast, language);
     }
     return {};
 }
 
 std::string_view nameIn(const Observance& o, Language language) {
-    return language == Language::arabic ? o.arabicName : o.name;
+    return dates::observanceName(o.id, language);
 }
 
 // A day as the report writes it, in the language.
 std::string gregorianText(CopticDate c, Language language) {
-    const GregorianDate g = toGregorianDate(c).date;
-    return language == Language::arabic ? dates::arabicText(g) : dates::text(g);
+    return dates::text(toGregorianDate(c).date, language);
 }
 std::string copticText(CopticDate c, Language language) {
-    return language == Language::arabic ? dates::arabicText(c) : dates::text(c);
+    return dates::text(c, language);
 }
 
 // Text as iCalendar escapes it, and its lines folded at 75 octets, never inside a
@@ -115,8 +114,7 @@ std::string churchYearCalendar(int copticYear, const std::vector<Observance>& ob
     line("PRODID:-//Zefnaro//Coptic church year//EN");
     line("CALSCALE:GREGORIAN");
     std::string title;
-    appendIcsText(title, language == Language::arabic ? "السنة الكنسية القبطية " + std::to_string(copticYear) + " للشهداء"
-                                                      : "Coptic church year " + std::to_string(copticYear) + " AM");
+    appendIcsText(title, say(Text::ics_title, language, {std::to_string(copticYear)}));
     line("X-WR-CALNAME:" + title);
     // The stamp is the year's own first day, so that the same year gives the same file.
     const std::string stamp = compact(isoOf({copticYear, 1, 1})) + "T000000Z";

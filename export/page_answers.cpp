@@ -70,15 +70,15 @@ void appendReading(std::string& out, std::string_view text, std::string_view lan
 
 namespace {
 
-bool arabic(std::string_view language) {
-    return languageNamed(language) == Language::arabic;
+Language named(std::string_view language) {
+    return languageNamed(language).value_or(defaultLanguage);
 }
 
 } // namespace
 
 void appendDay(std::string& out, CopticDate date, std::string_view writing, std::string_view language) {
     const GregorianDateResult g = toGregorianDate(date);
-    if (!g.ok()) return appendError(out, arabic(language) ? dates::arabicError(date) : g.error.message);
+    if (!g.ok()) return appendError(out, dates::sentence(dates::whyNoGregorianDate(date), named(language)));
     json::Object o(out);
     const DisplaySettings s = settings("cardinal", "masculine", writing, language);
     addReport(o, composeDateReport(date, s));
@@ -93,23 +93,25 @@ void appendDay(std::string& out, CopticDate date, std::string_view writing, std:
 
 void appendDayCopy(std::string& out, CopticDate date, std::string_view writing, std::string_view language) {
     const GregorianDateResult g = toGregorianDate(date);
-    if (!g.ok()) return appendError(out, arabic(language) ? dates::arabicError(date) : g.error.message);
+    if (!g.ok()) return appendError(out, dates::sentence(dates::whyNoGregorianDate(date), named(language)));
     appendCopy(out, composeDateReport(date, settings("cardinal", "masculine", writing, language)));
 }
 
 void appendGregorianDay(std::string& out, std::string_view iso, std::string_view writing,
                         std::string_view language) {
-    const GregorianDateResult g = readGregorianDate(iso);
-    if (!g.ok()) return appendError(out, arabic(language) ? dates::arabicReadError(g) : g.error.message);
+    const dates::ExplainedGregorianDate read = dates::readGregorianDateExplained(iso);
+    const GregorianDateResult& g = read.result;
+    if (!g.ok()) return appendError(out, dates::sentence(read.why, named(language)));
     const CopticDateResult c = toCopticDate(g.date);
-    if (!c.ok()) return appendError(out, arabic(language) ? dates::arabicError(g.date) : c.error.message);
+    if (!c.ok()) return appendError(out, dates::sentence(dates::whyNoCopticDate(g.date), named(language)));
     appendDay(out, c.date, writing, language);
 }
 
 void appendReadDay(std::string& out, std::string_view text, std::string_view writing,
                    std::string_view language) {
-    const CopticDateResult c = readCopticDate(text);
-    if (!c.ok()) return appendError(out, arabic(language) ? dates::arabicReadError(c) : c.error.message);
+    const dates::ExplainedCopticDate read = dates::readCopticDateExplained(text);
+    const CopticDateResult& c = read.result;
+    if (!c.ok()) return appendError(out, dates::sentence(read.why, named(language)));
     appendDay(out, c.date, writing, language);
 }
 
@@ -138,8 +140,7 @@ void appendChurchYear(std::string& out, std::string_view text, std::string_view 
     const auto year = static_cast<int>(read.result.reading.number);
     const std::vector<Observance> all = churchYear(year);
     if (all.empty())
-        return appendError(out, said == Language::arabic ? dates::arabicError(CopticDate{year, 1, 1})
-                                                         : toGregorianDate({year, 1, 1}).error.message);
+        return appendError(out, dates::sentence(dates::whyNoGregorianDate(CopticDate{year, 1, 1}), said));
     json::Object o(out);
     o.number("year", year).value("observances", [&](std::string& list) {
         json::appendArray(list, all, [said](std::string& a, const Observance& observance) {

@@ -4,6 +4,7 @@
 #include "engine/calendar/days.h"
 #include "engine/engine.h"
 #include "engine/language.h"
+#include "engine/say.h"
 #include "report/styles.h"
 #include "zefnaro/church.h"
 #include "zefnaro/date.h"
@@ -20,71 +21,59 @@ namespace zefnaro {
 // sentences, the dates, the words and the month's name are Arabic.
 template <class Line>
 void eachDateLine(CopticDate date, GregorianDate gregorian, Writing writing, Language language, Line&& line) {
-    const bool arabic = language == Language::arabic;
     const auto day = static_cast<std::uint32_t>(date.day);
     const auto year = static_cast<std::uint32_t>(date.year);
     const MonthName month = copticMonthName(date.month);
     const std::string_view monthText = writing == Writing::unicode ? month.coptic : month.fontText;
     const auto text = [](std::string_view t) { return [t](std::string& out) { out += t; }; };
-    const auto words = [arabic](std::uint32_t n, Writing w) {
-        return [n, w, arabic](std::string& out) {
-            if (arabic && w == Writing::pronunciation) return appendArabicPronunciation(out, n, {});
-            appendCopticWords(out, n, {}, w);
-        };
+    const auto said = [language, &text](Text t) { return text(say(t, language)); };
+    const auto words = [](std::uint32_t n, Writing w) {
+        return [n, w](std::string& out) { appendCopticWords(out, n, {}, w); };
     };
-    const auto inWords = [arabic](std::uint32_t n) {
-        return [n, arabic](std::string& out) {
-            if (arabic) return appendArabicWords(out, n, {});
-            appendEnglishWords(out, n, {});
-        };
+    const auto spoken = [language](std::uint32_t n) {
+        return [n, language](std::string& out) { appendPronunciation(out, n, {}, language); };
+    };
+    const auto inWords = [language](std::uint32_t n) {
+        return [n, language](std::string& out) { appendNumberWords(out, n, {}, language); };
     };
     line(Piece::blank, text(""));
-    line(Piece::digits, [&](std::string& out) {
-        if (arabic) {
-            out.append(arabicWeekdayName(gregorian)).append("، ").append(dates::arabicText(gregorian));
-            return;
-        }
-        out.append(weekdayName(gregorian)).append(", ").append(dates::text(gregorian));
-    });
-    line(Piece::words, text(arabic ? "في التقويم القبطي هو" : "in the Coptic calendar is"));
+    line(Piece::digits, [&](std::string& out) { out += dates::textWithWeekday(gregorian, language); });
+    line(Piece::words, said(Text::date_in_coptic_calendar));
     line(Piece::numerals, [&](std::string& out) {
         appendCopticNumerals(out, day, {}, writing);
         out.append(" ").append(monthText).append(" ");
         appendCopticNumerals(out, year, {}, writing);
     });
-    line(Piece::digits, [&](std::string& out) { out += arabic ? dates::arabicText(date) : dates::text(date); });
+    line(Piece::digits, [&](std::string& out) { out += dates::text(date, language); });
     // Each of the three parts as written, pronounced and in the report's language.
-    const auto part = [&](std::string_view heading, auto coptic, auto spoken, auto said) {
+    const auto part = [&](Text heading, auto coptic, auto pronounced, auto inLanguage) {
         line(Piece::blank, text(""));
-        line(Piece::words, text(heading));
+        line(Piece::words, said(heading));
         line(Piece::coptic, coptic);
-        line(Piece::pronunciation, spoken);
-        line(Piece::english, said);
+        line(Piece::pronunciation, pronounced);
+        line(Piece::english, inLanguage);
     };
-    part(arabic ? "اليوم" : "the day", words(day, writing), words(day, Writing::pronunciation), inWords(day));
-    part(arabic ? "من الشهر" : "of the month", text(monthText),
-         text(arabic ? dates::arabicPronunciation(date.month) : month.pronunciation),
-         text(arabic ? arabicMonthName(date.month) : month.english));
-    part(arabic ? "من السنة" : "of the year", words(year, writing), words(year, Writing::pronunciation),
-         inWords(year));
+    part(Text::date_the_day, words(day, writing), spoken(day), inWords(day));
+    part(Text::date_of_the_month, text(monthText), text(dates::monthPronunciation(date.month, language)),
+         text(dates::monthName(date.month, language)));
+    part(Text::date_of_the_year, words(year, writing), spoken(year), inWords(year));
     // What the day is in the church year: its feasts and fasts, and in Great Lent
     // how far Easter is.
     const std::vector<Observance> observances = observancesOn(date);
     if (!observances.empty()) {
         line(Piece::blank, text(""));
-        line(Piece::words, text(arabic ? "وهو" : "which is"));
+        line(Piece::words, said(Text::date_which_is));
         for (const Observance& o : observances)
-            line(Piece::english, [&o, &date, arabic](std::string& out) {
-                out += arabic ? o.arabicName : o.name;
-                if (o.id != "great_lent") return;
-                const GregorianDate e = easter(date.year + 284);
-                const long long left = dates::daysBetween(date, toCopticDate(e).date);
-                if (arabic) {
-                    out += "، الأيام الباقية على عيد القيامة: ";
-                    appendArabicDigits(out, static_cast<std::uint32_t>(left));
-                } else {
-                    out += left == 1 ? ", 1 day to Easter" : ", " + std::to_string(left) + " days to Easter";
+            line(Piece::english, [&o, &date, language](std::string& out) {
+                const std::string_view name = dates::observanceName(o.id, language);
+                if (o.id != "great_lent") {
+                    out += name;
+                    return;
                 }
+                const GregorianDate e = easter(date.year + 284);
+                const auto left = static_cast<std::uint32_t>(dates::daysBetween(date, toCopticDate(e).date));
+                out += say(left == 1 ? Text::lent_day_to_easter : Text::lent_days_to_easter, language,
+                           {name, countText(left, language)});
             });
     }
     line(Piece::blank, text(""));

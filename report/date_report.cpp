@@ -9,14 +9,12 @@
 namespace zefnaro {
 
 std::string gregorianText(GregorianDate date, Language language) {
-    const bool arabic = language == Language::arabic;
-    const std::string_view weekday = arabic ? arabicWeekdayName(date) : weekdayName(date);
-    if (weekday.empty()) return {};
-    return arabic ? joined({weekday, "، ", dates::arabicText(date)}) : joined({weekday, ", ", dates::text(date)});
+    if (weekdayName(date).empty()) return {};
+    return dates::textWithWeekday(date, language);
 }
 
 std::string copticText(CopticDate date, Language language) {
-    return language == Language::arabic ? dates::arabicText(date) : dates::text(date);
+    return dates::text(date, language);
 }
 
 std::string isoText(GregorianDate date) {
@@ -31,7 +29,8 @@ Report composeDateReport(CopticDate date, const DisplaySettings& settings) {
     if (!gregorian.ok()) {
         const Style style = styleOf(Piece::message, Writing::unicode, 0);
         r.isMessage = true;
-        r.lines = {{Piece::blank, "", style}, {Piece::message, gregorian.error.message, style}};
+        r.lines = {{Piece::blank, "", style},
+                   {Piece::message, dates::sentence(dates::whyNoGregorianDate(date), settings.language), style}};
         return r;
     }
     const Writing writing = writingFor(settings.fontName);

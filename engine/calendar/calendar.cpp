@@ -2,7 +2,9 @@
 
 #include "engine/calendar/day_numbers.h"
 #include "engine/calendar/days.h"
+#include "engine/arabic.h"
 #include "engine/joined.h"
+#include "engine/say.h"
 
 #include <array>
 #include <optional>
@@ -10,6 +12,8 @@
 namespace zefnaro {
 
 using namespace days;
+using dates::DateReason;
+using dates::DateWhy;
 
 namespace {
 
@@ -29,24 +33,28 @@ constexpr std::array<MonthName, 13> months = {{
     {"Ⲡⲓⲕⲟⲩϫⲓ ⲛ̀ⲁ̀ⲃⲟⲧ", "Pikouji `n`abot", "Pikougi Enavot", "Pi Kogi Enavot"},
 }};
 
-constexpr std::array<std::string_view, 12> gregorianMonths = {
-    "January", "February", "March",     "April",   "May",      "June",
-    "July",    "August",   "September", "October", "November", "December"};
-
-constexpr std::array<std::string_view, 7> weekdays = {
-    "Thursday", "Friday", "Saturday", "Sunday", "Monday", "Tuesday", "Wednesday"}; // from 1970-01-01
-constexpr std::array<std::string_view, 7> arabicWeekdays = {
-    "الخميس", "الجمعة", "السبت", "الأحد", "الاثنين", "الثلاثاء", "الأربعاء"};
-
-constexpr std::array<std::string_view, 13> arabicMonths = {
-    "توت", "بابه", "هاتور", "كيهك", "طوبة", "أمشير", "برمهات", "برمودة", "بشنس", "بؤونة", "أبيب", "مسرى", "النسيء"};
-
-DateError error(DateErrorCode code, std::initializer_list<std::string_view> pieces) {
-    return {code, joined(pieces)};
+DateError error(DateErrorCode code, const DateWhy& why) {
+    return {code, dates::sentence(why, defaultLanguage)};
 }
 
-std::string number(long long n) {
-    return std::to_string(n);
+// Days and years as the language writes them in a date: its digits, ungrouped;
+// a year before the era with a minus sign, as the proleptic calendar counts them.
+std::string number(long long n, Language language) {
+    std::string digits = std::to_string(n);
+    if (n < 0 && facts(language).numbers == Script::arabic) digits.replace(0, 1, "\u2212");
+    return facts(language).numbers == Script::arabic ? arabicIndic(digits) : digits;
+}
+
+// The catalogue's keys of a kind stand in order: 01 to 13, 0 to 6.
+static_assert(static_cast<int>(Text::month_coptic_13) - static_cast<int>(Text::month_coptic_01) == 12);
+static_assert(static_cast<int>(Text::month_gregorian_12) - static_cast<int>(Text::month_gregorian_01) == 11);
+static_assert(static_cast<int>(Text::weekday_6) - static_cast<int>(Text::weekday_0) == 6);
+
+Text monthText(int month) {
+    return static_cast<Text>(static_cast<int>(Text::month_coptic_01) + month - 1);
+}
+Text gregorianMonthText(int month) {
+    return static_cast<Text>(static_cast<int>(Text::month_gregorian_01) + month - 1);
 }
 
 } // namespace
@@ -54,36 +62,33 @@ std::string number(long long n) {
 namespace dates {
 
 std::string text(GregorianDate g) {
-    return joined({number(g.day), " ", gregorianMonths[static_cast<std::size_t>(g.month - 1)], " ",
-                   number(g.year)});
+    return text(g, defaultLanguage);
 }
 
 std::string text(CopticDate c) {
-    return joined({number(c.day), " ", copticMonthName(c.month).english, " ", number(c.year), " AM"});
+    return text(c, defaultLanguage);
 }
 
-namespace {
-
-constexpr std::array<std::string_view, 12> arabicGregorianMonths = {
-    "يناير", "فبراير", "مارس", "أبريل", "مايو", "يونيو", "يوليو", "أغسطس", "سبتمبر", "أكتوبر", "نوفمبر", "ديسمبر"};
-
-// Arabic-Indic digits, ungrouped, as years and days are written.
-std::string arabicNumber(long long n) {
-    std::string out;
-    for (const char c : std::to_string(n)) {
-        if (c == '-') { // a year before the era, as the proleptic calendar counts them
-            out += "\u2212";
-            continue;
-        }
-        out += '\xD9';
-        out += static_cast<char>(0xA0 + (c - '0'));
-    }
-    return out;
+std::string text(GregorianDate g, Language language) {
+    return say(Text::date_gregorian, language,
+               {number(g.day, language), say(gregorianMonthText(g.month), language), number(g.year, language)});
 }
 
-} // namespace
+std::string text(CopticDate c, Language language) {
+    return say(Text::date_coptic, language,
+               {number(c.day, language), monthName(c.month, language), number(c.year, language)});
+}
 
-std::string_view arabicPronunciation(int month) {
+std::string textWithWeekday(GregorianDate g, Language language) {
+    return joined({weekdayName(g, language), facts(language).comma, text(g, language)});
+}
+
+std::string_view monthName(int month, Language language) {
+    return month >= 1 && month <= 13 ? say(monthText(month), language) : std::string_view();
+}
+
+std::string_view monthPronunciation(int month, Language language) {
+    if (facts(language).numbers != Script::arabic) return copticMonthName(month).pronunciation;
     // The pronunciation of each Coptic name (Thoout, Paopi, …) in Arabic letters.
     static constexpr std::array<std::string_view, 13> names = {
         "ثووت", "باؤبي", "أثور", "خوياك", "توفي", "ميشير", "باريمهات", "فارموثي", "باشونس", "باؤني", "إبيب",
@@ -95,60 +100,84 @@ long long daysBetween(CopticDate from, CopticDate to) {
     return copticDays(to) - copticDays(from);
 }
 
-std::string arabicError(CopticDate c) {
+DateWhy whyNoCopticDate(GregorianDate g) {
+    DateWhy why;
+    why.gregorian = g;
+    if (g.month < 1 || g.month > 12) {
+        why.reason = DateReason::noGregorianMonth;
+    } else if (const int days = gregorianMonthDays(g.year, g.month); g.day < 1 || g.day > days) {
+        why.reason = DateReason::noGregorianDay;
+        why.monthDays = days;
+    } else if (const long long d = daysFromCivil(g.year, g.month, g.day); d < epoch) {
+        why.reason = DateReason::beforeCalendar;
+    } else if (d > lastDay) {
+        why.reason = DateReason::afterCalendar;
+    }
+    return why;
+}
+
+DateWhy whyNoGregorianDate(CopticDate c) {
+    DateWhy why;
+    why.coptic = c;
     const int days = copticMonthDays(c.year, c.month);
     if (c.year < 1 || c.year > largestCopticYear)
-        return joined({"لا توجد هنا سنة ", arabicNumber(c.year), " للشهداء: السنوات من ١ إلى ",
-                       arabicNumber(largestCopticYear), " للشهداء"});
-    if (days == 0) return joined({"لا يوجد شهر ", arabicNumber(c.month), ": في السنة القبطية ١٣ شهرًا"});
-    if (c.day >= 1 && c.day <= days) return {};
-    const std::string_view name = arabicMonthName(c.month);
-    if (c.month < 13)
-        return joined({"لا يوجد يوم ", arabicNumber(c.day), " من ", name, ": كل شهر عدا الأخير ثلاثون يومًا"});
-    if (c.day == 6)
-        return joined({"لا يوجد يوم ٦ من النسيء في سنة ", arabicNumber(c.year),
-                       " للشهداء: للنسيء ستة أيام فقط في السنة التي يبقى منها ثلاثة إذا قُسمت على أربعة"});
-    return joined({"لا يوجد يوم ", arabicNumber(c.day),
-                   " من النسيء: للنسيء خمسة أيام، وستة في السنة التي يبقى منها ثلاثة إذا قُسمت على أربعة"});
+        why.reason = DateReason::noCopticYear;
+    else if (days == 0)
+        why.reason = DateReason::noCopticMonth;
+    else if (c.day < 1 || c.day > days)
+        why.reason = c.month < 13 ? DateReason::noCopticDay
+                     : c.day == 6 ? DateReason::noSixthEpagomenal
+                                  : DateReason::noEpagomenalDay;
+    return why;
 }
 
-std::string arabicError(GregorianDate g) {
-    if (g.month < 1 || g.month > 12) return joined({"لا يوجد شهر ", arabicNumber(g.month), ": في السنة ١٢ شهرًا"});
-    if (const int days = gregorianMonthDays(g.year, g.month); g.day < 1 || g.day > days)
-        return joined({"لا يوجد يوم ", arabicNumber(g.day), " ", arabicGregorianMonths[static_cast<std::size_t>(g.month - 1)],
-                       " ", arabicNumber(g.year), ": في الشهر ", arabicNumber(days), " يومًا"});
-    const long long d = daysFromCivil(g.year, g.month, g.day);
-    if (d < epoch)
-        return joined({arabicText(g), " قبل ١ توت ١ للشهداء (", arabicText(firstGregorianDate),
-                       ")، حيث يبدأ التقويم القبطي"});
-    if (d > lastDay)
-        return joined({arabicText(g), " بعد ", arabicText(lastCopticDate), " (", arabicText(lastGregorianDate),
-                       ")، آخر يوم يحوّله زفنارو"});
+std::string sentence(const DateWhy& w, Language language) {
+    const auto n = [language](long long value) { return number(value, language); };
+    const GregorianDate g = w.gregorian;
+    const CopticDate c = w.coptic;
+    switch (w.reason) {
+    case DateReason::none:
+        return {};
+    case DateReason::noGregorianMonth:
+        return say(Text::date_no_gregorian_month, language, {n(g.month)});
+    case DateReason::noGregorianDay:
+        return say(Text::date_no_gregorian_day, language,
+                   {n(g.day), say(gregorianMonthText(g.month), language), n(g.year), n(w.monthDays)});
+    case DateReason::beforeCalendar:
+        return say(Text::date_before_calendar, language, {text(g, language), text(firstGregorianDate, language)});
+    case DateReason::afterCalendar:
+        return say(Text::date_after_calendar, language,
+                   {text(g, language), text(lastCopticDate, language), text(lastGregorianDate, language)});
+    case DateReason::noCopticYear:
+        return say(Text::date_no_coptic_year, language, {n(c.year), n(largestCopticYear)});
+    case DateReason::noCopticMonth:
+        return say(Text::date_no_coptic_month, language, {n(c.month)});
+    case DateReason::noCopticDay:
+        return say(Text::date_no_coptic_day, language, {n(c.day), monthName(c.month, language)});
+    case DateReason::noSixthEpagomenal:
+        return say(Text::date_no_sixth_epagomenal, language, {n(c.day), monthName(c.month, language), n(c.year)});
+    case DateReason::noEpagomenalDay:
+        return say(Text::date_no_epagomenal_day, language, {n(c.day), monthName(c.month, language)});
+    case DateReason::copticNotUtf8:
+        return say(Text::date_coptic_not_utf8, language, {std::to_string(w.at)});
+    case DateReason::copticNothing:
+        return std::string(say(Text::date_coptic_nothing, language));
+    case DateReason::copticNoDay:
+        return say(Text::date_coptic_no_day, language, {monthName(w.month, language)});
+    case DateReason::copticNoYear:
+        return say(Text::date_coptic_no_year, language, {monthName(w.month, language)});
+    case DateReason::copticDay:
+        return say(Text::date_coptic_day, language, {readerMessage(w.part, language)});
+    case DateReason::copticYear:
+        return say(Text::date_coptic_year, language, {readerMessage(w.part, language)});
+    case DateReason::copticNoMonth:
+        return std::string(say(Text::date_coptic_no_month, language));
+    case DateReason::gregorianUnreadable:
+        return std::string(say(Text::date_gregorian_unreadable, language));
+    case DateReason::yearZero:
+        return std::string(say(Text::date_year_zero, language));
+    }
     return {};
-}
-
-std::string arabicReadError(const CopticDateResult& read) {
-    if (read.ok()) return {};
-    if (read.error.code != DateErrorCode::unreadable) return arabicError(read.date);
-    return "ليس تاريخًا قبطيًا يُقرأ: المطلوب تاريخ مثل ٢٩ هاتور ١٧٤٣ أو \u2068ⲕ̅ⲑ̅ Ⲁⲑⲱⲣ ⲁ̿ⲯ̅ⲙ̅ⲅ̅\u2069 أو "
-           "\u20681743-03-29\u2069";
-}
-
-std::string arabicReadError(const GregorianDateResult& read) {
-    if (read.ok()) return {};
-    if (read.error.code == DateErrorCode::unreadable)
-        return "ليس تاريخًا: المطلوب تاريخ مكتوب \u2068YYYY-MM-DD\u2069 مثل \u20682026-12-08\u2069";
-    if (read.date.year < 1) return "لا توجد سنة ٠: السنوات تُعد من ١";
-    return arabicError(read.date);
-}
-
-std::string arabicText(GregorianDate g) {
-    return joined({arabicNumber(g.day), " ", arabicGregorianMonths[static_cast<std::size_t>(g.month - 1)], " ",
-                   arabicNumber(g.year)});
-}
-
-std::string arabicText(CopticDate c) {
-    return joined({arabicNumber(c.day), " ", arabicMonthName(c.month), " ", arabicNumber(c.year), " للشهداء"});
 }
 
 void appendIso(std::string& out, GregorianDate date) {
@@ -168,50 +197,38 @@ void appendIso(std::string& out, GregorianDate date) {
 
 CopticDateResult toCopticDate(GregorianDate g) {
     CopticDateResult result;
-    if (g.month < 1 || g.month > 12) {
-        result.error = error(DateErrorCode::noSuchMonth,
-                             {"There is no month ", number(g.month), ": the year has 12 months"});
-    } else if (const int days = gregorianMonthDays(g.year, g.month); g.day < 1 || g.day > days) {
-        result.error = error(DateErrorCode::noSuchDay,
-                             {"There is no ", number(g.day), " ",
-                              gregorianMonths[static_cast<std::size_t>(g.month - 1)], " ",
-                              number(g.year), ": the month has ", number(days), " days"});
-    } else if (const long long d = daysFromCivil(g.year, g.month, g.day); d < epoch) {
-        result.error = error(DateErrorCode::outOfRange,
-                             {dates::text(g), " is before 1 Thout 1 AM (",
-                              dates::text(firstGregorianDate), "), where the Coptic calendar begins"});
-    } else if (d > lastDay) {
-        result.error = error(DateErrorCode::outOfRange,
-                             {dates::text(g), " is after ", dates::text(lastCopticDate), " (",
-                              dates::text(lastGregorianDate), "), the last day Zefnaro converts"});
-    } else {
-        result.date = copticFromDays(d);
+    const DateWhy why = dates::whyNoCopticDate(g);
+    switch (why.reason) {
+    case DateReason::none:
+        result.date = copticFromDays(daysFromCivil(g.year, g.month, g.day));
+        break;
+    case DateReason::noGregorianMonth:
+        result.error = error(DateErrorCode::noSuchMonth, why);
+        break;
+    case DateReason::noGregorianDay:
+        result.error = error(DateErrorCode::noSuchDay, why);
+        break;
+    default:
+        result.error = error(DateErrorCode::outOfRange, why);
     }
     return result;
 }
 
 GregorianDateResult toGregorianDate(CopticDate c) {
     GregorianDateResult result;
-    const int days = copticMonthDays(c.year, c.month);
-    if (c.year < 1 || c.year > largestCopticYear) {
-        result.error = error(DateErrorCode::outOfRange,
-                             {"There is no year ", number(c.year), " AM here: years go from 1 to ",
-                              number(largestCopticYear), " AM"});
-    } else if (days == 0) {
-        result.error = error(DateErrorCode::noSuchMonth,
-                             {"There is no month ", number(c.month), ": the Coptic year has 13 months"});
-    } else if (c.day < 1 || c.day > days) {
-        const std::string_view name = copticMonthName(c.month).english;
-        const bool common6 = c.month == 13 && c.day == 6;
-        result.error = error(
-            DateErrorCode::noSuchDay,
-            {"There is no ", number(c.day), " ", name, common6 ? " in " : "",
-             common6 ? number(c.year) : "", common6 ? " AM" : "", ": ",
-             c.month < 13 ? "every month but the last has 30 days"
-             : common6    ? "Pi Kogi Enavot has 6 days only in a year that leaves 3 when divided by 4"
-                          : "Pi Kogi Enavot has 5 days, 6 in a year that leaves 3 when divided by 4"});
-    } else {
+    const DateWhy why = dates::whyNoGregorianDate(c);
+    switch (why.reason) {
+    case DateReason::none:
         result.date = civilFromDays(copticDays(c));
+        break;
+    case DateReason::noCopticYear:
+        result.error = error(DateErrorCode::outOfRange, why);
+        break;
+    case DateReason::noCopticMonth:
+        result.error = error(DateErrorCode::noSuchMonth, why);
+        break;
+    default:
+        result.error = error(DateErrorCode::noSuchDay, why);
     }
     return result;
 }
@@ -233,17 +250,21 @@ std::optional<std::size_t> weekdayOf(GregorianDate g) {
 } // namespace
 
 std::string_view weekdayName(GregorianDate g) {
+    return dates::weekdayName(g, defaultLanguage);
+}
+
+std::string_view dates::weekdayName(GregorianDate g, Language language) {
     const auto w = weekdayOf(g);
-    return w ? weekdays[*w] : std::string_view();
+    return w ? say(static_cast<Text>(static_cast<std::size_t>(Text::weekday_0) + *w), language) : std::string_view();
+}
+
+// The Arabic names of the library's face, kept for its callers: the catalogue's.
+std::string_view arabicMonthName(int month) {
+    return dates::monthName(month, languageNamed("ar").value_or(defaultLanguage));
 }
 
 std::string_view arabicWeekdayName(GregorianDate g) {
-    const auto w = weekdayOf(g);
-    return w ? arabicWeekdays[*w] : std::string_view();
-}
-
-std::string_view arabicMonthName(int month) {
-    return month >= 1 && month <= 13 ? arabicMonths[static_cast<std::size_t>(month - 1)] : std::string_view();
+    return dates::weekdayName(g, languageNamed("ar").value_or(defaultLanguage));
 }
 
 } // namespace zefnaro

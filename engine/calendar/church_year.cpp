@@ -5,6 +5,8 @@
 
 #include "engine/calendar/church_year.h"
 #include "engine/calendar/day_numbers.h"
+#include "engine/calendar/days.h"
+#include "engine/say.h"
 
 #include <algorithm>
 #include <array>
@@ -24,47 +26,48 @@ constexpr long long daysFromJulian(long long y, long long m, long long d) {
 }
 
 struct Named {
-    std::string_view id, name, arabicName;
+    std::string_view id;
+    Text name;
     ObservanceKind kind;
 };
 
 constexpr auto major = ObservanceKind::majorFeastOfTheLord, minor = ObservanceKind::minorFeastOfTheLord,
                feast = ObservanceKind::feast, fast = ObservanceKind::fast;
 
-// Every observance, with its names from the project's glossary.
+// Every observance; its names are the catalogue's (the Arabic from the project's glossary).
 constexpr std::array<Named, 27> names{{
-    {"nayrouz", "Nayrouz (the Coptic New Year)", "عيد النيروز (رأس السنة القبطية)", feast},
-    {"cross", "Feast of the Cross", "عيد الصليب", feast},
-    {"nativity_fast", "Nativity Fast", "صوم الميلاد", fast},
-    {"nativity", "Nativity", "عيد الميلاد المجيد", major},
-    {"circumcision", "Circumcision", "عيد الختان", minor},
-    {"theophany", "Theophany", "عيد الغطاس (الظهور الإلهي)", major},
-    {"cana", "Wedding at Cana", "عرس قانا الجليل", minor},
-    {"presentation", "Entry into the Temple", "دخول السيد المسيح الهيكل", minor},
-    {"jonah_fast", "Jonah's Fast", "صوم يونان (صوم أهل نينوى)", fast},
-    {"jonah_passover", "Jonah's Passover", "فصح يونان", feast},
-    {"great_lent", "Great Lent", "الصوم الكبير", fast},
-    {"annunciation", "Annunciation", "عيد البشارة", major},
-    {"lazarus_saturday", "Lazarus Saturday", "سبت لعازر", feast},
-    {"palm_sunday", "Palm Sunday", "أحد الشعانين", major},
-    {"covenant_thursday", "Covenant Thursday", "خميس العهد", minor},
-    {"good_friday", "Good Friday", "الجمعة العظيمة", fast},
-    {"easter", "Easter", "عيد القيامة المجيد", major},
-    {"thomas_sunday", "Thomas Sunday", "أحد توما", minor},
-    {"ascension", "Ascension", "عيد الصعود", major},
-    {"pentecost", "Pentecost", "عيد العنصرة (حلول الروح القدس)", major},
-    {"apostles_fast", "Apostles' Fast", "صوم الرسل", fast},
-    {"entry_into_egypt", "Entry into Egypt", "دخول السيد المسيح أرض مصر", minor},
-    {"apostles_feast", "Feast of the Apostles", "عيد الرسل (استشهاد القديسين بطرس وبولس)", feast},
-    {"virgin_fast", "Fast of the Virgin", "صوم السيدة العذراء", fast},
-    {"transfiguration", "Transfiguration", "عيد التجلي", minor},
-    {"assumption", "Assumption", "عيد صعود جسد السيدة العذراء", feast},
-    {"weekly_fast", "Wednesday and Friday fast", "صوم الأربعاء والجمعة", fast},
+    {"nayrouz", Text::observance_nayrouz, feast},
+    {"cross", Text::observance_cross, feast},
+    {"nativity_fast", Text::observance_nativity_fast, fast},
+    {"nativity", Text::observance_nativity, major},
+    {"circumcision", Text::observance_circumcision, minor},
+    {"theophany", Text::observance_theophany, major},
+    {"cana", Text::observance_cana, minor},
+    {"presentation", Text::observance_presentation, minor},
+    {"jonah_fast", Text::observance_jonah_fast, fast},
+    {"jonah_passover", Text::observance_jonah_passover, feast},
+    {"great_lent", Text::observance_great_lent, fast},
+    {"annunciation", Text::observance_annunciation, major},
+    {"lazarus_saturday", Text::observance_lazarus_saturday, feast},
+    {"palm_sunday", Text::observance_palm_sunday, major},
+    {"covenant_thursday", Text::observance_covenant_thursday, minor},
+    {"good_friday", Text::observance_good_friday, fast},
+    {"easter", Text::observance_easter, major},
+    {"thomas_sunday", Text::observance_thomas_sunday, minor},
+    {"ascension", Text::observance_ascension, major},
+    {"pentecost", Text::observance_pentecost, major},
+    {"apostles_fast", Text::observance_apostles_fast, fast},
+    {"entry_into_egypt", Text::observance_entry_into_egypt, minor},
+    {"apostles_feast", Text::observance_apostles_feast, feast},
+    {"virgin_fast", Text::observance_virgin_fast, fast},
+    {"transfiguration", Text::observance_transfiguration, minor},
+    {"assumption", Text::observance_assumption, feast},
+    {"weekly_fast", Text::observance_weekly_fast, fast},
 }};
 
 Observance observance(std::string_view id, long long first, long long last) {
     const auto named = std::find_if(names.begin(), names.end(), [id](const Named& n) { return n.id == id; });
-    return {named->id, named->name, named->arabicName, named->kind, copticFromDays(first), copticFromDays(last)};
+    return {named->id, say(named->name, defaultLanguage), named->kind, copticFromDays(first), copticFromDays(last)};
 }
 
 // 0 for a Thursday, as 1970-01-01 was.
@@ -176,6 +179,15 @@ std::vector<Observance> observancesOn(CopticDate date) {
     if ((w == 6 || w == 1) && !(e <= day && day <= e + 49) && !festal)
         on.push_back(observance("weekly_fast", day, day));
     return on;
+}
+
+std::string_view dates::observanceName(std::string_view id, Language language) {
+    const auto named = std::find_if(names.begin(), names.end(), [id](const Named& n) { return n.id == id; });
+    return named == names.end() ? std::string_view() : say(named->name, language);
+}
+
+std::string_view observanceName(std::string_view id, std::string_view language) {
+    return dates::observanceName(id, languageNamed(language).value_or(defaultLanguage));
 }
 
 } // namespace zefnaro

@@ -2,7 +2,11 @@
 // reader of dates and the report of a day.
 #pragma once
 
+#include "engine/language.h"
+#include "engine/read_reason.h"
 #include "zefnaro/date.h"
+
+#include <cstdint>
 
 #include <optional>
 #include <string>
@@ -14,19 +18,55 @@ namespace zefnaro::dates {
 std::string text(GregorianDate date);
 std::string text(CopticDate date);
 
-// "٨ ديسمبر ٢٠٢٦", "٢٩ هاتور ١٧٤٣ للشهداء": the same in Arabic.
-std::string arabicText(GregorianDate date);
-std::string arabicText(CopticDate date);
+// The same in any language: "٨ ديسمبر ٢٠٢٦", "٢٩ هاتور ١٧٤٣ للشهداء".
+std::string text(GregorianDate date, Language language);
+std::string text(CopticDate date, Language language);
+// "Tuesday, 8 December 2026" in the language.
+std::string textWithWeekday(GregorianDate date, Language language);
+// A month's or a weekday's name in the language ("Hathor", "هاتور"); "" for none.
+std::string_view monthName(int month, Language language);
+std::string_view weekdayName(GregorianDate date, Language language);
 
-// The pronunciation of a month's Coptic name in Arabic letters: "أثور" for Ⲁⲑⲱⲣ.
-std::string_view arabicPronunciation(int month);
+// An observance's name, by its id, in the language; "" for no such id.
+std::string_view observanceName(std::string_view id, Language language);
 
-// The calendar's errors in Arabic: why a day cannot be converted (empty for a day
-// that can), and why a text read as a date is none.
-std::string arabicError(CopticDate date);
-std::string arabicError(GregorianDate date);
-std::string arabicReadError(const CopticDateResult& read);
-std::string arabicReadError(const GregorianDateResult& read);
+// The pronunciation of a month's Coptic name in the language's letters: "Athor",
+// or "أثور" in Arabic letters, for Ⲁⲑⲱⲣ.
+std::string_view monthPronunciation(int month, Language language);
+
+// Why a day cannot be converted or a text is no date, as facts: each language
+// words them from its catalogue.
+enum class DateReason : std::uint8_t {
+    none,
+    noGregorianMonth, noGregorianDay, beforeCalendar, afterCalendar,      // a Gregorian day
+    noCopticYear, noCopticMonth, noCopticDay, noSixthEpagomenal, noEpagomenalDay, // a Coptic day
+    copticNotUtf8, copticNothing, copticNoDay, copticNoYear, copticDay, copticYear, copticNoMonth,
+    gregorianUnreadable, yearZero, // texts read as dates
+};
+struct DateWhy {
+    DateReason reason = DateReason::none;
+    GregorianDate gregorian;  // the day concerned, as given
+    CopticDate coptic;
+    int monthDays = 0;        // of a Gregorian month with no such day
+    std::size_t at = 0;       // where a text stops being UTF-8
+    int month = 0;            // the month a text names
+    ReadWhy part;             // why its day or year is no number
+};
+DateWhy whyNoCopticDate(GregorianDate date); // reason none where it converts
+DateWhy whyNoGregorianDate(CopticDate date);
+std::string sentence(const DateWhy& why, Language language);
+
+// The readers of dates, with the reason of an error.
+struct ExplainedCopticDate {
+    CopticDateResult result;
+    DateWhy why;
+};
+struct ExplainedGregorianDate {
+    GregorianDateResult result;
+    DateWhy why;
+};
+ExplainedCopticDate readCopticDateExplained(std::string_view text);
+ExplainedGregorianDate readGregorianDateExplained(std::string_view text);
 
 // Days from one Coptic date to another (negative where it comes before).
 long long daysBetween(CopticDate from, CopticDate to);

@@ -1,5 +1,6 @@
 # The catalogues, one JSON object per language (key -> text), become the C++
-# tables that every front end reads. English names the keys; each other
+# tables that every front end reads, their keys in the sorted order string(JSON)
+# gives them. English names the keys; each other
 # catalogue must give a text for every key and no other, or the build stops: a
 # sentence missed in a language is a build error, never English left in its place.
 # zefnaro_catalogue(OUT_HEADER OUT_SOURCE LANG...) with the languages' codes,

@@ -12,11 +12,11 @@ namespace zefnaro {
 namespace {
 
 constexpr LanguageFacts table[] = {
-    {"en", "English", false, Script::latin},
-    {"ar", "\u0627\u0644\u0639\u0631\u0628\u064A\u0629", true, Script::arabic}, // العربية
+    {"en", "English", false, Script::latin, "en-GB", ", "},
+    {"ar", "\u0627\u0644\u0639\u0631\u0628\u064A\u0629", true, Script::arabic, "ar-EG", "\u060C "}, // العربية، 
     // The pseudo-locales show English's number data: only their texts change.
-    {"en-XA", "English (pseudo-accents)", false, Script::latin},
-    {"ar-XB", "English (pseudo-bidi)", true, Script::latin},
+    {"en-XA", "English (pseudo-accents)", false, Script::latin, "en-GB", ", "},
+    {"ar-XB", "English (pseudo-bidi)", true, Script::latin, "en-GB", ", "},
 };
 static_assert(std::size(table) == allLanguages.size());
 

@@ -2,6 +2,7 @@
 
 #include "engine/calendar/days.h"
 #include "engine/read/read_support.h"
+#include "engine/read_reason.h"
 #include "zefnaro/read.h"
 
 #include <algorithm>
@@ -13,8 +14,10 @@ namespace zefnaro {
 namespace {
 
 using namespace reading;
-
-constexpr std::string_view example = "such as 29 Hathor 1743, ⲕ̅ⲑ̅ Ⲁⲑⲱⲣ ⲁ̿ⲯ̅ⲙ̅ⲅ̅ or 1743-03-29";
+using dates::DateReason;
+using dates::DateWhy;
+using dates::ExplainedCopticDate;
+using dates::ExplainedGregorianDate;
 
 // Names readers meet besides the five the month is written with: Bohairic
 // spellings, the Greek and the Egyptian Arabic names in Latin letters, and the
@@ -75,10 +78,18 @@ const std::vector<Name>& monthNames() {
     return names;
 }
 
-CopticDateResult failure(std::initializer_list<std::string_view> pieces) {
-    CopticDateResult r;
-    r.error = {DateErrorCode::unreadable, joined(pieces)};
+ExplainedCopticDate failure(DateWhy why) {
+    ExplainedCopticDate r;
+    r.result.error = {DateErrorCode::unreadable, dates::sentence(why, defaultLanguage)};
+    r.why = std::move(why);
     return r;
+}
+
+ExplainedCopticDate failure(DateReason reason, int month = 0) {
+    DateWhy why;
+    why.reason = reason;
+    why.month = month;
+    return failure(std::move(why));
 }
 
 // The text of the characters at positions [from, to).
@@ -89,23 +100,33 @@ std::string between(const Chars& chars, std::size_t from, std::size_t to) {
     return out;
 }
 
-CopticDateResult checked(CopticDate date) {
-    CopticDateResult r;
+ExplainedCopticDate checked(CopticDate date) {
+    ExplainedCopticDate r;
     const GregorianDateResult g = toGregorianDate(date);
-    r.error = g.error;
-    r.date = date; // also on an error: which day the text named
+    r.result.error = g.error;
+    r.result.date = date; // also on an error: which day the text named
+    r.why = dates::whyNoGregorianDate(date);
     return r;
 }
 
 } // namespace
 
 CopticDateResult readCopticDate(std::string_view text) {
+    return dates::readCopticDateExplained(text).result;
+}
+
+ExplainedCopticDate dates::readCopticDateExplained(std::string_view text) {
     std::size_t bad = 0;
     Kinds kinds;
     const std::optional<Chars> chars = decode(text, bad, kinds);
-    if (!chars) return failure({"Not a date: the byte at character ", std::to_string(bad), " is not UTF-8"});
+    if (!chars) {
+        DateWhy why;
+        why.reason = DateReason::copticNotUtf8;
+        why.at = bad;
+        return failure(std::move(why));
+    }
     const Words w = words(*chars);
-    if (w.empty()) return failure({"Nothing to read: expected a Coptic date ", example});
+    if (w.empty()) return failure(DateReason::copticNothing);
     if (w.size() == 1)
         if (const auto t = dates::isoTriple(w[0].text, 4)) return checked({t->year, t->month, t->day});
 
@@ -121,41 +142,53 @@ CopticDateResult readCopticDate(std::string_view text) {
             const std::string day = between(*chars, 0, w[i].position);
             const std::string year =
                 after < w.size() ? between(*chars, w[after].position, yearEnd) : std::string();
-            const std::string_view month = copticMonthName(name.month).english;
-            if (i == 0) return failure({"No day before ", month, ": expected a Coptic date ", example});
-            if (year.empty()) return failure({"No year after ", month, ": expected a Coptic date ", example});
-            const ReadResult d = readWrittenNumber(day);
-            if (!d.ok()) return failure({"The day: ", d.error.message});
-            const ReadResult y = readWrittenNumber(year);
-            if (!y.ok()) return failure({"The year: ", y.error.message});
-            return checked({static_cast<int>(std::min<std::uint32_t>(y.reading.number, 99'999)),
+            if (i == 0) return failure(DateReason::copticNoDay, name.month);
+            if (year.empty()) return failure(DateReason::copticNoYear, name.month);
+            const ExplainedReading d = readExplained(day);
+            const ExplainedReading y = readExplained(year);
+            for (const auto& [part, reason] : {std::pair{&d, DateReason::copticDay}, std::pair{&y, DateReason::copticYear}})
+                if (!part->result.ok()) {
+                    DateWhy why;
+                    why.reason = reason;
+                    why.part = part->why;
+                    return failure(std::move(why));
+                }
+            return checked({static_cast<int>(std::min<std::uint32_t>(y.result.reading.number, 99'999)),
                             name.month,
-                            static_cast<int>(std::min<std::uint32_t>(d.reading.number, 99'999))});
+                            static_cast<int>(std::min<std::uint32_t>(d.result.reading.number, 99'999))});
         }
     }
-    return failure({"No Coptic month named: expected a Coptic date ", example});
+    return failure(DateReason::copticNoMonth);
 }
 
 GregorianDateResult readGregorianDate(std::string_view text) {
-    GregorianDateResult result;
+    return dates::readGregorianDateExplained(text).result;
+}
+
+ExplainedGregorianDate dates::readGregorianDateExplained(std::string_view text) {
+    ExplainedGregorianDate explained;
+    GregorianDateResult& result = explained.result;
+    DateWhy& why = explained.why;
     while (!text.empty() && utf8::isBlank(static_cast<unsigned char>(text.front())))
         text.remove_prefix(1);
     while (!text.empty() && utf8::isBlank(static_cast<unsigned char>(text.back())))
         text.remove_suffix(1);
     const std::optional<dates::Triple> t = dates::isoTriple(text, 5);
     if (!t) {
-        result.error = {DateErrorCode::unreadable,
-                        "Not a date: expected a date written as YYYY-MM-DD, such as 2026-12-08"};
-        return result;
+        why.reason = DateReason::gregorianUnreadable;
+        result.error = {DateErrorCode::unreadable, sentence(why, defaultLanguage)};
+        return explained;
     }
     result.date = {t->year, t->month, t->day};
     if (t->year < 1) {
-        result.error = {DateErrorCode::outOfRange, "There is no year 0: years are counted from 1"};
+        why.reason = DateReason::yearZero;
+        result.error = {DateErrorCode::outOfRange, sentence(why, defaultLanguage)};
     } else if (const CopticDateResult c = toCopticDate(result.date); !c.ok() &&
                                                                     c.error.code != DateErrorCode::outOfRange) {
         result.error = c.error;
+        why = whyNoCopticDate(result.date);
     }
-    return result;
+    return explained;
 }
 
 } // namespace zefnaro

@@ -12,6 +12,7 @@ zefnaro::easter
 zefnaro::findNumerals
 zefnaro::formName
 zefnaro::kindName
+zefnaro::observanceName
 zefnaro::observancesOn
 zefnaro::readCopticDate
 zefnaro::readGregorianDate

@@ -78,10 +78,9 @@ void DateWindow::buildControls() {
     dateEdit_->setCalendarPopup(true);
     // The weekday, the month and the digits in the window's language, whatever the
     // system's.
-    setLocale(currentLanguage() == Language::arabic ? QLocale(QLocale::Arabic, QLocale::Egypt)
-                                                    : QLocale(QLocale::English, QLocale::UnitedKingdom));
-    dateEdit_->setDisplayFormat(currentLanguage() == Language::arabic ? QStringLiteral("dddd، d MMMM yyyy")
-                                                                      : QStringLiteral("dddd, d MMMM yyyy"));
+    const LanguageFacts& language = facts(currentLanguage());
+    setLocale(QLocale(qs(language.locale)));
+    dateEdit_->setDisplayFormat(QStringLiteral("dddd") + qs(language.comma) + QStringLiteral("d MMMM yyyy"));
     dateEdit_->setDateRange(firstDay, lastDay);
     named(todayButton_, "todayButton", tr("Today"));
     named(daySpin_, "copticDaySpin", tr("Coptic day"));
@@ -89,7 +88,7 @@ void DateWindow::buildControls() {
     for (int month = 1; month <= 13; ++month) {
         const MonthName m = copticMonthName(month);
         // The name people use in the window's language, beside the Coptic.
-        const std::string_view name = currentLanguage() == Language::arabic ? arabicMonthName(month) : m.english;
+        const std::string_view name = dates::monthName(month, currentLanguage());
         monthList_->addItem(QStringLiteral("%1 %2 · %3").arg(month).arg(qs(name), qs(m.coptic)));
     }
     named(yearSpin_, "copticYearSpin", tr("Coptic year, Anno Martyrum"));
@@ -196,8 +195,9 @@ void DateWindow::showCoptic(CopticDate date) {
 }
 
 bool DateWindow::readCoptic(const QString& text) {
-    const CopticDateResult read = readCopticDate(text.toStdString());
-    const QString why = currentLanguage() == Language::arabic ? qs(dates::arabicReadError(read)) : qs(read.error.message);
+    const dates::ExplainedCopticDate explained = dates::readCopticDateExplained(text.toStdString());
+    const CopticDateResult& read = explained.result;
+    const QString why = qs(dates::sentence(explained.why, currentLanguage()));
     readMessage_->setVisible(!read.ok());
     readMessage_->setText(why);
     readBox_->setAccessibleDescription(why);
@@ -252,7 +252,7 @@ void DateWindow::listYear(int year) {
     for (const Observance& o : churchYear(year)) {
         QString days = qs(copticText(o.first, language));
         if (!(o.first == o.last)) days += QStringLiteral(" – ") + qs(copticText(o.last, language));
-        auto* item = new QListWidgetItem(qs(language == Language::arabic ? o.arabicName : o.name) +
+        auto* item = new QListWidgetItem(qs(dates::observanceName(o.id, language)) +
                                          QStringLiteral("\n") + days);
         item->setData(Qt::UserRole, o.first.month);
         item->setData(Qt::UserRole + 1, o.first.day);

@@ -22,10 +22,13 @@ ZEFNARO_API std::string_view kindName(ObservanceKind kind);
 struct Observance {
     std::string_view id;         // "great_lent", "easter", … "weekly_fast"
     std::string_view name;       // "Great Lent"
-    std::string_view arabicName; // "الصوم الكبير"
     ObservanceKind kind = ObservanceKind::feast;
     CopticDate first, last;      // the days it runs, the same day for a feast of one day
 };
+
+// An observance's name in a language ("en", "ar"; English for a code Zefnaro does
+// not speak): observanceName("great_lent", "ar") is "الصوم الكبير". "" for no such id.
+ZEFNARO_API std::string_view observanceName(std::string_view id, std::string_view language = "en");
 
 // The feasts and fasts of a Coptic year (1 to 9999 AM) in order of their first day;
 // the weekly fast days (Wednesdays and Fridays) are left out. Empty for another year.
