@@ -2,6 +2,8 @@
 
 #include "export/base64.h"
 #include "export/xml.h"
+#include "engine/joined.h"
+#include "engine/say.h"
 #include "engine/utf8.h"
 
 #include <algorithm>
@@ -22,17 +24,16 @@ std::string cssFamilies(const std::vector<std::string>& families) {
 } // namespace
 
 std::string reportTitle(const Report& report) {
-    const bool arabic = report.language == Language::arabic;
-    if (report.isMessage) return arabic ? "تقرير زفنارو" : "Zefnaro report";
-    return (arabic ? "تقرير زفنارو: " : "Zefnaro report: ") + std::string(report.text(Piece::digits));
+    if (report.isMessage) return std::string(say(Text::page_title, report.language));
+    return say(Text::page_title_of, report.language, {report.text(Piece::digits)});
 }
 
 
 std::string reportPage(const Report& report, std::string_view title,
                        const std::vector<CarriedFont>& fonts) {
     const Looks l = looksOf(report);
-    std::string h = rightToLeft(report.language) ? "<!DOCTYPE html>\n<html lang=\"ar\" dir=\"rtl\">\n"
-                                                 : "<!DOCTYPE html>\n<html lang=\"en\">\n";
+    std::string h = joined({"<!DOCTYPE html>\n<html lang=\"", languageCode(report.language), "\"",
+                            rightToLeft(report.language) ? " dir=\"rtl\"" : "", ">\n"});
     h += "<head>\n<meta charset=\"utf-8\">\n"
                     "<meta name=\"generator\" content=\"Zefnaro\">\n<title>";
     appendEscaped(h, title);

@@ -11,7 +11,7 @@
 
 namespace zefnaro {
 
-// "Zefnaro report: 2,005", or "Zefnaro report" for a message ("تقرير زفنارو: ٢٬٠٠٥").
+// "Zefnaro report: 2,005", or "Zefnaro report" for a message, in the report's language.
 std::string reportTitle(const Report& report);
 
 
