@@ -1,6 +1,7 @@
 #include "window_language.h"
 
-#include "engine/arabic.h"
+#include "ui/catalogue_translator.h"
+#include "ui/fonts.h"
 #include "engine/numbers.h"
 
 #include <QApplication>
@@ -10,12 +11,6 @@
 #include <QTranslator>
 
 #include <memory>
-
-// The translations live in a static library, whose resources are only registered
-// when asked for by name.
-static void registerTranslations() {
-    Q_INIT_RESOURCE(i18n);
-}
 
 namespace zefnaro {
 
@@ -41,30 +36,22 @@ std::unique_ptr<QTranslator>& qts() {
 } // namespace
 
 LanguageChoice savedLanguageChoice() {
-    const QString saved = QSettings().value(key).toString();
-    if (saved == QStringLiteral("en")) return LanguageChoice::english;
-    if (saved == QStringLiteral("ar")) return LanguageChoice::arabic;
-    return LanguageChoice::system;
+    return languageNamed(QSettings().value(key).toString().toStdString());
 }
 
 void saveLanguageChoice(LanguageChoice choice) {
     QSettings settings;
-    if (choice == LanguageChoice::system)
-        settings.remove(key);
+    if (choice)
+        settings.setValue(key, qs(languageCode(*choice)));
     else
-        settings.setValue(key, choice == LanguageChoice::arabic ? QStringLiteral("ar") : QStringLiteral("en"));
+        settings.remove(key);
 }
 
 Language languageOf(LanguageChoice choice) {
-    switch (choice) {
-    case LanguageChoice::english:
-        return Language::english;
-    case LanguageChoice::arabic:
-        return Language::arabic;
-    case LanguageChoice::system:
-        break;
-    }
-    return QLocale::system().language() == QLocale::Arabic ? Language::arabic : Language::english;
+    if (const auto asked = languageNamed(qEnvironmentVariable("ZEFNARO_LANGUAGE").toStdString())) return *asked;
+    if (choice) return *choice;
+    const QString system = QLocale::system().name(); // "ar_EG"
+    return languageNamed(system.left(system.indexOf(QLatin1Char('_'))).toStdString()).value_or(defaultLanguage);
 }
 
 void useLanguage(Language language) {
@@ -74,15 +61,14 @@ void useLanguage(Language language) {
             translator->reset();
         }
     current() = language;
-    static const bool registered = (registerTranslations(), true);
-    Q_UNUSED(registered);
-    if (language == Language::arabic) {
-        ours() = std::make_unique<QTranslator>();
-        if (ours()->load(QStringLiteral(":/i18n/zefnaro_ar.qm"))) QCoreApplication::installTranslator(ours().get());
-        qts() = std::make_unique<QTranslator>();
-        if (qts()->load(QStringLiteral("qtbase_ar"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-            QCoreApplication::installTranslator(qts().get());
-    }
+    ours() = std::make_unique<CatalogueTranslator>(language);
+    QCoreApplication::installTranslator(ours().get());
+    // Qt's own texts (its dialogs' buttons, the standard shortcuts' names), where Qt has the language.
+    qts() = std::make_unique<QTranslator>();
+    const QString code = qs(languageCode(language));
+    if (!code.contains(QLatin1Char('-')) &&
+        qts()->load(QStringLiteral("qtbase_") + code, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(qts().get());
     QGuiApplication::setLayoutDirection(rightToLeft(language) ? Qt::RightToLeft : Qt::LeftToRight);
 }
 
@@ -91,14 +77,7 @@ Language currentLanguage() {
 }
 
 QString numberText(std::uint32_t number) {
-    std::string text;
-    if (current() == Language::arabic && number == 0)
-        text = "٠"; // the writer's digits are for numbers Coptic has, from 1
-    else if (current() == Language::arabic)
-        appendArabicDigits(text, number);
-    else
-        text = groupDigits(number);
-    return QString::fromStdString(text);
+    return QString::fromStdString(groupedText(number, current()));
 }
 
 } // namespace zefnaro

@@ -53,10 +53,11 @@ SettingsWindow::SettingsWindow(const DisplaySettings& current, QWidget* owner)
     auto* languageLabel = named(new QLabel(tr("&Language:"), panel), "languageLabel");
     languageList_ = named(new QComboBox(panel), "languageList");
     languageList_->setAccessibleName(tr("Language"));
-    languageList_->addItem(tr("System"), static_cast<int>(LanguageChoice::system));
-    languageList_->addItem(QStringLiteral("English"), static_cast<int>(LanguageChoice::english));
-    languageList_->addItem(QStringLiteral("العربية"), static_cast<int>(LanguageChoice::arabic));
-    languageList_->setCurrentIndex(languageList_->findData(static_cast<int>(savedLanguageChoice())));
+    languageList_->addItem(tr("System"), QString());
+    for (const Language language : offeredLanguages)
+        languageList_->addItem(qs(facts(language).ownName), qs(languageCode(language)));
+    const LanguageChoice saved = savedLanguageChoice();
+    languageList_->setCurrentIndex(languageList_->findData(saved ? qs(languageCode(*saved)) : QString()));
     languageLabel->setBuddy(languageList_);
     NoTyping::install(languageList_);
     auto* defaultButton = named(new QPushButton(tr("&Default"), panel), "defaultButton");
@@ -143,7 +144,7 @@ SettingsWindow::SettingsWindow(const DisplaySettings& current, QWidget* owner)
     });
     connect(languageList_, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (index < 0) return;
-        const auto choice = static_cast<LanguageChoice>(languageList_->itemData(index).toInt());
+        const LanguageChoice choice = languageNamed(languageList_->itemData(index).toString().toStdString());
         saveLanguageChoice(choice);
         emit languageChosen(languageOf(choice));
     });
