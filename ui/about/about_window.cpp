@@ -9,6 +9,8 @@
 #include "zefnaro/addresses.h"
 #include "zefnaro/version.h"
 
+#include <algorithm>
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -71,7 +73,7 @@ AboutWindow::AboutWindow(QWidget* owner) : QDialog(owner, fixedWindowFlags) {
     heading->setSpacing(0);
     heading->addWidget(roomy(
         text(content, "versionText",
-             QStringLiteral("Version %1").arg(QString::fromLatin1(shortVersionText)), 9.75, false),
+             tr("Version %1").arg(QString::fromLatin1(shortVersionText)), 9.75, false),
         16));
     heading->addWidget(roomy(text(content, "authorText",
                                   tr("Written by the Zefnaro developers for learners of Coptic."),
@@ -95,9 +97,9 @@ AboutWindow::AboutWindow(QWidget* owner) : QDialog(owner, fixedWindowFlags) {
          [this] { launchTutorial(this); }},
         {"licenceLink", tr("Launch End User License Agreement"), tr("Launch EULA"),
          [this] { launchEULA(this); }},
-        {"webLink", web, QStringLiteral("Goto: ") + web,
+        {"webLink", web, tr("Goto: %1").arg(web),
          [this, web] { openExternally(web + QStringLiteral("/"), this); }},
-        {"emailLink", email, QStringLiteral("E-mail: ") + email,
+        {"emailLink", email, tr("E-mail: %1").arg(email),
          [this, email] { openExternally(QStringLiteral("mailto:") + email, this); }},
     };
     std::vector<LinkLabel*> made;
@@ -122,7 +124,7 @@ AboutWindow::AboutWindow(QWidget* owner) : QDialog(owner, fixedWindowFlags) {
     banner->setPixmap(renderPicture(QStringLiteral(":/art/banner.svg"), QSize(275, 55)));
     banner->setFixedHeight(57);
     banner->setCursor(Qt::PointingHandCursor);
-    banner->setToolTip(QStringLiteral("Goto: ") + fonts);
+    banner->setToolTip(tr("Goto: %1").arg(fonts));
     banner->setAccessibleName(tr("CS Coptic fonts"));
     banner->setAccessibleDescription(tr("Opens the page where the CS Coptic fonts can be had: ") +
                                      fonts);
@@ -147,7 +149,7 @@ AboutWindow::AboutWindow(QWidget* owner) : QDialog(owner, fixedWindowFlags) {
     auto* column = new QVBoxLayout;
     column->setContentsMargins(14, 8, 10, 6);
     column->setSpacing(0);
-    column->addWidget(roomy(text(content, "titleText", QStringLiteral("Zefnaro"), 15.75, true), 24));
+    column->addWidget(roomy(text(content, "titleText", tr("Zefnaro"), 15.75, true), 24));
     column->addLayout(byline);
     column->addSpacing(7);
     column->addWidget(roomy(text(content, "descriptionText",
@@ -174,7 +176,11 @@ AboutWindow::AboutWindow(QWidget* owner) : QDialog(owner, fixedWindowFlags) {
     column->addLayout(foot);
     auto* columnBox = new QWidget(content);
     columnBox->setLayout(column);
-    columnBox->setFixedWidth(297);
+    // As wide as drawn, or as the widest link where a language's words are longer.
+    int widest = 297;
+    for (std::size_t i = 0; i < made.size(); ++i)
+        widest = std::max(widest, made[i]->sizeHint().width() + (i < 3 ? 24 : 0) + 24);
+    columnBox->setFixedWidth(widest);
 
     auto* whole = new QHBoxLayout(content);
     whole->setContentsMargins(0, 0, 0, 0);

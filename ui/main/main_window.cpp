@@ -70,7 +70,7 @@ MainWindow::MainWindow(QWidget* parent)
       fontNotice_(new QLabel(inner_)), statusMessageTimer_(new QTimer(this)),
       reportBox_(reportEdit_), random_(seededEngine()) {
     setObjectName(QStringLiteral("mainWindow"));
-    setWindowTitle(QStringLiteral("Zefnaro"));
+    setWindowTitle(tr("Zefnaro"));
     setWindowIcon(zefnaroIcon());
     setCentralWidget(inner_);
     describeControls();
