@@ -70,6 +70,8 @@ void useLanguage(Language language) {
         qts()->load(QStringLiteral("qtbase_") + code, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(qts().get());
     QGuiApplication::setLayoutDirection(rightToLeft(language) ? Qt::RightToLeft : Qt::LeftToRight);
+    // Title bars add the program's name to each window's own: in the language too.
+    QGuiApplication::setApplicationDisplayName(QCoreApplication::translate("Zefnaro", "Zefnaro"));
 }
 
 Language currentLanguage() {

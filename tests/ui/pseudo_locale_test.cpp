@@ -50,7 +50,7 @@ QStringList englishLeftIn(QString text, const QString& open, const QString& clos
 
 // Every text the windows show: captions, items, menus, tips, names for screen readers.
 QStringList textsOf(QWidget& window) {
-    QStringList texts{window.windowTitle()};
+    QStringList texts{window.windowTitle(), QGuiApplication::applicationDisplayName()};
     for (QWidget* w : window.findChildren<QWidget*>()) {
         if (!w->isVisibleTo(&window) || w->objectName() == QLatin1String("reportView")) continue;
         texts << w->toolTip() << w->accessibleName() << w->accessibleDescription();
