@@ -1,5 +1,7 @@
 #include "export/page_answers.h"
 
+#include "engine/say.h"
+
 #include "engine/calendar/days.h"
 #include "engine/read_reason.h"
 
@@ -17,6 +19,19 @@
 #include <array>
 
 namespace zefnaro::page {
+
+namespace {
+
+Language named(std::string_view language) {
+    return languageNamed(language).value_or(defaultLanguage);
+}
+
+// The page's own entries: their keys start "page.".
+bool isPageText(Text text) {
+    return std::string_view(catalogues::keys[static_cast<std::size_t>(text)]).starts_with("page.");
+}
+
+} // namespace
 
 namespace {
 
@@ -68,13 +83,6 @@ void appendReading(std::string& out, std::string_view text, std::string_view lan
         .end(false);
 }
 
-namespace {
-
-Language named(std::string_view language) {
-    return languageNamed(language).value_or(defaultLanguage);
-}
-
-} // namespace
 
 void appendDay(std::string& out, CopticDate date, std::string_view writing, std::string_view language) {
     const GregorianDateResult g = toGregorianDate(date);
@@ -182,7 +190,41 @@ void appendFacts(std::string& out, std::span<const std::uint32_t> ranges) {
                            .end(false);
                    });
                })
+        .value("languages",
+               [](std::string& o) {
+                   json::appendArray(o, allLanguages, [](std::string& a, Language language) {
+                       const LanguageFacts& f = facts(language);
+                       json::Object(a)
+                           .text("code", f.code)
+                           .text("name", f.ownName)
+                           .boolean("rtl", f.rightToLeft)
+                           .boolean("offered", std::find(offeredLanguages.begin(), offeredLanguages.end(),
+                                                         language) != offeredLanguages.end())
+                           .text("locale", f.locale)
+                           .text("digits", f.numbers == Script::arabic ? "arab" : "latn") // CLDR's names
+                           .end(false);
+                   });
+               })
         .end(false);
+}
+
+void appendCatalogue(std::string& out, std::string_view language) {
+    const Language said = named(language);
+    // By the English: the page asks for its texts as it writes them. Its own
+    // entries come last, so that where two entries share an English, the page's wins.
+    // Its keys are texts with quotes and line ends: each is escaped as a value is.
+    out += '{';
+    bool first = true;
+    for (const bool pages : {false, true})
+        for (std::size_t i = 0; i < textCount; ++i) {
+            if (isPageText(static_cast<Text>(i)) != pages) continue;
+            if (!first) out += ',';
+            first = false;
+            json::appendString(out, say(static_cast<Text>(i), defaultLanguage));
+            out += ':';
+            json::appendString(out, say(static_cast<Text>(i), said));
+        }
+    out += '}';
 }
 
 } // namespace zefnaro::page

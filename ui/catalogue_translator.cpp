@@ -23,10 +23,14 @@ QString asQt(QString text) {
 const QHash<QString, Text>& byEnglish() {
     static const QHash<QString, Text> table = [] {
         QHash<QString, Text> t;
-        for (std::size_t i = 0; i < textCount; ++i) {
-            const std::string_view english = say(static_cast<Text>(i), defaultLanguage);
-            t.insert(QString::fromUtf8(english.data(), static_cast<qsizetype>(english.size())), static_cast<Text>(i));
-        }
+        // The windows' own entries last: where two share an English, the window's wins.
+        for (const bool windows : {false, true})
+            for (std::size_t i = 0; i < textCount; ++i) {
+                if (std::string_view(catalogues::keys[i]).starts_with("window.") != windows) continue;
+                const std::string_view english = say(static_cast<Text>(i), defaultLanguage);
+                t.insert(QString::fromUtf8(english.data(), static_cast<qsizetype>(english.size())),
+                         static_cast<Text>(i));
+            }
         return t;
     }();
     return table;

@@ -40,6 +40,11 @@ EMSCRIPTEN_KEEPALIVE const char* zefnaro_facts() {
     return answered([](std::string& out) { zefnaro::page::appendFacts(out, zefnaro::practiceRanges); });
 }
 
+// Every text of the catalogue in a language, by its English: the page's dictionary.
+EMSCRIPTEN_KEEPALIVE const char* zefnaro_catalogue(const char* language) {
+    return answered([&](std::string& out) { zefnaro::page::appendCatalogue(out, language); });
+}
+
 // The report of an entry (digits as the number box holds them) in a form
 // ("ordinal"/"cardinal", "feminine"/"masculine"), its Coptic in Unicode or, with
 // "font-text", the CS fonts' text, its sentences in a language ("en", "ar"), as

@@ -1,7 +1,7 @@
 // The numbers view: the number box, the switches, Random and pasting drive one
 // report, composed and rendered by the engine.
 import { call, facts } from './engine.js';
-import { arabic, grouped, language, quoted, t } from './language.js';
+import { grouped, language, ownDigits, quoted, t } from './language.js';
 import { keypad } from './keypad.js';
 import { $, report, say, viewLinks } from './page.js';
 
@@ -24,7 +24,7 @@ function show({ remember = true, typing = false, keyed = false } = {}) {
     if (typing && history.state?.typed) history.replaceState({ typed: true }, '', address());
     else history.pushState({ typed: typing }, '', address());
   }
-  document.title = t('Zefnaro') + ' — ' + (arabic ? grouped(Number(box.value || 0)) : box.value || '0');
+  document.title = t('Zefnaro') + ' — ' + (ownDigits ? grouped(Number(box.value || 0)) : box.value || '0');
   viewLinks.numbers.href = address();
 }
 

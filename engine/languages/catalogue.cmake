@@ -21,9 +21,11 @@ function(zefnaro_catalogue header source)
     list(APPEND keys ${key})
   endforeach()
   set(enum "")
+  set(names "")
   foreach(key ${keys})
     string(REPLACE "." "_" name "${key}")
     string(APPEND enum "    ${name},\n")
+    string(APPEND names "    \"${key}\",\n")
   endforeach()
   set(tables "")
   foreach(code ${languages})
@@ -59,6 +61,11 @@ enum class Text : std::uint16_t {
 ${enum}};
 inline constexpr std::size_t textCount = ${count};
 
+namespace catalogues {
+// Each text's key, as the catalogues write it: "report.cardinal".
+extern const char* const keys[textCount];
+}
+
 } // namespace zefnaro
 ")
   file(WRITE ${source}.new
@@ -67,6 +74,10 @@ inline constexpr std::size_t textCount = ${count};
 #include <string_view>
 
 namespace zefnaro::catalogues {
+
+extern const char* const keys[${count}];
+const char* const keys[${count}] = {
+${names}};
 
 ${tables}
 } // namespace zefnaro::catalogues

@@ -30,8 +30,8 @@ for path in sorted(languages.glob("*.json")):
         if path.name != "ar.json":
             continue
         bare = re.sub("\u2068[^\u2069]*\u2069", "", text)
-        bare = re.sub(r"\(&\w\)|\{\d\}|Ctrl\+S|Enter|PDF|OpenDocument|UTF-8|SIL OFL|CS|Page Up|Page Down|"
-                      r"\*\.\w+|\.pdf|\.ics|iCalendar|Zefnaro|--[a-z-]+|NUMBER", "", bare)
+        bare = re.sub(r"\(&\w\)|\{\d\}|Ctrl\+S|Enter|PDF|OpenDocument|UTF-8|SIL OFL|CSV|CS|Page Up|Page Down|"
+                      r"\*\.\w+|\.pdf|\.ics|iCalendar|Zefnaro|--[a-z-]+|NUMBER|Letter", "", bare)
         if re.search(r"[A-Za-z]", bare):
             faults.append(f"ar.json {key}: English left in {text!r}")
 
@@ -49,5 +49,20 @@ for folder in sys.argv[2:]:
             text = codecs.escape_decode(text.encode("utf-8"))[0].decode("utf-8")
             if re.sub(r"%(\d)", r"{\1}", text) not in known:
                 faults.append(f"{path}: tr() text not in the catalogue: {text!r}")
+# The page's texts: t('…') in its scripts, and what its HTML marks for translation.
+page_calls = re.compile(r"""\bt\(\s*'((?:[^'\\]|\\.)*)'\s*[,)]""")
+marked = re.compile(r'data-text[^>]*>([^<]+)<|aria-label="([^"]+)"|placeholder="([^"]+)"|<title>([^<]+)</title>')
+for folder in sys.argv[2:]:
+    for path in sorted(pathlib.Path(folder).glob("*.js")):
+        for match in page_calls.finditer(path.read_text(encoding="utf-8")):
+            text = match.group(1).encode("utf-8").decode("unicode_escape").encode("latin-1").decode("utf-8")
+            if re.sub(r"%(\d)", r"{\1}", text) not in known:
+                faults.append(f"{path}: t() text not in the catalogue: {text!r}")
+    for path in sorted(pathlib.Path(folder).glob("*.html")):
+        for match in marked.finditer(path.read_text(encoding="utf-8")):
+            text = next(g for g in match.groups() if g is not None).strip()
+            text = text.replace("&amp;", "&")
+            if text not in known:
+                faults.append(f"{path}: marked text not in the catalogue: {text!r}")
 print("\n".join(faults))
 sys.exit(1 if faults else 0)
