@@ -18,8 +18,8 @@ export function keypad(group, field, writable = () => true) {
       const mark = /^\p{M}/u.test(key.text);
       button.textContent = mark ? '\u25CC' + key.text : key.text.trim() === '' ? t('Space') : key.text;
       // The name says what the key shows first, as a speaking user would call it.
-      button.setAttribute('aria-label', button.textContent + ', ' + key.name);
-      button.title = key.name;
+      button.setAttribute('aria-label', button.textContent + ', ' + t(key.name));
+      button.title = t(key.name);
       button.addEventListener('pointerdown', (e) => e.preventDefault()); // the field keeps the focus
       button.addEventListener('click', () => {
         if (!writable()) return;

@@ -1,4 +1,5 @@
 #include "engine/numbers.h"
+#include "engine/say.h"
 #include "practice/keypad.h"
 #include "practice/practice.h"
 #include "practice/worksheet.h"
@@ -258,3 +259,20 @@ TEST(Keypad, TypesEveryAnswerTheWriteModesAsk) {
 }
 
 } // namespace
+
+// Each key's name is spoken in the user's language: the catalogue has it, and the
+// Arabic is no copy of the English.
+TEST(Keypad, EveryKeysNameIsInTheCatalogue) {
+    const Language ar = *languageNamed("ar");
+    int named = 0;
+    for (const auto& row : keypadRows())
+        for (const Key& key : row) {
+            bool found = false;
+            for (std::size_t i = 0; i < textCount && !found; ++i)
+                found = say(static_cast<Text>(i), defaultLanguage) == key.name &&
+                        say(static_cast<Text>(i), ar) != key.name;
+            EXPECT_TRUE(found) << key.name;
+            named += found ? 1 : 0;
+        }
+    EXPECT_EQ(named, 39);
+}

@@ -611,6 +611,54 @@ try:
     driver.refresh()  # the browser's own language again
     settle(lambda: len(lines()) == 23 and lines()[7] == "Seven")
 
+    # The pseudo-locales: every text the page shows came through the catalogue
+    # (en-XA's [...] runs, ar-XB's right-to-left runs), with nothing cut or scrolling
+    # sideways at a phone's width under en-XA's longer words, and ar-XB right to left.
+    shown_texts = """
+      const data = '#report .piece-digits, #report .piece-english, #report .piece-pronunciation,'
+        + ' #report .piece-coptic, #report .piece-numerals, #question, .sheet-question, .sheet-answer, #find-text';
+      const hidden = new Set(document.querySelectorAll(data));
+      const texts = [document.title];
+      const walk = document.createTreeWalker(document.body, NodeFilter.SHOW_TEXT);
+      for (let n; (n = walk.nextNode());) {
+        const e = n.parentElement;
+        if (!e.checkVisibility() || [...hidden].some((h) => h.contains(e)) || e.closest('[lang]:not(html)')) continue;
+        texts.push(n.textContent);
+      }
+      for (const e of document.querySelectorAll('[aria-label], [placeholder], [title]'))
+        if (e.checkVisibility()) texts.push(e.getAttribute('aria-label') ?? '', e.getAttribute('placeholder') ?? '',
+                                            e.getAttribute('title') ?? '');
+      for (const o of document.querySelectorAll('option')) if (o.parentElement.checkVisibility()) texts.push(o.text);
+      return texts;"""
+    import re
+    for code, runs in [("en-XA", r"\[[^\]]*\]"), ("ar-XB", "\u202e[^\u202c]*\u202c")]:
+        for view in ["#2005", "#date/2026-12-08", "#year/1743", "#practice", "#worksheet", "#find"]:
+            for width in [360, 1200]:
+                driver.set_window_size(width, 900)
+                driver.get(url + "?lang=" + code + view)
+                settle(lambda: driver.execute_script("return document.documentElement.lang") == code)
+                time.sleep(0.3)
+                left = set()
+                for text in driver.execute_script(shown_texts):
+                    bare = re.sub(runs, "", text)
+                    left |= {w for w in re.findall(r"[A-Za-z]{3,}", bare)
+                             if w not in ("English", "Zefnaro", "Coptic", "CSV")}  # names, typed as they are
+                check(not left, f"{code} {view} at {width}: not from the catalogue: {sorted(left)[:8]}")
+                if width == 360 and code == "en-XA":
+                    wide = driver.execute_script(
+                        "return document.documentElement.scrollWidth > innerWidth ? [...document.querySelectorAll('body *')]"
+                        ".filter((e) => e.getBoundingClientRect().right > innerWidth + 1)"
+                        ".map((e) => e.tagName + '#' + e.id + '.' + e.className).slice(0, 5) : false")
+                    cut = driver.execute_script(
+                        "return [...document.querySelectorAll('button, label, a, select')]"
+                        ".filter((e) => e.checkVisibility() && !e.closest('.visually-hidden')"
+                        " && e.scrollWidth > e.clientWidth + 1)"
+                        ".map((e) => e.id || e.textContent.slice(0, 20))")
+                    check(not wide and not cut, f"en-XA {view} at 360: sideways {wide}, cut {cut}")
+                if code == "ar-XB":
+                    check(driver.execute_script("return document.documentElement.dir") == "rtl",
+                          f"ar-XB {view} runs left to right")
+
     # Offline: once the service worker holds the site, a reload needs no server.
     driver.execute_script("return navigator.serviceWorker.ready")
     settle(lambda: driver.execute_script("return !!navigator.serviceWorker.controller") or

@@ -152,8 +152,10 @@ QWidget* PracticeWindow::buildKeypad() {
             auto* button = new QToolButton(pad);
             button->setText(mark ? QStringLiteral("◌") + text : text.trimmed().isEmpty() ? tr("Space") : text);
             button->setFont(projectCopticFont(14));
-            button->setAccessibleName(qs(key.name));
-            button->setToolTip(qs(key.name));
+            // The keys' names are the catalogue's, by their English.
+            const QString name = QCoreApplication::translate("Keypad", std::string(key.name).c_str());
+            button->setAccessibleName(name);
+            button->setToolTip(name);
             button->setFocusPolicy(Qt::NoFocus); // the answer box keeps the focus
             button->setMinimumSize(36, 32);
             connect(button, &QToolButton::clicked, this, [this, text] { insertOnKeypad(text); });
