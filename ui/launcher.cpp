@@ -1,5 +1,6 @@
 #include "ui/launcher.h"
 
+#include "ui/fonts.h"
 #include "ui/window_language.h"
 
 #include <QApplication>
@@ -14,15 +15,13 @@
 namespace zefnaro {
 
 const CompanionDocument helpDocument{
-    "ZFN Help v1.htm", "The help file (ZFN Help v1.htm) could not be found in the root folder.",
-    "ZFN Help v1 ar.htm"};
+    "ZFN Help v1.htm", QT_TRANSLATE_NOOP("Launcher", "The help file (ZFN Help v1.htm) could not be found in the root folder.")};
 const CompanionDocument tutorialDocument{
     "ZFN Tutorial v1.pdf",
-    "The tutorial file (ZFN Tutorial v1.pdf) could not be found in the root folder.",
-    "ZFN Tutorial v1 ar.pdf"};
+    QT_TRANSLATE_NOOP("Launcher", "The tutorial file (ZFN Tutorial v1.pdf) could not be found in the root folder.")};
 const CompanionDocument eulaDocument{
     "EULA.TXT",
-    "The End User License Agreement file (EULA.TXT) could not be found in the root folder."};
+    QT_TRANSLATE_NOOP("Launcher", "The End User License Agreement file (EULA.TXT) could not be found in the root folder.")};
 
 bool shellOpen(const QString& target) {
     const QUrl url = QDir::isAbsolutePath(target) ? QUrl::fromLocalFile(target) : QUrl(target);
@@ -71,18 +70,19 @@ QString pathOf(const QString& folder, const QString& name) {
 } // namespace
 
 QString documentPath(const QString& folder, const CompanionDocument& document) {
-    if (document.arabicName && currentLanguage() == Language::arabic) {
-        const QString arabic = pathOf(folder, QString::fromUtf8(document.arabicName));
-        if (fileExists(arabic)) return arabic;
-    }
-    return pathOf(folder, QString::fromUtf8(document.name));
+    const QString name = QString::fromUtf8(document.name);
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    const QString inLanguage = name.left(dot) + QLatin1Char(' ') + qs(languageCode(currentLanguage())) + name.mid(dot);
+    if (currentLanguage() != defaultLanguage)
+        if (const QString path = pathOf(folder, inLanguage); fileExists(path)) return path;
+    return pathOf(folder, name);
 }
 
 void launchDocument(const CompanionDocument& document, const QString& folder, QWidget* parent) {
     const QString path = documentPath(folder, document);
     if (!fileExists(path)) {
         QMessageBox box(QMessageBox::Warning, QApplication::applicationDisplayName(),
-                        QString::fromUtf8(document.missingMessage), QMessageBox::Ok,
+                        QCoreApplication::translate("Launcher", document.missingMessage), QMessageBox::Ok,
                         parent ? parent : QApplication::activeWindow());
         box.setObjectName(QStringLiteral("missingDocumentMessage"));
         box.exec();

@@ -24,10 +24,12 @@ bool fileExists(const QString& path);
 // The folder of the running executable.
 QString programFolder();
 
+// A document, and where it is missing what the user is told (the catalogue's, by its
+// English). In another language, the document is looked for first as "NAME CODE.EXT"
+// ("ZFN Help v1 ar.htm"), where there is one.
 struct CompanionDocument {
     const char* name;
     const char* missingMessage;
-    const char* arabicName = nullptr; // the document in Arabic, where there is one
 };
 
 extern const CompanionDocument helpDocument;

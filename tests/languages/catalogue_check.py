@@ -37,7 +37,7 @@ for path in sorted(languages.glob("*.json")):
 
 known = {re.sub(r"%(\d)", r"{\1}", text) for text in english.values()}
 literal = r'"((?:[^"\\]|\\.)*)"'
-calls = re.compile(r'\btr\(\s*' + literal + r'|translate\(\s*"[^"]*"\s*,\s*' + literal)
+calls = re.compile(r'\btr\(\s*' + literal + r'|(?:translate|TRANSLATE_NOOP)\(\s*"[^"]*"\s*,\s*' + literal)
 for folder in sys.argv[2:]:
     for path in sorted(pathlib.Path(folder).rglob("*.cpp")):
         code = path.read_text(encoding="utf-8")

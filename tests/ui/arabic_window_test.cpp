@@ -87,7 +87,7 @@ private slots:
         put(helpDocument.name);
         useLanguage(Language::arabic);
         QVERIFY(documentPath(folder.path(), helpDocument).endsWith(QStringLiteral("ZFN Help v1.htm")));
-        put(helpDocument.arabicName);
+        put("ZFN Help v1 ar.htm");
         QVERIFY(documentPath(folder.path(), helpDocument).endsWith(QStringLiteral("ZFN Help v1 ar.htm")));
         QVERIFY(documentPath(folder.path(), eulaDocument).endsWith(QStringLiteral("EULA.TXT")));
         useLanguage(Language::english);

@@ -175,7 +175,7 @@ void drawGrid(QPainter& p, Pages& pages, const Grid& g, const std::vector<QStrin
 int paintWorksheet(QPagedPaintDevice& device, const Worksheet& sheet, const WorksheetLook& look) {
     QPainter p(&device);
     if (!p.isActive() || sheet.questions.empty()) return 0;
-    Pages pages(device, sheet.questions.front().language == Language::arabic);
+    Pages pages(device, rightToLeft(sheet.questions.front().language));
     const Ask ask = sheet.questions.front().ask;
     const bool writing = asksToWrite(ask);
     const bool copticQuestions = ask == Ask::numerals || ask == Ask::coptic;
