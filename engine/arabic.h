@@ -13,7 +13,8 @@ namespace zefnaro {
 void appendArabicWords(std::string& out, std::uint32_t number, Form form);
 void appendArabicDigits(std::string& out, std::uint32_t number);
 // ASCII digits and commas as Arabic-Indic digits and separators ("2,005" as
-// "٢٬٠٠٥", "0" as "٠"); anything else as it is. The one conversion.
+// its Arabic-Indic digits and separator, "0" as Arabic-Indic zero); anything else
+// as it is. The one conversion.
 std::string arabicIndic(std::string_view digits);
 // The pronunciation line in Arabic letters, word for word.
 void appendArabicPronunciation(std::string& out, std::uint32_t number, Form form);

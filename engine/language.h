@@ -31,7 +31,7 @@ struct LanguageFacts {
     bool rightToLeft = false;
     Script numbers = Script::latin;
     std::string_view locale; // whose conventions the windows' own controls follow: "en-GB", "ar-EG"
-    std::string_view comma;  // between a weekday and its date: ", " or "، "
+    std::string_view comma;  // between a weekday and its date: ", ", or the Arabic comma
 };
 
 const LanguageFacts& facts(Language language);
@@ -49,11 +49,11 @@ inline bool rightToLeft(Language language) {
 }
 
 // The number data in the language's script.
-// A count, a position or a size: "1743", or "١٬٧٤٣" where the language groups them.
+// A count, a position or a size: "1743", grouped where the language groups them.
 std::string countText(std::uint32_t number, Language language);
-// Grouped digits: "2,005" (with the separator given) or "٢٬٠٠٥".
+// Grouped digits: "2,005" (with the separator given), or in the language's own digits.
 std::string groupedText(std::uint32_t number, Language language, std::string_view separator = ",");
-// The digits of the number in a form: "2,005", "21st" or "٢١".
+// The digits of the number in a form: "2,005", "21st"; in Arabic, Arabic-Indic, no ending.
 void appendNumberDigits(std::string& out, std::uint32_t number, Form form, Language language,
                         std::string_view separator = ",");
 // Text of another direction kept whole inside the language's sentences: isolated

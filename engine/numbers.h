@@ -17,12 +17,6 @@ constexpr Form formOf(bool ordinal, bool masculine) {
                 masculine ? Gender::masculine : Gender::feminine};
 }
 
-// What the readers and the report say for 0, which Coptic cannot write.
-inline constexpr std::string_view zeroMessage = "The number 0 (zero) does not exist in Coptic";
-inline constexpr std::string_view arabicZeroMessage = "العدد ٠ (صفر) غير موجود في القبطية";
-// What every reader's error but zero's ends with, after ": ".
-inline constexpr std::string_view readRangeText = "expected a whole number from 1 to 999,999,999";
-static_assert(readRangeText.ends_with(largestNumberText));
 
 // "st", "nd", "rd" or "th" for a whole number.
 std::string getOrdinalSuffix(std::uint64_t number);

@@ -61,7 +61,7 @@ enum class ReadName : std::uint8_t {
     digits, english, coptic, pronunciation, numerals, arabic,       // written forms
 };
 ReadName nameOf(WrittenForm form);
-// A name as the language writes it: "thousands", "الألوف".
+// A name as the language writes it: "thousands" in English.
 std::string_view nameIn(ReadName name, Language language);
 
 struct ReadWhy {

@@ -51,7 +51,7 @@ void appendChurchYear(std::string& out, std::string_view year, std::string_view 
 // each month {"english","arabic","coptic"}.
 // Random's ranges are practice's, which the page passes on.
 void appendFacts(std::string& out, std::span<const std::uint32_t> ranges);
-// Every text of the catalogue in a language, by its English: {"Copy": "نسخ", …}.
+// Every text of the catalogue in a language, by its English: {"Copy": …}.
 void appendCatalogue(std::string& out, std::string_view language);
 
 } // namespace zefnaro::page

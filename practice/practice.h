@@ -52,7 +52,7 @@ struct Question {
 };
 
 // The question for a number: what reading or writing it asks is shown; in Arabic
-// the digits are Arabic-Indic, "٢١ (العدد الترتيبي، مؤنث)".
+// the digits are Arabic-Indic and the form is said in words.
 Question makeQuestion(Ask ask, std::uint32_t number, Form form, Language language = defaultLanguage);
 
 // Questions drawn at random; the same seed gives the same questions.

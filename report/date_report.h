@@ -15,9 +15,9 @@ namespace zefnaro {
 // day gives its error as the message.
 Report composeDateReport(CopticDate date, const DisplaySettings& settings);
 
-// "Tuesday, 8 December 2026" ("الثلاثاء، ٨ ديسمبر ٢٠٢٦" in Arabic).
+// "Tuesday, 8 December 2026", in the language.
 std::string gregorianText(GregorianDate date, Language language = defaultLanguage);
-// "29 Hathor 1743 AM" ("٢٩ هاتور ١٧٤٣ للشهداء").
+// "29 Hathor 1743 AM", in the language.
 std::string copticText(CopticDate date, Language language = defaultLanguage);
 // "2026-12-08".
 std::string isoText(GregorianDate date);

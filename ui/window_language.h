@@ -33,7 +33,7 @@ void useLanguage(Language language);
 // The language the windows speak now.
 Language currentLanguage();
 
-// A number as the windows' language writes it: "2,005" or "٢٬٠٠٥".
+// A number as the windows' language writes it: "2,005", or in its own digits.
 QString numberText(std::uint32_t number);
 
 } // namespace zefnaro

@@ -24,7 +24,7 @@ export const rightToLeft = chosen.rtl;
 // Whether the language writes numbers in digits of its own (CLDR's numbering system).
 export const ownDigits = chosen.digits !== 'latn';
 
-// Numbers as the page's language writes them: 2,005 or ٢٬٠٠٥.
+// Numbers as the page's language writes them: 2,005, or in its own digits.
 export const grouped = (n) => n.toLocaleString(chosen.locale);
 
 const texts = language === facts.languages[0].code ? null : call('catalogue', language);

@@ -1,7 +1,10 @@
 // Build tool: typesets an HTML file as an A4 PDF. Pictures are looked up beside
 // the HTML file, wherever the build runs; a missing picture fails the build at
 // once, naming it (Qt's layout would otherwise wait for it forever).
-// Usage: html_to_pdf INPUT.html OUTPUT.pdf TITLE [FONT.ttf ...] (fonts to load first)
+// Usage: html_to_pdf INPUT.html OUTPUT.pdf TITLE [FONT.ttf ...] (fonts to load first);
+// a TITLE of "-" takes the page's own <title>, in its own language.
+#include <string_view>
+
 #include <QAbstractTextDocumentLayout>
 #include <QDir>
 #include <QFile>
@@ -152,7 +155,8 @@ int main(int argc, char** argv) {
     }
 
     QPdfWriter pdf(QString::fromLocal8Bit(argv[2]));
-    pdf.setTitle(QString::fromUtf8(argv[3]));
+    pdf.setTitle(std::string_view(argv[3]) == "-" ? doc->metaInformation(QTextDocument::DocumentTitle)
+                                                  : QString::fromUtf8(argv[3]));
     pdf.setCreator(QStringLiteral("Zefnaro"));
     pdf.setPageLayout(page);
     doc->print(&pdf);

@@ -18,12 +18,12 @@ namespace zefnaro::dates {
 std::string text(GregorianDate date);
 std::string text(CopticDate date);
 
-// The same in any language: "٨ ديسمبر ٢٠٢٦", "٢٩ هاتور ١٧٤٣ للشهداء".
+// The same in any language, its digits and month names the language's.
 std::string text(GregorianDate date, Language language);
 std::string text(CopticDate date, Language language);
 // "Tuesday, 8 December 2026" in the language.
 std::string textWithWeekday(GregorianDate date, Language language);
-// A month's or a weekday's name in the language ("Hathor", "هاتور"); "" for none.
+// A month's or a weekday's name in the language ("Hathor" in English); "" for none.
 std::string_view monthName(int month, Language language);
 std::string_view weekdayName(GregorianDate date, Language language);
 

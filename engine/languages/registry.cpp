@@ -13,7 +13,7 @@ namespace {
 
 constexpr LanguageFacts table[] = {
     {"en", "English", false, Script::latin, "en-GB", ", "},
-    {"ar", "\u0627\u0644\u0639\u0631\u0628\u064A\u0629", true, Script::arabic, "ar-EG", "\u060C "}, // العربية، 
+    {"ar", "\u0627\u0644\u0639\u0631\u0628\u064A\u0629", true, Script::arabic, "ar-EG", "\u060C "}, // "Arabic" in Arabic, and the Arabic comma
     // The pseudo-locales show English's number data: only their texts change.
     {"en-XA", "English (pseudo-accents)", false, Script::latin, "en-GB", ", "},
     {"ar-XB", "English (pseudo-bidi)", true, Script::latin, "en-GB", ", "},

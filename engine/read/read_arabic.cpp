@@ -319,4 +319,27 @@ Attempt readArabicWords(const Chars& text) {
     return Attempt{r, {}, text.size(), ReadErrorCode::none};
 }
 
+std::string_view arabicMonthSpellings(int month) {
+    static constexpr std::array<std::string_view, 13> spellings = {
+        "توت",
+        "بابة",
+        "هتور|هاتورة",
+        "كياك|كيهك",
+        "طوبه",
+        "امشير",
+        "برمهات",
+        "برموده",
+        "بشنس",
+        "بئونة|بؤونه|بئونه|بؤنة",
+        "ابيب",
+        "مسري",
+        "نسيء|النسئ|الشهر الصغير",
+    };
+    return month >= 1 && month <= 13 ? spellings[static_cast<std::size_t>(month - 1)] : std::string_view();
+}
+
+bool isArabicEra(std::string_view word) {
+    return word == "ش" || word == "ش." || word == "للشهداء";
+}
+
 } // namespace zefnaro::reading

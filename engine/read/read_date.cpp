@@ -1,6 +1,7 @@
 #include "zefnaro/date.h"
 
 #include "engine/calendar/days.h"
+#include "engine/joined.h"
 #include "engine/read/read_support.h"
 #include "engine/read_reason.h"
 #include "zefnaro/read.h"
@@ -20,22 +21,22 @@ using dates::ExplainedCopticDate;
 using dates::ExplainedGregorianDate;
 
 // Names readers meet besides the five the month is written with: Bohairic
-// spellings, the Greek and the Egyptian Arabic names in Latin letters, and the
-// Arabic names as people spell them too.
+// spellings, and the Greek and the Egyptian Arabic names in Latin letters; the
+// Arabic reader adds the names as Arabic readers spell them.
 constexpr std::array<std::string_view, 13> otherNames = {
-    "Tout|Thoth|توت",
-    "Ⲡⲁⲟ̀ⲡⲓ|Baba|Paophi|بابة",
-    "Hatour|Hatur|Athyr|هتور|هاتورة",
-    "Ⲭⲱⲓⲁⲕ|Kiahk|Kiyahk|Khoiak|Choiak|كياك|كيهك",
-    "Toba|Tybi|Tovi|طوبه",
-    "Amshir|Mechir|امشير",
-    "Ⲫⲁⲙⲉⲛⲱⲑ|Baramhat|Phamenoth|برمهات",
-    "Baramouda|Pharmuthi|Parmouthi|برموده",
-    "Ⲡⲁϣⲱⲛⲥ|Bashans|Pachons|بشنس",
-    "Ⲡⲁⲱ̀ⲛⲓ|Baouna|Payni|بئونة|بؤونه|بئونه|بؤنة",
-    "Ⲉⲡⲏⲡ|Abib|Epiphi|ابيب",
-    "Ⲙⲉⲥⲱⲣⲏ|Misra|Mesore|مسري",
-    "Nasie|Nasi|Epagomenae|نسيء|النسئ|الشهر الصغير",
+    "Tout|Thoth",
+    "Ⲡⲁⲟ̀ⲡⲓ|Baba|Paophi",
+    "Hatour|Hatur|Athyr",
+    "Ⲭⲱⲓⲁⲕ|Kiahk|Kiyahk|Khoiak|Choiak",
+    "Toba|Tybi|Tovi",
+    "Amshir|Mechir",
+    "Ⲫⲁⲙⲉⲛⲱⲑ|Baramhat|Phamenoth",
+    "Baramouda|Pharmuthi|Parmouthi",
+    "Ⲡⲁϣⲱⲛⲥ|Bashans|Pachons",
+    "Ⲡⲁⲱ̀ⲛⲓ|Baouna|Payni",
+    "Ⲉⲡⲏⲡ|Abib|Epiphi",
+    "Ⲙⲉⲥⲱⲣⲏ|Misra|Mesore",
+    "Nasie|Nasi|Epagomenae",
 };
 
 struct Name {
@@ -63,7 +64,9 @@ const std::vector<Name>& monthNames() {
             std::replace(small.begin(), small.end(), '<', ',');
             add(all, small, month);
             add(all, normalised(arabicMonthName(month)), month);
-            std::string_view others = otherNames[static_cast<std::size_t>(month - 1)];
+            const std::string spellings = joined({otherNames[static_cast<std::size_t>(month - 1)], "|",
+                                                  arabicMonthSpellings(month)});
+            std::string_view others = spellings;
             while (!others.empty()) {
                 const std::size_t bar = std::min(others.find('|'), others.size());
                 add(all, normalised(others.substr(0, bar)), month);
@@ -136,8 +139,7 @@ ExplainedCopticDate dates::readCopticDateExplained(std::string_view text) {
             const std::size_t after = i + name.words;
             std::size_t yearEnd = std::string::npos;
             const std::string_view last = w[w.size() - 1].text;
-            if (after + 1 < w.size() && (last == "am" || last == "a.m." || last == "ش" || last == "ش." ||
-                                         last == "للشهداء"))
+            if (after + 1 < w.size() && (last == "am" || last == "a.m." || isArabicEra(last)))
                 yearEnd = w[w.size() - 1].position;
             const std::string day = between(*chars, 0, w[i].position);
             const std::string year =

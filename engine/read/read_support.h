@@ -18,7 +18,6 @@
 
 namespace zefnaro::reading {
 
-inline constexpr std::string_view rangeText = readRangeText;
 
 // One character of the input and its 1-based position in the whole text.
 struct Char {
@@ -145,7 +144,11 @@ Attempt readUnicodeWords(const Chars& text);
 Attempt readFontNumerals(const Chars& text);
 // Arabic number words.
 Attempt readArabicWords(const Chars& text);
-// The text with Arabic-Indic digits and separators as ASCII ones (٢٬٠٠٥ as 2,005).
+// The Arabic names of a Coptic month as people spell them, '|' between them;
+// and whether a word is the era's name after an Arabic year.
+std::string_view arabicMonthSpellings(int month);
+bool isArabicEra(std::string_view word);
+// The text with Arabic-Indic digits and separators as ASCII ones.
 Chars withAsciiDigits(Chars text);
 Attempt readUnicodeNumerals(const Chars& text);
 

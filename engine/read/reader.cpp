@@ -2,6 +2,7 @@
 
 #include "engine/numbers.h"
 #include "engine/read/read_support.h"
+#include "engine/say.h"
 
 #include <algorithm>
 #include <variant>
@@ -67,8 +68,8 @@ Chars withAsciiDigits(Chars text) {
     for (Char& c : text) {
         if (c.code >= 0x0660 && c.code <= 0x0669) c.code = U'0' + (c.code - 0x0660);
         else if (c.code >= 0x06F0 && c.code <= 0x06F9) c.code = U'0' + (c.code - 0x06F0);
-        else if (c.code == 0x066C) c.code = U','; // ٬
-        else if (c.code == 0x066B) c.code = U'.'; // ٫
+        else if (c.code == 0x066C) c.code = U','; // the Arabic thousands separator
+        else if (c.code == 0x066B) c.code = U'.'; // the Arabic decimal separator
     }
     return text;
 }
@@ -198,9 +199,9 @@ namespace {
 ExplainedReading result(reading::Attempt a) {
     using namespace reading;
     if (a.reading) return {ReadResult{*a.reading, {}}, {}};
-    ReadError error{a.code == ReadErrorCode::none ? ReadErrorCode::misplaced : a.code, a.position,
-                    readerSentence(a.why)};
-    if (a.code != ReadErrorCode::zero) error.message = joined({error.message, ": ", rangeText});
+    std::string message = readerSentence(a.why);
+    if (a.code != ReadErrorCode::zero) message = say(Text::reason_with_range, defaultLanguage, {message});
+    ReadError error{a.code == ReadErrorCode::none ? ReadErrorCode::misplaced : a.code, a.position, std::move(message)};
     return {ReadResult{{}, std::move(error)}, std::move(a.why)};
 }
 

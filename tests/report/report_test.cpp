@@ -83,6 +83,7 @@ TEST(Report, Messages) {
     DisplaySettings s;
     s.fontSize = 40;
     constexpr std::string_view rangeMessage = "Only whole numbers from 1 to 999,999,999 can be translated";
+    constexpr std::string_view zeroMessage = "The number 0 (zero) does not exist in Coptic";
     const std::pair<const char*, std::string_view> rows[] = {
         {"", zeroMessage},       {"0", zeroMessage},           {"000", zeroMessage},
         {"abc", zeroMessage},    {"-5", rangeMessage},         {"1.5", rangeMessage},

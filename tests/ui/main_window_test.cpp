@@ -84,12 +84,12 @@ private slots:
         // The spinner went to 0 and wrote it back, selected.
         QCOMPARE(box->text(), QStringLiteral("0"));
         QCOMPARE(box->selectedText(), QStringLiteral("0"));
-        QCOMPARE(reportText(), QStringLiteral("\n") + QString::fromUtf8(zeroMessage.data()));
+        QCOMPARE(reportText(), QStringLiteral("\n") + QStringLiteral("The number 0 (zero) does not exist in Coptic"));
         // With the spinner already at 0 the box stays empty.
         QTest::keyClick(box, Qt::Key_Backspace);
         QCOMPARE(box->text(), QString());
         QCOMPARE(spinner(*window)->value(), 0);
-        QCOMPARE(reportText(), QStringLiteral("\n") + QString::fromUtf8(zeroMessage.data()));
+        QCOMPARE(reportText(), QStringLiteral("\n") + QStringLiteral("The number 0 (zero) does not exist in Coptic"));
     }
 
     void enterRecomputesOnce() {

@@ -27,7 +27,7 @@ struct Observance {
 };
 
 // An observance's name in a language ("en", "ar"; English for a code Zefnaro does
-// not speak): observanceName("great_lent", "ar") is "الصوم الكبير". "" for no such id.
+// not speak): observanceName("great_lent", "ar") is Great Lent in Arabic. "" for no such id.
 ZEFNARO_API std::string_view observanceName(std::string_view id, std::string_view language = "en");
 
 // The feasts and fasts of a Coptic year (1 to 9999 AM) in order of their first day;
