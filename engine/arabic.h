@@ -17,6 +17,8 @@ void appendArabicDigits(std::string& out, std::uint32_t number);
 // as it is. The one conversion.
 std::string arabicIndic(std::string_view digits);
 // The pronunciation line in Arabic letters, word for word.
+// A Coptic month's name in Arabic letters (Thoout, Paopi, …); "" for no month.
+std::string_view arabicMonthPronunciation(int month);
 void appendArabicPronunciation(std::string& out, std::uint32_t number, Form form);
 
 } // namespace zefnaro

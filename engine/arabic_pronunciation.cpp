@@ -102,4 +102,11 @@ void appendArabicPronunciation(std::string& out, std::uint32_t number, Form form
     }
 }
 
+std::string_view arabicMonthPronunciation(int month) {
+    static constexpr std::array<std::string_view, 13> names = {
+        "ثووت", "باؤبي", "أثور", "خوياك", "توفي", "ميشير", "باريمهات", "فارموثي", "باشونس", "باؤني", "إبيب",
+        "ميسوري", "بيكوجي إنافوت"};
+    return month >= 1 && month <= 13 ? names[static_cast<std::size_t>(month - 1)] : std::string_view();
+}
+
 } // namespace zefnaro

@@ -2,6 +2,8 @@
 // plain Python values, named as zefnaro-cli --json names them.
 #include "export/members.h"
 #include "engine/calendar/days.h"
+#include "engine/language.h"
+#include "zefnaro/message.h"
 #include "zefnaro/zefnaro.h"
 
 #include <pybind11/pybind11.h>
@@ -52,8 +54,20 @@ void addReading(py::dict& d, const zefnaro::Reading& r, bool withForm) {
     d["masculine"] = r.form.masculine();
 }
 
-py::dict readText(const std::string& text) {
-    const zefnaro::ReadResult result = zefnaro::readWrittenNumber(text);
+// A language by its code, as the command line's --lang takes it; an unknown one is
+// refused, never silently English.
+std::string spoken(const std::string& code) {
+    if (!zefnaro::languageNamed(code)) {
+        std::string known;
+        for (const zefnaro::Language language : zefnaro::allLanguages)
+            known += (known.empty() ? "" : ", ") + std::string(zefnaro::languageCode(language));
+        throw py::value_error("zefnaro speaks " + known + ", not " + std::string(py::repr(py::str(code))));
+    }
+    return code;
+}
+
+py::dict readText(const std::string& text, const std::string& language) {
+    const zefnaro::ReadResult result = zefnaro::readWrittenNumber(text, spoken(language));
     if (!result.ok())
         throw py::value_error(result.error.message);
     py::dict d;
@@ -84,12 +98,12 @@ py::object dateType() {
     return py::module_::import("datetime").attr("date");
 }
 
-py::dict copticDate(const py::object& date) {
+py::dict copticDate(const py::object& date, const std::string& language) {
     if (!py::isinstance(date, dateType()))
         throw py::type_error("coptic_date takes a datetime.date, not " + std::string(py::repr(date)));
     const zefnaro::GregorianDate g{date.attr("year").cast<int>(), date.attr("month").cast<int>(),
                                    date.attr("day").cast<int>()};
-    const zefnaro::CopticDateResult c = zefnaro::toCopticDate(g);
+    const zefnaro::CopticDateResult c = zefnaro::toCopticDate(g, spoken(language));
     if (!c.ok())
         throw py::value_error(c.error.message);
     py::dict d;
@@ -104,8 +118,8 @@ py::dict copticDate(const py::object& date) {
     return d;
 }
 
-py::object gregorianDate(int year, int month, int day) {
-    const zefnaro::GregorianDateResult g = zefnaro::toGregorianDate({year, month, day});
+py::object gregorianDate(int year, int month, int day, const std::string& language) {
+    const zefnaro::GregorianDateResult g = zefnaro::toGregorianDate({year, month, day}, spoken(language));
     if (!g.ok())
         throw py::value_error(g.error.message);
     if (g.date.year > 9999) // datetime.MAXYEAR
@@ -125,10 +139,11 @@ py::object easterOf(int year) {
 }
 
 // The year's observances as the command line's JSON lines give them.
-py::list churchYearOf(int year) {
+py::list churchYearOf(int year, const std::string& language) {
+    const zefnaro::Language said = *zefnaro::languageNamed(spoken(language));
     const std::vector<zefnaro::Observance> all = zefnaro::churchYear(year);
     if (all.empty())
-        throw py::value_error(zefnaro::toGregorianDate({year, 1, 1}).error.message);
+        throw py::value_error(zefnaro::toGregorianDate({year, 1, 1}, language).error.message);
     py::list list;
     const auto iso = [](zefnaro::CopticDate c) {
         std::string out;
@@ -143,7 +158,7 @@ py::list churchYearOf(int year) {
     for (const zefnaro::Observance& o : all) {
         py::dict d;
         d["id"] = std::string(o.id);
-        d["name"] = std::string(o.name);
+        d["name"] = std::string(zefnaro::dates::observanceName(o.id, said));
         d["kind"] = std::string(zefnaro::kindName(o.kind));
         d["first"] = iso(o.first);
         d["last"] = iso(o.last);
@@ -167,12 +182,12 @@ PYBIND11_MODULE(_zefnaro, m) {
           "arabic_digits, coptic and numerals (Coptic-font text), pronunciation,\n"
           "coptic_unicode, numerals_unicode.\n"
           "Raises ValueError for a number outside 1..999,999,999.");
-    m.def("read", &readText, py::arg("text"),
+    m.def("read", &readText, py::arg("text"), py::arg("language") = "en",
           "The number a written form stands for -- digits (also Arabic-Indic), English,\n"
           "Arabic or Coptic words, their pronunciation, Coptic numerals in either writing --\n"
           "as a dict: number, read_as\n"
           "(the form it was written in), ordinal, masculine. Raises ValueError saying what\n"
-          "is wrong and at which character.");
+          "is wrong and at which character, in the language asked (\"en\", \"ar\").");
     m.def("find_numerals", &findNumerals, py::arg("text"),
           "Every marked Coptic numeral in a text (a stroke over or under its letters, the\n"
           "sign \u0375 or a keraia), as a list of dicts: line and column (from 1, the column\n"
@@ -187,15 +202,17 @@ PYBIND11_MODULE(_zefnaro, m) {
         "year_pronunciation (Coptic in Unicode), observances (the ids of the day's feasts\n"
         "and fasts). Raises ValueError for a\n"
         "day before 1 Thout 1 AM (" + zefnaro::dates::text(zefnaro::firstGregorianDate) + ").";
-    m.def("coptic_date", &copticDate, py::arg("date"), copticDateDoc.c_str());
+    m.def("coptic_date", &copticDate, py::arg("date"), py::arg("language") = "en", copticDateDoc.c_str());
     m.def("easter", &easterOf, py::arg("year"),
           "Easter Sunday of a year (285 to 9999) by the Alexandrian computus, as a\n"
           "datetime.date: easter(2027) is 2027-05-02. Raises ValueError for another year.");
-    m.def("church_year", &churchYearOf, py::arg("year"),
+    m.def("church_year", &churchYearOf, py::arg("year"), py::arg("language") = "en",
           "The feasts and fasts of a Coptic year (1 to 9999 AM) in order, as dicts with\n"
           "zefnaro-cli --church-year --json's members: id, name, kind, first, last,\n"
-          "coptic_first, coptic_last. Raises ValueError for another year.");
+          "coptic_first, coptic_last; the names and messages in the language asked.\n"
+          "Raises ValueError for another year.");
     m.def("gregorian_date", &gregorianDate, py::arg("year"), py::arg("month"), py::arg("day"),
+          py::arg("language") = "en",
           "The datetime.date of a Coptic date: year AM (1 to 9999), month (1 Thout to\n"
           "13 Pi Kogi Enavot), day. Raises ValueError for a day the calendar does not have\n"
           "(31 Thout, 6 Pi Kogi Enavot in a common year) or one past datetime's year 9999.");

@@ -89,11 +89,7 @@ std::string_view monthName(int month, Language language) {
 
 std::string_view monthPronunciation(int month, Language language) {
     if (facts(language).numbers != Script::arabic) return copticMonthName(month).pronunciation;
-    // The pronunciation of each Coptic name (Thoout, Paopi, …) in Arabic letters.
-    static constexpr std::array<std::string_view, 13> names = {
-        "ثووت", "باؤبي", "أثور", "خوياك", "توفي", "ميشير", "باريمهات", "فارموثي", "باشونس", "باؤني", "إبيب",
-        "ميسوري", "بيكوجي إنافوت"};
-    return month >= 1 && month <= 13 ? names[static_cast<std::size_t>(month - 1)] : std::string_view();
+    return arabicMonthPronunciation(month);
 }
 
 long long daysBetween(CopticDate from, CopticDate to) {

@@ -30,8 +30,8 @@ std::string_view weekdayName(GregorianDate date, Language language);
 // An observance's name, by its id, in the language; "" for no such id.
 std::string_view observanceName(std::string_view id, Language language);
 
-// The pronunciation of a month's Coptic name in the language's letters: "Athor",
-// or "أثور" in Arabic letters, for Ⲁⲑⲱⲣ.
+// The pronunciation of a month's Coptic name in the language's letters: "Athor"
+// for Ⲁⲑⲱⲣ, or the same sounds in Arabic letters.
 std::string_view monthPronunciation(int month, Language language);
 
 // Why a day cannot be converted or a text is no date, as facts: each language

@@ -15,10 +15,15 @@ zefnaro::kindName
 zefnaro::observanceName
 zefnaro::observancesOn
 zefnaro::readCopticDate
+zefnaro::readCopticDate
 zefnaro::readGregorianDate
+zefnaro::readGregorianDate
+zefnaro::readWrittenNumber
 zefnaro::readWrittenNumber
 zefnaro::readWrittenNumberAs
 zefnaro::toCopticDate
+zefnaro::toCopticDate
+zefnaro::toGregorianDate
 zefnaro::toGregorianDate
 zefnaro::version
 zefnaro::weekdayName

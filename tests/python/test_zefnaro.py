@@ -128,3 +128,27 @@ def test_easter_and_the_church_year_are_the_command_lines():
     with pytest.raises(ValueError):
         zefnaro.church_year(10000)
     assert zefnaro.coptic_date(datetime.date(2026, 12, 9))["observances"] == ["nativity_fast", "weekly_fast"]
+
+
+# Messages in the language asked: the command line's, for the same input, and an
+# unknown language refused rather than taken for English.
+@pytest.mark.parametrize("language", ["en", "ar", "en-XA", "ar-XB"])
+def test_messages_in_the_language_asked(language):
+    for text in ["foo", "12,34", "0", "ⲁ̅ ⲃ̅"]:
+        with pytest.raises(ValueError) as raised:
+            zefnaro.read(text, language=language)
+        cli = subprocess.run([os.environ["ZEFNARO_CLI"], "--lang", language, text], capture_output=True,
+                             text=True)
+        assert cli.stderr == f"zefnaro-cli: {json.dumps(text, ensure_ascii=False)}: {raised.value}\n"
+    with pytest.raises(ValueError) as raised:
+        zefnaro.gregorian_date(1743, 3, 31, language=language)
+    assert (str(raised.value) == "There is no 31 Hathor: every month but the last has 30 days") == (language == "en")
+    names = {o["id"]: o["name"] for o in zefnaro.church_year(1743, language=language)}
+    assert (names["easter"] == "Easter") == (language == "en")
+    assert (names["easter"] == "عيد القيامة المجيد") == (language == "ar")
+
+
+def test_an_unknown_language_is_refused():
+    for call in [lambda: zefnaro.read("7", language="fr"), lambda: zefnaro.church_year(1743, language="EN")]:
+        with pytest.raises(ValueError, match="zefnaro speaks en, ar"):
+            call()

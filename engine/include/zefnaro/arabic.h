@@ -10,12 +10,13 @@
 namespace zefnaro {
 
 // For 2005, cardinal and masculine:
-//   words   "ألفان وخمسة" (feminine "ألفان وخمس"; ordinal "الخامس بعد الألفين")
-//   digits  "٢٬٠٠٥"
-//   pronunciation  "إسناف إنشو تيو" (the pronunciation "esnav ensho tiw" in Arabic
-//                  letters, as Egyptian service books print Coptic)
-// The gender is the counted noun's, as in the report; the counts of ألف and مليون
-// are masculine whatever it is. All empty outside 1..999,999,999.
+//   words   two thousand and five in Arabic words, in the form asked (feminine,
+//           ordinal: "the fifth after the two thousand")
+//   digits  2,005 in Arabic-Indic digits and separator
+//   pronunciation  the pronunciation "esnav ensho tiw" in Arabic letters, as
+//                  Egyptian service books print Coptic
+// The gender is the counted noun's, as in the report; the counts of thousand and
+// million are masculine whatever it is. All empty outside 1..999,999,999.
 struct ArabicPieces {
     std::string words;
     std::string digits;

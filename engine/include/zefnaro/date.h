@@ -96,8 +96,8 @@ ZEFNARO_API MonthName copticMonthName(int month);
 // "Sunday" .. "Saturday" for a Gregorian day; "" for no such day.
 ZEFNARO_API std::string_view weekdayName(GregorianDate date);
 
-// The names Egypt gives them: "توت" .. "النسيء" for the months 1..13 and "الأحد" ..
-// "السبت" for a Gregorian day; "" for anything else.
+// The names Egypt gives them, in Arabic: Tout .. the little month for the months
+// 1..13, Sunday .. Saturday for a Gregorian day; "" for anything else.
 ZEFNARO_API std::string_view arabicMonthName(int month);
 ZEFNARO_API std::string_view arabicWeekdayName(GregorianDate date);
 

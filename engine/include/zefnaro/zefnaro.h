@@ -41,6 +41,7 @@
 #include "zefnaro/date.h"
 #include "zefnaro/find.h"
 #include "zefnaro/form.h"
+#include "zefnaro/message.h"
 #include "zefnaro/read.h"
 #include "zefnaro/version.h"
 #include "zefnaro/write.h"
