@@ -222,25 +222,34 @@ void appendArabicWords(std::string& out, std::uint32_t number, Form form) {
     out += definite(rest);
 }
 
+namespace {
+
+void appendArabicIndic(std::string& out, std::string_view digits) {
+    out.reserve(out.size() + 2 * digits.size());
+    for (const char c : digits) {
+        if (c == ',') {
+            out.append("\u066C", 2); // the Arabic thousands separator, two bytes
+        } else if (c >= '0' && c <= '9') {
+            out.push_back('\xD9');
+            out.push_back(static_cast<char>(0xA0 + (c - '0'))); // U+0660..U+0669
+        } else {
+            out.push_back(c);
+        }
+    }
+}
+
+} // namespace
+
 std::string arabicIndic(std::string_view digits) {
     std::string out;
     out.reserve(digits.size() * 2);
-    for (const char c : digits) {
-        if (c == ',') {
-            out += "\u066C"; // ٬ the Arabic thousands separator
-        } else if (c >= '0' && c <= '9') {
-            out += "\xD9";
-            out += static_cast<char>(0xA0 + (c - '0')); // U+0660..U+0669
-        } else {
-            out += c;
-        }
-    }
+    appendArabicIndic(out, digits);
     return out;
 }
 
 void appendArabicDigits(std::string& out, std::uint32_t number) {
     if (number < 1 || number > largestNumber) return;
-    out += arabicIndic(groupDigits(number));
+    appendArabicIndic(out, groupDigits(number));
 }
 
 ArabicPieces writeArabic(std::uint32_t number, Form form) {
