@@ -28,10 +28,7 @@ class ArabicWindowTest : public QObject {
     QTemporaryDir settingsFolder;
 
 private slots:
-    void initTestCase() {
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder.path());
-        QCoreApplication::setOrganizationName(QStringLiteral("ZefnaroTest"));
-    }
+    void initTestCase() { keepSettingsIn(settingsFolder); }
     void init() { assumeFonts(); }
     void cleanup() { useLanguage(Language::english); }
 

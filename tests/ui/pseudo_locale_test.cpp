@@ -78,10 +78,7 @@ class PseudoLocaleTest : public QObject {
     QTemporaryDir settingsFolder;
 
 private slots:
-    void initTestCase() {
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder.path());
-        QCoreApplication::setOrganizationName(QStringLiteral("ZefnaroTest"));
-    }
+    void initTestCase() { keepSettingsIn(settingsFolder); }
     void init() { assumeFonts(); }
     void cleanup() { useLanguage(defaultLanguage); }
 

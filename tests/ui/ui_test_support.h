@@ -8,6 +8,8 @@
 #include "ui/fonts.h"
 #include "ui/main/main_window.h"
 
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -70,6 +72,12 @@ inline std::vector<ShownLine> lines(QTextEdit* edit) {
 
 // Stands in for a machine that has every font (the CS fonts too), or only the
 // listed ones.
+// The settings a test saves kept in a folder of its own, never the user's.
+inline void keepSettingsIn(const QTemporaryDir& folder) {
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
+    QCoreApplication::setOrganizationName(QStringLiteral("ZefnaroTest"));
+}
+
 inline void assumeFonts(QStringList installed = {}) {
     if (installed.isEmpty())
         setFontCheck([](const QString&) { return true; });
