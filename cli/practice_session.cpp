@@ -1,6 +1,7 @@
 #include "cli/practice_session.h"
 
 #include "cli/mode.h"
+#include "practice/session.h"
 #include "engine/numbers.h"
 #include "export/json.h"
 
@@ -42,29 +43,29 @@ void tell(const PracticeRun& run, const Question& q, int index, const std::strin
 int practise(const PracticeRun& run, InputLines& answers, Output& out) {
     QuestionMaker maker(run.options, run.seed);
     if (!run.json) out.buffer() += std::string(instruction(run.options.ask, run.options.language)) + "\n";
-    int right = 0, answered = 0;
+    Tally tally; // the session's, as the window and the page keep it
     std::string answer;
     bool more = true;
-    while (more && answered < run.count) {
+    while (more && tally.asked < run.count) {
         const Question q = maker.next();
         // An empty line is no answer: the same question is asked again.
         do {
-            ask(run, q, answered + 1, out);
+            ask(run, q, tally.asked + 1, out);
             out.flush(); // the question shows before the answer is awaited
             more = answers.next(answer);
         } while (more && isNoAnswer(answer));
         if (!more) break;
         const Verdict v = check(q, answer);
-        tell(run, q, ++answered, answer, v, out);
-        right += v.correct ? 1 : 0;
+        tally = afterNext(afterAnswer(tally, v));
+        tell(run, q, tally.asked, answer, v, out);
     }
     if (run.json) {
-        json::Object(out.buffer()).number("score", right).number("of", answered).end();
+        json::Object(out.buffer()).number("score", tally.right).number("of", tally.asked).end();
     } else {
-        out.buffer() += scoreSentence(right, answered, run.options.language) + "\n";
+        out.buffer() += scoreSentence(tally.right, tally.asked, run.options.language) + "\n";
     }
     out.flush();
-    return right;
+    return tally.right;
 }
 
 namespace {

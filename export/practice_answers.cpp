@@ -56,16 +56,37 @@ void appendQuestion(std::string& out, const Round& round, std::uint32_t index) {
         .boolean("masculine", q.form.masculine())
         .text("text", q.text)
         .text("answer", q.answer)
+        .text("answer_words", answerWords(q.answer, q.language))
         .text("instruction", questionInstruction(q.ask, q.language))
         .boolean("writes", asksToWrite(q.ask))
         .end(false);
 }
 
-void appendVerdict(std::string& out, const Round& round, std::uint32_t index, std::string_view answer) {
+namespace {
+
+void addTally(json::Object& o, const Tally& t, Language language) {
+    o.value("tally",
+            [&t](std::string& s) {
+                json::Object(s)
+                    .number("right", t.right)
+                    .number("asked", t.asked)
+                    .number("streak", t.streak)
+                    .boolean("answered", t.answered)
+                    .end(false);
+            })
+        .text("tally_words", tallyWords(t, language));
+}
+
+} // namespace
+
+void appendVerdict(std::string& out, const Round& round, std::uint32_t index, std::string_view answer,
+                   Tally tally) {
     const Question q = questionOf(round, index);
     json::Object o(out);
     if (isNoAnswer(answer)) {
-        o.boolean("correct", false).boolean("no_answer", true).end(false);
+        o.boolean("correct", false).boolean("no_answer", true).text("words", noAnswerWords(q.language));
+        addTally(o, tally, q.language);
+        o.end(false);
         return;
     }
     const Verdict v = check(q, answer);
@@ -74,7 +95,18 @@ void appendVerdict(std::string& out, const Round& round, std::uint32_t index, st
         o.number("read", v.read.reading.number);
     else
         o.value("read", [](std::string& s) { s += "null"; });
-    o.text("why", v.why).text("besides", besidesTheNumber(q, v)).end(false);
+    o.text("why", v.why).text("besides", besidesTheNumber(q, v));
+    o.text("words", verdictWords(q, v));
+    addTally(o, afterAnswer(tally, v), q.language);
+    o.end(false);
+}
+
+void appendTally(std::string& out, Tally tally, std::string_view event, std::string_view language) {
+    if (event == "shown") tally = afterShown(tally);
+    if (event == "next") tally = afterNext(tally);
+    json::Object o(out);
+    addTally(o, tally, languageNamed(language).value_or(defaultLanguage));
+    o.end(false);
 }
 
 void appendWorksheet(std::string& out, const Round& round, int count) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "practice/practice.h"
+#include "practice/session.h"
 
 #include <cstdint>
 #include <string>
@@ -25,9 +26,15 @@ struct Round {
 };
 void appendQuestion(std::string& out, const Round& round, std::uint32_t index);
 
-// The verdict on an answer to that question: {"correct","no_answer","read"(the
-// number read, or null),"why","besides"}.
-void appendVerdict(std::string& out, const Round& round, std::uint32_t index, std::string_view answer);
+// The verdict on an answer to that question, with the session's tally before it:
+// {"correct","no_answer","read"(the number read, or null),"why","besides","words"
+// (the verdict as the learner reads it),"tally"{…},"tally_words"}.
+void appendVerdict(std::string& out, const Round& round, std::uint32_t index, std::string_view answer,
+                   Tally tally = {});
+
+// The tally after the answer is shown ("shown") or the next question ("next"), or
+// as it is: {"tally":{"right","asked","streak","answered"},"tally_words"}.
+void appendTally(std::string& out, Tally tally, std::string_view event, std::string_view language);
 
 // A worksheet of `count` questions (1 to 200) for that round's options and seed:
 // the window's sheet for the same seed. {"title","instruction","writes",

@@ -187,10 +187,16 @@ std::string statusText(const DisplaySettings& settings) {
     std::string fonts = settings.fontName;
     if (writingFor(fonts) == Writing::unicode && fonts != unicodeNumeralsFont)
         fonts = say(Text::status_numerals_font, language, {fonts, unicodeNumeralsFont});
-    return " " + isolated(fonts, language) + " | " +
-           countText(static_cast<std::uint32_t>(settings.fontSize), language) + " | " +
-           std::string(say(settings.form.masculine() ? Text::form_masculine : Text::form_feminine, language)) +
-           " | " + std::string(say(settings.form.ordinal() ? Text::form_ordinal : Text::form_cardinal, language));
+    // Appended, not added: GCC 12 at -O3 warns, falsely, about " " + a string.
+    std::string out = " ";
+    out.append(isolated(fonts, language))
+        .append(" | ")
+        .append(countText(static_cast<std::uint32_t>(settings.fontSize), language))
+        .append(" | ")
+        .append(say(settings.form.masculine() ? Text::form_masculine : Text::form_feminine, language))
+        .append(" | ")
+        .append(say(settings.form.ordinal() ? Text::form_ordinal : Text::form_cardinal, language));
+    return out;
 }
 
 } // namespace zefnaro

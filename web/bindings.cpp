@@ -126,11 +126,21 @@ EMSCRIPTEN_KEEPALIVE const char* zefnaro_question(const char* ask, int upTo, con
 
 EMSCRIPTEN_KEEPALIVE const char* zefnaro_verdict(const char* ask, int upTo, const char* forms, const char* kind,
                                                  const char* gender, double seed, int index, const char* language,
-                                                 const char* answer) {
+                                                 const char* answer, int right, int asked, int streak,
+                                                 int answeredAlready) {
     const zefnaro::page::Round round{ask, forms, kind, gender, language, static_cast<std::uint32_t>(upTo),
                                      static_cast<std::uint64_t>(seed)};
     return answered([&](std::string& out) {
-        zefnaro::page::appendVerdict(out, round, static_cast<std::uint32_t>(index), answer);
+        zefnaro::page::appendVerdict(out, round, static_cast<std::uint32_t>(index), answer,
+                                     zefnaro::Tally{right, asked, streak, answeredAlready != 0});
+    });
+}
+
+// The session's tally after an event of the page ("shown", "next"), with its words.
+EMSCRIPTEN_KEEPALIVE const char* zefnaro_tally(int right, int asked, int streak, int answeredAlready,
+                                               const char* event, const char* language) {
+    return answered([&](std::string& out) {
+        zefnaro::page::appendTally(out, zefnaro::Tally{right, asked, streak, answeredAlready != 0}, event, language);
     });
 }
 

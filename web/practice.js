@@ -44,13 +44,18 @@ function round() {
 }
 const current = () => call('question', ...round());
 
-function showScore() {
-  score.textContent = t('Score: %1 of %2 · streak %3', grouped(state.right), grouped(state.asked), grouped(state.streak));
+// The session's tally as the engine keeps it for a learner, the page holding it
+// between calls; its words the engine's.
+const tallyOf = () => [state.right, state.asked, state.streak, state.answered ? 1 : 0];
+function count(answered) {
+  Object.assign(state, answered.tally);
+  score.textContent = answered.tally_words;
 }
+const showScore = () => count(call('tally', ...tallyOf(), '', language));
 
 // The verdict said, the answer with it, and the report of the number asked below.
 function tell(text, q, isRight) {
-  verdict.textContent = isRight ? text : (text ? text + ' ' : '') + t('The answer is %1.', q.answer);
+  verdict.textContent = isRight ? text : (text ? text + ' ' : '') + q.answer_words;
   verdict.classList.toggle('right', isRight);
   report.innerHTML = call('report', String(q.number), q.ordinal ? 'ordinal' : 'cardinal',
     q.masculine ? 'masculine' : 'feminine', 'unicode', language).html;
@@ -58,12 +63,7 @@ function tell(text, q, isRight) {
   checkButton.textContent = t('Next');
 }
 
-function verdictOf(q) {
-  const v = call('verdict', ...round(), state.answer);
-  if (v.correct) return [t('Right!'), true];
-  if (v.read === null) return [t('Not yet: %1.', v.why), false];
-  return [t('Not yet: you wrote %1', grouped(v.read)) + (v.besides ? ', ' + v.besides : '') + '.', false];
-}
+const verdictOf = (text) => call('verdict', ...round(), text, ...tallyOf());
 
 function show() {
   const q = current();
@@ -81,7 +81,7 @@ function show() {
   showReport(false);
   checkButton.textContent = t('Check');
   if (state.answered) {
-    if (state.answer.trim()) { const [text, right] = verdictOf(q); tell(text, q, right); } else tell('', q, false);
+    if (state.answer.trim()) { const v = verdictOf(state.answer); tell(v.words, q, v.correct); } else tell('', q, false);
   }
   showScore();
 }
@@ -100,33 +100,23 @@ const once = (action) => () => {
 function check() {
   if (state.answered) return next();
   const q = current();
-  const v = call('verdict', ...round(), answer.value);
+  const v = verdictOf(answer.value);
   if (v.no_answer) {
-    verdict.textContent = t('Write your answer, then press Enter.');
+    verdict.textContent = v.words;
     return;
   }
   state.answer = answer.value;
-  state.answered = true;
-  state.asked += 1;
-  state.right += v.correct ? 1 : 0;
-  state.streak = v.correct ? state.streak + 1 : 0;
-  const [text, right] = verdictOf(q);
-  tell(text, q, right);
-  showScore();
+  count(v);
+  tell(v.words, q, v.correct);
 }
 function showAnswer() {
-  if (!state.answered) {
-    state.answered = true; // shown, so no longer asked: it counts as not known
-    state.asked += 1;
-    state.streak = 0;
-    state.answer = '';
-  }
+  if (!state.answered) state.answer = ''; // shown, so no longer asked: it counts as not known
+  count(call('tally', ...tallyOf(), 'shown', language));
   tell('', current(), false);
-  showScore();
 }
 function next() {
   state.index += 1;
-  state.answered = false;
+  count(call('tally', ...tallyOf(), 'next', language));
   state.answer = '';
   show();
   answer.focus();

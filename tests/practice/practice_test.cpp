@@ -2,6 +2,7 @@
 #include "engine/say.h"
 #include "practice/keypad.h"
 #include "practice/practice.h"
+#include "practice/session.h"
 #include "practice/worksheet.h"
 
 #include "engine/coptic.h"
@@ -10,6 +11,7 @@
 
 #include <algorithm>
 #include <set>
+#include <tuple>
 #include <string>
 
 using namespace zefnaro;
@@ -275,4 +277,38 @@ TEST(Keypad, EveryKeysNameIsInTheCatalogue) {
             named += found ? 1 : 0;
         }
     EXPECT_EQ(named, 39);
+}
+
+// The session the window, the command line and the page share: a question's first
+// answer counts, a shown answer counts as not known and breaks the streak, and the
+// learner reads the same words everywhere.
+TEST(PracticeSession, TheTallyAndItsWords) {
+    Verdict right, wrong;
+    right.correct = true;
+    const struct {
+        const char* step;
+        int right, asked, streak;
+        bool answered;
+    } steps[] = {{"right", 1, 1, 1, true}, {"wrong", 1, 1, 1, true}, {"next", 1, 1, 1, false},
+                 {"right", 2, 2, 2, true}, {"next", 2, 2, 2, false}, {"shown", 2, 3, 0, true},
+                 {"right", 2, 3, 0, true}, {"next", 2, 3, 0, false}, {"wrong", 2, 4, 0, true}};
+    Tally t;
+    for (const auto& s : steps) {
+        const std::string_view step = s.step;
+        t = step == "right" ? afterAnswer(t, right) : step == "wrong" ? afterAnswer(t, wrong)
+            : step == "shown" ? afterShown(t) : afterNext(t);
+        EXPECT_EQ(std::tie(t.right, t.asked, t.streak, t.answered),
+                  std::tie(s.right, s.asked, s.streak, s.answered)) << s.step;
+    }
+    const Language ar = *languageNamed("ar");
+    EXPECT_EQ(tallyWords({7, 1234, 0, false}, defaultLanguage), "Score: 7 of 1,234 · streak 0");
+    EXPECT_EQ(tallyWords({7, 1234, 0, false}, ar), "النتيجة: ٧ من ١٬٢٣٤ · متتالية ٠");
+    const Question q = makeQuestion(Ask::numerals, 2005, {}, defaultLanguage);
+    EXPECT_EQ(verdictWords(q, check(q, "2005")), "Right!");
+    EXPECT_EQ(verdictWords(q, check(q, "2015")), "Not yet: you wrote 2,015.");
+    EXPECT_EQ(verdictWords(q, check(q, "foo")),
+              "Not yet: not a number Zefnaro can read: \"foo\" is no number word.");
+    const Question w = makeQuestion(Ask::writeNumerals, 21, formOf(true, false), ar);
+    EXPECT_EQ(verdictWords(w, check(w, "ⲕ̅ⲁ̅")), "ليس بعد: كتبت ٢١، عدد أصلي لا ترتيبي.");
+    EXPECT_EQ(answerWords(q.answer, defaultLanguage), "The answer is 2,005.");
 }

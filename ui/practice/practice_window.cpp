@@ -127,7 +127,7 @@ void PracticeWindow::buildControls() {
     // Check, or once checked, go on; the answer box has the focus again after
     // every button.
     connect(checkButton_, &QPushButton::clicked, this,
-            [this] { answered_ ? nextQuestion() : checkAnswer(); answerBox_->setFocus(); });
+            [this] { tally_.answered ? nextQuestion() : checkAnswer(); answerBox_->setFocus(); });
     connect(showAnswerButton_, &QPushButton::clicked, this,
             [this] { showAnswer(); answerBox_->setFocus(); });
     connect(nextButton_, &QPushButton::clicked, this,
@@ -222,7 +222,7 @@ void PracticeWindow::nextQuestion() {
 
 void PracticeWindow::ask(const Question& question) {
     question_ = question;
-    answered_ = false;
+    tally_ = afterNext(tally_);
     const bool coptic = question.ask == Ask::numerals || question.ask == Ask::coptic;
     questionText_->setFont(coptic ? projectCopticFont(question.ask == Ask::numerals ? 30 : 20)
                                   : arialFont(20, true));
@@ -250,7 +250,7 @@ bool PracticeWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == answerBox_ && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            answered_ ? nextQuestion() : checkAnswer();
+            tally_.answered ? nextQuestion() : checkAnswer();
             return true; // taken here, so no button acts on it too
         }
     }
@@ -267,39 +267,26 @@ void PracticeWindow::setVerdict(const QString& text, const QString& answer, cons
                                                       "font-size:14pt\">%2</span>")
                                            .arg(qs(projectFont), answer.toHtmlEscaped())
                                      : answer.toHtmlEscaped();
-        html += QLatin1Char(' ') + tr("The answer is %1.").arg(shown);
+        html += QLatin1Char(' ') + qs(answerWords("\x01", question_.language)).toHtmlEscaped().replace(QChar(1), shown);
     }
     QPalette p = verdictText_->palette();
     p.setColor(QPalette::WindowText, colour);
     verdictText_->setPalette(p);
     verdictText_->setText(html);
-    const QString plain = answer.isEmpty() ? text : text + QLatin1Char(' ') + tr("The answer is %1.").arg(answer);
+    const QString plain =
+        answer.isEmpty() ? text : text + QLatin1Char(' ') + qs(answerWords(answer.toStdString(), question_.language));
     verdictText_->setAccessibleDescription(plain);
 }
 
 void PracticeWindow::checkAnswer() {
-    if (answered_) return;
+    if (tally_.answered) return;
     if (isNoAnswer(answerBox_->text().toStdString())) { // no answer yet: ask again
-        setVerdict(tr("Write your answer, then press Enter."), {}, palette().color(QPalette::WindowText));
+        setVerdict(qs(noAnswerWords(question_.language)), {}, palette().color(QPalette::WindowText));
         return;
     }
     const Verdict v = check(question_, answerBox_->text().toStdString());
-    answered_ = true;
-    ++asked_;
-    right_ += v.correct ? 1 : 0;
-    streak_ = v.correct ? streak_ + 1 : 0;
-    QString verdict;
-    if (v.correct) {
-        verdict = tr("Right!");
-    } else if (!v.read.ok()) {
-        verdict = tr("Not yet: %1.").arg(qs(v.why));
-    } else {
-        verdict = tr("Not yet: you wrote %1").arg(numberText(v.read.reading.number));
-        if (const auto besides = besidesTheNumber(question_, v); !besides.empty())
-            verdict += QStringLiteral(", ") + qs(besides);
-        verdict += QLatin1Char('.');
-    }
-    setVerdict(verdict, v.correct ? QString() : qs(question_.answer),
+    tally_ = afterAnswer(tally_, v);
+    setVerdict(qs(verdictWords(question_, v)), v.correct ? QString() : qs(question_.answer),
                v.correct ? QColor(0, 128, 0) : QColor(176, 0, 0));
     if (!v.correct) showReport();
     checkButton_->setText(tr("&Next"));
@@ -307,12 +294,8 @@ void PracticeWindow::checkAnswer() {
 }
 
 void PracticeWindow::showAnswer() {
-    if (!answered_) {
-        answered_ = true; // shown, so no longer asked: it counts as not known
-        ++asked_;
-        streak_ = 0;
-        checkButton_->setText(tr("&Next"));
-    }
+    if (!tally_.answered) checkButton_->setText(tr("&Next"));
+    tally_ = afterShown(tally_);
     setVerdict({}, qs(question_.answer), palette().color(QPalette::WindowText));
     showReport();
     updateScore();
@@ -332,8 +315,7 @@ void PracticeWindow::showReportPane(bool shown) {
 }
 
 void PracticeWindow::updateScore() {
-    const auto count = [](int n) { return numberText(static_cast<std::uint32_t>(n)); };
-    scoreText_->setText(tr("Score: %1 of %2 · streak %3").arg(count(right_), count(asked_), count(streak_)));
+    scoreText_->setText(qs(tallyWords(tally_, currentLanguage())));
 }
 
 void PracticeWindow::insertOnKeypad(const QString& text) {

@@ -4,6 +4,7 @@
 
 #include "platform/report_box.h"
 #include "practice/practice.h"
+#include "practice/session.h"
 #include "report/display_settings.h"
 #include "ui/practice/worksheet_dialog.h"
 
@@ -60,8 +61,7 @@ private:
     std::function<DisplaySettings()> settings_;
     std::mt19937_64 random_;
     Question question_;
-    bool answered_ = false; // this question has its verdict
-    int asked_ = 0, right_ = 0, streak_ = 0;
+    Tally tally_; // the session's score, and whether this question has its verdict
 
     QComboBox* modeList_;
     QComboBox* rangeList_;
