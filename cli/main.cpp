@@ -2,9 +2,11 @@
 // standard input, as text or JSON Lines, and the other modes. Each mode declares
 // and checks its own options; main lists the modes, parses, and runs the one chosen.
 #include "cli/mode.h"
+#include "cli/output.h"
 #include "zefnaro/version.h"
 
 #include <cstdio>
+#include <cstring>
 #include <string_view>
 
 namespace {
@@ -75,7 +77,14 @@ int run(int argc, char** argv) {
         std::printf("zefnaro-cli %s\n", versionText);
         return 0;
     }
-    return chosen->run(request);
+    const int status = chosen->run(request);
+    // Answers that could not be written (a full disk, a closed pipe) are no success.
+    if (const int error = outputFailure()) {
+        std::fprintf(stderr, "zefnaro-cli: %s\n",
+                     say(Text::cli_write_failed, language, {std::strerror(error)}).c_str());
+        return status == 0 ? 1 : status;
+    }
+    return status;
 }
 
 } // namespace

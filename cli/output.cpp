@@ -8,12 +8,28 @@
 
 namespace zefnaro::cli {
 
+namespace {
+
+int& failure() {
+    static int error = 0;
+    return error;
+}
+
+} // namespace
+
+int outputFailure() {
+    return failure();
+}
+
 void Output::flush() {
     std::size_t done = 0;
     while (done < buffer_.size()) {
         const ssize_t n = ::write(fd_, buffer_.data() + done, buffer_.size() - done);
         if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) break; // a closed output: nothing more can be said there
+        if (n <= 0) { // nothing more can be said there: the run will say so as it ends
+            if (failure() == 0) failure() = n < 0 ? errno : EIO;
+            break;
+        }
         done += static_cast<std::size_t>(n);
     }
     buffer_.clear();

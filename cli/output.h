@@ -23,6 +23,11 @@ private:
     std::string buffer_;
 };
 
+// Why the output could not be written (an errno: a full disk, a closed pipe), or 0:
+// the first failure of any Output in this run. A run whose output was lost ends as
+// a failure, never as a success.
+int outputFailure();
+
 // An input that cannot be answered: a JSON line {"input":…,"error":…} in its place
 // among the answers, or for a person at the terminal the message on standard error
 // at once, after the answers before it.

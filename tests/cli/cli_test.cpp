@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <cstdlib>
 #include <fstream>
+#include <sys/wait.h>
 #include <sstream>
 #include <algorithm>
 #include <string>
@@ -446,6 +448,37 @@ TEST(CliPseudoLocales, LanguagesAreChosenByCodeAndUnknownOnesRefused) {
     const Outcome unknown = cli({"--lang", "fr", "7"});
     EXPECT_EQ(unknown.status, 2);
     EXPECT_NE(unknown.err.find("en-XA"), std::string::npos); // the choices are named
+}
+
+} // namespace
+
+namespace {
+
+// An output that cannot be written (a full disk) ends every mode as a failure,
+// saying why on standard error, never as a success with the answers lost.
+TEST(CliOutput, AFullDiskIsNoSuccessInAnyMode) {
+    const std::string numerals = testing::TempDir() + "numerals.txt";
+    std::ofstream(numerals) << "ⲁⲩⲱ ⲓ̅ⲃ̅ ⲛ̀ⲣⲱⲙⲓ\n";
+    const std::string errors = testing::TempDir() + "errors.txt";
+    const struct {
+        const char* args;
+        const char* input;
+    } runs[] = {{"5", ""},          {"--json 5", ""},           {"--lang ar 5", ""},
+                {"--html 5", ""},   {"--date 2026-12-10", ""},  {"--coptic-date 1743-03-29", ""},
+                {"--church-year 1743", ""}, {"--church-year 1743 --ics", ""}, {"--find NUMERALS", ""},
+                {"", "1\n2\n3\n"},  {"--practice --count 1", "5\n"}};
+    for (const auto& [args, input] : runs) {
+        std::string command = std::string("printf '") + input + "' | " + ZEFNARO_CLI + " " + args;
+        if (const auto at = command.find("NUMERALS"); at != std::string::npos) command.replace(at, 8, numerals);
+        const int status = std::system((command + " >/dev/full 2>" + errors).c_str());
+        std::stringstream said;
+        said << std::ifstream(errors).rdbuf();
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) != 0) << args;
+        EXPECT_NE(said.str().find("No space left on device"), std::string::npos) // the system says what failed
+            << args << ": " << said.str();
+        // The same run to a file succeeds.
+        EXPECT_EQ(std::system((command + " >/dev/null 2>" + errors).c_str()), 0) << args;
+    }
 }
 
 } // namespace
