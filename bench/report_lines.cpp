@@ -9,7 +9,7 @@
 #include <string>
 
 int main() {
-    const zefnaro::DisplaySettings settings = zefnaro::page::settings("cardinal", "masculine", "unicode");
+    const zefnaro::DisplaySettings settings = zefnaro::page::settings({}, zefnaro::Writing::unicode);
     constexpr long count = 200'000;
     std::size_t bytes = 0;
     std::string answer;

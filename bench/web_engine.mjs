@@ -13,7 +13,7 @@ const { default: createZefnaro } = await import(site + '/zefnaro.mjs');
 const z = await createZefnaro({ wasmBinary: readFileSync(site + '/zefnaro.wasm') });
 const { caller } = await import(site + '/calls.js');
 const call = caller(z);
-const report = (entry) => call('report', entry, 'cardinal', 'masculine', 'unicode', 'en');
+const report = (entry) => call('report', { entry, form: 'cardinal-masculine', writing: 'unicode', language: 'en' });
 const count = 200000;
 let bytes = 0;
 const start = performance.now();

@@ -4,6 +4,7 @@
 #include "practice/session.h"
 #include "engine/numbers.h"
 #include "export/json.h"
+#include "export/members.h"
 
 #include <unistd.h>
 
@@ -27,11 +28,8 @@ void tell(const PracticeRun& run, const Question& q, int index, const std::strin
           const Verdict& v, Output& out) {
     if (run.json) {
         json::Object line(out.buffer());
-        line.number("question", index).text("answer", answer).boolean("correct", v.correct);
-        if (v.read.ok())
-            line.number("number", v.read.reading.number).text("read_as", formName(v.read.reading.written));
-        else
-            line.text("error", v.read.error.message);
+        line.number("question", index).text("answer", answer);
+        eachVerdictMember(v, line);
         line.number("expected", q.number).end();
         return;
     }

@@ -5,8 +5,8 @@
 #include "engine/say.h"
 #include "engine/utf8.h"
 #include "export/json.h"
+#include "export/members.h"
 
-#include <cstdio>
 
 namespace zefnaro {
 
@@ -16,12 +16,6 @@ std::string isoOf(CopticDate c) {
     std::string out;
     dates::appendIso(out, toGregorianDate(c).date);
     return out;
-}
-
-std::string copticIso(CopticDate c) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d", c.year, c.month, c.day);
-    return text;
 }
 
 std::string_view kindWords(ObservanceKind kind, Language language) {
@@ -84,15 +78,9 @@ std::string compact(std::string iso) { // 2027-05-02 → 20270502
 } // namespace
 
 void appendObservanceLine(std::string& out, const Observance& o, Language language) {
-    json::Object(out)
-        .text("id", o.id)
-        .text("name", nameIn(o, language))
-        .text("kind", kindName(o.kind))
-        .text("first", isoOf(o.first))
-        .text("last", isoOf(o.last))
-        .text("coptic_first", copticIso(o.first))
-        .text("coptic_last", copticIso(o.last))
-        .end();
+    json::Object line(out);
+    eachObservanceMember(o, language, line);
+    line.end();
 }
 
 void appendObservanceText(std::string& out, const Observance& o, Language language) {

@@ -46,11 +46,10 @@ void appendValues(std::string& out, std::uint32_t n) {
 void appendNumberLine(std::string& out, std::string_view input, const Reading& reading, Form form) {
     const std::uint32_t n = reading.number;
     Object line(out);
-    line.text("input", input)
-        .number("number", n)
-        .ownText("read_as", [&](std::string& o) { o += formName(reading.written); })
-        .boolean("ordinal", form.ordinal())
-        .boolean("masculine", form.masculine());
+    Reading shown = reading; // in the form asked for, which may not be the one written
+    shown.form = form;
+    line.text("input", input);
+    eachReadingMember(shown, true, line);
     eachNumberMember(n, form, [&](std::string_view name, auto append) { line.ownText(name, append); });
     line.value("numeral_values", [n](std::string& o) { appendValues(o, n); }).end();
 }
@@ -70,14 +69,9 @@ void appendDateLine(std::string& out, CopticDate date) {
 }
 
 void appendFoundLine(std::string& out, const FoundNumeral& found) {
-    Object(out)
-        .number("line", static_cast<std::int64_t>(found.line))
-        .number("column", static_cast<std::int64_t>(found.column))
-        .text("text", found.text)
-        .number("number", found.reading.number)
-        .boolean("ordinal", found.reading.form.ordinal())
-        .boolean("masculine", !found.reading.form.feminine())
-        .end();
+    Object line(out);
+    eachFoundMember(found, line);
+    line.end();
 }
 
 void appendRejectLine(std::string& out, std::string_view input, std::string_view why) {

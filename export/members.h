@@ -1,13 +1,20 @@
-// What a number and a day are as data: their members, named and in order, listed
-// once for every shape they are written in (the command line's JSON lines, the
-// Python module's dicts, the web page's objects). Adding a member is one line here.
+// What a number, a day, a reading, a found numeral, an observance and a practice
+// question are as data: their members, named and in order, listed once for every
+// shape they are written in (the command line's JSON lines, the Python module's
+// dicts, the web page's objects). Adding a member is one line here.
+//
+// The later lists write to a sink with text(name, value), number(name, value) and
+// boolean(name, value), as json::Object has them.
 #pragma once
 
 #include "engine/calendar/days.h"
 #include "engine/engine.h"
+#include "practice/practice.h"
 #include "zefnaro/church.h"
 #include "zefnaro/date.h"
+#include "zefnaro/find.h"
 #include "zefnaro/form.h"
+#include "zefnaro/read.h"
 
 #include <cstdint>
 #include <string>
@@ -82,6 +89,63 @@ void eachDateMember(CopticDate c, GregorianDate g, Text&& text, Number&& number,
     for (const Observance& o : observancesOn(c))
         observances.push_back(o.id);
     texts("observances", observances);
+}
+
+// number, read_as (left out where it is always numerals, as for a found numeral),
+// ordinal, masculine.
+template <class Sink> void eachReadingMember(const Reading& r, bool withReadAs, Sink& sink) {
+    sink.number("number", r.number);
+    if (withReadAs) sink.text("read_as", formName(r.written));
+    sink.boolean("ordinal", r.form.ordinal());
+    sink.boolean("masculine", r.form.masculine());
+}
+
+// line, column (from 1, in characters as people see them), text, then the reading.
+template <class Sink> void eachFoundMember(const FoundNumeral& f, Sink& sink) {
+    sink.number("line", static_cast<std::int64_t>(f.line));
+    sink.number("column", static_cast<std::int64_t>(f.column));
+    sink.text("text", f.text);
+    eachReadingMember(f.reading, false, sink);
+}
+
+// id, name (in the language), kind, first, last (Gregorian), coptic_first,
+// coptic_last, every day written YYYY-MM-DD.
+template <class Sink> void eachObservanceMember(const Observance& o, Language language, Sink& sink) {
+    const auto iso = [](auto date) {
+        std::string out;
+        dates::appendIso(out, date);
+        return out;
+    };
+    sink.text("id", o.id);
+    sink.text("name", dates::observanceName(o.id, language));
+    sink.text("kind", kindName(o.kind));
+    sink.text("first", iso(toGregorianDate(o.first).date));
+    sink.text("last", iso(toGregorianDate(o.last).date));
+    sink.text("coptic_first", iso(o.first));
+    sink.text("coptic_last", iso(o.last));
+}
+
+// A practice question: ask, number, ordinal, masculine, text (as shown), answer
+// (a right one).
+template <class Sink> void eachQuestionMember(const Question& q, Sink& sink) {
+    sink.text("ask", askName(q.ask));
+    sink.number("number", q.number);
+    sink.boolean("ordinal", q.form.ordinal());
+    sink.boolean("masculine", q.form.masculine());
+    sink.text("text", q.text);
+    sink.text("answer", q.answer);
+}
+
+// The verdict on an answer: correct, then number and read_as where the answer
+// reads as a number, else error (the reader's message).
+template <class Sink> void eachVerdictMember(const Verdict& v, Sink& sink) {
+    sink.boolean("correct", v.correct);
+    if (v.read.ok()) {
+        sink.number("number", v.read.reading.number);
+        sink.text("read_as", formName(v.read.reading.written));
+    } else {
+        sink.text("error", v.read.error.message);
+    }
 }
 
 } // namespace zefnaro

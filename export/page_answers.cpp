@@ -8,6 +8,7 @@
 #include "export/church_year.h"
 #include "export/html.h"
 #include "export/json.h"
+#include "export/members.h"
 #include "export/text.h"
 #include "report/date_report.h"
 #include "report/fonts.h"
@@ -21,10 +22,6 @@
 namespace zefnaro::page {
 
 namespace {
-
-Language named(std::string_view language) {
-    return languageNamed(language).value_or(defaultLanguage);
-}
 
 // The page's own entries: their keys start "page.".
 bool isPageText(Text text) {
@@ -49,13 +46,11 @@ void appendError(std::string& out, std::string_view message) {
 
 } // namespace
 
-DisplaySettings settings(std::string_view kind, std::string_view gender, std::string_view writing,
-                         std::string_view language) {
+DisplaySettings settings(Form form, Writing writing, Language language) {
     DisplaySettings s;
-    s.language = languageNamed(language).value_or(defaultLanguage);
-    s.fontName = std::string(writing == "font-text" ? fontTextDefault : projectFont);
-    s.form = {kind == "ordinal" ? Kind::ordinal : Kind::cardinal,
-              gender == "feminine" ? Gender::feminine : Gender::masculine};
+    s.language = language;
+    s.fontName = std::string(writing == Writing::fontText ? fontTextDefault : projectFont);
+    s.form = form;
     return s;
 }
 
@@ -70,25 +65,21 @@ void appendReportCopy(std::string& out, std::string_view entry, const DisplaySet
     appendCopy(out, composeReport(entry, settings));
 }
 
-void appendReading(std::string& out, std::string_view text, std::string_view language) {
+void appendReading(std::string& out, std::string_view text, Language language) {
     const ExplainedReading explained = readExplained(text);
     const ReadResult& read = explained.result;
-    const Language said = languageNamed(language).value_or(defaultLanguage);
-    if (!read.ok()) return appendError(out, readerMessage(explained.why, said));
-    json::Object(out)
-        .number("number", read.reading.number)
-        .boolean("ordinal", read.reading.form.ordinal())
-        .boolean("masculine", read.reading.form.masculine())
-        .text("read_as", formName(read.reading.written))
-        .end(false);
+    if (!read.ok()) return appendError(out, readerMessage(explained.why, language));
+    json::Object o(out);
+    eachReadingMember(read.reading, true, o);
+    o.end(false);
 }
 
 
-void appendDay(std::string& out, CopticDate date, std::string_view writing, std::string_view language) {
+void appendDay(std::string& out, CopticDate date, Writing writing, Language language) {
     const GregorianDateResult g = toGregorianDate(date);
-    if (!g.ok()) return appendError(out, dates::sentence(dates::whyNoGregorianDate(date), named(language)));
+    if (!g.ok()) return appendError(out, dates::sentence(dates::whyNoGregorianDate(date), language));
     json::Object o(out);
-    const DisplaySettings s = settings("cardinal", "masculine", writing, language);
+    const DisplaySettings s = settings({}, writing, language);
     addReport(o, composeDateReport(date, s));
     o.number("year", date.year)
         .number("month", date.month)
@@ -99,27 +90,27 @@ void appendDay(std::string& out, CopticDate date, std::string_view writing, std:
         .end(false);
 }
 
-void appendDayCopy(std::string& out, CopticDate date, std::string_view writing, std::string_view language) {
+void appendDayCopy(std::string& out, CopticDate date, Writing writing, Language language) {
     const GregorianDateResult g = toGregorianDate(date);
-    if (!g.ok()) return appendError(out, dates::sentence(dates::whyNoGregorianDate(date), named(language)));
-    appendCopy(out, composeDateReport(date, settings("cardinal", "masculine", writing, language)));
+    if (!g.ok()) return appendError(out, dates::sentence(dates::whyNoGregorianDate(date), language));
+    appendCopy(out, composeDateReport(date, settings({}, writing, language)));
 }
 
-void appendGregorianDay(std::string& out, std::string_view iso, std::string_view writing,
-                        std::string_view language) {
+void appendGregorianDay(std::string& out, std::string_view iso, Writing writing,
+                        Language language) {
     const dates::ExplainedGregorianDate read = dates::readGregorianDateExplained(iso);
     const GregorianDateResult& g = read.result;
-    if (!g.ok()) return appendError(out, dates::sentence(read.why, named(language)));
+    if (!g.ok()) return appendError(out, dates::sentence(read.why, language));
     const CopticDateResult c = toCopticDate(g.date);
-    if (!c.ok()) return appendError(out, dates::sentence(dates::whyNoCopticDate(g.date), named(language)));
+    if (!c.ok()) return appendError(out, dates::sentence(dates::whyNoCopticDate(g.date), language));
     appendDay(out, c.date, writing, language);
 }
 
-void appendReadDay(std::string& out, std::string_view text, std::string_view writing,
-                   std::string_view language) {
+void appendReadDay(std::string& out, std::string_view text, Writing writing,
+                   Language language) {
     const dates::ExplainedCopticDate read = dates::readCopticDateExplained(text);
     const CopticDateResult& c = read.result;
-    if (!c.ok()) return appendError(out, dates::sentence(read.why, named(language)));
+    if (!c.ok()) return appendError(out, dates::sentence(read.why, language));
     appendDay(out, c.date, writing, language);
 }
 
@@ -129,20 +120,14 @@ void appendFound(std::string& out, std::string_view text) {
     for (const FoundNumeral& f : findNumerals(text)) {
         if (!first) out += ',';
         first = false;
-        json::Object(out)
-            .number("line", static_cast<std::int64_t>(f.line))
-            .number("column", static_cast<std::int64_t>(f.column))
-            .text("text", f.text)
-            .number("number", f.reading.number)
-            .boolean("ordinal", f.reading.form.ordinal())
-            .boolean("masculine", f.reading.form.masculine())
-            .end(false);
+        json::Object o(out);
+        eachFoundMember(f, o);
+        o.end(false);
     }
     out += "]}";
 }
 
-void appendChurchYear(std::string& out, std::string_view text, std::string_view language) {
-    const Language said = languageNamed(language).value_or(defaultLanguage);
+void appendChurchYear(std::string& out, std::string_view text, Language said) {
     const ExplainedReading read = readExplained(text);
     if (!read.result.ok()) return appendError(out, readerMessage(read.why, said));
     const auto year = static_cast<int>(read.result.reading.number);
@@ -152,16 +137,12 @@ void appendChurchYear(std::string& out, std::string_view text, std::string_view 
     json::Object o(out);
     o.number("year", year).value("observances", [&](std::string& list) {
         json::appendArray(list, all, [said](std::string& a, const Observance& observance) {
-            std::string line;
-            appendObservanceLine(line, observance, said);
-            line.pop_back(); // its newline
-            line.pop_back(); // and its closing brace: the day's text follows
-            a += line;
-            a += ",\"coptic_text\":";
+            json::Object line(a);
+            eachObservanceMember(observance, said, line);
             const bool oneDay = observance.first == observance.last;
-            json::appendString(a, copticText(observance.first, said) +
-                                      (oneDay ? std::string() : " – " + copticText(observance.last, said)));
-            a += '}';
+            line.text("coptic_text", copticText(observance.first, said) +
+                                         (oneDay ? std::string() : " – " + copticText(observance.last, said)));
+            line.end(false);
         });
     });
     o.text("ics", churchYearCalendar(year, all, said)).end(false);
@@ -208,8 +189,7 @@ void appendFacts(std::string& out, std::span<const std::uint32_t> ranges) {
         .end(false);
 }
 
-void appendCatalogue(std::string& out, std::string_view language) {
-    const Language said = named(language);
+void appendCatalogue(std::string& out, Language said) {
     // By the English: the page asks for its texts as it writes them. Its own
     // entries come last, so that where two entries share an English, the page's wins.
     // Its keys are texts with quotes and line ends: each is escaped as a value is.

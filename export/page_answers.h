@@ -4,8 +4,10 @@
 // exact work can be timed natively too.
 #pragma once
 
+#include "engine/language.h"
 #include "report/display_settings.h"
 #include "zefnaro/date.h"
+#include "zefnaro/form.h"
 
 #include <cstdint>
 #include <span>
@@ -14,12 +16,9 @@
 
 namespace zefnaro::page {
 
-// The page shows Zefnaro Coptic, which it carries; "font-text" is for copies into
-// documents set in the CS fonts. kind "ordinal" or anything else for cardinal,
-// gender "feminine" or anything else for masculine, language "ar" for Arabic or
-// anything else for English.
-DisplaySettings settings(std::string_view kind, std::string_view gender, std::string_view writing,
-                         std::string_view language = "en");
+// The page shows Zefnaro Coptic, which it carries; Writing::fontText is for copies
+// into documents set in the CS fonts.
+DisplaySettings settings(Form form, Writing writing, Language language = defaultLanguage);
 
 // {"html","number"} of an entry as the number box holds it: the report's lines, all
 // a keystroke shows.
@@ -27,31 +26,30 @@ void appendReport(std::string& out, std::string_view entry, const DisplaySetting
 // {"page","text"}: the same report as a copy carries it, the standalone page for
 // its HTML.
 void appendReportCopy(std::string& out, std::string_view entry, const DisplaySettings& settings);
-// {"number","ordinal","masculine","read_as"} or {"error"}, said in the language.
-void appendReading(std::string& out, std::string_view text, std::string_view language = "en");
+// {"number","read_as","ordinal","masculine"} or {"error"}, said in the language.
+void appendReading(std::string& out, std::string_view text, Language language = defaultLanguage);
 // {"html","year","month","day","month_days","gregorian","coptic_text"} or {"error"}; the day's report is counted, cardinal and masculine.
-// The day's report and coptic_text are in the language ("ar" or "en").
-void appendDay(std::string& out, CopticDate date, std::string_view writing, std::string_view language = "en");
+// The day's report and coptic_text are in the language.
+void appendDay(std::string& out, CopticDate date, Writing writing, Language language = defaultLanguage);
 // {"page","text"} of the day's report, or {"error"}.
-void appendDayCopy(std::string& out, CopticDate date, std::string_view writing, std::string_view language = "en");
+void appendDayCopy(std::string& out, CopticDate date, Writing writing, Language language = defaultLanguage);
 // A day given as YYYY-MM-DD, or as a Coptic date in any writing the reader takes.
-void appendGregorianDay(std::string& out, std::string_view iso, std::string_view writing,
-                        std::string_view language = "en");
-void appendReadDay(std::string& out, std::string_view text, std::string_view writing,
-                   std::string_view language = "en");
+void appendGregorianDay(std::string& out, std::string_view iso, Writing writing,
+                        Language language = defaultLanguage);
+void appendReadDay(std::string& out, std::string_view text, Writing writing, Language language = defaultLanguage);
 // {"found":[{"line","column","text","number","ordinal","masculine"}…]}: every numeral
 // of a text as zefnaro-cli --find finds it, sacred names passed over.
 void appendFound(std::string& out, std::string_view text);
 
 // {"year","observances":[{"id","name","kind","first","last","coptic_first","coptic_last",
 // "coptic_text"}…],"ics"} for a Coptic year (any writing the reader takes), or {"error"}.
-void appendChurchYear(std::string& out, std::string_view year, std::string_view language = "en");
+void appendChurchYear(std::string& out, std::string_view year, Language language = defaultLanguage);
 
 // {"version","largest_number","ranges","first_day","last_day","largest_year","months"},
 // each month {"english","arabic","coptic"}.
 // Random's ranges are practice's, which the page passes on.
 void appendFacts(std::string& out, std::span<const std::uint32_t> ranges);
 // Every text of the catalogue in a language, by its English: {"Copy": …}.
-void appendCatalogue(std::string& out, std::string_view language);
+void appendCatalogue(std::string& out, Language language);
 
 } // namespace zefnaro::page

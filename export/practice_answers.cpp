@@ -2,6 +2,7 @@
 
 #include "engine/language.h"
 #include "export/json.h"
+#include "export/members.h"
 #include "practice/keypad.h"
 #include "practice/worksheet.h"
 
@@ -11,12 +12,10 @@ namespace {
 
 PracticeOptions optionsOf(const Round& round) {
     PracticeOptions options;
-    options.ask = askNamed(round.ask).value_or(Ask::numerals);
+    options.ask = round.ask;
     options.upTo = round.upTo;
-    if (round.forms != "mixed")
-        options.form = Form{round.kind == "ordinal" ? Kind::ordinal : Kind::cardinal,
-                            round.gender == "feminine" ? Gender::feminine : Gender::masculine};
-    options.language = languageNamed(round.language).value_or(defaultLanguage);
+    options.form = round.form;
+    options.language = round.language;
     return options;
 }
 
@@ -49,14 +48,9 @@ void appendPracticeFacts(std::string& out) {
 
 void appendQuestion(std::string& out, const Round& round, std::uint32_t index) {
     const Question q = questionOf(round, index);
-    json::Object(out)
-        .text("ask", askName(q.ask))
-        .number("number", q.number)
-        .boolean("ordinal", q.form.ordinal())
-        .boolean("masculine", q.form.masculine())
-        .text("text", q.text)
-        .text("answer", q.answer)
-        .text("answer_words", answerWords(q.answer, q.language))
+    json::Object o(out);
+    eachQuestionMember(q, o);
+    o.text("answer_words", answerWords(q.answer, q.language))
         .text("instruction", questionInstruction(q.ask, q.language))
         .boolean("writes", asksToWrite(q.ask))
         .end(false);
@@ -90,22 +84,18 @@ void appendVerdict(std::string& out, const Round& round, std::uint32_t index, st
         return;
     }
     const Verdict v = check(q, answer);
-    o.boolean("correct", v.correct).boolean("no_answer", false);
-    if (v.read.ok())
-        o.number("read", v.read.reading.number);
-    else
-        o.value("read", [](std::string& s) { s += "null"; });
-    o.text("why", v.why).text("besides", besidesTheNumber(q, v));
+    eachVerdictMember(v, o);
+    o.boolean("no_answer", false).text("why", v.why).text("besides", besidesTheNumber(q, v));
     o.text("words", verdictWords(q, v));
     addTally(o, afterAnswer(tally, v), q.language);
     o.end(false);
 }
 
-void appendTally(std::string& out, Tally tally, std::string_view event, std::string_view language) {
-    if (event == "shown") tally = afterShown(tally);
-    if (event == "next") tally = afterNext(tally);
+void appendTally(std::string& out, Tally tally, TallyEvent event, Language language) {
+    if (event == TallyEvent::shown) tally = afterShown(tally);
+    if (event == TallyEvent::next) tally = afterNext(tally);
     json::Object o(out);
-    addTally(o, tally, languageNamed(language).value_or(defaultLanguage));
+    addTally(o, tally, language);
     o.end(false);
 }
 
@@ -121,8 +111,9 @@ void appendWorksheet(std::string& out, const Round& round, int count) {
         .value("questions",
                [&](std::string& o) {
                    json::appendArray(o, sheet.questions, [](std::string& a, const Question& q) {
-                       json::Object(a).number("number", q.number).text("text", q.text).text("answer", q.answer).end(
-                           false);
+                       json::Object question(a);
+                       eachQuestionMember(q, question);
+                       question.end(false);
                    });
                })
         .end(false);

@@ -7,6 +7,7 @@
 #include "practice/session.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -16,25 +17,28 @@ namespace zefnaro::page {
 void appendPracticeFacts(std::string& out);
 
 // The question number `index` (from 0) of a round: the same options and seed give
-// the same questions, as in the window. forms "mixed" for a form of its own each,
-// else the form of kind ("ordinal"/"cardinal") and gender ("feminine"/"masculine").
-// {"ask","number","ordinal","masculine","text","answer","instruction","writes"}.
+// the same questions, as in the window. Without a form, each question has a form
+// of its own ("mixed").
+// {"ask","number","ordinal","masculine","text","answer","answer_words","instruction","writes"}.
 struct Round {
-    std::string_view ask, forms, kind, gender, language;
+    Ask ask = Ask::numerals;
+    std::optional<Form> form;
+    Language language = defaultLanguage;
     std::uint32_t upTo = largestNumber;
     std::uint64_t seed = 0;
 };
 void appendQuestion(std::string& out, const Round& round, std::uint32_t index);
 
 // The verdict on an answer to that question, with the session's tally before it:
-// {"correct","no_answer","read"(the number read, or null),"why","besides","words"
+// {"correct","number","read_as" (or "error"),"no_answer","why","besides","words"
 // (the verdict as the learner reads it),"tally"{…},"tally_words"}.
 void appendVerdict(std::string& out, const Round& round, std::uint32_t index, std::string_view answer,
                    Tally tally = {});
 
-// The tally after the answer is shown ("shown") or the next question ("next"), or
-// as it is: {"tally":{"right","asked","streak","answered"},"tally_words"}.
-void appendTally(std::string& out, Tally tally, std::string_view event, std::string_view language);
+// The tally after the answer is shown or the next question, or as it is:
+// {"tally":{"right","asked","streak","answered"},"tally_words"}.
+enum class TallyEvent { none, shown, next };
+void appendTally(std::string& out, Tally tally, TallyEvent event, Language language);
 
 // A worksheet of `count` questions (1 to 200) for that round's options and seed:
 // the window's sheet for the same seed. {"title","instruction","writes",

@@ -58,7 +58,9 @@ class Observance(TypedDict):
     coptic_first: str
     coptic_last: str
 
-def write(number: int, ordinal: bool = False, feminine: bool = False) -> Pieces: ...
+Form = Literal["cardinal-masculine", "cardinal-feminine", "ordinal-masculine", "ordinal-feminine"]
+
+def write(number: int, ordinal: bool = False, feminine: bool = False, *, form: Form | None = None) -> Pieces: ...
 Language = Literal["en", "ar", "en-XA", "ar-XB"]
 
 def read(text: str, language: Language = "en") -> Reading: ...

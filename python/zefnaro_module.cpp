@@ -7,10 +7,11 @@
 #include "zefnaro/zefnaro.h"
 
 #include <pybind11/pybind11.h>
+#include <pybind11/stl.h>
 
 #include <Python.h>
 
-#include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -37,21 +38,33 @@ auto textInto(py::dict& d) {
     };
 }
 
-py::dict writePieces(const py::int_& number, bool ordinal, bool feminine) {
-    const zefnaro::Form form{ordinal ? zefnaro::Kind::ordinal : zefnaro::Kind::cardinal,
-                             feminine ? zefnaro::Gender::feminine : zefnaro::Gender::masculine};
+// A dict as a member list writes it.
+struct DictSink {
+    py::dict& d;
+    void text(std::string_view name, std::string_view value) { d[py::str(std::string(name))] = py::str(std::string(value)); }
+    void number(std::string_view name, std::int64_t value) { d[py::str(std::string(name))] = value; }
+    void boolean(std::string_view name, bool value) { d[py::str(std::string(name))] = value; }
+};
+
+// The form named as on every other wire ("ordinal-feminine"), or by the flags.
+zefnaro::Form formOf(bool ordinal, bool feminine, const std::optional<std::string>& name) {
+    if (!name)
+        return {ordinal ? zefnaro::Kind::ordinal : zefnaro::Kind::cardinal,
+                feminine ? zefnaro::Gender::feminine : zefnaro::Gender::masculine};
+    const std::optional<zefnaro::Form> form = zefnaro::formFromCode(*name);
+    if (!form)
+        throw py::value_error("a form is cardinal-masculine, cardinal-feminine, ordinal-masculine or "
+                              "ordinal-feminine, not " + std::string(py::repr(py::str(*name))));
+    if (ordinal || feminine)
+        throw py::value_error("give the form by name or by ordinal= and feminine=, not both");
+    return *form;
+}
+
+py::dict writePieces(const py::int_& number, bool ordinal, bool feminine, const std::optional<std::string>& name) {
+    const zefnaro::Form form = formOf(ordinal, feminine, name);
     py::dict d; // the command line's members: coptic and numerals are the CS fonts' text
     zefnaro::eachNumberMember(wholeNumber(number), form, textInto(d));
     return d;
-}
-
-// The members in zefnaro-cli's order; found numerals leave out read_as (always numerals).
-void addReading(py::dict& d, const zefnaro::Reading& r, bool withForm) {
-    d["number"] = r.number;
-    if (withForm)
-        d["read_as"] = std::string(zefnaro::formName(r.written));
-    d["ordinal"] = r.form.ordinal();
-    d["masculine"] = r.form.masculine();
 }
 
 // A language by its code, as the command line's --lang takes it; an unknown one is
@@ -71,7 +84,8 @@ py::dict readText(const std::string& text, const std::string& language) {
     if (!result.ok())
         throw py::value_error(result.error.message);
     py::dict d;
-    addReading(d, result.reading, true);
+    DictSink sink{d};
+    zefnaro::eachReadingMember(result.reading, true, sink);
     return d;
 }
 
@@ -85,10 +99,8 @@ py::list findNumerals(const std::string& text) {
     py::list list;
     for (const zefnaro::FoundNumeral& f : found) {
         py::dict d;
-        d["line"] = f.line;
-        d["column"] = f.column;
-        d["text"] = f.text;
-        addReading(d, f.reading, false);
+        DictSink sink{d};
+        zefnaro::eachFoundMember(f, sink);
         list.append(d);
     }
     return list;
@@ -145,25 +157,10 @@ py::list churchYearOf(int year, const std::string& language) {
     if (all.empty())
         throw py::value_error(zefnaro::toGregorianDate({year, 1, 1}, language).error.message);
     py::list list;
-    const auto iso = [](zefnaro::CopticDate c) {
-        std::string out;
-        zefnaro::dates::appendIso(out, zefnaro::toGregorianDate(c).date);
-        return out;
-    };
-    const auto coptic = [](zefnaro::CopticDate c) {
-        char text[16];
-        std::snprintf(text, sizeof text, "%04d-%02d-%02d", c.year, c.month, c.day);
-        return std::string(text);
-    };
     for (const zefnaro::Observance& o : all) {
         py::dict d;
-        d["id"] = std::string(o.id);
-        d["name"] = std::string(zefnaro::dates::observanceName(o.id, said));
-        d["kind"] = std::string(zefnaro::kindName(o.kind));
-        d["first"] = iso(o.first);
-        d["last"] = iso(o.last);
-        d["coptic_first"] = coptic(o.first);
-        d["coptic_last"] = coptic(o.last);
+        DictSink sink{d};
+        zefnaro::eachObservanceMember(o, said, sink);
         list.append(d);
     }
     return list;
@@ -177,11 +174,12 @@ PYBIND11_MODULE(_zefnaro, m) {
     m.attr("__version__") = zefnaro::versionText;
     m.attr("LARGEST_NUMBER") = zefnaro::largestNumber;
     m.def("write", &writePieces, py::arg("number"), py::arg("ordinal") = false,
-          py::arg("feminine") = false,
+          py::arg("feminine") = false, py::kw_only(), py::arg("form") = py::none(),
           "Every piece of the number's report as a dict: digits, english, arabic (words),\n"
           "arabic_digits, coptic and numerals (Coptic-font text), pronunciation,\n"
-          "coptic_unicode, numerals_unicode.\n"
-          "Raises ValueError for a number outside 1..999,999,999.");
+          "coptic_unicode, numerals_unicode. The form by ordinal= and feminine=, or by\n"
+          "name: form=\"ordinal-feminine\" (cardinal-masculine, cardinal-feminine, ...).\n"
+          "Raises ValueError for a number outside 1..999,999,999 or a form that is none.");
     m.def("read", &readText, py::arg("text"), py::arg("language") = "en",
           "The number a written form stands for -- digits (also Arabic-Indic), English,\n"
           "Arabic or Coptic words, their pronunciation, Coptic numerals in either writing --\n"

@@ -40,7 +40,7 @@ function showDay(day, { remember = true } = {}) {
   return true;
 }
 
-const ofGregorian = (iso) => call('gregorian_day', iso, 'unicode', language);
+const ofGregorian = (iso) => call('gregorian_day', { date: iso, writing: 'unicode', language });
 
 // Shows the day an address such as date/2026-12-08 names; date alone is today.
 export function showAddress(hash) {
@@ -50,7 +50,7 @@ export function showAddress(hash) {
 }
 
 // The day shown, as copies carry it: in Unicode, or in the CS fonts' text.
-export const copied = (writing) => shown && call('day_copy', shown.year, shown.month, shown.day, writing, language);
+export const copied = (writing) => shown && call('day_copy', { year: shown.year, month: shown.month, day: shown.day, writing, language });
 export const focus = () => gregorian.focus();
 
 gregorian.addEventListener('change', () => {
@@ -63,12 +63,12 @@ for (const field of [copticDay, copticMonth, copticYear]) {
   field.addEventListener('change', () => {
     const year = Number(copticYear.value), month = Number(copticMonth.value);
     const day = Math.min(Number(copticDay.value), monthDays(year, month));
-    if (showDay(call('coptic_day', year, month, day, 'unicode', language))) say('');
+    if (showDay(call('coptic_day', { year, month, day, writing: 'unicode', language }))) say('');
   });
 }
 copticText.addEventListener('keydown', (e) => {
   if (e.key !== 'Enter') return;
   e.preventDefault();
-  const day = call('read_coptic_day', copticText.value, 'unicode', language);
+  const day = call('read_coptic_day', { text: copticText.value, writing: 'unicode', language });
   if (showDay(day)) say(t('Read %1 as %2', quoted(copticText.value.trim()), day.coptic_text));
 });

@@ -1,11 +1,13 @@
 // The C++ engine, compiled to WebAssembly: each call answers with its whole
 // result as one object, and the engine keeps nothing between calls.
 import { caller } from './calls.js';
+export { formName } from './calls.js';
 import createZefnaro from './zefnaro.mjs';
 
 const engine = await createZefnaro();
 
-// call('report', '2005', 'ordinal', 'masculine', 'unicode', 'en'): see calls.js.
+// call('report', { entry: '2005', form: 'ordinal-masculine', writing: 'unicode', language: 'en' }):
+// see calls.js.
 export const call = caller(engine);
 
 // The days of a Coptic month in a year (a number, not an object).

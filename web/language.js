@@ -27,7 +27,7 @@ export const ownDigits = chosen.digits !== 'latn';
 // Numbers as the page's language writes them: 2,005, or in its own digits.
 export const grouped = (n) => n.toLocaleString(chosen.locale);
 
-const texts = language === facts.languages[0].code ? null : call('catalogue', language);
+const texts = language === facts.languages[0].code ? null : call('catalogue', { language });
 
 // A text of the page in its language; %1, %2 … filled in order.
 export function t(english, ...values) {

@@ -1,13 +1,13 @@
 // The numbers view: the number box, the switches, Random and pasting drive one
 // report, composed and rendered by the engine.
-import { call, facts } from './engine.js';
+import { call, facts, formName } from './engine.js';
 import { grouped, language, ownDigits, quoted, t } from './language.js';
 import { keypad } from './keypad.js';
 import { $, report, say, viewLinks } from './page.js';
 
 const box = $('number'), ordinal = $('ordinal'), feminine = $('feminine');
 const numeral = $('numeral'), keysButton = $('numeral-keys'), keys = $('number-keypad');
-const form = () => [ordinal.checked ? 'ordinal' : 'cardinal', feminine.checked ? 'feminine' : 'masculine'];
+const form = () => formName(ordinal.checked, feminine.checked);
 
 // The address holds what is shown: #2005, #2005/ordinal, #2005/feminine,
 // #2005/ordinal/feminine.
@@ -19,7 +19,7 @@ export function address() {
 // are one step, so Back leaves the whole number typed.
 function show({ remember = true, typing = false, keyed = false } = {}) {
   if (!keyed) numeral.value = ''; // what the keypad wrote stays only while it is the number shown
-  report.innerHTML = call('report', box.value, ...form(), 'unicode', language).html;
+  report.innerHTML = call('report', { entry: box.value, form: form(), writing: 'unicode', language }).html;
   if (remember && location.hash !== address()) {
     if (typing && history.state?.typed) history.replaceState({ typed: true }, '', address());
     else history.pushState({ typed: typing }, '', address());
@@ -44,7 +44,7 @@ export function showAddress(hash) {
 }
 
 // The report shown, as copies carry it: in Unicode, or in the CS fonts' text.
-export const copied = (writing) => call('report_copy', box.value, ...form(), writing, language);
+export const copied = (writing) => call('report_copy', { entry: box.value, form: form(), writing, language });
 export const focus = () => box.focus();
 
 // What the window's box takes: digits only, nine at most; Arabic-Indic digits typed
@@ -80,7 +80,7 @@ box.addEventListener('keydown', (e) => {
 
 // A pasted or dropped text in any written form is read as the window reads it.
 function readWritten(text, { keyed = false } = {}) {
-  const read = call('read', text, language);
+  const read = call('read', { text, language });
   if (read.error !== undefined) {
     say(read.error, true);
     return;

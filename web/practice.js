@@ -2,7 +2,7 @@
 // checked by the engine's practice rules, a Coptic keypad for the write modes. The
 // round, the answer being written and the score are kept in this browser, so a
 // reload, a rotation or a double tap loses nothing, until the learner starts afresh.
-import { call, facts } from './engine.js';
+import { call, facts, formName } from './engine.js';
 import { grouped, language, t } from './language.js';
 import { keypad } from './keypad.js';
 import { $, report, say, showReport } from './page.js';
@@ -38,32 +38,31 @@ function keep() {
 
 // The round as the engine takes it; "page" forms are those the Numbers view shows.
 function round() {
-  const kind = $('ordinal').checked ? 'ordinal' : 'cardinal', gender = $('feminine').checked ? 'feminine' : 'masculine';
-  return [state.ask, state.upTo, state.forms === 'mixed' ? 'mixed' : 'one', kind, gender, state.seed, state.index,
-    language];
+  return { ask: state.ask, up_to: state.upTo, seed: state.seed, index: state.index, language,
+    forms: state.forms === 'mixed' ? 'mixed' : formName($('ordinal').checked, $('feminine').checked) };
 }
-const current = () => call('question', ...round());
+const current = () => call('question', round());
 
 // The session's tally as the engine keeps it for a learner, the page holding it
 // between calls; its words the engine's.
-const tallyOf = () => [state.right, state.asked, state.streak, state.answered ? 1 : 0];
+const tallyOf = () => ({ right: state.right, asked: state.asked, streak: state.streak, answered: state.answered });
 function count(answered) {
   Object.assign(state, answered.tally);
   score.textContent = answered.tally_words;
 }
-const showScore = () => count(call('tally', ...tallyOf(), '', language));
+const showScore = () => count(call('tally', { tally: tallyOf(), event: '', language }));
 
 // The verdict said, the answer with it, and the report of the number asked below.
 function tell(text, q, isRight) {
   verdict.textContent = isRight ? text : (text ? text + ' ' : '') + q.answer_words;
   verdict.classList.toggle('right', isRight);
-  report.innerHTML = call('report', String(q.number), q.ordinal ? 'ordinal' : 'cardinal',
-    q.masculine ? 'masculine' : 'feminine', 'unicode', language).html;
+  report.innerHTML = call('report', { entry: String(q.number), form: formName(q.ordinal, !q.masculine),
+    writing: 'unicode', language }).html;
   showReport(true);
   checkButton.textContent = t('Next');
 }
 
-const verdictOf = (text) => call('verdict', ...round(), text, ...tallyOf());
+const verdictOf = (text) => call('verdict', { ...round(), answer: text, tally: tallyOf() });
 
 function show() {
   const q = current();
@@ -111,12 +110,12 @@ function check() {
 }
 function showAnswer() {
   if (!state.answered) state.answer = ''; // shown, so no longer asked: it counts as not known
-  count(call('tally', ...tallyOf(), 'shown', language));
+  count(call('tally', { tally: tallyOf(), event: 'shown', language }));
   tell('', current(), false);
 }
 function next() {
   state.index += 1;
-  count(call('tally', ...tallyOf(), 'next', language));
+  count(call('tally', { tally: tallyOf(), event: 'next', language }));
   state.answer = '';
   show();
   answer.focus();
@@ -160,6 +159,6 @@ export const focus = () => answer.focus();
 export function copied(writing) {
   if (report.hidden) return null;
   const q = current();
-  return call('report_copy', String(q.number), q.ordinal ? 'ordinal' : 'cardinal',
-    q.masculine ? 'masculine' : 'feminine', writing, language);
+  return call('report_copy', { entry: String(q.number), form: formName(q.ordinal, !q.masculine), writing,
+    language });
 }

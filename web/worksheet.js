@@ -54,9 +54,8 @@ export function address() {
 
 // The questions, as the engine draws them for the choices and the seed.
 function drawn() {
-  const [kind, gender] = form.value === 'mixed' ? ['cardinal', 'masculine'] : form.value.split('-');
-  return call('worksheet', ask.value, Number(range.value), form.value === 'mixed' ? 'mixed' : 'one', kind, gender,
-    seed, Number(count.value), language);
+  return call('worksheet', { ask: ask.value, up_to: Number(range.value), forms: form.value, seed,
+    count: Number(count.value), language });
 }
 
 const element = (tag, className, text) => {

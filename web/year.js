@@ -7,10 +7,10 @@ import { $, say, showReport } from './page.js';
 const yearBox = $('year-number'), list = $('year-list'), download = $('year-ics');
 let shown = null;
 
-const thisYear = () => call('gregorian_day', new Date().toISOString().slice(0, 10), 'unicode', language).year;
+const thisYear = () => call('gregorian_day', { date: new Date().toISOString().slice(0, 10), writing: 'unicode', language }).year;
 
 function show(text, { remember = true } = {}) {
-  const year = call('church_year', text, language);
+  const year = call('church_year', { year: text, language });
   if (year.error !== undefined) {
     say(year.error, true);
     return;

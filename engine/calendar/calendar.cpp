@@ -189,6 +189,10 @@ void appendIso(std::string& out, GregorianDate date) {
     digits(date.day, 2);
 }
 
+void appendIso(std::string& out, CopticDate date) {
+    appendIso(out, GregorianDate{date.year, date.month, date.day});
+}
+
 } // namespace dates
 
 CopticDateResult toCopticDate(GregorianDate g) {

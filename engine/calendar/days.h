@@ -71,8 +71,9 @@ ExplainedGregorianDate readGregorianDateExplained(std::string_view text);
 // Days from one Coptic date to another (negative where it comes before).
 long long daysBetween(CopticDate from, CopticDate to);
 
-// "2026-12-08" appended.
+// "2026-12-08" appended; a Coptic date the same way ("1743-04-29").
 void appendIso(std::string& out, GregorianDate date);
+void appendIso(std::string& out, CopticDate date);
 
 struct Triple {
     int year = 0, month = 0, day = 0;

@@ -2,6 +2,7 @@
 // its seed asks the window's questions, its verdicts are practice's, and the numerals
 // found are the command line's.
 #include "export/page_answers.h"
+#include "export/page_calls.h"
 #include "export/practice_answers.h"
 #include "zefnaro/find.h"
 
@@ -13,38 +14,48 @@ using nlohmann::json;
 
 namespace {
 
+json called(const json& request) {
+    std::string out;
+    page::answerCall(out, request.dump());
+    return json::parse(out);
+}
+
 TEST(PracticeAnswers, ARoundIsItsSeedAndItsVerdictsArePractices) {
     for (const char* ask : {"numerals", "write-coptic"})
-        for (const char* forms : {"mixed", "one"})
+        for (const char* forms : {"mixed", "ordinal-feminine"})
             for (const std::uint64_t seed : {0ull, 7ull, 4294967295ull}) {
-                const page::Round round{ask, forms, "ordinal", "feminine", "en", 1000, seed};
+                const json round{{"ask", ask}, {"up_to", 1000}, {"forms", forms}, {"seed", seed}, {"language", "en"}};
                 PracticeOptions options{*askNamed(ask), 1000, std::nullopt};
-                if (std::string_view(forms) == "one") options.form = Form{Kind::ordinal, Gender::feminine};
+                if (std::string_view(forms) != "mixed") options.form = Form{Kind::ordinal, Gender::feminine};
                 QuestionMaker maker(options, seed);
                 for (std::uint32_t index = 0; index < 12; ++index) {
                     const Question q = maker.next();
-                    std::string out;
-                    page::appendQuestion(out, round, index);
-                    const json asked = json::parse(out);
+                    json request = round;
+                    request["call"] = "question";
+                    request["index"] = index;
+                    const json asked = called(request);
                     ASSERT_EQ(asked["number"], q.number) << ask << ' ' << seed << ' ' << index;
                     ASSERT_EQ(asked["text"], q.text);
                     ASSERT_EQ(asked["ordinal"], q.form.ordinal());
                     // The right answer is right, another number is wrong and says so,
                     // blanks are no answer.
-                    std::string right, wrong, none;
-                    page::appendVerdict(right, round, index, q.answer);
-                    page::appendVerdict(wrong, round, index, std::to_string(q.number % 999 + 1));
-                    page::appendVerdict(none, round, index, "  ");
-                    ASSERT_TRUE(json::parse(right)["correct"]) << right;
-                    const json w = json::parse(wrong);
+                    request["call"] = "verdict";
+                    request["tally"] = {{"right", 0}, {"asked", 0}, {"streak", 0}, {"answered", false}};
+                    const auto verdict = [&request](const std::string& answer) {
+                        request["answer"] = answer;
+                        return called(request);
+                    };
+                    const json right = verdict(q.answer);
+                    ASSERT_TRUE(right["correct"]) << right;
+                    ASSERT_EQ(right["number"], q.number);
+                    ASSERT_EQ(right["tally"]["streak"], 1);
+                    const json w = verdict(std::to_string(q.number % 999 + 1));
                     ASSERT_EQ(w["correct"], false);
                     ASSERT_EQ(w["why"], check(q, std::to_string(q.number % 999 + 1)).why);
-                    ASSERT_EQ(json::parse(none)["no_answer"], true);
+                    ASSERT_EQ(verdict("  ")["no_answer"], true);
                 }
             }
-    std::string keypad;
-    page::appendPracticeFacts(keypad);
-    const json facts = json::parse(keypad);
+    const json facts = called({{"call", "practice_facts"}});
     EXPECT_EQ(facts["asks"].size(), allAsks.size());
     EXPECT_GE(facts["keypad"].size(), 4u);
 }
@@ -68,9 +79,7 @@ TEST(PageAnswers, NumeralsFoundAreTheFindersOwn) {
 }
 
 TEST(PageAnswers, AChurchYearWithItsCalendarOrWhyNot) {
-    std::string out;
-    page::appendChurchYear(out, "ⲁ̿ⲯ̅ⲙ̅ⲅ̅", "en");
-    const json year = json::parse(out);
+    const json year = called({{"call", "church_year"}, {"year", "ⲁ̿ⲯ̅ⲙ̅ⲅ̅"}, {"language", "en"}});
     EXPECT_EQ(year["year"], 1743);
     ASSERT_EQ(year["observances"].size(), 26u);
     const json& easter = year["observances"][16];
@@ -79,9 +88,51 @@ TEST(PageAnswers, AChurchYearWithItsCalendarOrWhyNot) {
     EXPECT_EQ(easter["coptic_text"], "24 Parmouti 1743 AM");
     EXPECT_EQ(year["ics"].get<std::string>().rfind("BEGIN:VCALENDAR\r\n", 0), 0u);
     for (const char* bad : {"10000", "xyz"}) {
-        std::string error;
-        page::appendChurchYear(error, bad, "ar");
-        EXPECT_TRUE(json::parse(error).contains("error")) << bad;
+        EXPECT_TRUE(called({{"call", "church_year"}, {"year", bad}, {"language", "ar"}}).contains("error")) << bad;
+    }
+}
+
+// Each member of a request is checked: one missing, of the wrong type, out of range
+// or naming nothing is refused with its name, never a default taken in its place.
+TEST(PageCalls, ARequestThatNamesNothingIsRefusedWithItsName) {
+    const json report{{"call", "report"}, {"entry", "5"}, {"form", "ordinal-feminine"}, {"writing", "unicode"},
+                      {"language", "ar"}};
+    EXPECT_TRUE(called(report).contains("html"));
+    const json round{{"call", "worksheet"}, {"ask", "numerals"}, {"up_to", 100}, {"forms", "mixed"},
+                     {"seed", 3}, {"count", 10}, {"language", "en"}};
+    EXPECT_EQ(called(round)["questions"].size(), 10u);
+    const std::vector<std::pair<json, std::string>> bad{
+        {{{"form", "ordinal"}}, "form"},
+        {{{"form", "Ordinal-Feminine"}}, "form"},
+        {{{"form", 2}}, "form"},
+        {{{"language", "fr"}}, "language"},
+        {{{"writing", "latin"}}, "writing"},
+        {{{"entry", nullptr}}, "entry"},
+        {{{"call", "repot"}}, "repot"},
+        {{{"call", 5}}, "call"},
+    };
+    for (const auto& [change, name] : bad) {
+        json request = report;
+        request.update(change);
+        if (change.contains("entry")) request.erase("entry");
+        const json answer = called(request);
+        EXPECT_NE(answer.value("error", "").find(name), std::string::npos) << request << answer;
+        EXPECT_FALSE(answer.contains("html")) << request;
+    }
+    const std::vector<std::pair<json, std::string>> badRounds{
+        {{{"forms", "one"}}, "forms"},      {{{"ask", "write"}}, "ask"}, {{{"count", 201}}, "count"},
+        {{{"up_to", 0}}, "up_to"},          {{{"seed", -1}}, "seed"},    {{{"seed", 1.5}}, "seed"},
+    };
+    for (const auto& [change, name] : badRounds) {
+        json request = round;
+        request.update(change);
+        const json answer = called(request);
+        EXPECT_NE(answer.value("error", "").find(name), std::string::npos) << request << answer;
+    }
+    for (const char* text : {"", "[]", "{", "\"report\"", "{\"entry\":\"5\"}"}) {
+        std::string out;
+        page::answerCall(out, text);
+        EXPECT_TRUE(json::parse(out).contains("error")) << text;
     }
 }
 

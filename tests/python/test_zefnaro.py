@@ -26,9 +26,18 @@ def cli_lines(args, stdin=None):
 @pytest.mark.parametrize("ordinal,feminine", FORMS)
 def test_write_gives_the_command_lines_pieces(ordinal, feminine):
     flags = ["--ordinal"] * ordinal + ["--feminine"] * feminine
+    name = ("ordinal" if ordinal else "cardinal") + "-" + ("feminine" if feminine else "masculine")
     for n, line in zip(NUMBERS, cli_lines(["--json", *flags, *map(str, NUMBERS)])):
-        assert zefnaro.write(n, ordinal=ordinal, feminine=feminine) == \
-            {k: line[k] for k in PIECES}
+        pieces = {k: line[k] for k in PIECES}
+        assert zefnaro.write(n, ordinal=ordinal, feminine=feminine) == pieces
+        assert zefnaro.write(n, form=name) == pieces
+
+
+@pytest.mark.parametrize("form,given", [("ordinal", {}), ("Ordinal-Feminine", {}), ("", {}),
+                                        ("ordinal-feminine", {"ordinal": True})])
+def test_write_refuses_a_form_that_is_none(form, given):
+    with pytest.raises(ValueError):
+        zefnaro.write(5, form=form, **given)
 
 
 @pytest.mark.parametrize("text,number,read_as,ordinal,masculine", [
@@ -82,7 +91,7 @@ def test_find_numerals_gives_what_find_json_gives():
 
 def test_type_hints_name_what_the_module_has():
     stub = ast.parse((pathlib.Path(zefnaro.__file__).parent / "_zefnaro.pyi").read_text())
-    functions = {f.name: [a.arg for a in f.args.args] for f in stub.body
+    functions = {f.name: [a.arg for a in f.args.args + f.args.kwonlyargs] for f in stub.body
                  if isinstance(f, ast.FunctionDef)}
     for name, params in functions.items():
         signature = getattr(zefnaro, name).__doc__.splitlines()[0]

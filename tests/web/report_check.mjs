@@ -10,14 +10,14 @@ globalThis.__dirname = site; // emscripten 3.1.6's ES module still asks for thes
 globalThis.require = createRequire(import.meta.url);
 const { default: createZefnaro } = await import(site + '/zefnaro.mjs');
 const z = await createZefnaro({ wasmBinary: readFileSync(site + '/zefnaro.wasm') });
-const { caller } = await import(site + '/calls.js');
+const { caller, formName } = await import(site + '/calls.js');
 const call = caller(z);
-const form = (ordinal, feminine) => [ordinal ? 'ordinal' : 'cardinal', feminine ? 'feminine' : 'masculine'];
-const report = (entry, ordinal, feminine) => call('report', entry, ...form(ordinal, feminine), 'unicode', 'en');
+const report = (entry, ordinal, feminine) =>
+  call('report', { entry, form: formName(ordinal, feminine), writing: 'unicode', language: 'en' });
 // What a copy carries: the standalone page and the text.
 const copy = (entry, ordinal, feminine, writing = 'unicode') =>
-  call('report_copy', entry, ...form(ordinal, feminine), writing, 'en');
-const read = (text) => call('read', text, 'en').number ?? 0;
+  call('report_copy', { entry, form: formName(ordinal, feminine), writing, language: 'en' });
+const read = (text) => call('read', { text, language: 'en' }).number ?? 0;
 
 const numbers = [];
 for (let n = 1; n <= 1000000000; n = n * 7 + 3) numbers.push(n % 1000000000 || 1);
@@ -45,18 +45,26 @@ if (zero !== '\nThe number 0 (zero) does not exist in Coptic') { failures++; con
 // Each call answers whole, whatever came before it: a day between two reports
 // changes neither, and the CS fonts' text is the command line's --font-text.
 const before = [report('2005', 1, 1), copy('2005', 1, 1)];
-call('gregorian_day', '2026-12-08', 'unicode', 'en');
+call('gregorian_day', { date: '2026-12-08', writing: 'unicode', language: 'en' });
 if (JSON.stringify([report('2005', 1, 1), copy('2005', 1, 1)]) !== JSON.stringify(before)) fail('a report changed after a day');
 const fontText = execFileSync(cli, ['--font-text', '--ordinal', '--feminine', '2005'], { encoding: 'utf8' });
 if (copy('2005', 1, 1, 'font-text').text !== fontText) fail('the CS font text differs from the command line');
-const day = call('read_coptic_day', 'ⲕ̅ⲑ̅ Ⲁⲑⲱⲣ ⲁ̿ⲯ̅ⲙ̅ⲅ̅', 'unicode', 'en');
+const day = call('read_coptic_day', { text: 'ⲕ̅ⲑ̅ Ⲁⲑⲱⲣ ⲁ̿ⲯ̅ⲙ̅ⲅ̅', writing: 'unicode', language: 'en' });
 if (day.gregorian !== '2026-12-08' || day.coptic_text !== '29 Hathor 1743 AM' || day.month_days !== 30)
   fail('the day read: ' + JSON.stringify({ ...day, html: undefined, page: undefined }));
 const dayText = execFileSync(cli, ['--date', '2026-12-08'], { encoding: 'utf8' });
-if (call('day_copy', day.year, day.month, day.day, 'unicode', 'en').text + '\n' !== dayText) fail('the day\'s text differs from the command line\'s');
-if (call('coptic_day', 1742, 13, 6, 'unicode', 'en').error === undefined) fail('6 Pi Kogi Enavot 1742 was a day');
+if (call('day_copy', { year: day.year, month: day.month, day: day.day, writing: 'unicode', language: 'en' }).text + '\n' !== dayText) fail('the day\'s text differs from the command line\'s');
+if (call('coptic_day', { year: 1742, month: 13, day: 6, writing: 'unicode', language: 'en' }).error === undefined) fail('6 Pi Kogi Enavot 1742 was a day');
 const facts = call('facts');
 if (facts.first_day !== '0284-08-29' || facts.last_day !== '10283-11-12' || facts.months.length !== 13)
   fail('facts: ' + JSON.stringify(facts));
+// A name that names nothing is refused, never taken as cardinal or English.
+for (const [request, why] of [[{ entry: '5', form: 'ordinal', writing: 'unicode', language: 'en' }, 'form'],
+  [{ entry: '5', form: 'ordinal-feminine', writing: 'unicode', language: 'fr' }, 'language'],
+  [{ entry: '5', form: 'ordinal-feminine', writing: 'latin', language: 'en' }, 'writing'],
+  [{ form: 'ordinal-feminine', writing: 'unicode', language: 'en' }, 'entry']]) {
+  const answer = call('report', request);
+  if (!answer.error?.includes(why) || answer.html !== undefined) fail(`${JSON.stringify(request)}: ${JSON.stringify(answer)}`);
+}
 console.log(`${numbers.length * 4} reports checked, ${failures} failures`);
 process.exit(failures ? 1 : 0);
