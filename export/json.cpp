@@ -3,6 +3,8 @@
 #include "engine/utf8.h"
 
 #include <charconv>
+#include <cmath>
+#include <cstdio>
 
 namespace zefnaro::json {
 
@@ -98,6 +100,18 @@ Object& Object::number(std::string_view name, std::int64_t value) {
     key(name);
     char digits[24];
     out_.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
+    return *this;
+}
+
+Object& Object::real(std::string_view name, double value) {
+    key(name);
+    if (!std::isfinite(value)) {
+        out_ += "null";
+        return *this;
+    }
+    char digits[32];
+    const int length = std::snprintf(digits, sizeof digits, "%.10g", value);
+    out_.append(digits, static_cast<std::size_t>(length));
     return *this;
 }
 

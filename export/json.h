@@ -46,6 +46,9 @@ public:
         return *this;
     }
     Object& number(std::string_view name, std::int64_t value);
+    // A length or a scale: ten significant digits, as many as a layout needs; null
+    // where it is not finite.
+    Object& real(std::string_view name, double value);
     Object& boolean(std::string_view name, bool value) {
         key(name);
         out_ += value ? "true" : "false";

@@ -41,6 +41,27 @@ public:
         return value;
     }
     int small(const char* name, int least, int most) { return static_cast<int>(integer(name, least, most)); }
+    double real(const char* name) {
+        const auto it = request_.find(name);
+        if (it == request_.end() || !it->is_number() || !(it->get<double>() >= 0 && it->get<double>() < 1e9))
+            return fault(name, "a length from 0"), 0.0;
+        return it->get<double>();
+    }
+    SheetPart part(const char* name) {
+        const std::string_view code = text(name);
+        if (code != "questions" && code != "key") unknown(name, code, "questions, key");
+        return code == "key" ? SheetPart::answerKey : SheetPart::questions;
+    }
+    SheetMeasures measures(const char* name) {
+        const auto it = request_.find(name);
+        if (it == request_.end() || !it->is_object()) return fault(name, "an object"), SheetMeasures{};
+        Members m(*it);
+        const SheetMeasures measured{m.real("number_width"), m.real("text_width"),   m.real("widest_answer"),
+                                     m.real("line_height"),  m.real("width"),        m.real("height"),
+                                     m.real("header_height"), m.real("millimetre")};
+        if (why_.empty() && !m.why_.empty()) why_ = std::string(name) + ": " + m.why_;
+        return measured;
+    }
 
     Form form(const char* name) {
         const std::string_view code = text(name);
@@ -223,6 +244,15 @@ constexpr std::array calls{
                                                         : TallyEvent::none;
                  if (!event.empty() && e == TallyEvent::none) m.unknown("event", event, "shown, next, or none");
                  return [e, t = m.tally(), l = m.language()](std::string& o) { appendTally(o, t, e, l); };
+             });
+         }},
+    Call{"sheet_layout",
+         [](std::string& out, Members& m) {
+             answerWith(out, m, [](Members& m) {
+                 const SheetLook look = sheetLook(m.part("part"), m.real("points"), m.ask("ask"));
+                 return [look, measured = m.measures("measures")](std::string& o) {
+                     appendSheetLayout(o, look, measured);
+                 };
              });
          }},
     Call{"worksheet",

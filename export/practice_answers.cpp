@@ -43,6 +43,53 @@ void appendPracticeFacts(std::string& out) {
                        });
                    });
                })
+        .value("worksheet",
+               [](std::string& o) {
+                   json::Object(o)
+                       .value("sizes",
+                              [](std::string& a) {
+                                  json::appendArray(a, worksheetSizes,
+                                                    [](std::string& e, int points) { e += std::to_string(points); });
+                              })
+                       .number("size", worksheetSize)
+                       .number("count", worksheetCount)
+                       .number("largest", largestWorksheet)
+                       .real("margin_mm", worksheetMarginMm)
+                       .value("papers",
+                              [](std::string& a) {
+                                  json::appendArray(a, worksheetPapers, [](std::string& e, const Paper& paper) {
+                                      json::Object(e)
+                                          .text("name", paper.name)
+                                          .real("width_mm", paper.widthMm)
+                                          .real("height_mm", paper.heightMm)
+                                          .end(false);
+                                  });
+                              })
+                       .end(false);
+               })
+        .end(false);
+}
+
+void appendSheetLayout(std::string& out, const SheetLook& look, const SheetMeasures& measured) {
+    const SheetGrid grid = layOutSheet(look, measured);
+    json::Object(out)
+        .value("look",
+               [&look](std::string& o) {
+                   json::Object(o)
+                       .real("points", look.points)
+                       .real("number_scale", look.numberScale)
+                       .boolean("coptic_text", look.copticText)
+                       .boolean("coptic_answer", look.copticAnswer)
+                       .boolean("bold_answer", look.boldAnswer)
+                       .boolean("lines", look.lines)
+                       .end(false);
+               })
+        .boolean("stacked", grid.stacked)
+        .real("answer_width", grid.answerWidth)
+        .real("row_height", grid.rowHeight)
+        .real("gap", grid.gap)
+        .number("columns", grid.columns)
+        .number("rows", grid.rows)
         .end(false);
 }
 

@@ -5,6 +5,7 @@
 
 #include "practice/practice.h"
 #include "practice/session.h"
+#include "practice/worksheet_layout.h"
 
 #include <cstdint>
 #include <optional>
@@ -13,7 +14,8 @@
 
 namespace zefnaro::page {
 
-// {"asks":[names…],"keypad":[[{"text","name"}…]…]}.
+// {"asks":[names…],"keypad":[[{"text","name"}…]…],"worksheet":{"sizes","size","count",
+// "largest","margin_mm","papers":[{"name","width_mm","height_mm"}…]}}.
 void appendPracticeFacts(std::string& out);
 
 // The question number `index` (from 0) of a round: the same options and seed give
@@ -44,5 +46,10 @@ void appendTally(std::string& out, Tally tally, TallyEvent event, Language langu
 // the window's sheet for the same seed. {"title","instruction","writes",
 // "coptic_questions","questions":[{"number","text","answer"}…]}.
 void appendWorksheet(std::string& out, const Round& round, int count);
+
+// A part of a worksheet set as practice sets it, for the texts the page measured:
+// {"look":{"points","number_scale","coptic_text","coptic_answer","bold_answer","lines"},
+// "stacked","answer_width","row_height","gap","columns","rows"}.
+void appendSheetLayout(std::string& out, const SheetLook& look, const SheetMeasures& measured);
 
 } // namespace zefnaro::page

@@ -7,7 +7,7 @@ import { grouped, language, t } from './language.js';
 import { keypad } from './keypad.js';
 import { $, report, say, showReport } from './page.js';
 
-const practice = call('practice_facts');
+export const practice = call('practice_facts');
 const ask = $('practice-ask'), range = $('practice-range'), forms = $('practice-forms');
 const instruction = $('practice-instruction'), question = $('practice-question');
 const answer = $('practice-answer'), checkButton = $('practice-check'), verdict = $('practice-verdict');

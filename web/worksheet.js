@@ -1,19 +1,20 @@
 // The worksheet view (#worksheet?ask=numerals&up-to=1000&…&seed=…): a teacher's
 // choices in the address, so a link prints the same sheet; the questions drawn by
-// the engine from the seed, as the window draws them; the pages laid out here as
-// the window lays them out, on A4 or US Letter, and printed by the browser.
+// the engine from the seed, as the window draws them; the pages laid out by the
+// engine as the window's are, from what the browser measures, on A4 or US Letter,
+// and printed by the browser.
 import { call, facts } from './engine.js';
 import { grouped, language, t } from './language.js';
 import { $, say, showReport, viewLinks } from './page.js';
-import { asks } from './practice.js';
+import { asks, practice } from './practice.js';
 
 const mm = 96 / 25.4, pt = 96 / 72; // CSS px
-const papers = { a4: [210, 297], letter: [215.9, 279.4] }; // mm
-const margin = 15, gap = 6 * mm; // mm as the window's; px
+const sheets = practice.worksheet; // sizes, counts and papers: the window's
+const papers = Object.fromEntries(sheets.papers.map((p) => [p.name, [p.width_mm, p.height_mm]]));
 const forms = { 'mixed': 'Mixed', 'cardinal-masculine': 'Cardinal, masculine', 'cardinal-feminine': 'Cardinal, feminine',
   'ordinal-masculine': 'Ordinal, masculine', 'ordinal-feminine': 'Ordinal, feminine' };
 const ranges = facts.ranges;
-const sizes = [12, 14, 16, 20, 24];
+const sizes = sheets.sizes;
 
 const title = $('sheet-title'), ask = $('sheet-ask'), range = $('sheet-range'), form = $('sheet-forms');
 const count = $('sheet-count'), size = $('sheet-size'), paper = $('sheet-paper'), key = $('sheet-key');
@@ -22,6 +23,7 @@ for (const [name, text] of Object.entries(asks)) ask.add(new Option(t(text), nam
 for (const upTo of ranges) range.add(new Option(t('up to %1', grouped(upTo)), String(upTo)));
 for (const [name, text] of Object.entries(forms)) form.add(new Option(t(text), name));
 for (const points of sizes) size.add(new Option(t('%1 pt', grouped(points)), String(points)));
+count.max = String(sheets.largest);
 
 const newSeed = () => Math.floor(Math.random() * 2 ** 32);
 // Letter where it is the paper in use, A4 elsewhere.
@@ -36,8 +38,8 @@ function choose(hash) {
   range.value = pick('up-to', ranges.map(String), '1000');
   form.value = pick('forms', Object.keys(forms), 'mixed');
   const n = Number(q.get('count'));
-  count.value = String(Number.isInteger(n) && n >= 1 && n <= 200 ? n : 20);
-  size.value = pick('size', sizes.map(String), '16');
+  count.value = String(Number.isInteger(n) && n >= 1 && n <= sheets.largest ? n : sheets.count);
+  size.value = pick('size', sizes.map(String), String(sheets.size));
   paper.value = pick('paper', Object.keys(papers), localPaper);
   key.checked = q.get('key') !== '0';
   title.value = (q.get('title') ?? '').slice(0, 200);
@@ -98,45 +100,49 @@ function header(text, instruction) {
   return head;
 }
 
-// The cells of one grid (the questions' or the key's) onto pages, down each column,
-// a header on each page: the window's layout. Returns the pages.
-function pages(look, texts, answers, head, [width, height]) {
-  const points = look.points * pt, line = points * 1.25; // .sheet-page sets line-height 1.25
-  const numberFont = `${look.points * look.numberScale}pt ${arial}`;
-  const textFont = `${look.points}pt ${look.copticText ? coptic : arial}`;
-  const answerFont = `${look.boldAnswer ? 'bold ' : ''}${look.points}pt ${look.copticAnswer ? coptic : arial}`;
+// The cells of one part (the questions or the key) onto pages, down each column, a
+// header on each page: the browser measures, the engine lays out, as for the window.
+// Returns the pages.
+function pages(part, points, texts, answers, head, [width, height]) {
+  const look = (measures) => call('sheet_layout', { part, points, ask: ask.value, measures });
+  const { look: set } = look({ number_width: 0, text_width: 0, widest_answer: 0, line_height: 0, width, height,
+    header_height: 0, millimetre: mm });
+  const numberFont = `${set.points * set.number_scale}pt ${arial}`;
+  const textFont = `${set.points}pt ${set.coptic_text ? coptic : arial}`;
+  const answerFont = `${set.bold_answer ? 'bold ' : ''}${set.points}pt ${set.coptic_answer ? coptic : arial}`;
   const numberWidth = widest(numberFont, [grouped(texts.length) + '. ']);
   const textWidth = widest(textFont, texts);
-  const answerWidth = Math.max(widest(answerFont, answers) * look.answerScale, look.answerLeast);
-  const stacked = numberWidth + textWidth + gap + answerWidth > width;
-  const rowHeight = line * (stacked ? look.rowsStacked : look.rowsBeside);
-  const cell = numberWidth + (stacked ? Math.max(textWidth, answerWidth) : textWidth + gap + answerWidth);
-  const columns = Math.max(1, Math.floor((width + gap) / (cell + gap)));
   ruler.replaceChildren(head());
   ruler.style.width = width + 'px';
   ruler.style.font = '';
   const top = ruler.getBoundingClientRect().height;
   ruler.style.width = '';
-  const rows = Math.max(1, Math.floor((height - top) / rowHeight));
+  const layout = look({ number_width: numberWidth, text_width: textWidth, widest_answer: widest(answerFont, answers),
+    line_height: set.points * pt * 1.25, // .sheet-page sets line-height 1.25
+    width, height, header_height: top, millimetre: mm });
+  const { stacked, columns, rows } = layout, rowHeight = layout.row_height, answerWidth = layout.answer_width;
   const made = [];
   for (let next = 0; next < texts.length;) {
     const page = element('div', 'sheet-page');
+    Object.assign(page.style, { width: width + 'px', height: height + 'px', padding: sheets.margin_mm + 'mm' });
     const grid = element('ol', 'sheet-grid' + (stacked ? ' stacked' : ''));
+    grid.style.columnGap = layout.gap + 'px';
     grid.style.gridTemplateColumns = `repeat(${columns}, 1fr)`;
     grid.style.gridTemplateRows = `repeat(${rows}, ${rowHeight}px)`;
-    grid.style.fontSize = look.points + 'pt';
+    grid.style.fontSize = set.points + 'pt';
     for (let i = 0; i < rows * columns && next < texts.length; ++i, ++next) {
       const item = element('li', 'sheet-cell');
       const number = element('span', 'sheet-number', grouped(next + 1) + '.');
       number.style.font = numberFont;
       number.style.width = numberWidth + 'px';
       const text = element('span', 'sheet-text');
-      text.append(isolated(texts[next], look.copticText));
+      text.append(isolated(texts[next], set.coptic_text));
       text.style.font = textFont;
       // Stacked, the answer's line always goes under its question.
       text.style.width = stacked ? `calc(100% - ${numberWidth}px)` : textWidth + 'px';
-      const answer = element('span', look.lines ? 'sheet-line' : 'sheet-answer');
-      if (!look.lines) answer.append(isolated(answers[next], look.copticAnswer));
+      if (!stacked) text.style.marginInlineEnd = layout.gap + 'px';
+      const answer = element('span', set.lines ? 'sheet-line' : 'sheet-answer');
+      if (!set.lines) answer.append(isolated(answers[next], set.coptic_answer));
       answer.style.font = answerFont;
       answer.style.width = answerWidth + 'px';
       if (stacked) answer.style.marginInlineStart = numberWidth + 'px';
@@ -158,18 +164,10 @@ async function show() {
   await document.fonts.load(`${points}pt "Zefnaro Coptic"`, 'ⲁ');
   const [w, h] = papers[paper.value];
   // Both lengths a hair short, so that rounding never pushes a page onto two.
+  const margin = sheets.margin_mm;
   const room = [(w - 2 * margin) * mm - 1, (h - 2 * margin) * mm - 2];
-  // Room to write: handwriting is wider than type, so the longest answer half as
-  // wide again, and never less than 30 mm.
-  const made = pages({ points, numberScale: 0.8, copticText: sheetOf.coptic_questions, copticAnswer: sheetOf.writes,
-    boldAnswer: false, answerScale: 1.5, answerLeast: 30 * mm, rowsBeside: 2, rowsStacked: 3, lines: true },
-  texts, answers, () => header(heading, sheetOf.instruction), room);
-  if (key.checked) {
-    const keyPoints = Math.max(10, points * 0.75);
-    made.push(...pages({ points: keyPoints, numberScale: 0.9, copticText: sheetOf.coptic_questions,
-      copticAnswer: sheetOf.writes, boldAnswer: !sheetOf.writes, answerScale: 1, answerLeast: 0, rowsBeside: 1.5,
-      rowsStacked: 2.4, lines: false }, texts, answers, () => header(t('Answers: %1', heading)), room));
-  }
+  const made = pages('questions', points, texts, answers, () => header(heading, sheetOf.instruction), room);
+  if (key.checked) made.push(...pages('key', points, texts, answers, () => header(t('Answers: %1', heading)), room));
   ruler.replaceChildren();
   sheet.className = 'sheet wide ' + paper.value;
   sheet.replaceChildren(...made);
@@ -196,7 +194,7 @@ function remember() {
 
 function changed() {
   const n = Math.round(Number(count.value));
-  count.value = String(Number.isFinite(n) ? Math.max(1, Math.min(200, n)) : 20);
+  count.value = String(Number.isFinite(n) ? Math.max(1, Math.min(sheets.largest, n)) : sheets.count);
   remember();
   showing = showing.then(show);
 }

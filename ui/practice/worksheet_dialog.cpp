@@ -20,7 +20,6 @@ namespace zefnaro {
 
 namespace {
 
-constexpr int typeSizes[] = {12, 14, 16, 20, 24};
 
 } // namespace
 
@@ -48,10 +47,10 @@ WorksheetDialog::WorksheetDialog(const PracticeOptions& start, bool mixed, Form 
     formList_->addItem(tr("Mixed"));
     formList_->setCurrentIndex(mixed ? 1 : 0);
     countBox_->setRange(1, largestWorksheet);
-    countBox_->setValue(20);
-    for (const int points : typeSizes)
+    countBox_->setValue(worksheetCount);
+    for (const int points : worksheetSizes)
         sizeList_->addItem(tr("%1 pt").arg(points), points);
-    sizeList_->setCurrentIndex(sizeList_->findData(16));
+    sizeList_->setCurrentIndex(sizeList_->findData(worksheetSize));
     keyCheck_->setText(tr("&Answer key on pages of its own"));
     keyCheck_->setChecked(true);
     titleBox_->setMinimumWidth(360);

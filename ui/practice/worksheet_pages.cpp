@@ -19,16 +19,12 @@ namespace zefnaro {
 
 namespace {
 
-// One column of a grid: the texts of each cell and how it is drawn.
+// The fonts of a grid and what they measured; the grid itself is practice's.
 struct Grid {
+    SheetLook look;
     QFont numberFont, textFont, answerFont;
-    double numberWidth = 0, textWidth = 0, answerWidth = 0; // device units
-    double rowHeight = 0;
-    bool stacked = false; // the answer's line under the question, not beside it
-    bool lines = true;    // lines to write on (questions) or the answers (key)
+    SheetMeasures measured;
 };
-
-constexpr double gapMm = 6; // between a question and its answer, and between columns
 
 class Pages {
 public:
@@ -94,18 +90,7 @@ double header(QPainter& p, Pages& pages, const QString& title, const QString& in
     return y + pm.height() * 1.2;
 }
 
-// How a grid is set: the questions' with lines to write on, the key's with the answers.
-struct GridLook {
-    double points;
-    double numberScale;              // the numbers' size against the texts'
-    bool copticText, copticAnswer;   // set in the Coptic font
-    bool boldAnswer;
-    double answerScale, answerLeast; // the answer's room: the widest answer times this, at least
-    double rowsBeside, rowsStacked;  // a row's height in text lines
-    bool lines;
-};
-
-Grid measured(const GridLook& look, const Pages& pages, const std::vector<QString>& texts,
+Grid measured(const SheetLook& look, const Pages& pages, const std::vector<QString>& texts,
               const std::vector<QString>& answers) {
     QPaintDevice* device = &pages.device();
     const auto widest = [&](const QFont& font, const std::vector<QString>& all) {
@@ -115,55 +100,56 @@ Grid measured(const GridLook& look, const Pages& pages, const std::vector<QStrin
         return w;
     };
     Grid g;
+    g.look = look;
     g.numberFont = arialFont(look.points * look.numberScale, false);
     g.textFont = look.copticText ? projectCopticFont(look.points) : arialFont(look.points, false);
     g.answerFont = look.copticAnswer ? projectCopticFont(look.points) : arialFont(look.points, look.boldAnswer);
-    g.numberWidth = advance(g.numberFont, QString::number(texts.size()) + QStringLiteral(". "), device);
-    g.textWidth = widest(g.textFont, texts);
-    g.answerWidth = std::max(widest(g.answerFont, answers) * look.answerScale, look.answerLeast);
-    g.stacked = g.numberWidth + g.textWidth + pages.mm(gapMm) + g.answerWidth > pages.width();
-    g.rowHeight = QFontMetricsF(g.textFont, device).height() * (g.stacked ? look.rowsStacked : look.rowsBeside);
-    g.lines = look.lines;
+    g.measured.numberWidth = advance(g.numberFont, QString::number(texts.size()) + QStringLiteral(". "), device);
+    g.measured.textWidth = widest(g.textFont, texts);
+    g.measured.widestAnswer = widest(g.answerFont, answers);
+    g.measured.lineHeight = QFontMetricsF(g.textFont, device).height();
+    g.measured.width = pages.width();
+    g.measured.height = pages.height();
+    g.measured.millimetre = pages.mm(1);
     return g;
 }
 
 // Draws the cells into columns down each page, as many rows as a page holds,
 // starting a page with a header each time.
-void drawGrid(QPainter& p, Pages& pages, const Grid& g, const std::vector<QString>& texts,
+void drawGrid(QPainter& p, Pages& pages, Grid g, const std::vector<QString>& texts,
               const std::vector<QString>& answers, const QString& title,
               const QString& instruction, bool nameLine) {
-    const double gap = pages.mm(gapMm);
-    const double cell = g.numberWidth + (g.stacked ? std::max(g.textWidth, g.answerWidth)
-                                                   : g.textWidth + gap + g.answerWidth);
-    const int columns = std::max(1, static_cast<int>((pages.width() + gap) / (cell + gap)));
-    const double columnWidth = columns == 1 ? pages.width() : (pages.width() + gap) / columns;
     std::size_t next = 0;
     while (next < texts.size()) {
         pages.newPage();
-        const double top = header(p, pages, title, instruction, nameLine);
-        const int rows = std::max(1, static_cast<int>((pages.height() - top) / g.rowHeight));
+        g.measured.headerHeight = header(p, pages, title, instruction, nameLine);
+        const SheetGrid grid = layOutSheet(g.look, g.measured);
+        const int columns = grid.columns, rows = grid.rows;
+        const double gap = grid.gap, top = g.measured.headerHeight;
+        const double columnWidth = columns == 1 ? pages.width() : (pages.width() + gap) / columns;
         for (int column = 0; column < columns && next < texts.size(); ++column) {
             const double x = column * columnWidth;
             for (int row = 0; row < rows && next < texts.size(); ++row, ++next) {
-                const double baseline = top + row * g.rowHeight +
+                const double baseline = top + row * grid.rowHeight +
                                         QFontMetricsF(g.textFont, p.device()).ascent() * 1.25;
                 // The number stands on the question's own baseline.
                 p.setFont(g.numberFont);
                 const QString number = QString::number(next + 1) + QLatin1Char('.');
                 p.drawText(QPointF(pages.left(x, advance(g.numberFont, number, p.device())), baseline), number);
                 p.setFont(g.textFont);
-                p.drawText(QPointF(pages.left(x + g.numberWidth, advance(g.textFont, texts[next], p.device())), baseline),
+                const double numberWidth = g.measured.numberWidth;
+                p.drawText(QPointF(pages.left(x + numberWidth, advance(g.textFont, texts[next], p.device())), baseline),
                            texts[next]);
-                const double answerX = g.stacked ? x + g.numberWidth
-                                                 : x + g.numberWidth + g.textWidth + gap;
-                const double answerY = g.stacked ? baseline + g.rowHeight * 0.45 : baseline;
-                const double answerEnd = std::min(x + columnWidth - gap / 2, answerX + g.answerWidth);
-                if (g.lines) {
-                    p.drawLine(QPointF(pages.edge(answerX), answerY + 2), QPointF(pages.edge(answerEnd), answerY + 2));
-                } else {
+                const double answerX =
+                    grid.stacked ? x + numberWidth : x + numberWidth + g.measured.textWidth + gap;
+                const double answerY = grid.stacked ? baseline + grid.rowHeight * 0.45 : baseline;
+                const double answerEnd = std::min(x + columnWidth - gap / 2, answerX + grid.answerWidth);
+                if (!g.look.lines) {
                     p.setFont(g.answerFont);
                     p.drawText(QPointF(pages.left(answerX, advance(g.answerFont, answers[next], p.device())), answerY),
                                answers[next]);
+                } else {
+                    p.drawLine(QPointF(pages.edge(answerX), answerY + 2), QPointF(pages.edge(answerEnd), answerY + 2));
                 }
             }
         }
@@ -177,34 +163,26 @@ int paintWorksheet(QPagedPaintDevice& device, const Worksheet& sheet, const Work
     if (!p.isActive() || sheet.questions.empty()) return 0;
     Pages pages(device, rightToLeft(sheet.questions.front().language));
     const Ask ask = sheet.questions.front().ask;
-    const bool writing = asksToWrite(ask);
-    const bool copticQuestions = ask == Ask::numerals || ask == Ask::coptic;
-    const double points = std::clamp(look.points, 8.0, 48.0);
     std::vector<QString> texts, answers;
     for (const Question& q : sheet.questions) {
         texts.push_back(qs(q.text));
         answers.push_back(qs(q.answer));
     }
     const QString title = qs(sheet.title);
-    // Room to write: handwriting is wider than type, so the longest answer half
-    // as wide again, and never less than 30 mm.
-    const GridLook questions{points, 0.8, copticQuestions, writing, false, 1.5, pages.mm(30), 2.0, 3.0, true};
-    drawGrid(p, pages, measured(questions, pages, texts, answers), texts, answers, title,
-             qs(sheet.instruction), true);
-    if (look.answerKey) {
-        const double keyPoints = std::max(10.0, points * 0.75);
-        const GridLook key{keyPoints, 0.9, copticQuestions, writing, !writing, 1.0, 0, 1.5, 2.4, false};
-        drawGrid(p, pages, measured(key, pages, texts, answers), texts, answers,
-                 QCoreApplication::translate("Worksheet", "Answers: %1").arg(title), {}, false);
-    }
+    drawGrid(p, pages, measured(sheetLook(SheetPart::questions, look.points, ask), pages, texts, answers), texts,
+             answers, title, qs(sheet.instruction), true);
+    if (look.answerKey)
+        drawGrid(p, pages, measured(sheetLook(SheetPart::answerKey, look.points, ask), pages, texts, answers), texts,
+                 answers, QCoreApplication::translate("Worksheet", "Answers: %1").arg(title), {}, false);
     return pages.drawn();
 }
 
 namespace {
 
-// Printing and the PDF share the page: A4, 15 mm margins.
+// Printing and the PDF share the page: A4, with the margins every sheet has.
 QPageLayout worksheetPage() {
-    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 15, 15, 15),
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                       QMarginsF(worksheetMarginMm, worksheetMarginMm, worksheetMarginMm, worksheetMarginMm),
                        QPageLayout::Millimeter);
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "practice/worksheet.h"
+#include "practice/worksheet_layout.h"
 
 #include <QString>
 
@@ -12,7 +13,7 @@ class QWidget;
 namespace zefnaro {
 
 struct WorksheetLook {
-    double points = 16; // the questions' type size
+    double points = worksheetSize; // the questions' type size
     bool answerKey = true;
 };
 
