@@ -1,5 +1,6 @@
 #include "report_box.h"
 
+#include "platform/colour.h"
 #include "report_document.h"
 #include "export/html.h"
 #include "export/rtf.h"
@@ -24,7 +25,7 @@ ReportBox::ReportBox(QTextEdit* edit) : edit_(edit) {
     edit_->setUndoRedoEnabled(false);
     QPalette palette = edit_->palette();
     palette.setColor(QPalette::Base,
-                     QColor(colours::background.red, colours::background.green, colours::background.blue));
+                     qColour(colours::background));
     palette.setColor(QPalette::Text, Qt::black);
     edit_->setPalette(palette);
     edit_->setAutoFillBackground(true);

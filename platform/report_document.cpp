@@ -1,5 +1,6 @@
 #include "report_document.h"
 
+#include "platform/colour.h"
 #include "arial.h"
 #include "report/fonts.h"
 
@@ -24,7 +25,7 @@ QTextCharFormat charFormat(const Report& report, const Style& style) {
     for (std::string_view family : fontFamilies(report.family(style.font)))
         families << QString::fromUtf8(family.data(), static_cast<qsizetype>(family.size()));
     format.setFontFamilies(families);
-    format.setForeground(QColor(style.colour.red, style.colour.green, style.colour.blue));
+    format.setForeground(qColour(style.colour));
     format.setFontPointSize(style.pointSize);
     if (style.italic) format.setFontItalic(true);
     if (!style.bold) format.setFontWeight(QFont::Normal);

@@ -134,18 +134,21 @@ py::object gregorianDate(int year, int month, int day, const std::string& langua
     const zefnaro::GregorianDateResult g = zefnaro::toGregorianDate({year, month, day}, spoken(language));
     if (!g.ok())
         throw py::value_error(g.error.message);
-    if (g.date.year > 9999) // datetime.MAXYEAR
+    const int lastYear = py::module_::import("datetime").attr("MAXYEAR").cast<int>();
+    if (g.date.year > lastYear)
         throw py::value_error(std::to_string(day) + " " +
                               std::string(zefnaro::copticMonthName(month).english) + " " +
                               std::to_string(year) + " AM is in the year " + std::to_string(g.date.year) +
-                              ", past datetime.date's last year, 9999");
+                              ", past datetime.date's last year, " + std::to_string(lastYear));
     return dateType()(g.date.year, g.date.month, g.date.day);
 }
 
 py::object easterOf(int year) {
     const zefnaro::GregorianDate e = zefnaro::easter(year);
-    if (e.year == 0 || e.year > 9999)
-        throw py::value_error("Easter is reckoned for the years 285 to 9999 here (the Coptic calendar's, as "
+    const int lastYear = py::module_::import("datetime").attr("MAXYEAR").cast<int>();
+    if (e.year == 0 || e.year > lastYear)
+        throw py::value_error("Easter is reckoned for the years " + std::to_string(zefnaro::firstEasterYear) +
+                              " to " + std::to_string(lastYear) + " here (the Coptic calendar's, as "
                               "datetime counts them), not " + std::to_string(year));
     return dateType()(e.year, e.month, e.day);
 }

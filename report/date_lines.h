@@ -70,7 +70,7 @@ void eachDateLine(CopticDate date, GregorianDate gregorian, Writing writing, Lan
                     out += name;
                     return;
                 }
-                const GregorianDate e = easter(date.year + 284);
+                const GregorianDate e = easter(date.year + yearsBeforeTheMartyrs);
                 const auto left = static_cast<std::uint32_t>(dates::daysBetween(date, toCopticDate(e).date));
                 out += say(left == 1 ? Text::lent_day_to_easter : Text::lent_days_to_easter, language,
                            {name, countText(left, language)});

@@ -21,6 +21,9 @@ inline constexpr Rgb purple{128, 0, 128};
 inline constexpr Rgb red{255, 0, 0};
 inline constexpr Rgb green{0, 128, 0};
 inline constexpr Rgb brown{128, 64, 0};
+// What went wrong, said beside the report (a date that is none, a wrong answer, a
+// missing font): one red everywhere, dark enough on white and on the light yellow.
+inline constexpr Rgb error{176, 0, 0};
 // Light yellow behind the report, on screen and in saved pages.
 inline constexpr Rgb background{255, 255, 192};
 } // namespace colours

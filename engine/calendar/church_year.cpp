@@ -85,18 +85,18 @@ GregorianDate easter(int year) {
 namespace church {
 
 long long easterDay(int year) {
-    if (year < 285 || year > 10283) return noDay;
+    if (year < firstEasterYear || year > lastEasterYear) return noDay;
     const int a = year % 4, b = year % 7, c = year % 19;
     const int d = (19 * c + 15) % 30, e = (2 * a + 4 * b - d + 34) % 7;
     return daysFromJulian(year, (d + e + 114) / 31, (d + e + 114) % 31 + 1);
 }
 
 long long easterDayByEpact(int year) {
-    if (year < 285 || year > 10283) return noDay;
+    if (year < firstEasterYear || year > lastEasterYear) return noDay;
     // The epact counted in Coptic months (Abu Kiti): the Passover moon in Paremhat or
     // Parmouti of the Coptic year the spring falls in, Easter the Sunday after it.
     const int epact = 11 * (year % 19) % 30, p = 40 - epact;
-    const int copticYear = year - 284;
+    const int copticYear = year - yearsBeforeTheMartyrs;
     const CopticDate moon = p > 30 ? CopticDate{copticYear, 8, p - 30}
                             : p >= 25 ? CopticDate{copticYear, 7, p}
                                       : CopticDate{copticYear, 8, p};
@@ -120,7 +120,7 @@ std::string_view kindName(ObservanceKind kind) {
 std::vector<Observance> churchYear(int year) {
     if (year < 1 || year > largestCopticYear) return {};
     const auto on = [year](int month, int day) { return copticDays({year, month, day}); };
-    const long long e = church::easterDay(year + 284);
+    const long long e = church::easterDay(year + yearsBeforeTheMartyrs);
     std::vector<Observance> list;
     const auto add = [&list](std::string_view id, long long first, long long last) {
         list.push_back(observance(id, first, last));
@@ -174,7 +174,7 @@ std::vector<Observance> observancesOn(CopticDate date) {
             festal = festal || o.id == "nativity" || o.id == "theophany";
         }
     // Wednesdays and Fridays fast, but not from Easter to Pentecost.
-    const long long e = church::easterDay(date.year + 284);
+    const long long e = church::easterDay(date.year + yearsBeforeTheMartyrs);
     const int w = weekday(day); // 0 Thursday: Wednesday 6, Friday 1
     if ((w == 6 || w == 1) && !(e <= day && day <= e + 49) && !festal)
         on.push_back(observance("weekly_fast", day, day));

@@ -1,5 +1,6 @@
 #include "date_window.h"
 
+#include "platform/colour.h"
 #include "ui/window_language.h"
 #include "zefnaro/church.h"
 #include "engine/calendar/days.h"
@@ -100,7 +101,7 @@ void DateWindow::buildControls() {
     readMessage_->setObjectName(QStringLiteral("readMessage"));
     readMessage_->setWordWrap(true);
     QPalette red = readMessage_->palette();
-    red.setColor(QPalette::WindowText, QColor(192, 0, 0));
+    red.setColor(QPalette::WindowText, qColour(colours::error));
     readMessage_->setPalette(red);
     named(reportEdit_, "dateReport", tr("Coptic date report"));
     reportEdit_->setReadOnly(true);

@@ -1,5 +1,6 @@
 #include "main_window.h"
 
+#include "platform/colour.h"
 #include "ui/date/date_window.h"
 #include "ui/window_language.h"
 
@@ -130,7 +131,7 @@ void MainWindow::styleControls() {
                                       QColor(255, 255, 192)));
     fontNotice_->setWordWrap(true);
     fontNotice_->setFont(arialFont(8, false));
-    fontNotice_->setPalette(coloured(fontNotice_->palette(), QColor(160, 0, 0)));
+    fontNotice_->setPalette(coloured(fontNotice_->palette(), qColour(colours::error)));
     fontNotice_->hide();
 }
 

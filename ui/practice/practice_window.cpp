@@ -1,5 +1,6 @@
 #include "practice_window.h"
 
+#include "platform/colour.h"
 #include "ui/window_language.h"
 #include "engine/numbers.h"
 #include "platform/named.h"
@@ -287,7 +288,7 @@ void PracticeWindow::checkAnswer() {
     const Verdict v = check(question_, answerBox_->text().toStdString());
     tally_ = afterAnswer(tally_, v);
     setVerdict(qs(verdictWords(question_, v)), v.correct ? QString() : qs(question_.answer),
-               v.correct ? QColor(0, 128, 0) : QColor(176, 0, 0));
+               v.correct ? qColour(colours::green) : qColour(colours::error));
     if (!v.correct) showReport();
     checkButton_->setText(tr("&Next"));
     updateScore();

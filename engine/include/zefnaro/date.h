@@ -42,6 +42,11 @@ inline constexpr CopticDate firstCopticDate{1, 1, 1};
 inline constexpr GregorianDate firstGregorianDate{284, 8, 29};
 inline constexpr CopticDate lastCopticDate{largestCopticYear, 13, 6};
 inline constexpr GregorianDate lastGregorianDate{10283, 11, 12};
+// A Coptic year from the year AD its Easter falls in (2027 AD: 1743 AM), and the
+// years of the era whose Easter falls in the calendar's range: 285 to 10283.
+inline constexpr int yearsBeforeTheMartyrs = firstGregorianDate.year;
+inline constexpr int firstEasterYear = firstGregorianDate.year + 1;
+inline constexpr int lastEasterYear = lastGregorianDate.year;
 
 constexpr bool isCopticLeapYear(int year) {
     return year % 4 == 3;
