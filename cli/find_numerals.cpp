@@ -4,6 +4,7 @@
 #include "export/json_lines.h"
 
 #include "engine/numbers.h"
+#include "engine/say.h"
 #include "zefnaro/find.h"
 
 #include <cerrno>
@@ -25,7 +26,7 @@ void appendNumber(std::string& out, std::size_t n) {
     out.append(digits, std::to_chars(digits, digits + sizeof digits, n).ptr);
 }
 
-void write(const FoundNumeral& f, bool asJson, Output& out) {
+void write(const FoundNumeral& f, bool asJson, Language language, Output& out) {
     std::string& o = out.buffer();
     if (asJson) {
         json::appendFoundLine(o, f);
@@ -37,17 +38,20 @@ void write(const FoundNumeral& f, bool asJson, Output& out) {
         o += f.text;
         o += '\t';
         appendNumber(o, f.reading.number);
-        o += f.reading.form.ordinal() ? "\tordinal" : "\tcardinal";
-        o += f.reading.form.feminine() ? "\tfeminine\n" : "\tmasculine\n";
+        o += '\t';
+        o += say(f.reading.form.ordinal() ? Text::find_ordinal : Text::find_cardinal, language);
+        o += '\t';
+        o += say(f.reading.form.feminine() ? Text::find_feminine : Text::find_masculine, language);
+        o += '\n';
     }
     out.flushIfFull();
 }
 
 } // namespace
 
-bool findNumeralsIn(int fd, bool json, Output& out) {
+bool findNumeralsIn(int fd, bool json, Language language, Output& out) {
     NumeralFinder finder;
-    const auto found = [&](const FoundNumeral& f) { write(f, json, out); };
+    const auto found = [&](const FoundNumeral& f) { write(f, json, language, out); };
     std::string buffer;
     buffer.reserve(2 * blockSize);
     for (;;) {
@@ -90,8 +94,10 @@ int findNumerals(const Request& request) {
         return 2;
     }
     Output out(STDOUT_FILENO);
-    const bool read = findNumeralsIn(fd, request.json, out);
-    if (!read) std::fprintf(stderr, "zefnaro-cli: cannot read the input: %s\n", std::strerror(errno));
+    const bool read = findNumeralsIn(fd, request.json, request.language, out);
+    if (!read)
+        std::fprintf(stderr, "zefnaro-cli: %s\n",
+                     say(Text::cli_cannot_read, request.language, {std::strerror(errno)}).c_str());
     if (fd != STDIN_FILENO) ::close(fd);
     return read ? 0 : 2;
 }

@@ -64,8 +64,9 @@ constexpr Scale million{"مليون", "مليونان", "مليونين", "مل�
 
 constexpr std::string_view conjunction = " و";
 
+// Two hundred before its counted noun is مائتا, and after بعد, genitive, مائتي.
 std::string_view hundredsWord(std::uint32_t h, bool construct, Case c) {
-    if (h == 2 && construct) return "مائتا";
+    if (h == 2 && construct) return c == Case::genitive ? "مائتي" : "مائتا";
     if (h == 2 && c == Case::genitive) return "مائتين";
     return hundreds[h];
 }

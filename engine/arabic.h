@@ -16,9 +16,12 @@ void appendArabicDigits(std::string& out, std::uint32_t number);
 // its Arabic-Indic digits and separator, "0" as Arabic-Indic zero); anything else
 // as it is. The one conversion.
 std::string arabicIndic(std::string_view digits);
-// The pronunciation line in Arabic letters, word for word.
-// A Coptic month's name in Arabic letters (Thoout, Paopi, …); "" for no month.
-std::string_view arabicMonthPronunciation(int month);
+// Coptic words (Unicode) in Arabic letters, each letter as the Church's table reads
+// it and, where it gives two readings, as the pronunciation line `latin` (word for
+// word) reads it. Words stay apart; a jinkim after a vowel begins a word of its own.
+void appendArabicLetters(std::string& out, std::string_view coptic, std::string_view latin);
+// The number's Coptic words in Arabic letters; nothing outside 1..999,999,999.
 void appendArabicPronunciation(std::string& out, std::uint32_t number, Form form);
+
 
 } // namespace zefnaro

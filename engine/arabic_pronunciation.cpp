@@ -1,112 +1,179 @@
-// The pronunciation in Arabic letters, as Egyptian service books print Coptic for
-// readers who do not read the Coptic letters: each word of the pronunciation line,
-// sound for sound. One entry a word, reviewed one by one; a word begins with إ
-// where Arabic needs a vowel before its first consonants (إسناف، إبسيت).
+// Coptic in Arabic letters, as Egyptian service books print it for readers who do
+// not read the Coptic letters: letter by letter through the Church's table of the
+// Coptic alphabet (Pauline Todary's course), one rule set for every word Zefnaro
+// writes. Where the table gives a letter two readings (ⲃ ب or ف, ⲭ ك، خ or ش …),
+// the one the Latin pronunciation line takes for that word is taken, so both lines
+// say one sound.
 #include "engine/arabic.h"
 
 #include "engine/coptic.h"
+#include "engine/utf8.h"
 
 #include <algorithm>
 #include <array>
 #include <string_view>
-#include <utility>
 
 namespace zefnaro {
 
 namespace {
 
-using Entry = std::pair<std::string_view, std::string_view>;
+struct Sound {
+    std::string_view latin, arabic;
+};
+struct Consonant {
+    char32_t letter;
+    std::array<Sound, 6> sounds; // the table's first reading first
+};
 
-// Sorted by the pronunciation, for a binary search.
-constexpr std::array<Entry, 57> words{{
-    {"eftoai", "إفتواي"},         // ϥ̀ⲧⲟⲉ
-    {"eftow", "إفتو"},            // ϥ̀ⲧⲟⲟⲩ
-    {"ehmay", "إهمي"},            // ϩ̀ⲙⲉ
-    {"enshay", "إنشي"},           // ⲛ̀ϣⲉ
-    {"ensho", "إنشو"},            // ⲛ̀ϣⲟ
-    {"enshoensho", "إنشوإنشو"},   // ⲛ̀ϣⲟⲛ̀ϣⲟ
-    {"eshmeen", "إشمين"},         // ϣ̀ⲙⲏⲛ
-    {"eshmeeni", "إشميني"},       // ϣ̀ⲙⲏⲛⲓ
-    {"eshvay", "إشفي"},           // ϣ̀ⲃⲉ
-    {"esnav", "إسناف"},           // ⲥ̀ⲛⲁⲩ
-    {"esnwti", "إسنوتي"},         // ⲥ̀ⲛⲟⲩϯ
-    {"goot", "جوت"},              // ϫⲱⲧ
-    {"gooti", "جوتي"},            // ϫⲱϯ
-    {"hwyt", "هويت"},             // ϩⲟⲩⲓⲧ
-    {"hwyti", "هويتي"},           // ϩⲟⲩⲓϯ
-    {"khamnay", "خامني"},         // ϧⲁⲙⲛⲉ
-    {"mah", "ماه"},               // ⲙⲁϩ
-    {"map", "ماب"},               // ⲙⲁⲡ
-    {"meet", "ميت"},              // ⲙⲏⲧ
-    {"meeti", "ميتي"},            // ⲙⲏϯ
-    {"meteftoai", "ميتيفتواي"},   // ⲙⲉⲧϥ̀ⲧⲟⲉ
-    {"meteftow", "ميتيفتو"},      // ⲙⲉⲧϥ̀ⲧⲟⲟⲩ
-    {"meteshmeen", "ميتيشمين"},   // ⲙⲉⲧϣ̀ⲙⲏⲛ
-    {"meteshmeeni", "ميتيشميني"}, // ⲙⲉⲧϣ̀ⲙⲏⲛⲓ
-    {"metesnav", "ميتيسناف"},     // ⲙⲉⲧⲥ̀ⲛⲁⲩ
-    {"metesnwti", "ميتيسنوتي"},   // ⲙⲉⲧⲥ̀ⲛⲟⲩϯ
-    {"metpseet", "ميتبسيت"},      // ⲙⲉⲧⲯⲓⲧ
-    {"metpseeti", "ميتبسيتي"},    // ⲙⲉⲧⲯⲓϯ
-    {"metshashf", "ميتشاشف"},     // ⲙⲉⲧϣⲁϣϥ
-    {"metshashfi", "ميتشاشفي"},   // ⲙⲉⲧϣⲁϣϥⲓ
-    {"metshomt", "ميتشومت"},      // ⲙⲉⲧϣⲟⲙⲧ
-    {"metshomti", "ميتشومتي"},    // ⲙⲉⲧϣⲟⲙϯ
-    {"metso", "ميتسو"},           // ⲙⲉⲧⲥⲟ
-    {"metsow", "ميتسو"},          // ⲙⲉⲧⲥⲟⲟⲩ
-    {"mettiay", "ميتتيي"},        // ⲙⲉⲧⲧⲓⲉ
-    {"mettiw", "ميتتيو"},         // ⲙⲉⲧⲧⲓⲟⲩ
-    {"metway", "ميتواي"},         // ⲙⲉⲧⲟⲩⲁⲓ
-    {"metwee", "ميتوي"},          // ⲙⲉⲧⲟⲩⲓ̀
-    {"nem", "نيم"},               // ⲛⲉⲙ
-    {"pestaiwy", "بيستايوي"},     // ⲡⲓⲥⲧⲉⲟⲩⲓ
-    {"pseet", "إبسيت"},           // ⲯⲓⲧ
-    {"pseeti", "إبسيتي"},         // ⲯⲓϯ
-    {"say", "سي"},                // ⲥⲉ
-    {"shashf", "شاشف"},           // ϣⲁϣϥ
-    {"shashfi", "شاشفي"},         // ϣⲁϣϥⲓ
-    {"shay", "شي"},               // ϣⲉ
-    {"sho", "شو"},                // ϣⲟ
-    {"shoensho", "شوإنشو"},       // ϣⲟⲛ̀ϣⲟ
-    {"shomt", "شومت"},            // ϣⲟⲙⲧ
-    {"shomti", "شومتي"},          // ϣⲟⲙϯ
-    {"so", "سو"},                 // ⲥⲟ
-    {"sow", "سو"},                // ⲥⲟⲟⲩ
-    {"taiwy", "تايوي"},           // ⲧⲉⲟⲩⲓ
-    {"tiay", "تيي"},              // ⲧⲓⲉ
-    {"tiw", "تيو"},               // ⲧⲓⲟⲩ
-    {"way", "واي"},               // ⲟⲩⲁⲓ
-    {"wee", "وي"},                // ⲟⲩⲓ̀
+// ⲟⲩ, one sound; it stands for its two letters below.
+constexpr char32_t ou = U'\uE000';
+
+constexpr std::array<Consonant, 23> consonants{{
+    {U'ⲃ', {{{"b", "ب"}, {"v", "ف"}}}},
+    {U'ⲅ', {{{"g", "ج"}, {"gh", "غ"}, {"n", "ن"}}}},
+    {U'ⲇ', {{{"d", "د"}, {"th", "ذ"}}}},
+    {U'ⲍ', {{{"z", "ز"}}}},
+    {U'ⲑ', {{{"th", "ث"}}}},
+    {U'ⲕ', {{{"k", "ك"}}}},
+    {U'ⲗ', {{{"l", "ل"}}}},
+    {U'ⲙ', {{{"m", "م"}}}},
+    {U'ⲛ', {{{"n", "ن"}}}},
+    {U'ⲝ', {{{"x", "كس"}, {"ks", "كس"}}}},
+    {U'ⲡ', {{{"p", "ب"}}}},
+    {U'ⲣ', {{{"r", "ر"}}}},
+    {U'ⲥ', {{{"s", "س"}}}},
+    {U'ⲧ', {{{"t", "ت"}}}},
+    {U'ⲩ', {{{"v", "ف"}, {"f", "ف"}, {"w", "و"}, {"i", "ي"}, {"y", "ي"}, {"e", "ي"}}}}, // not in ⲟⲩ
+    {U'ⲫ', {{{"f", "ف"}, {"ph", "ف"}}}},
+    {U'ⲭ', {{{"k", "ك"}, {"kh", "خ"}, {"sh", "ش"}, {"ch", "ك"}}}},
+    {U'ⲯ', {{{"ps", "بس"}}}},
+    {U'ϣ', {{{"sh", "ش"}}}},
+    {U'ϥ', {{{"f", "ف"}}}},
+    {U'ϧ', {{{"kh", "خ"}}}},
+    {U'ϩ', {{{"h", "ه"}}}},
+    {U'ϫ', {{{"g", "ج"}, {"j", "ج"}}}},
 }};
+// ϭ and ϯ are a consonant with its sound each: تش، تي.
+constexpr Consonant cima{U'ϭ', {{{"ch", "تش"}, {"tsh", "تش"}}}};
+constexpr Consonant ti{U'ϯ', {{{"ti", "تي"}}}};
 
-static_assert(std::is_sorted(words.begin(), words.end(),
-                             [](const Entry& a, const Entry& b) { return a.first < b.first; }));
+const Consonant* consonant(char32_t letter) {
+    if (letter == cima.letter) return &cima;
+    if (letter == ti.letter) return &ti;
+    for (const Consonant& c : consonants)
+        if (c.letter == letter) return &c;
+    return nullptr;
+}
 
-// One word of the pronunciation line in Arabic letters; "" for a word it has not.
-std::string_view arabicLettersOf(std::string_view pronounced) {
-    const auto at = std::lower_bound(words.begin(), words.end(), pronounced,
-                                     [](const Entry& e, std::string_view w) { return e.first < w; });
-    return at != words.end() && at->first == pronounced ? at->second : std::string_view();
+// A capital as its small letter: in both Coptic blocks a small letter follows its capital.
+char32_t small(char32_t c) {
+    const bool coptic = (c >= 0x2C80 && c <= 0x2CB1) || (c >= 0x03E2 && c <= 0x03EF);
+    return coptic && c % 2 == 0 ? c + 1 : c;
+}
+
+struct Unit {
+    char32_t letter;
+    bool jinkim = false; // U+0300 over it: a short e before it, heard
+};
+
+std::vector<Unit> unitsOf(std::string_view word) {
+    std::vector<Unit> units;
+    for (std::size_t at = 0; at < word.size();) {
+        const auto d = utf8::decodeAt(word, at);
+        if (!d) break;
+        at += d->length;
+        if (d->code == 0x0300) {
+            if (!units.empty()) units.back().jinkim = true;
+        } else if (!utf8::isCombiningMark(d->code)) {
+            const char32_t letter = small(d->code);
+            if (letter == U'ⲩ' && !units.empty() && units.back().letter == U'ⲟ')
+                units.back().letter = ou;
+            else
+                units.push_back({letter});
+        }
+    }
+    return units;
+}
+
+bool ends(const std::string& text, std::string_view tail) {
+    return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+// One Coptic word, read as `latin` (its word of the pronunciation line) reads it.
+void appendWord(std::string& out, std::string_view word, std::string_view latinWord) {
+    std::string latin(latinWord);
+    std::transform(latin.begin(), latin.end(), latin.begin(), [](char c) { return c >= 'A' && c <= 'Z' ? c + 32 : c; });
+    std::size_t heard = 0; // how far the Latin word has been matched
+    std::string arabic;
+    bool afterVowel = false;
+    const auto vowel = [&](std::string_view first, std::string_view afterOne, std::string_view inside) {
+        arabic += arabic.empty() || ends(arabic, " ") ? first : afterVowel ? afterOne : inside;
+        afterVowel = true;
+    };
+    for (const Unit& u : unitsOf(word)) {
+        switch (u.letter) {
+        case U'ⲁ': vowel("أ", "أ", "ا"); continue;
+        case U'ⲉ':
+        case U'ⲏ': vowel("إ", "إ", "ي"); continue;
+        case U'ⲟ':
+        case U'ⲱ': vowel("أو", ends(arabic, "ا") ? "ؤ" : "أو", "و"); continue;
+        case ou: vowel("أو", "و", "و"); continue;
+        case U'ⲓ':
+            if (afterVowel && !arabic.empty()) { // a glide after a vowel: a consonant
+                arabic += "ي";
+                afterVowel = false;
+            } else {
+                vowel("إي", "ي", "ي");
+            }
+            continue;
+        default: break;
+        }
+        const Consonant* c = consonant(u.letter);
+        if (c == nullptr) continue; // no letter of the table: nothing heard
+        // A jinkim is a short e before its letter: at the start of a word إ; after a
+        // vowel it begins a word of its own, as Arabic writes a vowel after a vowel
+        // only there; after a consonant it is the short i ي.
+        if (u.jinkim) arabic += arabic.empty() ? "إ" : afterVowel ? " إ" : "ي";
+        const Sound* chosen = &c->sounds[0];
+        std::size_t best = std::string::npos, length = 0;
+        for (const Sound& s : c->sounds) {
+            if (s.latin.empty()) break;
+            const std::size_t at = latin.find(s.latin, heard);
+            if (at != std::string::npos && (at < best || (at == best && s.latin.size() > length))) {
+                best = at;
+                length = s.latin.size();
+                chosen = &s;
+            }
+        }
+        if (best != std::string::npos) heard = best + length;
+        if (u.letter == U'ⲝ' && arabic.empty()) arabic += "إ";
+        arabic += chosen->arabic;
+        afterVowel = u.letter == ti.letter;
+    }
+    out += arabic;
 }
 
 } // namespace
 
-void appendArabicPronunciation(std::string& out, std::uint32_t number, Form form) {
-    std::string latin;
-    appendCopticWords(latin, number, form, Writing::pronunciation);
-    std::size_t from = 0;
-    while (from < latin.size()) {
-        const std::size_t end = std::min(latin.find(' ', from), latin.size());
+void appendArabicLetters(std::string& out, std::string_view coptic, std::string_view latin) {
+    std::size_t from = 0, latinFrom = 0;
+    while (from < coptic.size()) {
+        const std::size_t end = std::min(coptic.find(' ', from), coptic.size());
+        const std::size_t latinEnd = std::min(latin.find(' ', latinFrom), latin.size());
         if (from != 0) out += ' ';
-        out += arabicLettersOf(std::string_view(latin).substr(from, end - from));
+        appendWord(out, coptic.substr(from, end - from),
+                   latinFrom < latin.size() ? latin.substr(latinFrom, latinEnd - latinFrom) : std::string_view());
         from = end + 1;
+        latinFrom = latinEnd + 1;
     }
 }
 
-std::string_view arabicMonthPronunciation(int month) {
-    static constexpr std::array<std::string_view, 13> names = {
-        "ثووت", "باؤبي", "أثور", "خوياك", "توفي", "ميشير", "باريمهات", "فارموثي", "باشونس", "باؤني", "إبيب",
-        "ميسوري", "بيكوجي إنافوت"};
-    return month >= 1 && month <= 13 ? names[static_cast<std::size_t>(month - 1)] : std::string_view();
+void appendArabicPronunciation(std::string& out, std::uint32_t number, Form form) {
+    if (number < 1 || number > largestNumber) return;
+    std::string coptic, latin;
+    appendCopticWords(coptic, number, form, Writing::unicode);
+    appendCopticWords(latin, number, form, Writing::pronunciation);
+    appendArabicLetters(out, coptic, latin);
 }
 
 } // namespace zefnaro

@@ -58,7 +58,7 @@ enum class ReadReason : std::uint8_t {
 // The ranks, places and forms a reason names: facts, worded by each language.
 enum class ReadName : std::uint8_t {
     none, units, tens, hundreds, thousands, millions,                // ranks and places
-    digits, english, coptic, pronunciation, numerals, arabic,       // written forms
+    digits, english, coptic, pronunciation, numerals, arabic, arabicPronunciation, // written forms
 };
 ReadName nameOf(WrittenForm form);
 // A name as the language writes it: "thousands" in English.

@@ -1,5 +1,6 @@
 #include "export/church_year.h"
 
+#include "engine/arabic.h"
 #include "engine/calendar/day_numbers.h"
 #include "engine/calendar/days.h"
 #include "engine/say.h"
@@ -26,6 +27,23 @@ std::string_view kindWords(ObservanceKind kind, Language language) {
     case ObservanceKind::fast: return say(Text::kind_fast, language);
     }
     return {};
+}
+
+// What a calendar program files an event under: the kind's id in English.
+Text categoryText(ObservanceKind kind) {
+    switch (kind) {
+    case ObservanceKind::majorFeastOfTheLord: return Text::ics_category_major_feast;
+    case ObservanceKind::minorFeastOfTheLord: return Text::ics_category_minor_feast;
+    case ObservanceKind::feast: return Text::ics_category_feast;
+    case ObservanceKind::fast: return Text::ics_category_fast;
+    }
+    return Text::ics_category_feast;
+}
+
+// A year as the language writes its digits, ungrouped.
+std::string yearText(int year, Language language) {
+    const std::string digits = std::to_string(year);
+    return facts(language).numbers == Script::arabic ? arabicIndic(digits) : digits;
 }
 
 std::string_view nameIn(const Observance& o, Language language) {
@@ -102,7 +120,7 @@ std::string churchYearCalendar(int copticYear, const std::vector<Observance>& ob
     line("PRODID:-//Zefnaro//Coptic church year//EN");
     line("CALSCALE:GREGORIAN");
     std::string title;
-    appendIcsText(title, say(Text::ics_title, language, {std::to_string(copticYear)}));
+    appendIcsText(title, say(Text::ics_title, language, {yearText(copticYear, language)}));
     line("X-WR-CALNAME:" + title);
     // The stamp is the year's own first day, so that the same year gives the same file.
     const std::string stamp = compact(isoOf({copticYear, 1, 1})) + "T000000Z";
@@ -123,7 +141,9 @@ std::string churchYearCalendar(int copticYear, const std::vector<Observance>& ob
                                        std::string(kindWords(o.kind, language)) + ")");
         line("SUMMARY:" + summary);
         line("DESCRIPTION:" + description);
-        line(std::string("CATEGORIES:") + std::string(kindName(o.kind)));
+        std::string category;
+        appendIcsText(category, say(categoryText(o.kind), language));
+        line("CATEGORIES:" + category);
         line("TRANSP:TRANSPARENT");
         line("END:VEVENT");
     }

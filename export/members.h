@@ -24,7 +24,8 @@
 namespace zefnaro {
 
 // The pieces of a number's report in a form: digits, english, arabic (words),
-// arabic_digits, coptic, pronunciation,
+// arabic_digits, coptic, pronunciation, pronunciation_arabic (the Coptic words in
+// Arabic letters),
 // numerals (coptic and numerals in the CS fonts' text), coptic_unicode,
 // numerals_unicode. Each goes to text(name, append), where append(std::string&)
 // writes its value; the number must be 1..largestNumber.
@@ -39,6 +40,7 @@ template <class Text> void eachNumberMember(std::uint32_t n, Form form, Text&& t
     text("coptic", [n, form](std::string& out) { appendCopticWords(out, n, form, Writing::fontText); });
     text("pronunciation",
          [n, form](std::string& out) { appendCopticWords(out, n, form, Writing::pronunciation); });
+    text("pronunciation_arabic", [n, form](std::string& out) { appendArabicPronunciation(out, n, form); });
     text("numerals",
          [n, form](std::string& out) { appendCopticNumerals(out, n, form, Writing::fontText); });
     text("coptic_unicode",

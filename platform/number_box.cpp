@@ -75,7 +75,12 @@ void NumberBox::keyPressEvent(QKeyEvent* event) {
     }
     const Qt::KeyboardModifiers held =
         event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
-    const QString text = event->text();
+    QString text = event->text();
+    // An Arabic keyboard types Arabic-Indic (٠–٩) or Persian (۰–۹) digits: the box
+    // holds them as the digits they are.
+    if (text.size() == 1 && ((text[0] >= u'\u0660' && text[0] <= u'\u0669') ||
+                             (text[0] >= u'\u06F0' && text[0] <= u'\u06F9')))
+        text = QChar(u'0' + (text[0].unicode() & 0x0F));
     const bool digit = text.size() == 1 && text[0] >= u'0' && text[0] <= u'9' && !held;
     if (digit) {
         // Full: the digit has no room, and the box says so as desktop boxes do.
@@ -85,7 +90,8 @@ void NumberBox::keyPressEvent(QKeyEvent* event) {
             emit refused();
             return;
         }
-        QLineEdit::keyPressEvent(event);
+        insert(text);
+        event->accept();
         return;
     }
     // Any other character (letters, blanks, signs, Ctrl+V, Ctrl+X ...) is

@@ -48,16 +48,21 @@ std::string shownDigits(std::uint32_t number, Form form, Language language) {
     return digits;
 }
 
-std::string written(Ask ask, std::uint32_t number, Form form) {
-    return ask == Ask::numerals || ask == Ask::writeNumerals
-               ? toCopticNumerals(number, form, Writing::unicode)
-               : toCopticWords(number, form, ask == Ask::pronunciation ? Writing::pronunciation
-                                                                       : Writing::unicode);
+// The pronunciation as the language prints it: in Arabic letters for Arabic readers.
+std::string written(Ask ask, std::uint32_t number, Form form, Language language) {
+    if (ask == Ask::pronunciation) {
+        std::string out;
+        appendPronunciation(out, number, form, language);
+        return out;
+    }
+    return ask == Ask::numerals || ask == Ask::writeNumerals ? toCopticNumerals(number, form, Writing::unicode)
+                                                             : toCopticWords(number, form, Writing::unicode);
 }
 
 // Where both genders are written alike, either one is shown.
-bool gendersAlike(Ask ask, std::uint32_t number, bool ordinal) {
-    return written(ask, number, formOf(ordinal, true)) == written(ask, number, formOf(ordinal, false));
+bool gendersAlike(Ask ask, std::uint32_t number, bool ordinal, Language language) {
+    return written(ask, number, formOf(ordinal, true), language) ==
+           written(ask, number, formOf(ordinal, false), language);
 }
 
 // In the write modes, the answer is in the form asked; any form does for reading.
@@ -75,6 +80,7 @@ std::string_view plainName(WrittenForm form, Language language) {
     case WrittenForm::pronunciation: return say(Text::practice_written_pronunciation, language);
     case WrittenForm::numerals: return say(Text::practice_written_numerals, language);
     case WrittenForm::arabic: return say(Text::practice_written_arabic, language);
+    case WrittenForm::arabicPronunciation: return say(Text::practice_written_pronunciation_arabic, language);
     }
     return say(Text::practice_written_digits, language);
 }
@@ -152,9 +158,9 @@ Question makeQuestion(Ask ask, std::uint32_t number, Form form, Language languag
     Question q{ask, number, form, {}, {}, language};
     if (asksToWrite(ask)) {
         q.text = shownDigits(number, form, language);
-        q.answer = written(ask, number, form);
+        q.answer = written(ask, number, form, language);
     } else {
-        q.text = written(ask, number, form);
+        q.text = written(ask, number, form, language);
         q.answer = groupedText(number, language);
     }
     return q;
@@ -231,7 +237,7 @@ Verdict check(const Question& q, std::string_view answer) {
             v.why = say(q.form.ordinal() ? Text::practice_not_ordinal : Text::practice_not_cardinal, q.language);
             return v;
         }
-        if (r.form.feminine() == q.form.masculine() && !gendersAlike(q.ask, q.number, q.form.ordinal())) {
+        if (r.form.feminine() == q.form.masculine() && !gendersAlike(q.ask, q.number, q.form.ordinal(), q.language)) {
             v.why = say(q.form.masculine() ? Text::practice_not_masculine : Text::practice_not_feminine, q.language);
             return v;
         }

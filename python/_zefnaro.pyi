@@ -11,13 +11,14 @@ class Pieces(TypedDict):
     arabic_digits: str
     coptic: str
     pronunciation: str
+    pronunciation_arabic: str
     numerals: str
     coptic_unicode: str
     numerals_unicode: str
 
 class Reading(TypedDict):
     number: int
-    read_as: Literal["digits", "english", "coptic", "pronunciation", "numerals", "arabic"]
+    read_as: Literal["digits", "english", "coptic", "pronunciation", "numerals", "arabic", "pronunciation_arabic"]
     ordinal: bool
     masculine: bool
 

@@ -180,12 +180,14 @@ PYBIND11_MODULE(_zefnaro, m) {
           py::arg("feminine") = false, py::kw_only(), py::arg("form") = py::none(),
           "Every piece of the number's report as a dict: digits, english, arabic (words),\n"
           "arabic_digits, coptic and numerals (Coptic-font text), pronunciation,\n"
+          "pronunciation_arabic (the Coptic words in Arabic letters),\n"
           "coptic_unicode, numerals_unicode. The form by ordinal= and feminine=, or by\n"
           "name: form=\"ordinal-feminine\" (cardinal-masculine, cardinal-feminine, ...).\n"
           "Raises ValueError for a number outside 1..999,999,999 or a form that is none.");
     m.def("read", &readText, py::arg("text"), py::arg("language") = "en",
           "The number a written form stands for -- digits (also Arabic-Indic), English,\n"
-          "Arabic or Coptic words, their pronunciation, Coptic numerals in either writing --\n"
+          "Arabic or Coptic words, their pronunciation (in Latin or Arabic letters), Coptic\n"
+          "numerals in either writing --\n"
           "as a dict: number, read_as\n"
           "(the form it was written in), ordinal, masculine. Raises ValueError saying what\n"
           "is wrong and at which character, in the language asked (\"en\", \"ar\").");

@@ -42,7 +42,7 @@ Report composeDateReport(CopticDate date, const DisplaySettings& settings) {
     eachDateLine(date, gregorian.date, writing, settings.language, [&](Piece piece, auto write) {
         Line& l = r.lines.emplace_back();
         l.piece = piece;
-        l.style = styleOf(piece, writing, settings.fontSize);
+        l.style = styleOf(piece, writing, settings.fontSize, facts(settings.language).numbers == Script::latin);
         write(l.text);
     });
     return r;

@@ -19,7 +19,10 @@ namespace zefnaro {
 template <class Line>
 void eachNumberLine(std::uint32_t n, Form form, Writing writing, std::string_view groupSeparator,
                     Language language, Line&& line) {
+    // A sentence a language leaves out (Arabic says "for short" before the numerals,
+    // in the line before them) is no line.
     const auto say = [&](Text t) {
+        if (zefnaro::say(t, language).empty()) return;
         line(Piece::words, [t, language](std::string& out) { out += zefnaro::say(t, language); });
     };
     say(form.ordinal() ? Text::report_ordinal : Text::report_cardinal);
@@ -30,7 +33,7 @@ void eachNumberLine(std::uint32_t n, Form form, Writing writing, std::string_vie
     line(Piece::coptic, [&](std::string& out) { appendCopticWords(out, n, form, writing); });
     say(Text::report_pronounced);
     line(Piece::pronunciation, [&](std::string& out) { appendPronunciation(out, n, form, language); });
-    say(Text::report_or);
+    say(Text::report_or_numerals);
     line(Piece::numerals, [&](std::string& out) { appendCopticNumerals(out, n, form, writing); });
     say(Text::report_for_short);
 }

@@ -51,11 +51,12 @@ void fill(Report& r, std::uint32_t n, Form form, Writing writing, int pointSize,
         blank();
         Line& l = r.lines[next++];
         l.piece = piece;
-        l.style = styleOf(piece, writing, pointSize);
+        l.style = styleOf(piece, writing, pointSize, facts(language).numbers == Script::latin);
         l.text.clear();
         write(l.text);
     });
     blank();
+    r.lines.resize(next);
 }
 
 } // namespace

@@ -48,8 +48,9 @@ struct Style {
 // The report's own font, in every writer; files name fallbacks after it.
 inline constexpr const char* reportFamily = "Arial";
 
-// The style of a piece at a size. Messages keep 16 points whatever the size.
-constexpr Style styleOf(Piece piece, Writing writing, int pointSize) {
+// The style of a piece at a size. Messages keep 16 points whatever the size. The
+// pronunciation is italic in Latin letters only: Arabic letters have no italic.
+constexpr Style styleOf(Piece piece, Writing writing, int pointSize, bool latinLetters = true) {
     Style s;
     s.pointSize = pointSize;
     switch (piece) {
@@ -65,7 +66,7 @@ constexpr Style styleOf(Piece piece, Writing writing, int pointSize) {
         break;
     case Piece::pronunciation:
         s.colour = colours::green;
-        s.italic = true;
+        s.italic = latinLetters;
         break;
     case Piece::numerals:
         s.colour = colours::brown;

@@ -88,8 +88,17 @@ std::string_view monthName(int month, Language language) {
 }
 
 std::string_view monthPronunciation(int month, Language language) {
+    if (month < 1 || month > 13) return {};
     if (facts(language).numbers != Script::arabic) return copticMonthName(month).pronunciation;
-    return arabicMonthPronunciation(month);
+    // In Arabic letters, by the rules the number words are written by.
+    static const std::array<std::string, 13> arabic = [] {
+        std::array<std::string, 13> all;
+        for (int m = 1; m <= 13; ++m)
+            appendArabicLetters(all[static_cast<std::size_t>(m - 1)], months[static_cast<std::size_t>(m - 1)].coptic,
+                                months[static_cast<std::size_t>(m - 1)].pronunciation);
+        return all;
+    }();
+    return arabic[static_cast<std::size_t>(month - 1)];
 }
 
 long long daysBetween(CopticDate from, CopticDate to) {

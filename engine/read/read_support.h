@@ -144,6 +144,11 @@ Attempt readUnicodeWords(const Chars& text);
 Attempt readFontNumerals(const Chars& text);
 // Arabic number words.
 Attempt readArabicWords(const Chars& text);
+// Coptic words as `form` writes them in `writing` (the Coptic text, or its
+// pronunciation in Latin letters).
+Attempt readCopticWords(const Chars& text, const Words& words, WrittenForm form, Writing writing);
+// The pronunciation in Arabic letters.
+Attempt readArabicLetters(const Chars& text);
 // The Arabic names of a Coptic month as people spell them, '|' between them;
 // and whether a word is the era's name after an Arabic year.
 std::string_view arabicMonthSpellings(int month);

@@ -139,6 +139,8 @@ std::pair<std::uint32_t, bool> closedGroup(const Script& s, std::string_view w) 
     return {0, false};
 }
 
+} // namespace
+
 Attempt readCopticWords(const Chars& text, const Words& words, WrittenForm form, Writing writing) {
     const Script& s = script(form, writing);
     // A word this script does not know is the first thing wrong; when every word
@@ -189,8 +191,6 @@ Attempt readCopticWords(const Chars& text, const Words& words, WrittenForm form,
     r.form.gender = genderOf(groups.genders == 2);
     return Attempt{r, {}, text.size(), ReadErrorCode::none};
 }
-
-} // namespace
 
 Attempt readLatinWords(const Chars& text) {
     // English first, then the Coptic font text, then the pronunciation. "so" is

@@ -190,6 +190,8 @@ std::string_view formName(WrittenForm form) {
         return "numerals";
     case WrittenForm::arabic:
         return "arabic";
+    case WrittenForm::arabicPronunciation:
+        return "pronunciation_arabic";
     }
     return "digits";
 }
@@ -232,6 +234,9 @@ ExplainedReading readExplainedAs(std::string_view input, WrittenForm form) {
         break;
     case WrittenForm::arabic:
         a = readArabicWords(text);
+        break;
+    case WrittenForm::arabicPronunciation:
+        a = readArabicLetters(text);
         break;
     case WrittenForm::numerals:
         a = kinds.coptic || kinds.overline ? readUnicodeNumerals(text) : readFontNumerals(text);
@@ -282,7 +287,14 @@ ExplainedReading readExplained(std::string_view input) {
         return result(words.progress >= numerals.progress ? words : numerals);
     }
     if (kinds.fontMark) return result(readFontNumerals(text));
-    if (kinds.arabic) return result(readArabicWords(text));
+    if (kinds.arabic) {
+        // Arabic words, or the Coptic words in Arabic letters; where neither, why
+        // the words are not a number.
+        const Attempt words = readArabicWords(text);
+        if (words.reading) return result(words);
+        const Attempt letters = readArabicLetters(text);
+        return result(letters.reading ? letters : words);
+    }
 
     return result(readLatinWords(text));
 }

@@ -123,6 +123,7 @@ Text nameText(ReadName name) {
     case ReadName::pronunciation: return Text::name_pronunciation;
     case ReadName::numerals: return Text::name_numerals;
     case ReadName::arabic: return Text::name_arabic;
+    case ReadName::arabicPronunciation: return Text::name_pronunciation_arabic;
     }
     return Text::name_digits;
 }
@@ -154,6 +155,7 @@ ReadName nameOf(WrittenForm form) {
     case WrittenForm::pronunciation: return ReadName::pronunciation;
     case WrittenForm::numerals: return ReadName::numerals;
     case WrittenForm::arabic: return ReadName::arabic;
+    case WrittenForm::arabicPronunciation: return ReadName::arabicPronunciation;
     }
     return ReadName::digits;
 }

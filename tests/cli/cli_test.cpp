@@ -53,22 +53,23 @@ TEST(Cli, OrdinalFeminineText) {
 TEST(Cli, ArabicReportAndMessages) {
     const Outcome r = cli({"--lang", "ar", "--ordinal", "--feminine", "21", "٢١", "xyz"});
     EXPECT_EQ(r.status, 1);
+    // "For short" comes before the numerals, so that they read as no second pronunciation.
     const std::string report = "\nالعدد الترتيبي\n\n٢١\n\nأو\n\nالحادية والعشرون\n\n"
-                               "يُكتب بالقبطية البحيرية (مؤنث)\n\nⲙⲁϩ ϫⲱϯ ⲟⲩⲓ̀\n\nويُنطق\n\n"
-                               "ماه جوتي وي\n\nأو\n\nⲙⲁϩ ⲕ̅ⲁ̅ϯ\n\nاختصارًا\n";
+                               "يُكتب بالقبطية البحيرية (بصيغة المؤنث)\n\nⲙⲁϩ ϫⲱϯ ⲟⲩⲓ̀\n\nويُنطق\n\n"
+                               "ماه جوتي أوي\n\nويُكتب اختصارًا بالأرقام القبطية\n\nⲙⲁϩ ⲕ̅ⲁ̅ϯ\n";
     EXPECT_EQ(r.out, report + report);
-    EXPECT_EQ(r.err, "zefnaro-cli: \"xyz\": ليس عددًا: «\u2068xyz\u2069» عند الحرف ١ ليست من "
+    EXPECT_EQ(r.err, "zefnaro-cli: \"xyz\": ليس عددًا: الكلمة «\u2068xyz\u2069» عند الحرف ١ ليست من "
                      "كلمات الأعداد: المطلوب عدد صحيح من ١ إلى ٩٩٩٬٩٩٩٬٩٩٩\n");
     const Outcome json = cli({"--lang", "ar", "--json", "0"});
     EXPECT_EQ(json.out, "{\"input\":\"0\",\"error\":\"العدد ٠ (صفر) غير موجود في القبطية\"}\n");
     const Outcome day = cli({"--lang", "ar", "--coptic-date", "٢٩ هاتور ١٧٤٣"});
     EXPECT_EQ(day.out.substr(0, day.out.find("\n\n", 1)),
-              "\nالثلاثاء، ٨ ديسمبر ٢٠٢٦\nفي التقويم القبطي هو\nⲕ̅ⲑ̅ Ⲁⲑⲱⲣ ⲁ̿ⲯ̅ⲙ̅ⲅ̅\n٢٩ هاتور ١٧٤٣ للشهداء");
+              "\nالثلاثاء، ٨ ديسمبر ٢٠٢٦\nيوافق في التقويم القبطي\nⲕ̅ⲑ̅ Ⲁⲑⲱⲣ ⲁ̿ⲯ̅ⲙ̅ⲅ̅\n٢٩ هاتور ١٧٤٣ للشهداء");
     EXPECT_NE(day.out.find("\nمن الشهر\nⲀⲑⲱⲣ\nأثور\nهاتور\n"), std::string::npos);
     EXPECT_NE(day.out.find("\nألف وسبعمائة وثلاثة وأربعون\n"), std::string::npos);
     const Outcome practice = cli({"--lang", "ar", "--practice", "--count", "2", "--seed", "4", "--up-to", "10"},
                                  "xyz\n\n٨\n");
-    EXPECT_NE(practice.out.find("خطأ: ليس عددًا يقرؤه زفنارو: «\u2068xyz\u2069» ليست من كلمات الأعداد. الإجابة: "),
+    EXPECT_NE(practice.out.find("خطأ: ليس عددًا يقرؤه زفنارو: الكلمة «\u2068xyz\u2069» ليست من كلمات الأعداد. الإجابة: "),
               std::string::npos)
         << practice.out;
     EXPECT_NE(practice.out.find("\nالنتيجة: "), std::string::npos);
@@ -88,7 +89,8 @@ TEST(Cli, JsonLinesInInputOrder) {
         "\"digits\":\"12,345\",\"english\":\"Twelve Thousand Three Hundred and Forty-Five\","
         "\"arabic\":\"اثنا عشر ألفًا وثلاثمائة وخمسة وأربعون\",\"arabic_digits\":\"١٢٬٣٤٥\","
         "\"coptic\":\"met`cnau `nso somt `nse nem `hme tiou\",\"pronunciation\":\"metesnav "
-        "ensho shomt enshay nem ehmay tiw\",\"numerals\":\"ËiËb=t=m=e\","
+        "ensho shomt enshay nem ehmay tiw\",\"pronunciation_arabic\":\"ميتيسناف إنشو شومت إنشي نيم إهمي تيو\","
+        "\"numerals\":\"ËiËb=t=m=e\","
         "\"coptic_unicode\":\"ⲙⲉⲧⲥ̀ⲛⲁⲩ ⲛ̀ϣⲟ ϣⲟⲙⲧ ⲛ̀ϣⲉ ⲛⲉⲙ ϩ̀ⲙⲉ ⲧⲓⲟⲩ\","
         "\"numerals_unicode\":\"ⲓ̿ⲃ̿ⲧ̅ⲙ̅ⲉ̅\",\"numeral_values\":[[\"ⲓ̿\",10000],[\"ⲃ̿\",2000],"
         "[\"ⲧ̅\",300],[\"ⲙ̅\",40],[\"ⲉ̅\",5]]}\n"
@@ -96,7 +98,7 @@ TEST(Cli, JsonLinesInInputOrder) {
         "{\"input\":\"7\",\"number\":7,\"read_as\":\"digits\",\"ordinal\":false,\"masculine\":true,"
         "\"digits\":\"7\",\"english\":\"Seven\",\"arabic\":\"سبعة\",\"arabic_digits\":\"٧\","
         "\"coptic\":\"sasf\",\"pronunciation\":"
-        "\"shashf\",\"numerals\":\"=z\",\"coptic_unicode\":\"ϣⲁϣϥ\","
+        "\"shashf\",\"pronunciation_arabic\":\"شاشف\",\"numerals\":\"=z\",\"coptic_unicode\":\"ϣⲁϣϥ\","
         "\"numerals_unicode\":\"ⲍ̅\",\"numeral_values\":[[\"ⲍ̅\",7]]}\n");
 }
 

@@ -41,7 +41,10 @@ TEST(Languages, PseudoLocalesTransformEveryTextAndKeepItsPlaces) {
         const auto text = static_cast<Text>(i);
         const std::string_view english = say(text, defaultLanguage);
         ASSERT_FALSE(english.empty()) << catalogues::keys[i];
-        EXPECT_FALSE(say(text, *languageNamed("ar")).empty()) << catalogues::keys[i];
+        // Arabic says "for short" before the numerals, not after them.
+        if (std::string_view(catalogues::keys[i]) != "report.for_short") {
+            EXPECT_FALSE(say(text, *languageNamed("ar")).empty()) << catalogues::keys[i];
+        }
         const std::string_view a = say(text, accented), b = say(text, bidi);
         EXPECT_EQ(places(a), places(english)) << catalogues::keys[i];
         EXPECT_EQ(places(b), places(english)) << catalogues::keys[i];
@@ -73,7 +76,7 @@ TEST(Languages, TheLibrarysMessagesInALanguage) {
          "There is no 31 Hathor: every month but the last has 30 days"},
         {"fr", "not a number: \"xyz\" at character 1 is no word of a number: expected a whole number from 1 to 999,999,999",
          "There is no 31 Hathor: every month but the last has 30 days"},
-        {"ar", "ليس عددًا: «\u2068xyz\u2069» عند الحرف ١ ليست من كلمات الأعداد: المطلوب عدد صحيح من ١ إلى ٩٩٩٬٩٩٩٬٩٩٩",
+        {"ar", "ليس عددًا: الكلمة «\u2068xyz\u2069» عند الحرف ١ ليست من كلمات الأعداد: المطلوب عدد صحيح من ١ إلى ٩٩٩٬٩٩٩٬٩٩٩",
          "لا يوجد يوم ٣١ من هاتور: كل شهر عدا الأخير ثلاثون يومًا"},
     };
     for (const auto& row : rows) {

@@ -29,14 +29,14 @@ TEST(JsonLines, Literal) {
               R"({"input":"21st","number":21,"read_as":"digits","ordinal":true,"masculine":true,)"
               R"("digits":"21st","english":"Twenty-First","arabic":"الحادي والعشرون","arabic_digits":"٢١",)"
               R"("coptic":"mah jwt ouai","pronunciation":)"
-              R"("mah goot way","numerals":"mah =k=a","coptic_unicode":"ⲙⲁϩ ϫⲱⲧ ⲟⲩⲁⲓ","numerals_unicode":)"
+              R"("mah goot way","pronunciation_arabic":"ماه جوت أوأي","numerals":"mah =k=a","coptic_unicode":"ⲙⲁϩ ϫⲱⲧ ⲟⲩⲁⲓ","numerals_unicode":)"
               R"("ⲙⲁϩ ⲕ̅ⲁ̅","numeral_values":[["ⲕ̅",20],["ⲁ̅",1]]})"
               "\n");
     EXPECT_EQ(numberLine("1000001", Form{Kind::cardinal, Gender::feminine}),
               R"({"input":"1000001","number":1000001,"read_as":"digits","ordinal":false,"masculine":false,)"
               R"("digits":"1,000,001","english":"One Million One","arabic":"مليون وواحدة",)"
               R"("arabic_digits":"١٬٠٠٠٬٠٠١","coptic":"so`nso ou`i","pronunciation":)"
-              R"("shoensho wee","numerals":"Ìa=a]","coptic_unicode":"ϣⲟⲛ̀ϣⲟ ⲟⲩⲓ̀","numerals_unicode":"ⲁ̿̅ⲁ̅ϯ",)"
+              R"("shoensho wee","pronunciation_arabic":"شو إنشو أوي","numerals":"Ìa=a]","coptic_unicode":"ϣⲟⲛ̀ϣⲟ ⲟⲩⲓ̀","numerals_unicode":"ⲁ̿̅ⲁ̅ϯ",)"
               R"("numeral_values":[["ⲁ̿̅",1000000],["ⲁ̅",1]]})"
               "\n");
     std::string day;
@@ -69,7 +69,7 @@ TEST(JsonLines, AnyNumberInAnyFormParsesAndItsValuesAddUp) {
     const std::vector<std::string> names = {"input",         "number",   "read_as",  "ordinal",
                                             "masculine",     "digits",   "english",  "arabic",
                                             "arabic_digits", "coptic",
-                                            "pronunciation", "numerals", "coptic_unicode",
+                                            "pronunciation", "pronunciation_arabic", "numerals", "coptic_unicode",
                                             "numerals_unicode", "numeral_values"};
     std::mt19937 gen(34);
     std::uniform_int_distribution<std::uint32_t> pick(1, largestNumber);

@@ -109,9 +109,9 @@ TEST(Practice, ArabicQuestionsAndVerdicts) {
         {Ask::writeNumerals, 21, ordinalFeminine, "ⲕ̅ⲁ̅ϯ", "عدد أصلي لا ترتيبي"},
         {Ask::writeNumerals, 21, ordinalFeminine, "ⲙⲁϩ ⲕ̅ⲁ̅", "مذكر لا مؤنث"},
         {Ask::writeNumerals, 21, ordinalFeminine, "21st", "مكتوب بالأرقام لا بالأرقام القبطية"},
-        {Ask::writeCoptic, 7, cardinal, "ⲙⲏⲧϣⲁϣϥ", "«\u2068ⲙⲏⲧϣⲁϣϥ\u2069» ليست من كلمات الأعداد القبطية"},
+        {Ask::writeCoptic, 7, cardinal, "ⲙⲏⲧϣⲁϣϥ", "الكلمة «\u2068ⲙⲏⲧϣⲁϣϥ\u2069» ليست من كلمات الأعداد القبطية"},
         {Ask::writeNumerals, 20, cardinal, "ⲃ̿ⲉ",
-         "ليس عددًا يقرؤه زفنارو: «\u2068ⲉ\u2069» بلا علامة مرتبة، بخلاف الحروف قبله"},
+         "ليس عددًا يقرؤه زفنارو: «\u2068ⲉ\u2069» بلا علامة المرتبة، بخلاف الحروف قبله"},
     };
     for (const auto& r : rows) {
         const Verdict v = check(arabic(r.ask, r.number, r.form), r.answer);
@@ -302,13 +302,13 @@ TEST(PracticeSession, TheTallyAndItsWords) {
     }
     const Language ar = *languageNamed("ar");
     EXPECT_EQ(tallyWords({7, 1234, 0, false}, defaultLanguage), "Score: 7 of 1,234 · streak 0");
-    EXPECT_EQ(tallyWords({7, 1234, 0, false}, ar), "النتيجة: ٧ من ١٬٢٣٤ · متتالية ٠");
+    EXPECT_EQ(tallyWords({7, 1234, 0, false}, ar), "النتيجة: ٧ من ١٬٢٣٤ · الإجابات الصحيحة المتتالية: ٠");
     const Question q = makeQuestion(Ask::numerals, 2005, {}, defaultLanguage);
     EXPECT_EQ(verdictWords(q, check(q, "2005")), "Right!");
     EXPECT_EQ(verdictWords(q, check(q, "2015")), "Not yet: you wrote 2,015.");
     EXPECT_EQ(verdictWords(q, check(q, "foo")),
               "Not yet: not a number Zefnaro can read: \"foo\" is no number word.");
     const Question w = makeQuestion(Ask::writeNumerals, 21, formOf(true, false), ar);
-    EXPECT_EQ(verdictWords(w, check(w, "ⲕ̅ⲁ̅")), "ليس بعد: كتبت ٢١، عدد أصلي لا ترتيبي.");
+    EXPECT_EQ(verdictWords(w, check(w, "ⲕ̅ⲁ̅")), "إجابة غير صحيحة: كتبت ٢١، عدد أصلي لا ترتيبي.");
     EXPECT_EQ(answerWords(q.answer, defaultLanguage), "The answer is 2,005.");
 }

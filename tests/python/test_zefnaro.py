@@ -11,7 +11,7 @@ import pytest
 import zefnaro
 
 CLI = os.environ["ZEFNARO_CLI"]
-PIECES = ["digits", "english", "arabic", "arabic_digits", "coptic", "pronunciation", "numerals",
+PIECES = ["digits", "english", "arabic", "arabic_digits", "coptic", "pronunciation", "pronunciation_arabic", "numerals",
           "coptic_unicode", "numerals_unicode"]
 FORMS = [(False, False), (True, False), (False, True), (True, True)]
 NUMBERS = [1, 2, 5, 10, 12, 19, 100, 101, 999, 1000, 2005, 20001,
@@ -48,6 +48,8 @@ def test_write_refuses_a_form_that_is_none(form, given):
     ("٢٬٠٠٥", 2005, "digits", False, True),
     ("ⲥ̀ⲛⲁⲩ ⲛ̀ϣⲟ ⲧⲓⲟⲩ", 2005, "coptic", False, True),
     ("esnav ensho tiw", 2005, "pronunciation", False, True),
+    ("إسناف إنشو تيو", 2005, "pronunciation_arabic", False, True),
+    ("ماه جوتي اوي", 21, "pronunciation_arabic", True, False),
     ("Ëb=e", 2005, "numerals", False, True),
     ("ⲃ̱ⲉ̅", 2005, "numerals", False, True),
     ("͵ⲃⲉ̅", 2005, "numerals", False, True),

@@ -64,7 +64,7 @@ private slots:
                 ++arabic;
             }
         }
-        QCOMPARE(arabic, 8);
+        QCOMPARE(arabic, 7); // "for short" stands before the numerals, in the line that introduces them
         QCOMPARE(coptic, 2);
         window->showDates();
         auto* dates = window->findChild<DateWindow*>();

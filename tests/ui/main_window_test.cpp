@@ -162,6 +162,14 @@ private slots:
         QCOMPARE(box->text(), QStringLiteral("987654321"));
     }
 
+    // An Arabic keyboard's digits are the digits they stand for.
+    void arabicKeyboardDigitsAreDigits() {
+        box->clear();
+        for (const QChar c : QStringLiteral("٢٠٠۵")) // as an Arabic keyboard sends them
+            QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        QCOMPARE(box->text(), QStringLiteral("2005"));
+    }
+
     void unreadablePastedTextIsReadLeniently() {
         // Text that is no written number goes into the box as pasting always did.
         // With the spinner already at the value read, the pasted text stays.

@@ -15,7 +15,7 @@ namespace zefnaro {
 
 // The form a text was written in; formName() gives "digits", "english", "coptic",
 // "pronunciation", "numerals" and "arabic". Digits are ASCII or Arabic-Indic.
-enum class WrittenForm { digits, english, coptic, pronunciation, numerals, arabic };
+enum class WrittenForm { digits, english, coptic, pronunciation, numerals, arabic, arabicPronunciation };
 ZEFNARO_API std::string_view formName(WrittenForm form);
 
 struct Reading {
