@@ -141,12 +141,13 @@ Report composeReport(std::uint32_t number, Form form, Writing writing, Language 
 namespace {
 
 // Each letter of a number's numeral, with its marks and what it stands for.
-void appendLetterParts(std::vector<NumeralPart>& parts, std::uint32_t n, Writing writing) {
+// The values in the report's language's digits (٥٠٠ × ١٬٠٠٠٬٠٠٠ in Arabic).
+void appendLetterParts(std::vector<NumeralPart>& parts, std::uint32_t n, Writing writing, Language language) {
     const std::vector<NumeralLetter> shown = numeralLetters(n, writing);
     const std::vector<NumeralLetter> unicode = numeralLetters(n, Writing::unicode);
     for (std::size_t i = 0; i < shown.size(); ++i) {
-        std::string what = unicode[i].text() + " = " + groupDigits(shown[i].letterValue());
-        if (shown[i].rank() > 1) what += " × " + groupDigits(shown[i].rank());
+        std::string what = unicode[i].text() + " = " + groupedText(shown[i].letterValue(), language);
+        if (shown[i].rank() > 1) what += " × " + groupedText(shown[i].rank(), language);
         parts.push_back({shown[i].text(), std::move(what)});
     }
 }
@@ -158,17 +159,17 @@ std::vector<NumeralPart> numeralParts(const Report& report) {
     std::vector<NumeralPart> parts;
     if (report.day) { // the day's numeral, the month's name, the year's numeral
         const MonthName month = copticMonthName(report.day->month);
-        appendLetterParts(parts, static_cast<std::uint32_t>(report.day->day), report.writing);
+        appendLetterParts(parts, static_cast<std::uint32_t>(report.day->day), report.writing, report.language);
         parts.push_back({std::string(" ")
                              .append(report.writing == Writing::unicode ? month.coptic : month.fontText)
                              .append(" "),
                          {}});
-        appendLetterParts(parts, static_cast<std::uint32_t>(report.day->year), report.writing);
+        appendLetterParts(parts, static_cast<std::uint32_t>(report.day->year), report.writing, report.language);
         return parts;
     }
     const NumeralScript& script = numeralScript(report.writing);
     if (report.form.ordinal()) parts.push_back({std::string(script.prefix), {}});
-    appendLetterParts(parts, report.number, report.writing);
+    appendLetterParts(parts, report.number, report.writing, report.language);
     if (report.form.feminine()) parts.push_back({std::string(script.ending), {}});
     return parts;
 }
@@ -185,12 +186,13 @@ std::string explainNumeralAt(const Report& report, std::size_t character) {
 
 std::string statusText(const DisplaySettings& settings) {
     const Language language = settings.language;
-    std::string fonts = settings.fontName;
-    if (writingFor(fonts) == Writing::unicode && fonts != unicodeNumeralsFont)
-        fonts = say(Text::status_numerals_font, language, {fonts, unicodeNumeralsFont});
+    // Each font's name isolated on its own, so that right to left they keep their order.
+    std::string fonts = isolated(settings.fontName, language);
+    if (writingFor(settings.fontName) == Writing::unicode && settings.fontName != unicodeNumeralsFont)
+        fonts = say(Text::status_numerals_font, language, {fonts, isolated(unicodeNumeralsFont, language)});
     // Appended, not added: GCC 12 at -O3 warns, falsely, about " " + a string.
     std::string out = " ";
-    out.append(isolated(fonts, language))
+    out.append(fonts)
         .append(" | ")
         .append(countText(static_cast<std::uint32_t>(settings.fontSize), language))
         .append(" | ")

@@ -1,7 +1,7 @@
 // The date view: a Gregorian day, its Coptic date in fields, or a Coptic date
 // typed in any writing, each shown as the engine's report of the day.
 import { call, facts, monthDays } from './engine.js';
-import { language, quoted, t } from './language.js';
+import { grouped, language, quoted, t } from './language.js';
 import { $, report, say, showMessage } from './page.js';
 
 const gregorian = $('gregorian'), copticDay = $('coptic-day'), copticMonth = $('coptic-month');
@@ -11,7 +11,7 @@ let shown = null; // the engine's answer for the day the report shows
 gregorian.min = facts.first_day;
 gregorian.max = facts.last_day;
 copticYear.max = String(facts.largest_year);
-facts.months.forEach((m, i) => copticMonth.add(new Option(`${i + 1} ${t(m.english)} · ${m.coptic}`,
+facts.months.forEach((m, i) => copticMonth.add(new Option(`${grouped(i + 1)} ${t(m.english)} · ${m.coptic}`,
   String(i + 1))));
 
 function today() {

@@ -90,7 +90,7 @@ void DateWindow::buildControls() {
         const MonthName m = copticMonthName(month);
         // The name people use in the window's language, beside the Coptic.
         const std::string_view name = dates::monthName(month, currentLanguage());
-        monthList_->addItem(QStringLiteral("%1 %2 · %3").arg(month).arg(qs(name), qs(m.coptic)));
+        monthList_->addItem(QStringLiteral("%1 %2 · %3").arg(numberText(static_cast<std::uint32_t>(month)), qs(name), qs(m.coptic)));
     }
     named(yearSpin_, "copticYearSpin", tr("Coptic year, Anno Martyrum"));
     yearSpin_->setRange(1, toCopticDate(fromQDate(lastDay)).date.year);

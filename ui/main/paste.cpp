@@ -4,6 +4,8 @@
 
 #include "platform/number_box.h"
 #include "report/report.h"
+#include "ui/fonts.h"
+#include "ui/window_language.h"
 #include "ui/settings/settings_window.h"
 
 #include <QDragEnterEvent>
@@ -42,7 +44,7 @@ void MainWindow::pasteText(const QString& text) {
         showStatusMessage(tr("Now showing %1 forms, as the pasted text is written")
                               .arg(QStringList{shown.form.ordinal() ? tr("ordinal") : tr("cardinal"),
                                                shown.form.masculine() ? tr("masculine") : tr("feminine")}
-                                       .join(QStringLiteral(", "))));
+                                       .join(qs(facts(currentLanguage()).comma))));
 }
 
 void MainWindow::showStatusMessage(const QString& message) {

@@ -49,7 +49,7 @@ WorksheetDialog::WorksheetDialog(const PracticeOptions& start, bool mixed, Form 
     countBox_->setRange(1, largestWorksheet);
     countBox_->setValue(worksheetCount);
     for (const int points : worksheetSizes)
-        sizeList_->addItem(tr("%1 pt").arg(points), points);
+        sizeList_->addItem(tr("%1 pt").arg(numberText(static_cast<std::uint32_t>(points))), points);
     sizeList_->setCurrentIndex(sizeList_->findData(worksheetSize));
     keyCheck_->setText(tr("&Answer key on pages of its own"));
     keyCheck_->setChecked(true);
