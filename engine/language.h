@@ -32,7 +32,12 @@ struct LanguageFacts {
     Script numbers = Script::latin;
     std::string_view locale; // whose conventions the windows' own controls follow: "en-GB", "ar-EG"
     std::string_view comma;  // between a weekday and its date: ", ", or the Arabic comma
+    bool dualAndPlurals = false; // counts its nouns as Arabic does: one, two, 3–10, 11–99, the rest
 };
+
+// CLDR's plural categories, as a count chooses its noun's form ("1 day", "2 days").
+enum class Plural : std::uint8_t { one, two, few, many, other };
+Plural pluralOf(std::uint32_t count, Language language);
 
 const LanguageFacts& facts(Language language);
 // Every language, in the order of the enum; the pseudo-locales last.

@@ -109,7 +109,10 @@ void appendObservanceText(std::string& out, const Observance& o, Language langua
     out += "  ";
     out += copticText(o.first, language);
     if (!oneDay) out.append(to).append(copticText(o.last, language));
-    out.append("  ").append(nameIn(o, language)).append(" (").append(kindWords(o.kind, language)).append(")\n");
+    // No kind where the name begins with it (صوم الميلاد is a fast by its name).
+    const std::string_view name = nameIn(o, language), kind = kindWords(o.kind, language);
+    out.append("  ").append(name.starts_with(kind) ? std::string(name) : say(Text::observance_with_kind, language, {name, kind}));
+    out += '\n';
 }
 
 std::string churchYearCalendar(int copticYear, const std::vector<Observance>& observances, Language language) {

@@ -19,6 +19,18 @@ namespace zefnaro {
 // The lines of a day's report in order, each given to `line` with a function that
 // appends its text: one list for the report and for its plain text. In Arabic the
 // sentences, the dates, the words and the month's name are Arabic.
+// "… days to Easter" in the form the count takes.
+inline Text daysToEaster(Plural plural) {
+    switch (plural) {
+    case Plural::one: return Text::lent_day_to_easter;
+    case Plural::two: return Text::lent_days_to_easter_two;
+    case Plural::few: return Text::lent_days_to_easter_few;
+    case Plural::many: return Text::lent_days_to_easter_many;
+    case Plural::other: return Text::lent_days_to_easter;
+    }
+    return Text::lent_days_to_easter;
+}
+
 template <class Line>
 void eachDateLine(CopticDate date, GregorianDate gregorian, Writing writing, Language language, Line&& line) {
     const auto day = static_cast<std::uint32_t>(date.day);
@@ -72,8 +84,7 @@ void eachDateLine(CopticDate date, GregorianDate gregorian, Writing writing, Lan
                 }
                 const GregorianDate e = easter(date.year + yearsBeforeTheMartyrs);
                 const auto left = static_cast<std::uint32_t>(dates::daysBetween(date, toCopticDate(e).date));
-                out += say(left == 1 ? Text::lent_day_to_easter : Text::lent_days_to_easter, language,
-                           {name, countText(left, language)});
+                out += say(daysToEaster(pluralOf(left, language)), language, {name, countText(left, language)});
             });
     }
     line(Piece::blank, text(""));

@@ -12,8 +12,8 @@ namespace zefnaro {
 namespace {
 
 constexpr LanguageFacts table[] = {
-    {"en", "English", false, Script::latin, "en-GB", ", "},
-    {"ar", "\u0627\u0644\u0639\u0631\u0628\u064A\u0629", true, Script::arabic, "ar-EG", "\u060C "}, // "Arabic" in Arabic, and the Arabic comma
+    {"en", "English", false, Script::latin, "en-GB", ", ", false},
+    {"ar", "\u0627\u0644\u0639\u0631\u0628\u064A\u0629", true, Script::arabic, "ar-EG", "\u060C ", true}, // "Arabic" in Arabic, and the Arabic comma
     // The pseudo-locales show English's number data: only their texts change.
     {"en-XA", "English (pseudo-accents)", false, Script::latin, "en-GB", ", "},
     {"ar-XB", "English (pseudo-bidi)", true, Script::latin, "en-GB", ", "},
@@ -24,6 +24,16 @@ static_assert(std::size(table) == allLanguages.size());
 
 const LanguageFacts& facts(Language language) {
     return table[static_cast<std::size_t>(language)];
+}
+
+// CLDR's rules: English one and other; Arabic one, two, few (3–10 of a hundred),
+// many (11–99 of a hundred) and other.
+Plural pluralOf(std::uint32_t count, Language language) {
+    if (count == 1) return Plural::one;
+    if (!facts(language).dualAndPlurals) return Plural::other;
+    if (count == 2) return Plural::two;
+    const std::uint32_t rest = count % 100;
+    return rest >= 3 && rest <= 10 ? Plural::few : rest >= 11 ? Plural::many : Plural::other;
 }
 
 std::optional<Language> languageNamed(std::string_view code) {

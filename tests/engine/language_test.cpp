@@ -87,3 +87,23 @@ TEST(Languages, TheLibrarysMessagesInALanguage) {
     }
     EXPECT_EQ(readWrittenNumber("xyz").error.message, rows[0].xyz); // the same as without a language
 }
+
+namespace {
+
+// CLDR's plural categories choose a counted noun's form: English has one and
+// other; Arabic one, two, 3–10, 11–99 and the rest, by the last two digits.
+TEST(Languages, PluralsAsCldrCountsThem) {
+    const Language en = *languageNamed("en"), ar = *languageNamed("ar");
+    const std::vector<std::tuple<std::uint32_t, Plural, Plural>> rows{
+        {1, Plural::one, Plural::one},      {2, Plural::other, Plural::two},   {3, Plural::other, Plural::few},
+        {10, Plural::other, Plural::few},   {11, Plural::other, Plural::many}, {99, Plural::other, Plural::many},
+        {100, Plural::other, Plural::other}, {102, Plural::other, Plural::other}, {103, Plural::other, Plural::few},
+        {111, Plural::other, Plural::many}, {0, Plural::other, Plural::other},
+    };
+    for (const auto& [n, english, arabic] : rows) {
+        EXPECT_EQ(pluralOf(n, en), english) << n;
+        EXPECT_EQ(pluralOf(n, ar), arabic) << n;
+    }
+}
+
+} // namespace
