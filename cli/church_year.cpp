@@ -4,6 +4,7 @@
 #include "cli/mode.h"
 #include "engine/calendar/days.h"
 #include "engine/read_reason.h"
+#include "engine/say.h"
 #include "export/church_year.h"
 #include "zefnaro/church.h"
 #include "zefnaro/read.h"
@@ -14,27 +15,43 @@ namespace {
 
 int listChurchYear(const Request& request) {
     Answers answers(request.json);
+    // With --ics every year goes into one calendar, written once all are read.
+    std::vector<ChurchYear> calendar;
     const auto answer = [&](std::string_view input) {
         const ExplainedReading read = readExplained(input);
         if (!read.result.ok())
             return answers.reject(input, readerMessage(read.why, request.language));
         const auto year = static_cast<int>(read.result.reading.number);
-        const std::vector<Observance> year_ = churchYear(year);
-        if (year_.empty())
+        std::vector<Observance> observances = churchYear(year);
+        if (observances.empty())
             return answers.reject(input, dates::sentence(dates::whyNoGregorianDate({year, 1, 1}), request.language));
+        if (request.ics) {
+            if (!calendarCanHold(observances))
+                return answers.reject(input, say(Text::cli_ics_too_late, request.language,
+                                                 {groupedText(static_cast<std::uint32_t>(year), request.language, "")}));
+            calendar.push_back({year, std::move(observances)});
+            return;
+        }
         std::string& out = answers.buffer();
-        if (request.ics)
-            out += churchYearCalendar(year, year_, request.language);
-        else
-            for (const Observance& o : year_)
-                request.json ? appendObservanceLine(out, o, request.language)
-                             : appendObservanceText(out, o, request.language);
+        for (const Observance& o : observances)
+            request.json ? appendObservanceLine(out, o, request.language)
+                         : appendObservanceText(out, o, request.language);
         answers.flushIfFull();
     };
-    for (const auto& input : request.inputs)
-        answer(input);
+    // --church-year's own value first: a year, or - for the years on standard input.
+    if (request.inputs.front() == "-")
+        answers.eachLine(answer);
+    else
+        answer(request.inputs.front());
+    for (std::size_t i = 1; i < request.inputs.size(); ++i)
+        answer(request.inputs[i]);
+    if (!calendar.empty()) answers.buffer() += churchYearsCalendar(calendar, request.language, calendarStamp());
     return answers.status();
 }
+
+} // namespace
+
+namespace {
 
 class ChurchYearMode final : public CliMode {
 public:

@@ -8,6 +8,11 @@
 #include "export/json.h"
 #include "export/members.h"
 
+#include <algorithm>
+#include <charconv>
+#include <cstdlib>
+#include <ctime>
+
 
 namespace zefnaro {
 
@@ -115,7 +120,32 @@ void appendObservanceText(std::string& out, const Observance& o, Language langua
     out += '\n';
 }
 
-std::string churchYearCalendar(int copticYear, const std::vector<Observance>& observances, Language language) {
+bool calendarCanHold(const std::vector<Observance>& observances) {
+    return std::all_of(observances.begin(), observances.end(), [](const Observance& o) {
+        return days::civilFromDays(days::copticDays(o.last) + 1).year <= 9999;
+    });
+}
+
+std::string calendarStamp() {
+    std::time_t now = std::time(nullptr);
+    if (const char* epoch = std::getenv("SOURCE_DATE_EPOCH")) {
+        long long seconds = 0;
+        const std::string_view text(epoch);
+        if (const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), seconds);
+            error == std::errc() && end == text.data() + text.size() && seconds >= 0)
+            now = static_cast<std::time_t>(seconds);
+    }
+    std::tm utc{};
+    gmtime_r(&now, &utc);
+    char text[32];
+    std::strftime(text, sizeof text, "%Y%m%dT%H%M%SZ", &utc);
+    return text;
+}
+
+std::string churchYearsCalendar(const std::vector<ChurchYear>& years, Language language, std::string_view stamp) {
+    if (years.empty()) return {};
+    for (const ChurchYear& y : years)
+        if (!calendarCanHold(y.observances)) return {};
     std::string out;
     const auto line = [&out](const std::string& text) { appendFolded(out, text); };
     line("BEGIN:VCALENDAR");
@@ -123,35 +153,41 @@ std::string churchYearCalendar(int copticYear, const std::vector<Observance>& ob
     line("PRODID:-//Zefnaro//Coptic church year//EN");
     line("CALSCALE:GREGORIAN");
     std::string title;
-    appendIcsText(title, say(Text::ics_title, language, {yearText(copticYear, language)}));
+    const int first = years.front().copticYear, last = years.back().copticYear;
+    appendIcsText(title, first == last ? say(Text::ics_title, language, {yearText(first, language)})
+                                       : say(Text::ics_title_years, language,
+                                             {yearText(first, language), yearText(last, language)}));
     line("X-WR-CALNAME:" + title);
-    // The stamp is the year's own first day, so that the same year gives the same file.
-    const std::string stamp = compact(isoOf({copticYear, 1, 1})) + "T000000Z";
-    for (const Observance& o : observances) {
-        std::string end; // the day after the last: an all-day event's end is not in it
-        dates::appendIso(end, days::civilFromDays(days::copticDays(o.last) + 1));
-        const std::string start = compact(isoOf(o.first));
-        line("BEGIN:VEVENT");
-        line("UID:" + std::to_string(copticYear) + "-" + std::string(o.id) + "@zefnaro");
-        line("DTSTAMP:" + stamp);
-        line("DTSTART;VALUE=DATE:" + start);
-        line("DTEND;VALUE=DATE:" + compact(end));
-        std::string summary, description;
-        appendIcsText(summary, nameIn(o, language));
-        const bool oneDay = o.first == o.last;
-        appendIcsText(description, copticText(o.first, language) +
-                                       (oneDay ? std::string() : " – " + copticText(o.last, language)) + " (" +
-                                       std::string(kindWords(o.kind, language)) + ")");
-        line("SUMMARY:" + summary);
-        line("DESCRIPTION:" + description);
-        std::string category;
-        appendIcsText(category, say(categoryText(o.kind), language));
-        line("CATEGORIES:" + category);
-        line("TRANSP:TRANSPARENT");
-        line("END:VEVENT");
-    }
+    for (const ChurchYear& year : years)
+        for (const Observance& o : year.observances) {
+            std::string end; // the day after the last: an all-day event's end is not in it
+            dates::appendIso(end, days::civilFromDays(days::copticDays(o.last) + 1));
+            const std::string start = compact(isoOf(o.first));
+            line("BEGIN:VEVENT");
+            line("UID:" + std::to_string(year.copticYear) + "-" + std::string(o.id) + "@zefnaro");
+            line("DTSTAMP:" + std::string(stamp));
+            line("DTSTART;VALUE=DATE:" + start);
+            line("DTEND;VALUE=DATE:" + compact(end));
+            std::string summary, description;
+            appendIcsText(summary, nameIn(o, language));
+            const bool oneDay = o.first == o.last;
+            appendIcsText(description, copticText(o.first, language) +
+                                           (oneDay ? std::string() : " – " + copticText(o.last, language)) + " (" +
+                                           std::string(kindWords(o.kind, language)) + ")");
+            line("SUMMARY:" + summary);
+            line("DESCRIPTION:" + description);
+            std::string category;
+            appendIcsText(category, say(categoryText(o.kind), language));
+            line("CATEGORIES:" + category);
+            line("TRANSP:TRANSPARENT");
+            line("END:VEVENT");
+        }
     line("END:VCALENDAR");
     return out;
+}
+
+std::string churchYearCalendar(int copticYear, const std::vector<Observance>& observances, Language language) {
+    return churchYearsCalendar({{copticYear, observances}}, language, calendarStamp());
 }
 
 } // namespace zefnaro

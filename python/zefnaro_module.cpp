@@ -11,6 +11,7 @@
 
 #include <Python.h>
 
+#include <limits>
 #include <optional>
 #include <string>
 #include <vector>
@@ -130,7 +131,23 @@ py::dict copticDate(const py::object& date, const std::string& language) {
     return d;
 }
 
-py::object gregorianDate(int year, int month, int day, const std::string& language) {
+// A whole number as Python's own date functions take one: an int, never a bool or a
+// float (TypeError), and one too large for any calendar a ValueError, not an overflow.
+int wholeArgument(const py::object& value, const char* name) {
+    if (PyBool_Check(value.ptr()) || !PyLong_Check(value.ptr()))
+        throw py::type_error(std::string(name) + " must be an int, not " +
+                             std::string(py::str(py::type::of(value).attr("__name__"))));
+    int overflow = 0;
+    const long long n = PyLong_AsLongLongAndOverflow(value.ptr(), &overflow);
+    if (overflow != 0 || n < std::numeric_limits<int>::min() || n > std::numeric_limits<int>::max())
+        throw py::value_error(std::string(name) + " " + std::string(py::str(value)) + " is out of range");
+    return static_cast<int>(n);
+}
+
+py::object gregorianDate(const py::object& yearArgument, const py::object& monthArgument,
+                         const py::object& dayArgument, const std::string& language) {
+    const int year = wholeArgument(yearArgument, "year"), month = wholeArgument(monthArgument, "month"),
+              day = wholeArgument(dayArgument, "day");
     const zefnaro::GregorianDateResult g = zefnaro::toGregorianDate({year, month, day}, spoken(language));
     if (!g.ok())
         throw py::value_error(g.error.message);
@@ -143,7 +160,8 @@ py::object gregorianDate(int year, int month, int day, const std::string& langua
     return dateType()(g.date.year, g.date.month, g.date.day);
 }
 
-py::object easterOf(int year) {
+py::object easterOf(const py::object& yearArgument) {
+    const int year = wholeArgument(yearArgument, "year");
     const zefnaro::GregorianDate e = zefnaro::easter(year);
     const int lastYear = py::module_::import("datetime").attr("MAXYEAR").cast<int>();
     if (e.year == 0 || e.year > lastYear)
@@ -154,7 +172,8 @@ py::object easterOf(int year) {
 }
 
 // The year's observances as the command line's JSON lines give them.
-py::list churchYearOf(int year, const std::string& language) {
+py::list churchYearOf(const py::object& yearArgument, const std::string& language) {
+    const int year = wholeArgument(yearArgument, "year");
     const zefnaro::Language said = *zefnaro::languageNamed(spoken(language));
     const std::vector<zefnaro::Observance> all = zefnaro::churchYear(year);
     if (all.empty())

@@ -10,7 +10,7 @@ ZEFNARO_PACKAGES=(
   fonts-freefont-ttf fonts-noto-core python3-fonttools libharfbuzz-bin pngquant
   libgtest-dev libgmock-dev libbenchmark-dev libicu-dev
   desktop-file-utils appstream dpkg-dev file poppler-utils unzip
-  python3-dev pybind11-dev python3-pytest python3-icalendar
+  python3-dev pybind11-dev python3-pytest python3-icalendar python3-vobject
   chromium chromium-driver python3-selenium python3-pil
 )
 

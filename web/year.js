@@ -28,7 +28,9 @@ function show(text, { remember = true } = {}) {
     row.insertCell().textContent = o.first === o.last ? o.first : o.first + ' – ' + o.last;
     row.insertCell().textContent = o.coptic_text;
   }
-  // The file is made here, in the page: nothing is fetched.
+  // The file is made here, in the page: nothing is fetched. A year whose days reach
+  // 10000 AD has none: calendar files write four-digit years.
+  download.hidden = !year.ics;
   download.href = 'data:text/calendar;charset=utf-8,' + encodeURIComponent(year.ics);
   download.download = t('Coptic church year %1.ics', year.year);
   const where = '#year/' + year.year;

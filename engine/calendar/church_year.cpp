@@ -128,10 +128,12 @@ std::vector<Observance> churchYear(int year) {
     const auto one = [&add](std::string_view id, long long day) { add(id, day, day); };
     one("nayrouz", on(1, 1));
     one("cross", on(1, 17));
-    // Where 29 Kiahk is 8 January (the year after a Coptic leap year) the Church keeps
-    // the Nativity on 7 January, 28 Kiahk: both days are marked, the fast ends before.
+    // In the Coptic year after a leap year (AM divisible by 4), 28 Kiahk is 25 December
+    // of the Julian calendar, and the Church keeps the Nativity on it as well as on
+    // 29 Kiahk: both days are marked, and the fast ends the day before the first. (From
+    // 1900 to 2099 these are the years whose 28 Kiahk is 7 January.)
     const long long nativity = on(4, 29);
-    const bool earlier = days::civilFromDays(nativity).day == 8;
+    const bool earlier = year % 4 == 0;
     add("nativity_fast", on(3, 16), nativity - (earlier ? 2 : 1));
     add("nativity", nativity - (earlier ? 1 : 0), nativity);
     one("circumcision", on(5, 6));

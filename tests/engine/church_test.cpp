@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include <cstdio>
 #include <map>
 #include <string>
@@ -59,6 +61,25 @@ TEST(ChurchYear, TheDaysOfAYear) {
             EXPECT_EQ(iso(o.last), "2024-01-06");
         }
     }
+    // The Nativity by the Coptic year: two days in a year AM divisible by 4, one
+    // otherwise, and 7 January throughout 1900–2099 however the two rules are said;
+    // after 2100 the second day is 9 January, never a second Nativity in other years.
+    const std::vector<std::tuple<int, std::string, std::string, std::string>> nativities{
+        {1616, "1900-01-06", "1900-01-07", "1900-01-05"}, {1617, "1901-01-07", "1901-01-07", "1901-01-06"},
+        {1740, "2024-01-07", "2024-01-08", "2024-01-06"}, {1743, "2027-01-07", "2027-01-07", "2027-01-06"},
+        {1815, "2099-01-07", "2099-01-07", "2099-01-06"}, {1816, "2100-01-07", "2100-01-08", "2100-01-06"},
+        {1817, "2101-01-08", "2101-01-08", "2101-01-07"}, {1818, "2102-01-08", "2102-01-08", "2102-01-07"},
+        {1820, "2104-01-08", "2104-01-09", "2104-01-07"}, {4, "0287-12-25", "0287-12-26", "0287-12-24"}, // Julian and Gregorian agree then: 25 December
+    };
+    for (const auto& [year, first, last, fastEnds] : nativities)
+        for (const Observance& o : churchYear(year)) {
+            if (o.id == "nativity") {
+                EXPECT_EQ(iso(o.first) + " " + iso(o.last), first + " " + last) << year;
+            }
+            if (o.id == "nativity_fast") {
+                EXPECT_EQ(iso(o.last), fastEnds) << year;
+            }
+        }
     // In order, the first and last years of the calendar too, and nothing outside it.
     for (const int year : {1, 1743, 9999}) {
         const std::vector<Observance> list = churchYear(year);

@@ -163,3 +163,15 @@ def test_an_unknown_language_is_refused():
     for call in [lambda: zefnaro.read("7", language="fr"), lambda: zefnaro.church_year(1743, language="EN")]:
         with pytest.raises(ValueError, match="zefnaro speaks en, ar"):
             call()
+
+
+@pytest.mark.parametrize("call", [zefnaro.church_year, zefnaro.easter,
+                                  lambda y: zefnaro.gregorian_date(y, 1, 1)])
+@pytest.mark.parametrize("year,error", [(True, TypeError), (False, TypeError), (1743.0, TypeError),
+                                        ("1743", TypeError), (None, TypeError), (2**31, ValueError),
+                                        (-2**63, ValueError), (10**30, ValueError), (0, ValueError),
+                                        (10000, ValueError)])
+def test_years_are_years(call, year, error):
+    with pytest.raises(error):
+        call(year)
+

@@ -20,6 +20,9 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
 #include <QTimer>
 #include <QToolButton>
 #include <QWheelEvent>
@@ -384,6 +387,40 @@ private slots:
             if (auto* m = QApplication::activeModalWidget()) m->close();
         });
         QVERIFY(!window->saveReport(dir.filePath(QStringLiteral("no/such/folder/r.html"))));
+    }
+
+    // A write that fails part way (the disk full: here a file-size limit, which holds
+    // for root too) or cannot start says so, and leaves what was there whole: the
+    // file is written beside it first, then put in its place.
+    void aFailedSaveLeavesNoHalfWrittenFile() {
+        QTemporaryDir dir;
+        const QString kept = dir.filePath(QStringLiteral("kept.html"));
+        QVERIFY(window->saveReport(kept));
+        const auto bytes = [](const QString& path) {
+            QFile f(path);
+            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        };
+        const QByteArray before = bytes(kept);
+        enter(box, QStringLiteral("7"));
+        const auto refused = [&](const QString& path) {
+            QTimer::singleShot(0, [] {
+                if (auto* m = QApplication::activeModalWidget()) m->close();
+            });
+            return !window->saveReport(path);
+        };
+        QVERIFY(refused(dir.filePath(QStringLiteral("kept.html/inside.html")))); // a file is no folder
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit old{};
+        ::getrlimit(RLIMIT_FSIZE, &old);
+        rlimit small = old;
+        small.rlim_cur = 512;
+        ::setrlimit(RLIMIT_FSIZE, &small);
+        const bool html = refused(kept), pdf = refused(dir.filePath(QStringLiteral("new.pdf")));
+        ::setrlimit(RLIMIT_FSIZE, &old);
+        QVERIFY(html);
+        QVERIFY(pdf);
+        QCOMPARE(bytes(kept), before);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("kept.html")});
     }
 
     // LibreOffice, where it is installed, opens the saved ODT with the report's

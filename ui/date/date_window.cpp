@@ -8,6 +8,8 @@
 
 #include "platform/named.h"
 #include "platform/geometry.h"
+#include "platform/saved_file.h"
+#include "engine/say.h"
 #include "report/date_report.h"
 #include "ui/fixed_window.h"
 #include "ui/fonts.h"
@@ -16,6 +18,7 @@
 #include <QDateEdit>
 #include <QMessageBox>
 #include <QFileDialog>
+#include <QDir>
 #include <QFile>
 #include <QListWidget>
 #include <QLocale>
@@ -263,12 +266,18 @@ void DateWindow::listYear(int year) {
 }
 
 bool DateWindow::saveCalendar(const QString& path) {
-    QFile file(path);
-    const std::string ics = churchYearCalendar(listedYear_, churchYear(listedYear_), currentLanguage());
-    const bool saved = file.open(QIODevice::WriteOnly) &&
-                       file.write(ics.data(), static_cast<qint64>(ics.size())) == static_cast<qint64>(ics.size());
+    const std::vector<Observance> year = churchYear(listedYear_);
+    QString why;
+    if (!calendarCanHold(year)) // its days reach 10000 AD, which calendar files cannot write
+        why = qs(say(Text::cli_ics_too_late, currentLanguage(),
+                     {groupedText(static_cast<std::uint32_t>(listedYear_), currentLanguage(), "")}));
+    const bool saved = why.isEmpty() &&
+                       saveWhole(path, QByteArray::fromStdString(churchYearCalendar(listedYear_, year, currentLanguage())),
+                                 why);
     if (!saved)
-        QMessageBox::warning(this, windowTitle(), tr("The calendar could not be saved as %1.").arg(path));
+        QMessageBox::warning(this, windowTitle(),
+                             tr("The calendar could not be saved as %1.").arg(QDir::toNativeSeparators(path)) +
+                                 (why.isEmpty() ? QString() : QStringLiteral("\n\n") + why));
     return saved;
 }
 

@@ -16,6 +16,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFile>
+#include "platform/saved_file.h"
 #include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
@@ -61,21 +62,27 @@ bool MainWindow::saveReport(const QString& path) {
     bool written = false;
     QString why;
     if (suffix == QLatin1String("pdf")) {
-        QPdfWriter pdf(path);
-        pdf.setTitle(QString::fromStdString(title));
-        pdf.setCreator(QStringLiteral("Zefnaro"));
-        pdf.setPageLayout(reportPageLayout());
-        written = paintOnOnePage(shown, pdf) && QFileInfo(path).size() > 0;
+        written = saveWhole(
+            path,
+            [&](QIODevice& device) {
+                bool painted = false;
+                {
+                    QPdfWriter pdf(&device);
+                    pdf.setTitle(QString::fromStdString(title));
+                    pdf.setCreator(QStringLiteral("Zefnaro"));
+                    pdf.setPageLayout(reportPageLayout());
+                    painted = paintOnOnePage(shown, pdf);
+                } // the PDF is finished as its writer goes
+                return painted && device.size() > 0;
+            },
+            why);
     } else if (suffix == QLatin1String("odt")) {
         std::string reason;
         written = saveOdt(shown, title, QFile::encodeName(path).toStdString(), reason, carriedFonts());
         why = QString::fromStdString(reason);
     } else {
-        QFile file(path);
         const std::string page = reportPage(shown, title, carriedFonts());
-        written = file.open(QIODevice::WriteOnly) &&
-                  file.write(page.data(), static_cast<qint64>(page.size())) == static_cast<qint64>(page.size());
-        if (!written) why = file.errorString();
+        written = saveWhole(path, QByteArray::fromStdString(page), why);
     }
     if (!written) {
         QMessageBox box(

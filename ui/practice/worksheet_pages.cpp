@@ -1,6 +1,7 @@
 #include "worksheet_pages.h"
 
 #include "platform/arial.h"
+#include "platform/saved_file.h"
 #include "ui/fonts.h"
 
 #include <QCoreApplication>
@@ -189,14 +190,21 @@ QPageLayout worksheetPage() {
 } // namespace
 
 bool saveWorksheetPdf(const QString& path, const Worksheet& sheet, const WorksheetLook& look) {
-    {
-        QPdfWriter pdf(path);
-        pdf.setTitle(QString::fromStdString(sheet.title));
-        pdf.setCreator(QStringLiteral("Zefnaro"));
-        pdf.setPageLayout(worksheetPage());
-        paintWorksheet(pdf, sheet, look);
-    }
-    return QFileInfo(path).size() > 0;
+    QString why;
+    return saveWhole(
+        path,
+        [&](QIODevice& device) {
+            int pages = 0;
+            {
+                QPdfWriter pdf(&device);
+                pdf.setTitle(QString::fromStdString(sheet.title));
+                pdf.setCreator(QStringLiteral("Zefnaro"));
+                pdf.setPageLayout(worksheetPage());
+                pages = paintWorksheet(pdf, sheet, look);
+            } // the PDF is finished as its writer goes
+            return pages > 0 && device.size() > 0;
+        },
+        why);
 }
 
 bool printWorksheet(const Worksheet& sheet, const WorksheetLook& look, QWidget* parent) {
