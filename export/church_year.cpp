@@ -30,6 +30,8 @@ std::string_view kindWords(ObservanceKind kind, Language language) {
     case ObservanceKind::minorFeastOfTheLord: return say(Text::kind_minor_feast, language);
     case ObservanceKind::feast: return say(Text::kind_feast, language);
     case ObservanceKind::fast: return say(Text::kind_fast, language);
+    case ObservanceKind::feastOfTheVirgin: return say(Text::kind_virgin_feast, language);
+    case ObservanceKind::season: return say(Text::kind_season, language);
     }
     return {};
 }
@@ -41,6 +43,8 @@ Text categoryText(ObservanceKind kind) {
     case ObservanceKind::minorFeastOfTheLord: return Text::ics_category_minor_feast;
     case ObservanceKind::feast: return Text::ics_category_feast;
     case ObservanceKind::fast: return Text::ics_category_fast;
+    case ObservanceKind::feastOfTheVirgin: return Text::ics_category_virgin_feast;
+    case ObservanceKind::season: return Text::ics_category_season;
     }
     return Text::ics_category_feast;
 }

@@ -9,6 +9,7 @@
 #include "zefnaro/church.h"
 #include "zefnaro/date.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -75,10 +76,20 @@ void eachDateLine(CopticDate date, GregorianDate gregorian, Writing writing, Lan
     if (!observances.empty()) {
         line(Piece::blank, text(""));
         line(Piece::words, said(Text::date_which_is));
-        for (const Observance& o : observances)
-            line(Piece::english, [&o, &date, language](std::string& out) {
+        const auto in = [&observances](std::string_view id) {
+            return std::any_of(observances.begin(), observances.end(), [id](const Observance& o) { return o.id == id; });
+        };
+        const bool holyWeek = in("holy_week");
+        for (const Observance& o : observances) {
+            if (o.id == "great_lent" && holyWeek) continue; // Holy Week says it, and how far Easter is
+            line(Piece::english, [&o, &date, &in, holyWeek, language](std::string& out) {
                 const std::string_view name = dates::observanceName(o.id, language);
-                if (o.id != "great_lent") {
+                // Kept without changing the week where it falls in it or on its feasts.
+                if (o.id == "annunciation" && (holyWeek || in("lazarus_saturday") || in("easter"))) {
+                    out += say(Text::observance_commemorated, language, {name});
+                    return;
+                }
+                if (o.id != "great_lent" && o.id != "holy_week") {
                     out += name;
                     return;
                 }
@@ -86,6 +97,7 @@ void eachDateLine(CopticDate date, GregorianDate gregorian, Writing writing, Lan
                 const auto left = static_cast<std::uint32_t>(dates::daysBetween(date, toCopticDate(e).date));
                 out += say(daysToEaster(pluralOf(left, language)), language, {name, countText(left, language)});
             });
+        }
     }
     line(Piece::blank, text(""));
 }

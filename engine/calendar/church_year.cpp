@@ -32,35 +32,48 @@ struct Named {
 };
 
 constexpr auto major = ObservanceKind::majorFeastOfTheLord, minor = ObservanceKind::minorFeastOfTheLord,
-               feast = ObservanceKind::feast, fast = ObservanceKind::fast;
+               feast = ObservanceKind::feast, fast = ObservanceKind::fast, virgin = ObservanceKind::feastOfTheVirgin,
+               season = ObservanceKind::season;
 
 // Every observance; its names are the catalogue's (the Arabic from the project's glossary).
-constexpr std::array<Named, 27> names{{
+constexpr std::array<Named, 40> names{{
     {"nayrouz", Text::observance_nayrouz, feast},
     {"cross", Text::observance_cross, feast},
+    {"virgin_presentation", Text::observance_virgin_presentation, virgin},
     {"nativity_fast", Text::observance_nativity_fast, fast},
+    {"paramoun_nativity", Text::observance_paramoun_nativity, fast},
     {"nativity", Text::observance_nativity, major},
     {"circumcision", Text::observance_circumcision, minor},
+    {"paramoun_theophany", Text::observance_paramoun_theophany, fast},
     {"theophany", Text::observance_theophany, major},
     {"cana", Text::observance_cana, minor},
+    {"virgin_dormition", Text::observance_virgin_dormition, virgin},
     {"presentation", Text::observance_presentation, minor},
     {"jonah_fast", Text::observance_jonah_fast, fast},
     {"jonah_passover", Text::observance_jonah_passover, feast},
     {"great_lent", Text::observance_great_lent, fast},
+    {"cross_paremhat", Text::observance_cross_paremhat, feast},
+    {"virgin_zeitoun", Text::observance_virgin_zeitoun, virgin},
     {"annunciation", Text::observance_annunciation, major},
     {"lazarus_saturday", Text::observance_lazarus_saturday, feast},
     {"palm_sunday", Text::observance_palm_sunday, major},
+    {"holy_week", Text::observance_holy_week, fast},
     {"covenant_thursday", Text::observance_covenant_thursday, minor},
     {"good_friday", Text::observance_good_friday, fast},
+    {"bright_saturday", Text::observance_bright_saturday, fast},
     {"easter", Text::observance_easter, major},
+    {"holy_fifty_days", Text::observance_holy_fifty_days, season},
     {"thomas_sunday", Text::observance_thomas_sunday, minor},
+    {"virgin_nativity", Text::observance_virgin_nativity, virgin},
     {"ascension", Text::observance_ascension, major},
     {"pentecost", Text::observance_pentecost, major},
     {"apostles_fast", Text::observance_apostles_fast, fast},
     {"entry_into_egypt", Text::observance_entry_into_egypt, minor},
+    {"virgin_first_church", Text::observance_virgin_first_church, virgin},
     {"apostles_feast", Text::observance_apostles_feast, feast},
     {"virgin_fast", Text::observance_virgin_fast, fast},
     {"transfiguration", Text::observance_transfiguration, minor},
+    {"virgin_annunciation", Text::observance_virgin_annunciation, virgin},
     {"assumption", Text::observance_assumption, feast},
     {"weekly_fast", Text::observance_weekly_fast, fast},
 }};
@@ -113,6 +126,8 @@ std::string_view kindName(ObservanceKind kind) {
     case ObservanceKind::minorFeastOfTheLord: return "minor_feast";
     case ObservanceKind::feast: return "feast";
     case ObservanceKind::fast: return "fast";
+    case ObservanceKind::feastOfTheVirgin: return "virgin_feast";
+    case ObservanceKind::season: return "season";
     }
     return "feast";
 }
@@ -126,8 +141,15 @@ std::vector<Observance> churchYear(int year) {
         list.push_back(observance(id, first, last));
     };
     const auto one = [&add](std::string_view id, long long day) { add(id, day, day); };
+    // The eve of a feast, its Paramoun, is a strict fast: where the feast falls on a
+    // Sunday, from the Friday; on a Monday, from the Friday to the Sunday.
+    const auto paramoun = [&add](std::string_view id, long long feastDay) {
+        const int w = weekday(feastDay); // 0 Thursday: Sunday 3, Monday 4
+        add(id, feastDay - (w == 3 ? 2 : w == 4 ? 3 : 1), feastDay - 1);
+    };
     one("nayrouz", on(1, 1));
-    one("cross", on(1, 17));
+    add("cross", on(1, 17), on(1, 19));
+    one("virgin_presentation", on(4, 3));
     // In the Coptic year after a leap year (AM divisible by 4), 28 Kiahk is 25 December
     // of the Julian calendar, and the Church keeps the Nativity on it as well as on
     // 29 Kiahk: both days are marked, and the fast ends the day before the first. (From
@@ -135,27 +157,38 @@ std::vector<Observance> churchYear(int year) {
     const long long nativity = on(4, 29);
     const bool earlier = year % 4 == 0;
     add("nativity_fast", on(3, 16), nativity - (earlier ? 2 : 1));
+    paramoun("paramoun_nativity", nativity - (earlier ? 1 : 0));
     add("nativity", nativity - (earlier ? 1 : 0), nativity);
     one("circumcision", on(5, 6));
+    paramoun("paramoun_theophany", on(5, 11));
     one("theophany", on(5, 11));
+    one("virgin_dormition", on(5, 21));
     one("cana", on(5, 13));
     one("presentation", on(6, 8));
     add("jonah_fast", e - 69, e - 67);
     one("jonah_passover", e - 66);
     add("great_lent", e - 55, e - 1);
+    one("cross_paremhat", on(7, 10));
+    one("virgin_zeitoun", on(7, 24));
     one("annunciation", on(7, 29));
     one("lazarus_saturday", e - 8);
     one("palm_sunday", e - 7);
+    add("holy_week", e - 6, e - 1); // Pascha, Monday to Saturday
     one("covenant_thursday", e - 3);
     one("good_friday", e - 2);
+    one("bright_saturday", e - 1);
     one("easter", e);
+    add("holy_fifty_days", e, e + 49);
     one("thomas_sunday", e + 7);
+    one("virgin_nativity", on(9, 1));
     one("ascension", e + 39);
     one("pentecost", e + 49);
     add("apostles_fast", e + 50, on(11, 4));
     one("entry_into_egypt", on(9, 24));
+    one("virgin_first_church", on(10, 21));
     one("apostles_feast", on(11, 5));
     add("virgin_fast", on(12, 1), on(12, 15));
+    one("virgin_annunciation", on(12, 7));
     one("transfiguration", on(12, 13));
     one("assumption", on(12, 16));
     // In order of the first day; a day's feasts in the order listed above.

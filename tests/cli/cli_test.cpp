@@ -357,8 +357,18 @@ TEST(CliChurchYear, AYearsObservancesAsTextAndJsonAndBadYearsSaid) {
               std::string::npos);
     EXPECT_NE(json.out.find("{\"input\":\"x\",\"error\":"), std::string::npos);
     EXPECT_EQ(cli({"--church-year", "1743", "--ics", "--json"}).status, 2);
-    const Outcome day = cli({"--date", "2027-04-01"});
-    EXPECT_NE(day.out.find("\nwhich is\nGreat Lent, 31 days to Easter\n"), std::string::npos);
+    // What a day is: Great Lent's days to Easter, Holy Week's in its week, and the
+    // Annunciation in Holy Week or on Easter commemorated without changing the week.
+    for (const auto& [date, is] : std::vector<std::pair<std::string, std::string>>{
+             {"2027-04-01", "\nwhich is\nGreat Lent, 31 days to Easter\n\n"},
+             {"1988-04-07", "\nwhich is\nHoly Week (Pascha), 3 days to Easter\n"
+                            "Annunciation, commemorated without changing the week\nCovenant Thursday\n\n"},
+             {"1991-04-07", "\nwhich is\nAnnunciation, commemorated without changing the week\nEaster\n"
+                            "The Holy Fifty Days\n\n"},
+             {"2027-04-07", "\nwhich is\nGreat Lent, 25 days to Easter\nAnnunciation\nWednesday and Friday fast\n\n"}}) {
+        const Outcome day = cli({"--date", date});
+        EXPECT_NE(day.out.find(is), std::string::npos) << date << day.out;
+    }
 }
 
 namespace {

@@ -37,7 +37,7 @@ TEST(ChurchYear, TheDaysOfAYear) {
     std::map<std::string, std::pair<std::string, std::string>> days;
     for (const Observance& o : churchYear(1742)) days[std::string(o.id)] = {iso(o.first), iso(o.last)};
     const std::map<std::string, std::pair<std::string, std::string>> expected{
-        {"nayrouz", {"2025-09-11", "2025-09-11"}},       {"cross", {"2025-09-27", "2025-09-27"}},
+        {"nayrouz", {"2025-09-11", "2025-09-11"}},       {"cross", {"2025-09-27", "2025-09-29"}}, // three days
         {"nativity_fast", {"2025-11-25", "2026-01-06"}}, {"nativity", {"2026-01-07", "2026-01-07"}},
         {"circumcision", {"2026-01-14", "2026-01-14"}},  {"theophany", {"2026-01-19", "2026-01-19"}},
         {"cana", {"2026-01-21", "2026-01-21"}},          {"presentation", {"2026-02-15", "2026-02-15"}},
@@ -49,7 +49,15 @@ TEST(ChurchYear, TheDaysOfAYear) {
         {"ascension", {"2026-05-21", "2026-05-21"}},     {"pentecost", {"2026-05-31", "2026-05-31"}},
         {"apostles_fast", {"2026-06-01", "2026-07-11"}}, {"entry_into_egypt", {"2026-06-01", "2026-06-01"}},
         {"apostles_feast", {"2026-07-12", "2026-07-12"}}, {"virgin_fast", {"2026-08-07", "2026-08-21"}},
-        {"transfiguration", {"2026-08-19", "2026-08-19"}}, {"assumption", {"2026-08-22", "2026-08-22"}}};
+        {"transfiguration", {"2026-08-19", "2026-08-19"}}, {"assumption", {"2026-08-22", "2026-08-22"}},
+        // The Nativity on a Wednesday: its Paramoun the eve; the Theophany on a Monday:
+        // Friday to Sunday.
+        {"paramoun_nativity", {"2026-01-06", "2026-01-06"}}, {"paramoun_theophany", {"2026-01-16", "2026-01-18"}},
+        {"cross_paremhat", {"2026-03-19", "2026-03-19"}},    {"holy_week", {"2026-04-06", "2026-04-11"}},
+        {"bright_saturday", {"2026-04-11", "2026-04-11"}},   {"holy_fifty_days", {"2026-04-12", "2026-05-31"}},
+        {"virgin_presentation", {"2025-12-12", "2025-12-12"}}, {"virgin_dormition", {"2026-01-29", "2026-01-29"}},
+        {"virgin_zeitoun", {"2026-04-02", "2026-04-02"}},    {"virgin_nativity", {"2026-05-09", "2026-05-09"}},
+        {"virgin_first_church", {"2026-06-28", "2026-06-28"}}, {"virgin_annunciation", {"2026-08-13", "2026-08-13"}}};
     EXPECT_EQ(days, expected);
     // The year after a leap year: 29 Kiahk 1740 is 8 January 2024, so the Nativity is
     // kept on 7 January (28 Kiahk) too and the fast ends the day before.
@@ -83,7 +91,7 @@ TEST(ChurchYear, TheDaysOfAYear) {
     // In order, the first and last years of the calendar too, and nothing outside it.
     for (const int year : {1, 1743, 9999}) {
         const std::vector<Observance> list = churchYear(year);
-        ASSERT_EQ(list.size(), 26u) << year;
+        ASSERT_EQ(list.size(), 38u) << year;
         for (std::size_t i = 1; i < list.size(); ++i)
             EXPECT_LE(iso(list[i - 1].first), iso(list[i].first)) << year;
     }
@@ -101,14 +109,14 @@ TEST(ChurchYear, WednesdaysAndFridaysFastButNotInTheFiftyDaysNorOnTheNativityOrT
     EXPECT_EQ(ids({2026, 12, 8}), "nativity_fast ");              // a Tuesday
     EXPECT_EQ(ids({2026, 10, 14}), "weekly_fast ");                // a Wednesday of no season
     EXPECT_EQ(ids({2026, 10, 15}), "");                            // a Thursday
-    EXPECT_EQ(ids({2026, 4, 12}), "easter ");
-    EXPECT_EQ(ids({2026, 4, 17}), "");                   // the Friday after Easter: no fast
-    EXPECT_EQ(ids({2026, 5, 29}), "");                   // the last Friday before Pentecost
+    EXPECT_EQ(ids({2026, 4, 12}), "easter holy_fifty_days ");
+    EXPECT_EQ(ids({2026, 4, 17}), "holy_fifty_days ");  // the Friday after Easter: no fast
+    EXPECT_EQ(ids({2026, 5, 29}), "holy_fifty_days ");  // the last Friday before Pentecost
     EXPECT_EQ(ids({2026, 6, 3}), "apostles_fast weekly_fast ");
-    EXPECT_EQ(ids({2026, 4, 10}), "great_lent good_friday weekly_fast ");
+    EXPECT_EQ(ids({2026, 4, 10}), "great_lent holy_week good_friday weekly_fast ");
     EXPECT_EQ(ids({2022, 1, 19}), "theophany ");         // a Wednesday: the feast lifts the fast
     EXPECT_EQ(ids({2028, 1, 7}), "nativity ");           // a Friday too
-    EXPECT_EQ(ids({2025, 1, 17}), "weekly_fast ");       // a Friday two days before the Theophany
+    EXPECT_EQ(ids({2025, 1, 17}), "paramoun_theophany weekly_fast "); // the Theophany on a Sunday: from Friday
     EXPECT_TRUE(observancesOn({1742, 13, 6}).empty());   // not a day
     EXPECT_EQ(kindName(churchYear(1743)[0].kind), "feast");
 }

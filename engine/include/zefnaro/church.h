@@ -15,8 +15,8 @@ namespace zefnaro {
 // in the Coptic calendar Zefnaro converts; {0, 0, 0} for any other.
 ZEFNARO_API GregorianDate easter(int year);
 
-enum class ObservanceKind { majorFeastOfTheLord, minorFeastOfTheLord, feast, fast };
-// "major_feast", "minor_feast", "feast", "fast".
+enum class ObservanceKind { majorFeastOfTheLord, minorFeastOfTheLord, feast, fast, feastOfTheVirgin, season };
+// "major_feast", "minor_feast", "feast", "fast", "virgin_feast", "season".
 ZEFNARO_API std::string_view kindName(ObservanceKind kind);
 
 struct Observance {
