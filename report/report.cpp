@@ -2,6 +2,7 @@
 
 #include "engine/coptic.h"
 #include "engine/numeral_letters.h"
+#include "zefnaro/message.h"
 #include "zefnaro/read.h"
 #include "engine/utf8.h"
 #include "engine/engine.h"
@@ -99,8 +100,8 @@ Report excerpt(const Report& report, ReportSpot from, ReportSpot to) {
     return part;
 }
 
-ReadResult readPasted(std::string_view text) {
-    return readWrittenNumber(text);
+ReadResult readPasted(std::string_view text, Language language) {
+    return readWrittenNumber(text, languageCode(language));
 }
 
 Report composeReport(std::string_view entryText, const DisplaySettings& settings,

@@ -57,7 +57,7 @@ struct ReportSpot {
 Report excerpt(const Report& report, ReportSpot from, ReportSpot to);
 
 // A pasted or dropped text read as a written number: any form the report writes.
-ReadResult readPasted(std::string_view text);
+ReadResult readPasted(std::string_view text, Language language = defaultLanguage);
 
 // The report (or message) for an entry text, read the lenient way (see entry.h),
 // and the current settings. The digits are grouped with the given separator.

@@ -41,6 +41,11 @@ private slots:
         for (QAction* menu : window->menuBar()->actions())
             menus << menu->text();
         QCOMPARE(menus, (QStringList{"ملف (&F)", "تحرير (&E)", "عرض (&V)", "تعلّم (&L)", "مساعدة (&H)"}));
+        // A pasted text that is no number is said why in Arabic, the text isolated in it.
+        window->pasteText(QStringLiteral("xyz"));
+        const QString why = statusLabel(*window)->text();
+        QVERIFY2(why.contains(QStringLiteral("النص الملصق ليس عددًا مكتوبًا: ليس عددًا: الكلمة «\u2068xyz\u2069»")),
+                 qPrintable(why));
         window->showNumber(QStringLiteral("2005"));
         const QString report = window->reportBox().text();
         QVERIFY2(report.contains(QStringLiteral("\nألفان وخمسة\n")), qPrintable(report));

@@ -18,7 +18,7 @@
 namespace zefnaro {
 
 void MainWindow::pasteText(const QString& text) {
-    const ReadResult read = readPasted(text.toStdString());
+    const ReadResult read = readPasted(text.toStdString(), currentLanguage()); // its reason in the window's language
     if (!read.ok()) {
         // Not a written number: into the box as it is, read there the lenient way,
         // and the reader's reason where the user looks.
