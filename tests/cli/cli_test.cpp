@@ -341,6 +341,21 @@ TEST(CliDates, EveryWritingGivesTheSameLineAndBadDatesTheirError) {
     EXPECT_EQ(cli({"--date", "x", "--coptic-date", "y"}).status, 2);
 }
 
+// In Arabic the finder's forms and a church year's kinds are Arabic: a kind after a
+// dash, none where the name says it, and the .ics names and files in Arabic.
+TEST(CliArabic, FindsAndChurchYearsSayTheirWordsInArabic) {
+    const Outcome found = cli({"--find", "--lang", "ar"}, "ⲁⲩⲱ ⲓ̅ⲃ̅ ⲙⲁϩ ⲕ̅ⲁ̅ϯ\n");
+    EXPECT_EQ(found.out, "1:5\tⲓ̅ⲃ̅\t12\tأصلي\tمذكر\n1:8\tⲙⲁϩ ⲕ̅ⲁ̅ϯ\t21\tترتيبي\tمؤنث\n");
+    const Outcome year = cli({"--church-year", "1743", "--lang", "ar"});
+    for (const char* line : {"  صوم الميلاد\n", "  عيد الميلاد المجيد — عيد سيدي كبير\n", "  عيد الصليب\n",
+                             "  الخماسين المقدسة — فترة\n", "  نياحة السيدة العذراء — عيد للسيدة العذراء\n"})
+        EXPECT_NE(year.out.find(line), std::string::npos) << line;
+    const Outcome ics = cli({"--church-year", "1743", "--lang", "ar", "--ics"});
+    EXPECT_NE(ics.out.find("X-WR-CALNAME:السنة الكنسية القبطية ١٧٤٣ للشهدا"), std::string::npos);
+    EXPECT_NE(ics.out.find("CATEGORIES:صوم\r\n"), std::string::npos);
+    EXPECT_EQ(ics.out.find("CATEGORIES:fast"), std::string::npos);
+}
+
 TEST(CliChurchYear, AYearsObservancesAsTextAndJsonAndBadYearsSaid) {
     const Outcome text = cli({"--church-year", "ⲁ̿ⲯ̅ⲙ̅ⲅ̅"});
     EXPECT_EQ(text.status, 0);

@@ -4,6 +4,7 @@
 #include "export/page_answers.h"
 #include "export/page_calls.h"
 #include "export/practice_answers.h"
+#include "practice/worksheet_layout.h"
 #include "zefnaro/find.h"
 
 #include <gtest/gtest.h>
@@ -90,6 +91,31 @@ TEST(PageAnswers, AChurchYearWithItsCalendarOrWhyNot) {
     for (const char* bad : {"10000", "xyz"}) {
         EXPECT_TRUE(called({{"call", "church_year"}, {"year", bad}, {"language", "ar"}}).contains("error")) << bad;
     }
+}
+
+// The page's worksheet is laid out by practice's rules from what the browser
+// measured: the answer is practice's grid, and its look the part's.
+TEST(PageCalls, AWorksheetPartIsLaidOutAsTheWindowsIs) {
+    const json measures{{"number_width", 30}, {"text_width", 80}, {"widest_answer", 40}, {"line_height", 20},
+                        {"width", 680}, {"height", 1000}, {"header_height", 100}, {"millimetre", 3.78}};
+    for (const char* part : {"questions", "key"}) {
+        const json got = called({{"call", "sheet_layout"}, {"part", part}, {"points", 16}, {"ask", "write-coptic"},
+                                 {"measures", measures}});
+        const SheetGrid grid = layOutSheet(
+            sheetLook(std::string_view(part) == "key" ? SheetPart::answerKey : SheetPart::questions, 16,
+                      Ask::writeCoptic),
+            {30, 80, 40, 20, 680, 1000, 100, 3.78});
+        EXPECT_EQ(got["columns"], grid.columns) << part;
+        EXPECT_EQ(got["rows"], grid.rows) << part;
+        EXPECT_EQ(got["stacked"], grid.stacked) << part;
+        EXPECT_NEAR(got["row_height"].get<double>(), grid.rowHeight, 1e-6) << part;
+        EXPECT_EQ(got["look"]["coptic_answer"], true) << part;
+    }
+    json bad{{"call", "sheet_layout"}, {"part", "answers"}, {"points", 16}, {"ask", "numerals"}, {"measures", measures}};
+    EXPECT_NE(called(bad).value("error", "").find("part"), std::string::npos);
+    bad["part"] = "key";
+    bad["measures"]["width"] = -5;
+    EXPECT_NE(called(bad).value("error", "").find("width"), std::string::npos);
 }
 
 // Each member of a request is checked: one missing, of the wrong type, out of range

@@ -125,6 +125,17 @@ TEST(StatusText, Rules) {
     EXPECT_EQ(statusText(s), " CS Copt | 8 | Feminine | Ordinal");
 }
 
+// Right to left each font's name stands isolated on its own, so that the Arabic
+// between them keeps its place; the size in Arabic-Indic digits.
+TEST(StatusText, ArabicIsolatesEachFontName) {
+    DisplaySettings s;
+    s.language = *languageNamed("ar");
+    s.fontName = "Noto Sans Coptic";
+    EXPECT_EQ(statusText(s), " \u2068Noto Sans Coptic\u2069، والأرقام بخط \u2068Zefnaro Coptic\u2069 | ١٦ | مذكر | العدد الأصلي");
+    s.language = defaultLanguage;
+    EXPECT_EQ(statusText(s), " Noto Sans Coptic, numerals Zefnaro Coptic | 16 | Masculine | Cardinal");
+}
+
 } // namespace
 
 namespace {
