@@ -11,6 +11,8 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QDir>
+#include <QTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QFile>
@@ -71,6 +73,20 @@ private slots:
         QVERIFY(ics.startsWith("BEGIN:VCALENDAR\r\n"));
         QCOMPARE(ics.count("BEGIN:VEVENT"), 38);
         QVERIFY(ics.contains("UID:1744-easter@zefnaro"));
+        // A calendar that cannot be written is said, and the file there stays whole;
+        // so is a year whose days reach 10000 AD, which calendar files cannot hold.
+        for (const auto& [year, where] : {std::pair{1744, path + QStringLiteral("/inside.ics")},
+                                          std::pair{9716, folder.filePath(QStringLiteral("late.ics"))}}) {
+            dates->showCoptic({year, 1, 1});
+            QTimer::singleShot(0, [] {
+                if (auto* m = QApplication::activeModalWidget()) m->close();
+            });
+            QVERIFY2(!dates->saveCalendar(where), qPrintable(where));
+        }
+        QFile again(path);
+        QVERIFY(again.open(QIODevice::ReadOnly));
+        QCOMPARE(again.readAll(), ics);
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("year.ics")});
     }
 
     void opensOnceModelessOnToday() {
