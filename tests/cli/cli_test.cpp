@@ -64,7 +64,7 @@ TEST(Cli, ArabicReportAndMessages) {
     EXPECT_EQ(json.out, "{\"input\":\"0\",\"error\":\"العدد ٠ (صفر) غير موجود في القبطية\"}\n");
     const Outcome day = cli({"--lang", "ar", "--coptic-date", "٢٩ هاتور ١٧٤٣"});
     EXPECT_EQ(day.out.substr(0, day.out.find("\n\n", 1)),
-              "\nالثلاثاء، ٨ ديسمبر ٢٠٢٦\nيوافق في التقويم القبطي\nⲕ̅ⲑ̅ Ⲁⲑⲱⲣ ⲁ̿ⲯ̅ⲙ̅ⲅ̅\n٢٩ هاتور ١٧٤٣ للشهداء");
+              "\nالثلاثاء، ٨ ديسمبر ٢٠٢٦ م\nيوافق في التقويم القبطي\nⲕ̅ⲑ̅ Ⲁⲑⲱⲣ ⲁ̿ⲯ̅ⲙ̅ⲅ̅\n٢٩ هاتور ١٧٤٣ للشهداء");
     EXPECT_NE(day.out.find("\nمن الشهر\nⲀⲑⲱⲣ\nأثور\nهاتور\n"), std::string::npos);
     EXPECT_NE(day.out.find("\nألف وسبعمائة وثلاثة وأربعون\n"), std::string::npos);
     const Outcome practice = cli({"--lang", "ar", "--practice", "--count", "2", "--seed", "4", "--up-to", "10"},

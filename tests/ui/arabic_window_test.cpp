@@ -71,6 +71,11 @@ private slots:
         }
         QCOMPARE(arabic, 7); // "for short" stands before the numerals, in the line that introduces them
         QCOMPARE(coptic, 2);
+        // A pasted ordinal feminine changes the form, said as one phrase.
+        window->pasteText(QStringLiteral("الحادية والعشرون"));
+        QVERIFY2(statusLabel(*window)->text().contains(
+                     QStringLiteral("يُعرض الآن بصيغة العدد الترتيبي المؤنث، كما كُتب به النص الملصق")),
+                 qPrintable(statusLabel(*window)->text()));
         window->showDates();
         auto* dates = window->findChild<DateWindow*>();
         QVERIFY(dates);

@@ -4,7 +4,6 @@
 
 #include "platform/number_box.h"
 #include "report/report.h"
-#include "ui/fonts.h"
 #include "ui/window_language.h"
 #include "ui/settings/settings_window.h"
 
@@ -41,10 +40,13 @@ void MainWindow::pasteText(const QString& text) {
     numberBox_->setCursorPosition(static_cast<int>(digits.size()));
     // The form followed the text: said, so that it does not change unseen.
     if (formChanged)
+        // The form named whole, as each language says it: "ordinal, feminine",
+        // العدد الترتيبي المؤنث.
         showStatusMessage(tr("Now showing %1 forms, as the pasted text is written")
-                              .arg(QStringList{shown.form.ordinal() ? tr("ordinal") : tr("cardinal"),
-                                               shown.form.masculine() ? tr("masculine") : tr("feminine")}
-                                       .join(qs(facts(currentLanguage()).comma))));
+                              .arg(shown.form.ordinal() ? (shown.form.masculine() ? tr("ordinal, masculine")
+                                                                                  : tr("ordinal, feminine"))
+                                                        : (shown.form.masculine() ? tr("cardinal, masculine")
+                                                                                  : tr("cardinal, feminine"))));
 }
 
 void MainWindow::showStatusMessage(const QString& message) {

@@ -117,9 +117,9 @@ SettingsWindow::SettingsWindow(const DisplaySettings& current, QWidget* owner)
     column->addLayout(buttons);
 
     for (const int size : reportSizes())
-        sizeList_->addItem(QString::number(size));
+        sizeList_->addItem(numberText(static_cast<std::uint32_t>(size)), size); // in the window's digits
     fontList_->setCurrentIndex(fontList_->findData(QString::fromStdString(settings_.fontName)));
-    sizeList_->setCurrentIndex(sizeList_->findText(QString::number(settings_.fontSize)));
+    sizeList_->setCurrentIndex(sizeList_->findData(settings_.fontSize));
     genderBox_->setChecked(settings_.form.masculine());
     ordinalBox_->setChecked(settings_.form.ordinal());
 
@@ -130,8 +130,8 @@ SettingsWindow::SettingsWindow(const DisplaySettings& current, QWidget* owner)
     });
     connect(sizeList_, &QComboBox::currentIndexChanged, this, [this](int index) {
         bool ok = false;
-        const short size = sizeList_->currentText().toShort(&ok);
-        if (index >= 0 && ok) settings_.fontSize = size;
+        const int size = sizeList_->currentData().toInt(&ok);
+        if (index >= 0 && ok) settings_.fontSize = static_cast<short>(size);
         announce();
     });
     connect(genderBox_, &QCheckBox::toggled, this, [this](bool checked) {
@@ -160,7 +160,7 @@ void SettingsWindow::showSettings(const DisplaySettings& settings) {
     genderBox_->setChecked(settings.form.masculine());
     ordinalBox_->setChecked(settings.form.ordinal());
     fontList_->setCurrentIndex(fontList_->findData(QString::fromStdString(settings.fontName)));
-    sizeList_->setCurrentIndex(sizeList_->findText(QString::number(settings.fontSize)));
+    sizeList_->setCurrentIndex(sizeList_->findData(settings.fontSize));
 }
 
 void SettingsWindow::announce() {
@@ -173,7 +173,7 @@ void SettingsWindow::restoreDefaults() {
     genderBox_->setChecked(defaults.form.masculine());
     ordinalBox_->setChecked(defaults.form.ordinal());
     fontList_->setCurrentIndex(fontList_->findData(QString::fromStdString(defaults.fontName)));
-    sizeList_->setCurrentIndex(sizeList_->findText(QString::number(defaults.fontSize)));
+    sizeList_->setCurrentIndex(sizeList_->findData(defaults.fontSize));
 }
 
 } // namespace zefnaro
