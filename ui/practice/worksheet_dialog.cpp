@@ -10,6 +10,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QLocale>
 #include <QFormLayout>
 #include <QLineEdit>
 #include <QPushButton>
@@ -46,6 +47,7 @@ WorksheetDialog::WorksheetDialog(const PracticeOptions& start, bool mixed, Form 
     formList_->addItem(tr("As in Settings"));
     formList_->addItem(tr("Mixed"));
     formList_->setCurrentIndex(mixed ? 1 : 0);
+    countBox_->setLocale(QLocale(qs(facts(currentLanguage()).locale))); // its digits the window's
     countBox_->setRange(1, largestWorksheet);
     countBox_->setValue(worksheetCount);
     for (const int points : worksheetSizes)
@@ -63,7 +65,9 @@ WorksheetDialog::WorksheetDialog(const PracticeOptions& start, bool mixed, Form 
     form->addRow(tr("&Questions:"), countBox_);
     form->addRow(tr("Type si&ze:"), sizeList_);
     form->addRow(QString(), keyCheck_);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel);
+    // Cancel in the catalogue's words, sized by them (Qt's own, with its icon, was cut short in Arabic).
+    auto* buttons = new QDialogButtonBox;
+    buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole)->setObjectName(QStringLiteral("worksheetCancel"));
     QPushButton* save = buttons->addButton(tr("&Save as PDF..."), QDialogButtonBox::AcceptRole);
     QPushButton* printButton = buttons->addButton(tr("P&rint..."), QDialogButtonBox::AcceptRole);
     save->setObjectName(QStringLiteral("worksheetSave"));
