@@ -58,6 +58,7 @@ enum class ReadReason : std::uint8_t {
 // The ranks, places and forms a reason names: facts, worded by each language.
 enum class ReadName : std::uint8_t {
     none, units, tens, hundreds, thousands, millions,                // ranks and places
+    oneStroke,                                                       // the rank of 1..999, one stroke
     digits, english, coptic, pronunciation, numerals, arabic, arabicPronunciation, // written forms
 };
 ReadName nameOf(WrittenForm form);

@@ -12,7 +12,8 @@ namespace zefnaro::reading {
 namespace {
 
 constexpr std::array<ReadName, 3> placeNames = {ReadName::units, ReadName::tens, ReadName::hundreds};
-constexpr std::array<ReadName, 3> rankNames = {ReadName::units, ReadName::thousands, ReadName::millions};
+// The first rank has a name of its own: in Arabic الآحاد is the ones' place only.
+constexpr std::array<ReadName, 3> rankNames = {ReadName::oneStroke, ReadName::thousands, ReadName::millions};
 constexpr int unmarked = -1;
 
 // One letter of a numeral: its digit, its place in the rank and the rank.

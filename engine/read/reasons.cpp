@@ -113,6 +113,7 @@ Text nameText(ReadName name) {
     switch (name) {
     case ReadName::none: break;
     case ReadName::units: return Text::name_units;
+    case ReadName::oneStroke: return Text::name_one_stroke;
     case ReadName::tens: return Text::name_tens;
     case ReadName::hundreds: return Text::name_hundreds;
     case ReadName::thousands: return Text::name_thousands;

@@ -2,6 +2,7 @@
 // the ways people type them.
 #include "zefnaro/arabic.h"
 #include "zefnaro/date.h"
+#include "zefnaro/message.h"
 #include "zefnaro/read.h"
 #include "engine/read_reason.h"
 
@@ -321,6 +322,9 @@ TEST(ArabicMessages, EveryReasonIsSaidInArabic) {
         EXPECT_FALSE(bare) << text << ": " << arabic;
     }
     EXPECT_GE(seen.size(), 20u); // the corpus reaches most reasons
+    // The rank of one stroke is named as such: الآحاد is the ones' place only.
+    EXPECT_NE(readWrittenNumber("ⲓ̅ⲕ̅", "ar").error.message.find("في مرتبة الخط الواحد حرف في منزلة العشرات من قبل"),
+              std::string::npos);
 }
 
 } // namespace
