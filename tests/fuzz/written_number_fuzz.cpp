@@ -34,6 +34,11 @@ std::string written(const Reading& r) {
         appendArabicWords(words, r.number, form);
         return words;
     }
+    case WrittenForm::arabicPronunciation: {
+        std::string letters;
+        appendArabicPronunciation(letters, r.number, form);
+        return letters;
+    }
     }
     return {};
 }
