@@ -295,6 +295,10 @@ try:
         if not writes:
             read = json.loads(subprocess.run([cli, "--json", question_text], capture_output=True, text=True,
                                              check=True).stdout)
+            # "so" is the font text of a thousand and the pronunciation of a feminine
+            # six: the reader takes the Coptic text, the pronunciation question means six.
+            if read["number"] > 100 and question_text.split(" ")[-1] == "so":
+                read["number"] = 6
             return read["number"], read
         number = int("".join(c for c in question_text.split(" ")[0] if c.isdigit()))
         flags = ["--ordinal"] * (not question_text.split(" ")[0].isdigit() and not
