@@ -35,6 +35,16 @@ public:
         while (lines.next(line))
             if (!utf8::isBlankText(line)) answer(std::string_view(line));
     }
+    // Each input in order; the first may be - for the lines of standard input (the
+    // option's own value: --date -, --church-year -).
+    template <class Answer> void eachInput(const std::vector<std::string>& inputs, Answer&& answer) {
+        if (inputs.front() == "-")
+            eachLine(answer);
+        else
+            answer(std::string_view(inputs.front()));
+        for (std::size_t i = 1; i < inputs.size(); ++i)
+            answer(std::string_view(inputs[i]));
+    }
     // 1 when any input was rejected, else 0; everything written.
     int status() {
         out_.flush();

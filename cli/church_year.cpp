@@ -38,13 +38,7 @@ int listChurchYear(const Request& request) {
                          : appendObservanceText(out, o, request.language);
         answers.flushIfFull();
     };
-    // --church-year's own value first: a year, or - for the years on standard input.
-    if (request.inputs.front() == "-")
-        answers.eachLine(answer);
-    else
-        answer(request.inputs.front());
-    for (std::size_t i = 1; i < request.inputs.size(); ++i)
-        answer(request.inputs[i]);
+    answers.eachInput(request.inputs, answer);
     if (!calendar.empty()) answers.buffer() += churchYearsCalendar(calendar, request.language, calendarStamp());
     return answers.status();
 }

@@ -53,13 +53,7 @@ int answerDates(const Request& request) {
         }
         answers.flushIfFull();
     };
-    // --date's or --coptic-date's own value first: a date, or - for standard input.
-    if (request.inputs.front() == "-")
-        answers.eachLine(answer);
-    else
-        answer(request.inputs.front());
-    for (std::size_t i = 1; i < request.inputs.size(); ++i)
-        answer(request.inputs[i]);
+    answers.eachInput(request.inputs, answer);
     return answers.status();
 }
 
