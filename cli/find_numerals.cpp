@@ -26,6 +26,16 @@ void appendNumber(std::string& out, std::size_t n) {
     out.append(digits, std::to_chars(digits, digits + sizeof digits, n).ptr);
 }
 
+Text kindText(FoundKind kind) {
+    switch (kind) {
+    case FoundKind::words: return Text::find_words;
+    case FoundKind::mixed: return Text::find_mixed;
+    case FoundKind::fraction: return Text::find_fraction;
+    case FoundKind::numeral: break;
+    }
+    return Text::find_numeral;
+}
+
 void write(const FoundNumeral& f, bool asJson, Language language, Output& out) {
     std::string& o = out.buffer();
     if (asJson) {
@@ -37,11 +47,14 @@ void write(const FoundNumeral& f, bool asJson, Language language, Output& out) {
         o += '\t';
         o += f.text;
         o += '\t';
+        if (f.kind == FoundKind::fraction) o += "1/";
         appendNumber(o, f.reading.number);
         o += '\t';
         o += say(f.reading.form.ordinal() ? Text::find_ordinal : Text::find_cardinal, language);
         o += '\t';
         o += say(f.reading.form.feminine() ? Text::find_feminine : Text::find_masculine, language);
+        o += '\t';
+        o += say(kindText(f.kind), language);
         o += '\n';
     }
     out.flushIfFull();

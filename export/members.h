@@ -102,12 +102,21 @@ template <class Sink> void eachReadingMember(const Reading& r, bool withReadAs, 
     sink.boolean("masculine", r.form.masculine());
 }
 
-// line, column (from 1, in characters as people see them), text, then the reading.
+// line, column (from 1, in characters as people see them), text, then the reading
+// (a fraction's number written "1/3"), kind, and a fraction's denominator.
 template <class Sink> void eachFoundMember(const FoundNumeral& f, Sink& sink) {
     sink.number("line", static_cast<std::int64_t>(f.line));
     sink.number("column", static_cast<std::int64_t>(f.column));
     sink.text("text", f.text);
-    eachReadingMember(f.reading, false, sink);
+    if (f.kind == FoundKind::fraction) {
+        sink.text("number", "1/" + std::to_string(f.denominator));
+        sink.boolean("ordinal", f.reading.form.ordinal());
+        sink.boolean("masculine", f.reading.form.masculine());
+    } else {
+        eachReadingMember(f.reading, false, sink);
+    }
+    sink.text("kind", foundKindName(f.kind));
+    if (f.kind == FoundKind::fraction) sink.number("denominator", f.denominator);
 }
 
 // id, name (in the language), kind, first, last (Gregorian), coptic_first,

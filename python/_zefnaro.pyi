@@ -1,5 +1,5 @@
 import datetime
-from typing import List, Literal, TypedDict
+from typing import List, Literal, NotRequired, TypedDict
 
 __version__: str
 LARGEST_NUMBER: int
@@ -26,9 +26,11 @@ class FoundNumeral(TypedDict):
     line: int
     column: int
     text: str
-    number: int
+    number: int | str  # a fraction's is "1/3"
     ordinal: bool
     masculine: bool
+    kind: Literal["numeral", "words", "mixed", "fraction"]
+    denominator: NotRequired[int]  # a fraction's only
 
 class CopticDate(TypedDict):
     gregorian: str

@@ -9,8 +9,9 @@ const more = $('find-more');
 const worker = new Worker(new URL('./find-worker.js', import.meta.url), { type: 'module' });
 let asked = 0, shown = { text: '', found: [] };
 
-const value = (f) => grouped(f.number) + (f.ordinal ? ' ' + t('ordinal') : '') +
-  (f.masculine ? '' : ' ' + t('feminine'));
+// A fraction's number is "1/3"; its denominator is a number the language groups.
+const value = (f) => (f.kind === 'fraction' ? '1/' + grouped(f.denominator) : grouped(f.number)) +
+  (f.ordinal ? ' ' + t('ordinal') : '') + (f.masculine ? '' : ' ' + t('feminine'));
 
 // Where a numeral starts in its line: its column counts characters as people see
 // them, a letter with its marks one.
@@ -33,7 +34,7 @@ function show(text, found) {
   list.replaceChildren();
   for (const f of found.slice(0, rowsShown)) {
     const row = list.insertRow();
-    for (const cell of [grouped(f.line), grouped(f.column), f.text, value(f)]) row.insertCell().textContent = cell;
+    for (const cell of [grouped(f.line), grouped(f.column), f.text, value(f), t(f.kind)]) row.insertCell().textContent = cell;
     row.cells[2].lang = 'cop';
     row.cells[2].dir = 'ltr';
   }
@@ -83,11 +84,12 @@ file.addEventListener('change', async () => {
   find();
 });
 
-// The list as CSV: line, column, numeral, number, ordinal, masculine.
+// The list as CSV: line, column, numeral, number (1/3 for a fraction), ordinal,
+// masculine, kind.
 $('find-copy').addEventListener('click', async () => {
   const quote = (s) => '"' + String(s).replaceAll('"', '""') + '"';
-  const csv = ['line,column,numeral,number,ordinal,masculine',
-    ...shown.found.map((f) => [f.line, f.column, quote(f.text), f.number, f.ordinal, f.masculine].join(','))]
+  const csv = ['line,column,numeral,number,ordinal,masculine,kind',
+    ...shown.found.map((f) => [f.line, f.column, quote(f.text), f.number, f.ordinal, f.masculine, f.kind].join(','))]
     .join('\r\n') + '\r\n';
   try {
     await navigator.clipboard.writeText(csv);

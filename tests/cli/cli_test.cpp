@@ -290,13 +290,13 @@ TEST(CliFind, FileStdinAndJson) {
     }
     const Outcome fromFile = cli({"--find", path});
     EXPECT_EQ(fromFile.status, 0);
-    EXPECT_EQ(fromFile.out, "1:6\tⲁ̿ⲱ̅ⲡ̅ⲏ̅\t1888\tcardinal\tmasculine\n"
-                            "2:5\tⲙⲁϩ ⲕ̅ⲁ̅ϯ\t21\tordinal\tfeminine\n");
+    EXPECT_EQ(fromFile.out, "1:6\tⲁ̿ⲱ̅ⲡ̅ⲏ̅\t1888\tcardinal\tmasculine\tnumeral\n"
+                            "2:5\tⲙⲁϩ ⲕ̅ⲁ̅ϯ\t21\tordinal\tfeminine\tnumeral\n");
     const Outcome json = cli({"--find", "--json"}, text);
     EXPECT_EQ(json.out, "{\"line\":1,\"column\":6,\"text\":\"ⲁ̿ⲱ̅ⲡ̅ⲏ̅\",\"number\":1888,"
-                        "\"ordinal\":false,\"masculine\":true}\n"
+                        "\"ordinal\":false,\"masculine\":true,\"kind\":\"numeral\"}\n"
                         "{\"line\":2,\"column\":5,\"text\":\"ⲙⲁϩ ⲕ̅ⲁ̅ϯ\",\"number\":21,"
-                        "\"ordinal\":true,\"masculine\":false}\n");
+                        "\"ordinal\":true,\"masculine\":false,\"kind\":\"numeral\"}\n");
     EXPECT_EQ(cli({"--find", path + ".missing"}).status, 2);
     EXPECT_EQ(cli({"--find", "--practice"}).status, 2);
 }
@@ -344,8 +344,9 @@ TEST(CliDates, EveryWritingGivesTheSameLineAndBadDatesTheirError) {
 // In Arabic the finder's forms and a church year's kinds are Arabic: a kind after a
 // dash, none where the name says it, and the .ics names and files in Arabic.
 TEST(CliArabic, FindsAndChurchYearsSayTheirWordsInArabic) {
-    const Outcome found = cli({"--find", "--lang", "ar"}, "ⲁⲩⲱ ⲓ̅ⲃ̅ ⲙⲁϩ ⲕ̅ⲁ̅ϯ\n");
-    EXPECT_EQ(found.out, "1:5\tⲓ̅ⲃ̅\t12\tأصلي\tمذكر\n1:8\tⲙⲁϩ ⲕ̅ⲁ̅ϯ\t21\tترتيبي\tمؤنث\n");
+    const Outcome found = cli({"--find", "--lang", "ar"}, "ⲁⲩⲱ ⲓ̅ⲃ̅ ⲙⲁϩ ⲕ̅ⲁ̅ϯ ⲫⲣⲉⲅ̅\n");
+    EXPECT_EQ(found.out, "1:5\tⲓ̅ⲃ̅\t12\tأصلي\tمذكر\tأرقام قبطية\n1:8\tⲙⲁϩ ⲕ̅ⲁ̅ϯ\t21\tترتيبي\tمؤنث\tأرقام قبطية\n"
+                         "1:17\tⲣⲉⲅ̅\t1/3\tأصلي\tمذكر\tكسر\n");
     const Outcome year = cli({"--church-year", "1743", "--lang", "ar"});
     for (const char* line : {"  صوم الميلاد\n", "  عيد الميلاد المجيد — عيد سيدي كبير\n", "  عيد الصليب\n",
                              "  الخماسين المقدسة — فترة\n", "  نياحة السيدة العذراء — عيد للسيدة العذراء\n"})

@@ -48,12 +48,16 @@ TEST(JsonLines, Literal) {
                    R"("observances":["nayrouz","weekly_fast"]})"
                    "\n");
     std::string found;
-    for (const FoundNumeral& f : findNumerals("ⲁⲩⲱ ⲓ̅ⲃ̅\nⲙⲁϩ ⲕ̅ⲁ̅ϯ"))
+    for (const FoundNumeral& f : findNumerals("ⲁⲩⲱ ⲓ̅ⲃ̅\nⲙⲁϩ ⲕ̅ⲁ̅ϯ ⲫⲣⲉⲅ̅"))
         json::appendFoundLine(found, f);
-    EXPECT_EQ(found, R"({"line":1,"column":5,"text":"ⲓ̅ⲃ̅","number":12,"ordinal":false,"masculine":true})"
-                     "\n"
-                     R"({"line":2,"column":1,"text":"ⲙⲁϩ ⲕ̅ⲁ̅ϯ","number":21,"ordinal":true,"masculine":false})"
-                     "\n");
+    EXPECT_EQ(found,
+              R"({"line":1,"column":5,"text":"ⲓ̅ⲃ̅","number":12,"ordinal":false,"masculine":true,"kind":"numeral"})"
+              "\n"
+              R"({"line":2,"column":1,"text":"ⲙⲁϩ ⲕ̅ⲁ̅ϯ","number":21,"ordinal":true,"masculine":false,"kind":"numeral"})"
+              "\n"
+              R"({"line":2,"column":10,"text":"ⲣⲉⲅ̅","number":"1/3","ordinal":false,"masculine":true,)"
+              R"("kind":"fraction","denominator":3})"
+              "\n");
     std::string rejected;
     json::appendRejectLine(rejected, "a\"\\\x01", "why\n");
     EXPECT_EQ(rejected, R"({"input":"a\"\\\u0001","error":"why\n"})"

@@ -2,8 +2,15 @@
 # The shared library exports the functions its headers declare, and nothing else.
 # Usage: exports.sh LIBRARY
 set -euo pipefail
-expected="zefnaro::NumeralFinder::finish
+expected="zefnaro::NumeralFinder::NumeralFinder
+zefnaro::NumeralFinder::NumeralFinder
+zefnaro::NumeralFinder::NumeralFinder
+zefnaro::NumeralFinder::NumeralFinder
+zefnaro::NumeralFinder::finish
+zefnaro::NumeralFinder::operator=
 zefnaro::NumeralFinder::scan
+zefnaro::NumeralFinder::~NumeralFinder
+zefnaro::NumeralFinder::~NumeralFinder
 zefnaro::arabicMonthName
 zefnaro::arabicWeekdayName
 zefnaro::churchYear
@@ -11,6 +18,7 @@ zefnaro::copticMonthName
 zefnaro::easter
 zefnaro::findNumerals
 zefnaro::formName
+zefnaro::foundKindName
 zefnaro::kindName
 zefnaro::observanceName
 zefnaro::observancesOn
