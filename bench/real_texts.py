@@ -1,12 +1,13 @@
 """Scores the finder on real Bohairic verses whose numbers are labelled by hand.
 
-    /usr/bin/python3 bench/real_texts.py [--cli build/bin/zefnaro-cli] FILE...
+    /usr/bin/python3 bench/real_texts.py [--cli build/bin/zefnaro-cli] [--python build/python] FILE...
 
 Each FILE holds lines REF<TAB>EXPECTED<TAB>TEXT ('#' lines are comments): EXPECTED
 is '-' or the numbers in reading order, VALUE[:o][:f|:m][:x] (ordinal, feminine or
 masculine as the text marks it, fraction with VALUE its denominator). Prints the
 share of numbers found, of those with the right form, the false finds, and every
-miss; exits 1 when below --aim (98 % found and right, no false find).
+miss, and whether the Python module finds the same as the command line; exits 1
+when below --aim (98 % found and right, no false find) or when they differ.
 """
 import argparse
 import json
@@ -58,6 +59,7 @@ def main():
     parser.add_argument('files', nargs='+')
     parser.add_argument('--cli', default='build/bin/zefnaro-cli')
     parser.add_argument('--aim', type=float, default=98.0)
+    parser.add_argument('--python', default='build/python', help="where the zefnaro module is built")
     args = parser.parse_args()
     verses = []
     for name in args.files:
@@ -71,6 +73,14 @@ def main():
     # One run over all verses, a verse a line: the finds come back by line.
     run = subprocess.run([args.cli, '--find', '--json'], input='\n'.join(v[2] for v in verses) + '\n',
                          capture_output=True, text=True, check=True)
+    finds = [json.loads(row) for row in run.stdout.splitlines()]
+    try:  # the Python module, where it is built, finds the same
+        sys.path.insert(0, args.python)
+        import zefnaro
+        same = zefnaro.find_numerals('\n'.join(v[2] for v in verses) + '\n') == finds
+        print(f'Python finds the same as the command line: {"yes" if same else "NO"}')
+    except ImportError:
+        same = True
     by_line = {}
     for row in run.stdout.splitlines():
         f = json.loads(row)
@@ -103,7 +113,7 @@ def main():
           f'{right} of them with the right form ({share_right:.1f} %), {false} false finds')
     for note in notes:
         print('  ' + note)
-    return 0 if share_found >= args.aim and share_right >= args.aim and false == 0 else 1
+    return 0 if share_found >= args.aim and share_right >= args.aim and false == 0 and same else 1
 
 
 if __name__ == '__main__':

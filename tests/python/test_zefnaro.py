@@ -84,11 +84,14 @@ def test_find_numerals_gives_what_find_json_gives():
     text = ("ⲁⲩⲱ ⲓ̅ⲃ̅ ⲛ̀ⲣⲱⲙⲓ ⲡⲉ ⲧⲉ ⲛⲉ\n"
             "ⲓ̅ⲥ̅ ⲡⲉⲭ̅ⲥ̅ ⲙⲁϩ ⲕ̅ⲁ̅ϯ ⲛ̀ⲣⲟⲙⲡⲓ\n"
             "\n"
-            "ⲣ̅ⲙ̅ⲇ̅ ⲛ̀ϣⲟ ⲃ̿ ⲉ̅. ⲕⲁʹ")
+            "ⲣ̅ⲙ̅ⲇ̅ ⲛ̀ϣⲟ ⲃ̿ ⲉ̅. ⲕⲁʹ\n"
+            "ⲁϥϭⲓ ⲙ̀ⲡⲓⲍ̅ ⲛ̀ⲱⲓⲕ ⲙ̀ⲙⲁϩⲥⲛⲟⲩϯ ⲫⲣⲉⲅ̅ ⲛ̀ⲟⲩϣⲟ ⲛ̀ⲥ̅ ⲛⲉⲙ ⲝ̅ ⲡⲓⲡⲛ̅ⲁ̅")
     found = zefnaro.find_numerals(text)
     assert found == cli_lines(["--find", "--json"], stdin=text)
-    assert [(f["line"], f["column"], f["number"]) for f in found] == \
-        [(1, 5, 12), (2, 9, 21), (4, 1, 144000), (4, 9, 2005), (4, 14, 21)]
+    assert [(f["line"], f["column"], f["number"], f["kind"]) for f in found] == \
+        [(1, 5, 12, "numeral"), (2, 9, 21, "numeral"), (4, 1, 144000, "mixed"), (4, 9, 2005, "numeral"),
+         (4, 14, 21, "numeral"), (5, 9, 7, "numeral"), (5, 17, 2, "words"), (5, 27, "1/3", "fraction"),
+         (5, 32, 1260, "mixed")]
 
 
 def test_type_hints_name_what_the_module_has():
