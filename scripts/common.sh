@@ -11,6 +11,7 @@ ZEFNARO_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev libicu-dev
   desktop-file-utils appstream dpkg-dev file poppler-utils unzip
   python3-dev pybind11-dev python3-pytest python3-icalendar python3-vobject
+  python3-venv python3-pip python3-setuptools python3-wheel
   chromium chromium-driver python3-selenium python3-pil
 )
 
