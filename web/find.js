@@ -9,8 +9,10 @@ const more = $('find-more');
 const worker = new Worker(new URL('./find-worker.js', import.meta.url), { type: 'module' });
 let asked = 0, shown = { text: '', found: [] };
 
-// A fraction's number is "1/3"; its denominator is a number the language groups.
-const value = (f) => (f.kind === 'fraction' ? '1/' + grouped(f.denominator) : grouped(f.number)) +
+// A fraction's number is "1/3", in the language's digits, kept left to right inside
+// right-to-left text.
+const value = (f) => (f.kind === 'fraction' ? '\u2066' + grouped(1) + '/' + grouped(f.denominator) + '\u2069'
+  : grouped(f.number)) +
   (f.ordinal ? ' ' + t('ordinal') : '') + (f.masculine ? '' : ' ' + t('feminine'));
 
 // Where a numeral starts in its line: its column counts characters as people see
