@@ -56,6 +56,9 @@ const std::array<char32_t, 128>& fontLetters() {
             if (d && d->length == u.size() && isCopticLetter(d->code))
                 t[static_cast<unsigned char>(c)] = copticLower(d->code);
         }
+        // The glyph variants the report's numerals draw 60 and 600 with.
+        t[static_cast<unsigned char>('|')] = U'ⲝ';
+        t[static_cast<unsigned char>('<')] = U'ⲭ';
         return t;
     }();
     return table;
@@ -88,16 +91,18 @@ struct Atom {
 struct Scratch {
     std::size_t begin = 0; // byte in the piece
     std::size_t line = 0, column = 0;
-    bool font = false, sign = false, pendingMark = false;
+    bool font = false, sign = false;
+    unsigned char pendingMark = 0; // a font mark waiting for its letter: 1, or 2 for thousands
     std::size_t markFrom = 0;
     std::u32string letters;            // small letters, no jinkim or strokes
     std::vector<std::uint32_t> from;   // the byte each letter (with a font mark before it) begins at
-    std::vector<unsigned char> marked; // a stroke over or before it
+    std::vector<unsigned char> marked; // a stroke over or before it: 1, or 2 for thousands
     void clear() {
         letters.clear();
         from.clear();
         marked.clear();
-        sign = pendingMark = false;
+        sign = false;
+        pendingMark = 0;
     }
 };
 
@@ -176,8 +181,12 @@ Atom markedAtom(std::string_view written, const Scratch& w) {
     while (core > 0 && w.marked[core - 1]) --core;
     for (std::size_t i = 0; i < core; ++i)
         if (w.marked[i]) return a;
-    for (std::size_t s = 0; s <= core; ++s)
-        if (finding::isHolyName(letters.substr(s))) return a;
+    bool thousands = false;
+    for (std::size_t i = core; i < n; ++i) thousands = thousands || w.marked[i] == 2;
+    // A holy name may begin with letters left without a stroke (ⲓⲏ̅ⲥ̅, ⲡⲛ̅ⲁ̅, ⲙ̀ⲡⲓⲥ̅ⲗ̅) where it
+    // is longer than two: ⲡⲓⲥ̅ is the two hundred, not ⲡ and ⲓⲥ.
+    for (std::size_t s = 0; s <= core && !thousands; ++s)
+        if ((s == core || n - s > 2) && finding::isHolyName(letters.substr(s))) return a;
     const std::u32string_view before = letters.substr(0, core);
     a.start = w.from[core];
     Lead lead;
@@ -520,12 +529,12 @@ void NumeralFinder::scan(std::string_view text, const Found& found) {
             if (fontChar) {
                 if (isFontMark(c)) {
                     if (!w.pendingMark) w.markFrom = at;
-                    w.pendingMark = true;
+                    w.pendingMark = c == U'=' && w.pendingMark < 2 ? 1 : 2;
                 } else if (c != U'`') {
                     w.letters += fontLetters()[c];
                     w.from.push_back(w.pendingMark ? static_cast<std::uint32_t>(w.markFrom) : at);
-                    w.marked.push_back(w.pendingMark ? 1 : 0);
-                    w.pendingMark = false;
+                    w.marked.push_back(w.pendingMark);
+                    w.pendingMark = 0;
                 }
             } else if (isCopticLetter(c)) {
                 w.letters += copticLower(c);
@@ -534,7 +543,9 @@ void NumeralFinder::scan(std::string_view text, const Found& found) {
             } else if (isSign(c)) {
                 w.sign = true;
             } else if (isStroke(c) && !w.marked.empty()) {
-                w.marked.back() = 1;
+                // Two strokes (or one under) count thousands, which no holy name has.
+                const bool thousands = c == 0x033F || c == 0x0331 || (c == 0x0305 && w.marked.back() == 1);
+                w.marked.back() = thousands ? 2 : 1;
             }
         } else {
             if (c == U' ' || c == U'\t') {
