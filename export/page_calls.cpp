@@ -1,6 +1,7 @@
 #include "export/page_calls.h"
 
 #include "export/json.h"
+#include "export/json_answers.h"
 #include "export/page_answers.h"
 #include "export/practice_answers.h"
 #include "practice/practice.h"
@@ -68,6 +69,11 @@ public:
         if (const auto form = formFromCode(code)) return *form;
         unknown(name, code, "cardinal-masculine, cardinal-feminine, ordinal-masculine, ordinal-feminine");
         return {};
+    }
+    // A form where the request names one; none where it leaves the member out.
+    std::optional<Form> formIfAny(const char* name) {
+        if (request_.find(name) == request_.end()) return std::nullopt;
+        return form(name);
     }
     std::optional<Form> forms(const char* name) {
         if (const auto it = request_.find(name); it != request_.end() && it->is_string() && *it == "mixed")
@@ -165,6 +171,28 @@ constexpr std::array calls{
              answerWith(out, m, [](Members& m) {
                  return [e = m.text("entry"), s = settings(m.form("form"), m.writing("writing"), m.language())](
                             std::string& o) { appendReport(o, e, s); };
+             });
+         }},
+    // The command line's JSON lines for one input: {"lines":[…]}.
+    Call{"lines",
+         [](std::string& out, Members& m) {
+             answerWith(out, m, [](Members& m) {
+                 const std::string_view of = m.text("of");
+                 if (of != "number" && of != "date" && of != "coptic_date" && of != "church_year")
+                     m.unknown("of", of, "number, date, coptic_date, church_year");
+                 return [of, input = m.text("input"), form = m.formIfAny("form"), l = m.language()](std::string& o) {
+                     std::string lines;
+                     if (of == "number") json::appendNumberAnswer(lines, input, form, l);
+                     else if (of == "church_year") json::appendChurchYearAnswer(lines, input, l);
+                     else json::appendDateAnswer(lines, input, of == "coptic_date", l);
+                     // One JSON object a line, and a line end only between them: a list.
+                     if (!lines.empty()) lines.pop_back();
+                     for (char& c : lines)
+                         if (c == '\n') c = ',';
+                     o += "{\"lines\":[";
+                     o += lines;
+                     o += "]}";
+                 };
              });
          }},
     Call{"report_copy",

@@ -1,7 +1,6 @@
 // Finds the numerals of a text away from the page, so that a long text never holds
 // the page up: the engine's own finder, as zefnaro-cli --find runs it.
-import { finder } from './calls.js';
-import createZefnaro from './zefnaro.mjs';
+import { load } from './index.js';
 
-const find = finder(await createZefnaro());
-onmessage = (e) => postMessage({ id: e.data.id, found: find(e.data.text) });
+const zefnaro = await load();
+onmessage = (e) => postMessage({ id: e.data.id, found: zefnaro.find(e.data.text) });
