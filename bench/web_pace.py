@@ -1,10 +1,13 @@
 #!/usr/bin/env python3
-"""The web edition's pace in headless Chromium: the first report after a cold load
+"""The web edition's pace in headless Chromium: what the first report waits for (the
+files fetched before it, gzipped), the first report after a cold load
 (from navigation start, a new profile each time, median of 5), and one keystroke to
 the new report (median of 200, the report's layout included).
 Usage: bench/web_pace.py [SITE_DIR]  (default build-web/site; build it with scripts/web.sh)"""
 import functools
+import gzip
 import http.server
+import pathlib
 import statistics
 import sys
 import threading
@@ -32,14 +35,21 @@ def browser():
     return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
 
 
-first = []
+first, fetched = [], set()
 for _ in range(5):
     driver = browser()
     driver.get(url)
     WebDriverWait(driver, 10).until(
         lambda d: d.execute_script("return performance.getEntriesByName('first-report').length"))
     first.append(driver.execute_script("return performance.getEntriesByName('first-report')[0].startTime"))
+    fetched |= set(driver.execute_script(
+        "const mark = performance.getEntriesByName('first-report')[0].startTime;"
+        "return performance.getEntriesByType('resource').filter(r => r.startTime < mark)"
+        ".map(r => new URL(r.name).pathname.slice(1))"))
     driver.quit()
+# What the first report waited for, gzipped as hosts serve it: the page and the files
+# it fetched before drawing the report.
+first_load = sum(len(gzip.compress((pathlib.Path(site) / name).read_bytes(), 9)) for name in fetched | {"index.html"})
 
 driver = browser()
 driver.get(url)
@@ -57,6 +67,8 @@ keystrokes = driver.execute_script("""
     return times;""")
 driver.quit()
 server.shutdown()
+print(f"first load: {first_load / 1000:.1f} KB gzipped ({len(fetched | {'index.html'})} files: "
+      + ", ".join(sorted(fetched | {"index.html"})) + ")")
 print(f"first report after a cold load: {statistics.median(first):.0f} ms (median of 5: "
       + ", ".join(f"{t:.0f}" for t in first) + ")")
 print(f"one keystroke to the new report: {statistics.median(keystrokes):.2f} ms median, "

@@ -1,21 +1,27 @@
 // Zefnaro on the web: the address says which view shows what; each view drives
 // the one report, composed and rendered by the C++ engine compiled to WebAssembly.
-import * as date from './date.js';
 import * as numbers from './numbers.js';
-import * as find from './find.js';
-import * as practice from './practice.js';
-import * as year from './year.js';
-import * as worksheet from './worksheet.js';
 import { $, copy, say, setView, shownView, viewLinks } from './page.js';
 
-const view = { numbers, date, year, practice, worksheet, find };
+// The number's view comes with the page; the others, each with the whole engine,
+// when first opened, or once the first report is drawn and the page is idle.
+const loaders = {
+  date: () => import('./date.js'), year: () => import('./year.js'), practice: () => import('./practice.js'),
+  worksheet: () => import('./worksheet.js'), find: () => import('./find.js'),
+};
+const view = { numbers };
+const loaded = async (name) => view[name] ?? (view[name] = await loaders[name]());
 
-function fromAddress() {
+let asked = 0;
+async function fromAddress() {
   const hash = decodeURIComponent(location.hash.slice(1));
   const name = hash === 'date' || hash.startsWith('date/') ? 'date'
     : hash === 'year' || hash.startsWith('year/') ? 'year'
       : hash === 'worksheet' || hash.startsWith('worksheet?') ? 'worksheet'
         : hash === 'practice' || hash === 'find' ? hash : 'numbers';
+  const ask = ++asked;
+  await loaded(name);
+  if (ask !== asked) return; // another address was asked for meanwhile
   setView(name);
   if (name === 'numbers') say('');
   // A worksheet's choices are a query, decoded by their own rules (a title may hold & or =).
@@ -43,8 +49,10 @@ document.addEventListener('keydown', (e) => {
 
 addEventListener('popstate', fromAddress);
 addEventListener('hashchange', fromAddress); // a view's link followed
-if (location.hash) fromAddress(); else { setView('numbers'); numbers.showAddress(''); }
+if (location.hash) await fromAddress(); else { setView('numbers'); numbers.showAddress(''); }
 performance.mark('first-report'); // how long a cold load takes to show one
 view[shownView()].focus();
+const later = globalThis.requestIdleCallback ?? ((f) => setTimeout(f, 200));
+later(() => Object.keys(loaders).forEach(loaded));
 
 if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js');

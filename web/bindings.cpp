@@ -7,36 +7,17 @@
 // one function of the page (web/calls.js).
 #include "export/page_answers.h"
 #include "export/page_calls.h"
+#include "web/answered.h"
 #include "zefnaro/date.h"
 
 #include <emscripten/emscripten.h>
-
-#include <string>
-
-namespace {
-
-// The answer of the call under way, handed to the page as it returns: its length
-// in four bytes (little-endian), then its UTF-8, so that the page decodes it at
-// once instead of first looking for its end, a byte at a time in JavaScript.
-std::string answer;
-
-template <class Write> const char* answered(Write&& write) {
-    answer.assign(4, '\0');
-    write(answer);
-    const std::size_t length = answer.size() - 4;
-    for (std::size_t i = 0; i < 4; ++i)
-        answer[i] = static_cast<char>((length >> (8 * i)) & 0xFF);
-    return answer.data();
-}
-
-} // namespace
 
 extern "C" {
 
 // A request {"call": name, …its members} (export/page_calls.h), as its UTF-8 bytes
 // in memory the page allocated: a pasted text may be too long for the stack.
 EMSCRIPTEN_KEEPALIVE const char* zefnaro_call(const char* bytes, int length) {
-    return answered([&](std::string& out) {
+    return zefnaro::web::answered([&](std::string& out) {
         zefnaro::page::answerCall(out, std::string_view(bytes, static_cast<std::size_t>(length)));
     });
 }
@@ -46,7 +27,7 @@ EMSCRIPTEN_KEEPALIVE const char* zefnaro_call(const char* bytes, int length) {
 // as its UTF-8 bytes in memory the page allocated, not on the stack as a string
 // argument would: a text of a megabyte or more would not fit there.
 EMSCRIPTEN_KEEPALIVE const char* zefnaro_find(const char* bytes, int length) {
-    return answered([&](std::string& out) {
+    return zefnaro::web::answered([&](std::string& out) {
         zefnaro::page::appendFound(out, std::string_view(bytes, static_cast<std::size_t>(length)));
     });
 }

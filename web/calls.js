@@ -31,6 +31,14 @@ export function caller(engine) {
     answerAt(engine, engine._zefnaro_call(at, length)));
 }
 
+// The same requests to the small engine the page loads first (first_bindings.cpp),
+// which takes their few members as they are instead of parsing JSON.
+export function firstCaller(engine) {
+  return (name, m = {}) => withBytes(engine, m.entry ?? m.text ?? '', (at, length) => answerAt(engine,
+    engine.ccall('zefnaro_first', 'number', ['string', 'string', 'string', 'string', 'number', 'number'],
+      [name, m.form ?? '', m.writing ?? '', m.language ?? '', at, length])));
+}
+
 // A form's name on the wire: 'cardinal-masculine' … 'ordinal-feminine'.
 export const formName = (ordinal, feminine) =>
   (ordinal ? 'ordinal' : 'cardinal') + '-' + (feminine ? 'feminine' : 'masculine');

@@ -1,6 +1,7 @@
 // The date view: a Gregorian day, its Coptic date in fields, or a Coptic date
 // typed in any writing, each shown as the engine's report of the day.
-import { call, facts, monthDays } from './engine.js';
+import { facts } from './engine.js';
+import { call, monthDays } from './full.js';
 import { grouped, language, quoted, t } from './language.js';
 import { $, report, say, showMessage } from './page.js';
 

@@ -1,19 +1,14 @@
 // The C++ engine, compiled to WebAssembly: each call answers with its whole
-// result as one object, and the engine keeps nothing between calls.
-// The page loads it through the npm package's module, as other programs do.
-import { load } from './index.js';
+// result as one object, and the engine keeps nothing between calls. The number's
+// view, which the page shows first, asks the small engine (first.js); the other
+// views ask the whole one (full.js), which loads when one of them opens.
+import { loadFirst } from './first.js';
 export { formName } from './calls.js';
 
-const zefnaro = await load();
-const engine = zefnaro.engine;
-
 // call('report', { entry: '2005', form: 'ordinal-masculine', writing: 'unicode', language: 'en' }):
-// see calls.js.
-export const call = zefnaro.call;
-
-// The days of a Coptic month in a year (a number, not an object).
-export const monthDays = (year, month) => engine.ccall('zefnaro_month_days', 'number',
-  ['number', 'number'], [year, month]);
+// see calls.js. Only the first view's calls: facts, practice_facts, catalogue,
+// report, report_copy, read.
+export const { call } = await loadFirst();
 
 // What the page needs to know once: the largest number, Random's ranges, the
 // calendar's first and last days, the months' names.

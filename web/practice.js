@@ -2,7 +2,8 @@
 // checked by the engine's practice rules, a Coptic keypad for the write modes. The
 // round, the answer being written and the score are kept in this browser, so a
 // reload, a rotation or a double tap loses nothing, until the learner starts afresh.
-import { call, facts, formName } from './engine.js';
+import { facts, formName } from './engine.js';
+import { call } from './full.js';
 import { grouped, language, t } from './language.js';
 import { keypad } from './keypad.js';
 import { $, report, say, showReport } from './page.js';

@@ -3,7 +3,7 @@
 const cache = 'zefnaro-@PROJECT_VERSION@';
 const files = ['./', 'index.html', 'index.js', 'style.css', 'app.js', 'language.js', 'engine.js', 'calls.js', 'page.js', 'numbers.js', 'date.js', 'practice.js', 'find.js', 'find-worker.js', 'year.js',
   'keypad.js', 'worksheet.js',
-  'zefnaro.mjs', 'zefnaro.wasm',
+  'zefnaro.mjs', 'zefnaro.wasm', 'first.js', 'first.mjs', 'first.wasm', 'full.js',
   'ZefnaroCoptic.woff2', 'manifest.webmanifest', 'icon.svg', 'icon-192.png'];
 
 self.addEventListener('install', (e) => {

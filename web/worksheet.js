@@ -3,7 +3,8 @@
 // the engine from the seed, as the window draws them; the pages laid out by the
 // engine as the window's are, from what the browser measures, on A4 or US Letter,
 // and printed by the browser.
-import { call, facts } from './engine.js';
+import { facts } from './engine.js';
+import { call } from './full.js';
 import { grouped, language, t } from './language.js';
 import { $, say, showReport, viewLinks } from './page.js';
 import { asks, practice } from './practice.js';

@@ -1,6 +1,6 @@
 // The church year view (#year/1743): a Coptic year's feasts and fasts from the
 // engine, each a link to its day, and the year as an iCalendar file to download.
-import { call } from './engine.js';
+import { call } from './full.js';
 import { language, t } from './language.js';
 import { $, say, showReport } from './page.js';
 

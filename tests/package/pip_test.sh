@@ -38,7 +38,7 @@ check "$work/v"
 
 "$work/v/bin/pip" wheel --quiet --no-build-isolation --no-index --no-deps "$work/src" -w "$work/dist"
 wheel=$(ls "$work"/dist/zefnaro-*.whl)
-unzip -l "$wheel" | grep -q "zefnaro/fonts/ZefnaroCoptic-Regular.ttf"
+/usr/bin/python3 -c 'import sys, zipfile; assert "zefnaro/fonts/ZefnaroCoptic-Regular.ttf" in zipfile.ZipFile(sys.argv[1]).namelist()' "$wheel"
 /usr/bin/python3 -m venv --system-site-packages "$work/w"
 "$work/w/bin/pip" install --quiet --no-index "$wheel"
 check "$work/w"

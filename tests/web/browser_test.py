@@ -7,6 +7,7 @@ axe-core finds no accessibility violations in the light and the dark theme.
 Usage: browser_test.py SITE_DIR ZEFNARO_CLI AXE_MIN_JS"""
 import base64
 import functools
+import gzip
 import io
 import http.server
 import json
@@ -82,6 +83,17 @@ try:
     driver.set_window_size(1200, 900)
     driver.get(url)
     settle(lambda: len(lines()) == 23)
+    # The first report waits only for the number's view: the small engine, no
+    # other view and not the whole engine, 150 KB at most gzipped with the page.
+    fetched = driver.execute_script(
+        "const mark = performance.getEntriesByName('first-report')[0].startTime;"
+        "return performance.getEntriesByType('resource').filter(r => r.startTime < mark)"
+        ".map(r => new URL(r.name).pathname.slice(1))")
+    first_load = sum(len(gzip.compress((pathlib.Path(site) / name).read_bytes(), 9))
+                     for name in set(fetched) | {"index.html"})
+    print(f"first load: {first_load:,} bytes gzipped, {sorted(set(fetched))}")
+    check(first_load <= 150_000 and "zefnaro.wasm" not in fetched and "date.js" not in fetched,
+          f"the first load: {first_load} bytes, {fetched}")
     policy = driver.execute_script(
         "return document.querySelector('meta[http-equiv=Content-Security-Policy]')?.content ?? ''")
     check("script-src 'self' 'wasm-unsafe-eval'" in policy and "unsafe-inline" not in policy,
