@@ -52,7 +52,9 @@ addEventListener('hashchange', fromAddress); // a view's link followed
 if (location.hash) await fromAddress(); else { setView('numbers'); numbers.showAddress(''); }
 performance.mark('first-report'); // how long a cold load takes to show one
 view[shownView()].focus();
-const later = globalThis.requestIdleCallback ?? ((f) => setTimeout(f, 200));
-later(() => Object.keys(loaders).forEach(loaded));
+// The other views a while after the first report, once the page is idle, so that
+// nothing they fetch competes with what the first view shows.
+const idle = globalThis.requestIdleCallback ?? ((f) => f());
+setTimeout(() => idle(() => Object.keys(loaders).forEach(loaded)), 3000);
 
 if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js');

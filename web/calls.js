@@ -32,11 +32,24 @@ export function caller(engine) {
 }
 
 // The same requests to the small engine the page loads first (first_bindings.cpp),
-// which takes their few members as they are instead of parsing JSON.
+// which takes their few members as they are instead of parsing JSON. A call's
+// name, form, writing and language come from short lists: each is written into
+// the engine's memory once and kept there.
 export function firstCaller(engine) {
+  const kept = new Map();
+  const named = (name) => {
+    let at = kept.get(name);
+    if (at === undefined) {
+      const bytes = bytesOf.encode(name + '\0');
+      at = engine._malloc(bytes.length);
+      engine.HEAPU8.set(bytes, at);
+      kept.set(name, at);
+    }
+    return at;
+  };
   return (name, m = {}) => withBytes(engine, m.entry ?? m.text ?? '', (at, length) => answerAt(engine,
-    engine.ccall('zefnaro_first', 'number', ['string', 'string', 'string', 'string', 'number', 'number'],
-      [name, m.form ?? '', m.writing ?? '', m.language ?? '', at, length])));
+    engine._zefnaro_first(named(name), named(m.form ?? ''), named(m.writing ?? ''), named(m.language ?? ''), at,
+      length)));
 }
 
 // A form's name on the wire: 'cardinal-masculine' … 'ordinal-feminine'.
