@@ -1,5 +1,6 @@
 #include "child_process.h"
 
+#include "export/page_calls.h"
 #include "zefnaro/read.h"
 
 #include <gtest/gtest.h>
@@ -506,6 +507,48 @@ TEST(CliOutput, AFullDiskIsNoSuccessInAnyMode) {
             << args << ": " << said.str();
         // The same run to a file succeeds.
         EXPECT_EQ(std::system((command + " >/dev/null 2>" + errors).c_str()), 0) << args;
+    }
+}
+
+} // namespace
+
+namespace {
+
+// What the npm package answers (the page's "lines" call) is, line for line, what
+// `zefnaro-cli --json` writes for the same input, refusals included.
+TEST(CliJsonLines, ThePagesLinesAreTheCommandLines) {
+    struct Case {
+        const char* of;
+        const char* input;
+        std::vector<std::string> args;
+        const char* form = nullptr;
+    };
+    const std::vector<Case> cases{
+        {"number", "2005", {"--json", "2005"}},
+        {"number", "ⲙⲁϩⲕ̅ⲁ̅ϯ", {"--json", "ⲙⲁϩⲕ̅ⲁ̅ϯ"}},
+        {"number", "21", {"--json", "--ordinal", "--feminine", "21"}, "ordinal-feminine"},
+        {"number", "xyz", {"--json", "xyz"}},
+        {"number", "0", {"--json", "0"}},
+        {"date", "2026-12-10", {"--date", "2026-12-10", "--json"}},
+        {"date", "2026-02-30", {"--date", "2026-02-30", "--json"}},
+        {"date", "0284-08-28", {"--date", "0284-08-28", "--json"}},
+        {"coptic_date", "1743-13-06", {"--coptic-date", "1743-13-06", "--json"}},
+        {"coptic_date", "1743-13-07", {"--coptic-date", "1743-13-07", "--json"}},
+        {"church_year", "1743", {"--church-year", "1743", "--json"}},
+        {"church_year", "ⲁ̿ⲯ̅ⲙ̅ⲇ̅", {"--church-year", "ⲁ̿ⲯ̅ⲙ̅ⲇ̅", "--json"}},
+        {"church_year", "10000", {"--church-year", "10000", "--json"}},
+    };
+    for (const Case& c : cases) {
+        nlohmann::json request{{"call", "lines"}, {"of", c.of}, {"input", c.input}, {"language", "en"}};
+        if (c.form) request["form"] = c.form;
+        std::string answer;
+        zefnaro::page::answerCall(answer, request.dump());
+        nlohmann::json expected = nlohmann::json::array();
+        std::istringstream out(cli(c.args).out);
+        for (std::string line; std::getline(out, line);)
+            expected.push_back(nlohmann::json::parse(line));
+        EXPECT_GE(expected.size(), 1u) << c.input;
+        EXPECT_EQ(nlohmann::json::parse(answer)["lines"], expected) << c.of << " " << c.input;
     }
 }
 

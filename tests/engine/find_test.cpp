@@ -154,3 +154,35 @@ TEST(FindNumerals, EveryNumberTheReportWrites) {
 }
 
 } // namespace
+
+namespace {
+
+// Long runs of number words, as a hostile paste might hold: each number is found
+// once with its value, whether the text comes whole or in pieces cut at blanks.
+TEST(FindNumerals, LongRunsOfNumberParts) {
+    struct Run {
+        const char* part;
+        std::size_t finds; // a part
+        std::uint32_t value;
+    };
+    for (const Run& run : {Run{"ⲃ̅ ⲛⲉⲙ ", 1, 2}, Run{"ⲙ̅ ⲛⲉⲙ ⲃ̅ ", 1, 42}, Run{"ⲛⲉⲙ ", 0, 0},
+                           Run{"ⲑⲃⲁ ⲃ̅ ⲛ̀ϣⲟ ", 1, 20'000'000}, Run{"ⲙⲁϩ ", 0, 0}, Run{"ⲛ̀ϣⲟ ⲛ̀ⲕⲓϯ ", 1, 1000}}) {
+        std::string text;
+        for (int i = 0; i < 3000; ++i) text += run.part;
+        const std::vector<FoundNumeral> whole = findNumerals(text);
+        ASSERT_EQ(whole.size(), 3000 * run.finds) << run.part;
+        for (const FoundNumeral& f : whole) ASSERT_EQ(f.reading.number, run.value) << run.part;
+        NumeralFinder finder;
+        std::size_t pieces = 0;
+        for (std::size_t from = 0; from < text.size();) {
+            std::size_t to = std::min(text.size(), from + 997);
+            while (to < text.size() && text[to - 1] != ' ') ++to; // cut after a blank
+            finder.scan(std::string_view(text).substr(from, to - from), [&](const FoundNumeral&) { ++pieces; });
+            from = to;
+        }
+        finder.finish([&](const FoundNumeral&) { ++pieces; });
+        EXPECT_EQ(pieces, whole.size()) << run.part;
+    }
+}
+
+} // namespace

@@ -3,6 +3,7 @@
 // found are the command line's.
 #include "export/page_answers.h"
 #include "export/page_calls.h"
+#include "export/page_first_calls.h"
 #include "export/practice_answers.h"
 #include "practice/worksheet_layout.h"
 #include "zefnaro/find.h"
@@ -159,6 +160,43 @@ TEST(PageCalls, ARequestThatNamesNothingIsRefusedWithItsName) {
         std::string out;
         page::answerCall(out, text);
         EXPECT_TRUE(json::parse(out).contains("error")) << text;
+    }
+}
+
+} // namespace
+
+namespace {
+
+// The small engine of the page's first view answers each of its calls exactly as
+// the whole engine does, in every form, writing and language, for entries that
+// read and entries that do not.
+TEST(PageCalls, TheFirstViewsEngineIsTheWholeEnginesOwn) {
+    std::size_t compared = 0;
+    for (const char* language : {"en", "ar", "en-XA"})
+        for (const char* entry : {"2005", "ⲙⲁϩⲕ̅ⲁ̅ϯ", "٢٠٠٥", "two thousand and five", "xyz", "", "999999999", "0"})
+            for (const Form form : allForms)
+                for (const char* writing : {"unicode", "font-text"}) {
+                    const json members{{"entry", entry}, {"text", entry}, {"form", std::string(formCode(form))},
+                                       {"writing", writing}, {"language", language}};
+                    for (const char* call : {"report", "report_copy", "read", "catalogue", "facts", "practice_facts"}) {
+                        json request = members;
+                        request["call"] = call;
+                        std::string first;
+                        page::answerFirstCall(first, call, entry, formCode(form), writing, language);
+                        ASSERT_EQ(json::parse(first), called(request)) << call << " " << entry << " " << language;
+                        ++compared;
+                    }
+                }
+    EXPECT_EQ(compared, 3u * 8 * 4 * 2 * 6);
+    // What it does not know it says, as the whole engine does.
+    for (const auto& [call, form, writing, language] :
+         std::vector<std::array<const char*, 4>>{{"report", "plural", "unicode", "en"},
+                                                 {"report", "cardinal-masculine", "braille", "en"},
+                                                 {"read", "", "", "xx"},
+                                                 {"church_year", "cardinal-masculine", "unicode", "en"}}) {
+        std::string out;
+        page::answerFirstCall(out, call, "5", form, writing, language);
+        EXPECT_TRUE(json::parse(out).contains("error")) << out;
     }
 }
 
