@@ -2,12 +2,10 @@
 // reader takes) listed as text, as JSON lines or as an iCalendar file.
 #include "cli/answers.h"
 #include "cli/mode.h"
-#include "engine/calendar/days.h"
-#include "engine/read_reason.h"
 #include "engine/say.h"
 #include "export/church_year.h"
+#include "export/json_answers.h"
 #include "zefnaro/church.h"
-#include "zefnaro/read.h"
 
 namespace zefnaro::cli {
 
@@ -18,13 +16,10 @@ int listChurchYear(const Request& request) {
     // With --ics every year goes into one calendar, written once all are read.
     std::vector<ChurchYear> calendar;
     const auto answer = [&](std::string_view input) {
-        const ExplainedReading read = readExplained(input);
-        if (!read.result.ok())
-            return answers.reject(input, readerMessage(read.why, request.language));
-        const auto year = static_cast<int>(read.result.reading.number);
-        std::vector<Observance> observances = churchYear(year);
-        if (observances.empty())
-            return answers.reject(input, dates::sentence(dates::whyNoGregorianDate({year, 1, 1}), request.language));
+        NamedChurchYear named = churchYearNamed(input, request.language);
+        if (named.observances.empty()) return answers.reject(input, named.why);
+        const int year = named.year;
+        std::vector<Observance> observances = std::move(named.observances);
         if (request.ics) {
             if (!calendarCanHold(observances))
                 return answers.reject(input, say(Text::cli_ics_too_late, request.language,

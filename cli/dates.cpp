@@ -2,8 +2,8 @@
 // "today") or a Coptic date in any writing the reader takes, answered with the
 // date's report or a JSON line.
 #include "cli/answers.h"
-#include "engine/calendar/days.h"
 #include "cli/mode.h"
+#include "export/json_answers.h"
 #include "export/json_lines.h"
 #include "export/text.h"
 #include "zefnaro/date.h"
@@ -28,23 +28,10 @@ int answerDates(const Request& request) {
     const bool coptic = request.mode == Mode::copticDates;
     Answers answers(request.json);
     const auto answer = [&](std::string_view input) {
-        CopticDate day;
-        if (coptic) {
-            const dates::ExplainedCopticDate read = dates::readCopticDateExplained(input);
-            if (!read.result.ok()) return answers.reject(input, dates::sentence(read.why, request.language));
-            day = read.result.date;
-        } else {
-            dates::ExplainedGregorianDate read;
-            if (input == "today")
-                read.result.date = today();
-            else
-                read = dates::readGregorianDateExplained(input);
-            if (!read.result.ok()) return answers.reject(input, dates::sentence(read.why, request.language));
-            const CopticDateResult converted = toCopticDate(read.result.date);
-            if (!converted.ok())
-                return answers.reject(input, dates::sentence(dates::whyNoCopticDate(read.result.date), request.language));
-            day = converted.date;
-        }
+        const NamedDay named =
+            dayNamed(input, coptic, request.language, input == "today" ? std::optional(today()) : std::nullopt);
+        if (!named.day) return answers.reject(input, named.why);
+        const CopticDate day = *named.day;
         if (answers.json()) {
             json::appendDateLine(answers.buffer(), day);
         } else {

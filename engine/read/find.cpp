@@ -155,6 +155,24 @@ std::string coreText(std::string_view written, std::size_t from, bool font) {
     return out;
 }
 
+// ⲙⲁϩ (an ordinal) or ⲣⲉ (a fraction) joined right before the number that begins
+// at letter `at`, after articles and particles only (ⲡⲓⲙⲁϩⲅ̅, ⲫⲣⲉⲅ̅): the atom says
+// so and begins there, and `lead` is what stands before.
+bool ordinalOrFraction(const Scratch& w, std::size_t at, Atom& a, Lead& lead) {
+    const std::u32string_view before = std::u32string_view(w.letters).substr(0, at);
+    if (endsWith(before, ordinalWord) && (lead = leadOf(before.substr(0, at - 3))).ok) {
+        a.ordinal = true;
+        a.start = w.from[at - 3];
+        return true;
+    }
+    if (endsWith(before, fractionWord) && (lead = leadOf(before.substr(0, at - 2))).ok) {
+        a.fraction = true;
+        a.start = w.from[at - 2];
+        return true;
+    }
+    return false;
+}
+
 // A word with strokes: a numeral, perhaps joined to the articles and particles
 // before it, to ⲙⲁϩ (an ordinal) or to ⲣⲉ (a fraction).
 Atom markedAtom(std::string_view written, const Scratch& w) {
@@ -190,13 +208,7 @@ Atom markedAtom(std::string_view written, const Scratch& w) {
     const std::u32string_view before = letters.substr(0, core);
     a.start = w.from[core];
     Lead lead;
-    if (endsWith(before, ordinalWord) && (lead = leadOf(before.substr(0, core - 3))).ok) {
-        a.ordinal = true;
-        a.start = w.from[core - 3];
-    } else if (endsWith(before, fractionWord) && (lead = leadOf(before.substr(0, core - 2))).ok) {
-        a.fraction = true;
-        a.start = w.from[core - 2];
-    } else {
+    if (!ordinalOrFraction(w, core, a, lead)) {
         lead = leadOf(before);
         // The font text's letters are Latin ones too: only articles and particles
         // join its numerals, so that "a=b" in other text is no numeral.
@@ -240,20 +252,14 @@ Atom plainAtom(const Scratch& w) {
         t.multiplier = word.multiplier;
         t.start = w.from[j];
         Lead lead;
-        if (endsWith(before, ordinalWord) && (lead = leadOf(before.substr(0, j - 3))).ok) {
-            t.ordinal = true;
-            t.start = w.from[j - 3];
-        } else if (endsWith(before, fractionWord) && (lead = leadOf(before.substr(0, j - 2))).ok) {
-            t.fraction = true;
-            t.start = w.from[j - 2];
-        } else {
+        if (!ordinalOrFraction(w, j, t, lead)) {
             // ⲛ̀ⲟⲩϣⲟ is "a thousand" (ⲛ̀ ⲟⲩ ϣⲟ) before it is "their thousand" (ⲛⲟⲩ ϣⲟ).
-            for (std::u32string_view a : {std::u32string_view(U"ⲟⲩ"), std::u32string_view(U"ϩⲁⲛ")})
-                if (word.multiplier && endsWith(before, a) && !t.indefinite) {
-                    const Lead particles = leadOf(before.substr(0, j - a.size()));
+            for (std::u32string_view article : {std::u32string_view(U"ⲟⲩ"), std::u32string_view(U"ϩⲁⲛ")})
+                if (word.multiplier && endsWith(before, article) && !t.indefinite) {
+                    const Lead particles = leadOf(before.substr(0, j - article.size()));
                     if (particles.ok && !particles.article) {
                         t.indefinite = true;
-                        t.start = w.from[j - a.size()];
+                        t.start = w.from[j - article.size()];
                     }
                 }
             lead = leadOf(before);
