@@ -2,6 +2,8 @@
 
 #include "engine/utf8.h"
 
+#include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -39,17 +41,36 @@ std::size_t invalidPart(std::string_view text, std::size_t at) {
 
 } // namespace
 
+// Which bytes a JSON string carries as they are: printable ASCII but the quote
+// and the backslash. A report's page is mostly such runs, between quotes and
+// line ends.
+constexpr auto plainBytes = [] {
+    std::array<bool, 256> plain{};
+    for (int c = 0x20; c < 0x80; ++c) plain[static_cast<std::size_t>(c)] = c != '"' && c != '\\';
+    return plain;
+}();
+
 void appendString(std::string& out, std::string_view text) {
     static constexpr char hex[] = "0123456789abcdef";
+    // Room for the usual case (a few escapes) at once, growing as a string
+    // grows, rather than at each small piece.
+    const std::size_t room = out.size() + text.size() + text.size() / 8 + 2;
+    if (out.capacity() < room) out.reserve(std::max(room, 2 * out.capacity()));
     out += '"';
     std::size_t plain = 0; // start of the run that needs no escaping
     for (std::size_t i = 0; i < text.size();) {
         const auto c = static_cast<unsigned char>(text[i]);
-        if (c >= 0x20 && c < 0x80 && c != '"' && c != '\\') {
+        if (plainBytes[c]) {
             ++i;
             continue;
         }
         if (c >= 0x80) {
+            // Two-byte characters (Coptic, Arabic) checked here; the rest by the decoder.
+            if (c >= 0xC2 && c <= 0xDF && i + 1 < text.size() &&
+                (static_cast<unsigned char>(text[i + 1]) & 0xC0) == 0x80) {
+                i += 2;
+                continue;
+            }
             const std::size_t len = utf8::sequenceLength(text, i);
             if (len > 0) {
                 i += len;
@@ -57,39 +78,19 @@ void appendString(std::string& out, std::string_view text) {
             }
             // Each part that cannot be a character becomes one U+FFFD.
             out.append(text.data() + plain, i - plain);
-            out += "\xEF\xBF\xBD";
+            out.append("\xEF\xBF\xBD", 3);
             i += invalidPart(text, i);
             plain = i;
             continue;
         }
         out.append(text.data() + plain, i - plain);
         plain = ++i;
-        switch (c) {
-        case '"':
-            out += "\\\"";
-            break;
-        case '\\':
-            out += "\\\\";
-            break;
-        case '\b':
-            out += "\\b";
-            break;
-        case '\f':
-            out += "\\f";
-            break;
-        case '\n':
-            out += "\\n";
-            break;
-        case '\r':
-            out += "\\r";
-            break;
-        case '\t':
-            out += "\\t";
-            break;
-        default:
-            out += "\\u00";
-            out += hex[c >> 4];
-            out += hex[c & 0xF];
+        const char escaped[] = {'\\', c == '"' ? '"' : c == '\\' ? '\\' : c == '\b' ? 'b' : c == '\f' ? 'f'
+                                      : c == '\n' ? 'n' : c == '\r' ? 'r' : c == '\t' ? 't' : 'u'};
+        out.append(escaped, 2);
+        if (escaped[1] == 'u') {
+            const char code[] = {'0', '0', hex[c >> 4], hex[c & 0xF]};
+            out.append(code, 4);
         }
     }
     out.append(text.data() + plain, text.size() - plain);

@@ -46,4 +46,20 @@ TEST(JsonString, LikeTheLibrary) {
     }
 }
 
+// Strings written one after another into one answer, as a page's answer is: what
+// came before stays, however the answer grows.
+TEST(JsonString, AppendsKeepWhatCameBefore) {
+    std::mt19937 gen(11);
+    std::uniform_int_distribution<int> length(0, 300), byte(0, 255);
+    std::string answer, expected;
+    for (int i = 0; i < 2'000; ++i) {
+        std::string s(static_cast<std::size_t>(length(gen)), ' ');
+        for (char& c : s)
+            c = static_cast<char>(byte(gen) % 4 == 0 ? byte(gen) : 'a' + byte(gen) % 26);
+        zefnaro::json::appendString(answer, s);
+        expected += library(s);
+    }
+    EXPECT_EQ(answer, expected);
+}
+
 } // namespace
