@@ -1,7 +1,19 @@
 // Zefnaro on the web: the address says which view shows what; each view drives
 // the one report, composed and rendered by the C++ engine compiled to WebAssembly.
-import * as numbers from './numbers.js';
-import { $, copy, say, setView, shownView, viewLinks } from './page.js';
+
+// A page that came with its report (index.html holds the first one) shows it
+// before anything else: the engine is fetched once that is painted. Otherwise the
+// page fetched the engine at once, as it can show nothing without it.
+const engineFiles = document.getElementById('engine-files');
+if (document.getElementById('report').firstChild) {
+  await new Promise((painted) => {
+    const after = setTimeout(painted, 200); // no frames in a hidden tab
+    requestAnimationFrame(() => { clearTimeout(after); setTimeout(painted); });
+  });
+  document.head.append(engineFiles.content.cloneNode(true));
+}
+const numbers = await import('./numbers.js');
+const { $, copy, say, setView, shownView, viewLinks } = await import('./page.js');
 
 // The number's view comes with the page; the others, each with the whole engine,
 // when first opened, or once the first report is drawn and the page is idle.

@@ -15,11 +15,17 @@ export function address() {
   return '#' + (box.value || '0') + (ordinal.checked ? '/ordinal' : '') + (feminine.checked ? '/feminine' : '');
 }
 
+// The report index.html came with, if it still shows: the same report from the
+// engine leaves it as it is, neither laid out nor announced again.
+let cameWith = report.firstChild ? report.innerHTML : null;
+
 // Each number shown is a step Back can return to; digits typed one after another
 // are one step, so Back leaves the whole number typed.
 function show({ remember = true, typing = false, keyed = false } = {}) {
   if (!keyed) numeral.value = ''; // what the keypad wrote stays only while it is the number shown
-  report.innerHTML = call('report', { entry: box.value, form: form(), writing: 'unicode', language }).html;
+  const html = call('report', { entry: box.value, form: form(), writing: 'unicode', language }).html;
+  if (html !== cameWith) report.innerHTML = html;
+  cameWith = null;
   if (remember && location.hash !== address()) {
     if (typing && history.state?.typed) history.replaceState({ typed: true }, '', address());
     else history.pushState({ typed: typing }, '', address());

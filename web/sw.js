@@ -1,7 +1,7 @@
 // Works offline after the first visit: every file of the site, cached under the
 // version's name, served from the cache first.
 const cache = 'zefnaro-@PROJECT_VERSION@';
-const files = ['./', 'index.html', 'index.js', 'style.css', 'app.js', 'language.js', 'engine.js', 'calls.js', 'page.js', 'numbers.js', 'date.js', 'practice.js', 'find.js', 'find-worker.js', 'year.js',
+const files = ['./', 'index.html', 'index.js', 'app.js', 'language.js', 'engine.js', 'calls.js', 'page.js', 'numbers.js', 'date.js', 'practice.js', 'find.js', 'find-worker.js', 'year.js',
   'keypad.js', 'worksheet.js',
   'zefnaro.mjs', 'zefnaro.wasm', 'first.js', 'first.mjs', 'first.wasm', 'full.js',
   'ZefnaroCoptic.woff2', 'manifest.webmanifest', 'icon.svg', 'icon-192.png'];

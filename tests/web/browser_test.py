@@ -81,8 +81,50 @@ try:
         "window.blocked = []; document.addEventListener('securitypolicyviolation',"
         " e => window.blocked.push(e.violatedDirective + ' ' + e.blockedURI))"})
     driver.set_window_size(1200, 900)
+
+    # The page comes with its first report: with no script at all it shows the
+    # command line's report of 1.
+    one = json.loads(subprocess.run([cli, "--json", "1"], capture_output=True, text=True, check=True).stdout)
+    driver.execute_cdp_cmd("Emulation.setScriptExecutionDisabled", {"value": True})
     driver.get(url)
-    settle(lambda: len(lines()) == 23)
+    shown = lines()
+    check(len(shown) == 23 and [shown[3], shown[7], shown[11], shown[15], shown[19]] ==
+          [one["digits"], one["english"], one["coptic_unicode"], one["pronunciation"], one["numerals_unicode"]],
+          f"the page without scripts shows {shown}")
+    driver.execute_cdp_cmd("Emulation.setScriptExecutionDisabled", {"value": False})
+    # Before the engine arrives (blocked here), the page shows that report only where
+    # the engine then shows the same: never another number's, view's or language's.
+    # (address, language kept from before, the browser's languages, whether it stands)
+    driver.execute_cdp_cmd("Network.enable", {})
+    driver.execute_cdp_cmd("Network.setBypassServiceWorker", {"bypass": True})
+    agent = driver.execute_script("return navigator.userAgent")
+    for address, kept, browser_languages, stands in [
+            ("", None, "en-US,en", True), ("#1", None, "en-US,en", True), ("?lang=en", "ar", "ar", True),
+            ("#2005", None, "en-US,en", False), ("#1/ordinal", None, "en-US,en", False),
+            ("#date", None, "en-US,en", False), ("?lang=ar", None, "en-US,en", False),
+            ("", "ar", "en-US,en", False), ("", None, "ar-EG,ar", False), ("", None, "fr-FR,ar", False)]:
+        driver.execute_cdp_cmd("Network.setUserAgentOverride", {"userAgent": agent, "acceptLanguage": browser_languages})
+        driver.get(url + "manifest.webmanifest")
+        driver.execute_script("localStorage.clear(); if (arguments[0]) localStorage.setItem('zefnaro-language', arguments[0])",
+                              kept)
+        driver.execute_cdp_cmd("Network.setBlockedURLs", {"urls": ["*first.wasm", "*first.mjs"]})
+        driver.get(url + address)
+        before = driver.execute_script("return document.getElementById('report').innerHTML")
+        driver.execute_cdp_cmd("Network.setBlockedURLs", {"urls": []})
+        driver.get("about:blank")
+        driver.get(url + address)
+        settle(lambda: driver.execute_script("return performance.getEntriesByName('first-report').length"))
+        after = driver.execute_script("return document.getElementById('report').innerHTML")
+        check(before == (after if stands else "") and after != "",
+              f"{address!r} kept {kept} in {browser_languages}: before the engine {before[:60]!r}, "
+              f"then {after[:60]!r}")
+    driver.execute_cdp_cmd("Network.setUserAgentOverride", {"userAgent": agent, "acceptLanguage": "en-US,en"})
+    driver.execute_cdp_cmd("Network.setBypassServiceWorker", {"bypass": False})
+    driver.get(url + "manifest.webmanifest")
+    driver.execute_script("localStorage.clear()")
+
+    driver.get(url)
+    settle(lambda: driver.execute_script("return performance.getEntriesByName('first-report').length"))
     # The first report waits only for the number's view: the small engine, no
     # other view and not the whole engine, 150 KB at most gzipped with the page.
     fetched = driver.execute_script(
@@ -96,7 +138,10 @@ try:
           f"the first load: {first_load} bytes, {fetched}")
     policy = driver.execute_script(
         "return document.querySelector('meta[http-equiv=Content-Security-Policy]')?.content ?? ''")
-    check("script-src 'self' 'wasm-unsafe-eval'" in policy and "unsafe-inline" not in policy,
+    # Scripts and styles from the site, and the page's own inline ones by their hashes only.
+    scripts = re.search(r"script-src ([^;]*)", policy)
+    check(scripts is not None and "'wasm-unsafe-eval'" in scripts[1] and "unsafe-inline" not in policy and
+          all(s in ("'self'", "'wasm-unsafe-eval'") or s.startswith("'sha256-") for s in scripts[1].split()),
           f"the page's policy: {policy!r}")
 
     # Each report's pieces are the command line's, in the four forms.

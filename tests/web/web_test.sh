@@ -12,7 +12,7 @@ emcmake cmake -S "$1" -B "$work" -G Ninja -DCMAKE_BUILD_TYPE=Release -DZEFNARO_G
   -DZEFNARO_CLI=OFF -DZEFNARO_TESTS=OFF -DZEFNARO_BENCH=OFF -DZEFNARO_PYTHON=OFF \
   -DCMAKE_COMPILE_WARNING_AS_ERROR=ON -Wno-dev >/dev/null 2>&1
 cmake --build "$work" --target zefnaro_site >/dev/null
-for file in index.html index.js first.js full.js first.mjs first.wasm style.css app.js language.js engine.js calls.js page.js numbers.js date.js year.js practice.js find.js find-worker.js keypad.js worksheet.js sw.js \
+for file in index.html index.js first.js full.js first.mjs first.wasm app.js language.js engine.js calls.js page.js numbers.js date.js year.js practice.js find.js find-worker.js keypad.js worksheet.js sw.js \
             manifest.webmanifest zefnaro.mjs zefnaro.wasm \
             ZefnaroCoptic.woff2 icon.svg icon-192.png icon-512.png; do
   [ -s "$work/site/$file" ] || { echo "FAIL: the site has no $file"; exit 1; }
