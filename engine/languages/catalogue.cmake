@@ -62,7 +62,7 @@ ${enum}};
 inline constexpr std::size_t textCount = ${count};
 
 namespace catalogues {
-// Each text's key, as the catalogues write it: "report.cardinal".
+// Each text's key, as the catalogues write it: report.cardinal.
 extern const char* const keys[textCount];
 }
 
